@@ -1,0 +1,57 @@
+#include "AppSettings.h"
+
+#include "IniFile.h"
+#include "RegStore.h"
+#include "SharedRoutines.h"
+
+#include <QCoreApplication>
+
+QString configIniPath() {
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/Config.ini");
+}
+
+void readConfigIni(AppSettings& s, const QString& path) {
+    const IniFile ini = IniFile::load(path);
+    s.maxLength = ini.readInteger("Main", "MaxLength", 20000);
+    s.mainDpi = ini.readInteger("Main", "MainDpi", 1);
+    const int count = ini.readInteger("Dpi", "DpiCount", 1);
+    s.dpiList.clear();
+    for (int i = 1; i <= count; ++i) s.dpiList << ini.readString("Dpi", QString::number(i), "200dpi");
+}
+
+void readUserSettings(AppSettings& s) {
+    s.moBan = 1;
+    s.zoom = QStringLiteral("200dpi");
+    const int width = StrToIntDef(TrimBlanks(ReadRegString("Width", "512")), kDefaultWidth);
+    s.width = (width >= 1 && width <= std::max(s.maxLength, kDefaultWidth)) ? width : kDefaultWidth;
+    s.moBan = StrToIntDef(TrimBlanks(ReadRegString("MoBan", "1")), 1);
+    s.zoom = TrimBlanks(ReadRegString("Zoom", "200dpi"));
+    s.nextControlNo = 0;
+    s.comm = ReadRegString("Comm", "COM1");
+    s.baudText = TrimBlanks(ReadRegString("Baud", "57600"));
+}
+
+AppSettings readStartupSettings(const QString& configPath) {
+    AppSettings s;
+    readConfigIni(s, configPath);
+    readUserSettings(s);
+    return s;
+}
+
+std::optional<int> baudFromText(const QString& text) {
+    if (text == QLatin1String("9600")) return 9600;
+    if (text == QLatin1String("57600")) return 57600;
+    if (text == QLatin1String("115200")) return 115200;
+    return std::nullopt;
+}
+
+QString summaryConnected(const QString& port, const QString& speedText, int moBan, int width, const QString& zoom) {
+    return QStringLiteral("      ") + port + QStringLiteral(", br") + speedText + QStringLiteral("；模板号：") +
+           QString::number(moBan) + QStringLiteral("，长度：") + QString::number(width) +
+           QStringLiteral("Pels，分辨率：") + zoom;
+}
+
+QString summaryNotFound(int moBan, int width, const QString& zoom) {
+    return QStringLiteral("      没有找到喷码仪；模板号：") + QString::number(moBan) + QStringLiteral("，长度：") +
+           QString::number(width) + QStringLiteral("Pels，分辨率：") + zoom;
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The process-wide settings read at start-up from Config.ini (beside the
+// executable) and from the per-user store, and the two summary-line forms.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct AppSettings {
+    int maxLength = 20000;          // Config.ini Main/MaxLength
+    int mainDpi = 1;                // Config.ini Main/MainDpi: 1 by resolution/200, 2 half width
+    QStringList dpiList{"200dpi"};  // Config.ini Dpi/DpiCount and Dpi/1..N
+    int moBan = 1;                  // template number, store "MoBan"
+    QString zoom = "200dpi";        // resolution text, store "Zoom"
+    int width = 512;                // canvas width in dots, store "Width"
+    QString comm = "COM1";          // port name, store "Comm" (as stored, not trimmed)
+    QString baudText = "57600";     // store "Baud", trimmed, whatever it holds
+    int nextControlNo = 0;
+};
+
+inline constexpr int kCanvasHeight = 128;
+inline constexpr int kDefaultWidth = 512;
+
+// Path of Config.ini in the folder of the running executable.
+QString configIniPath();
+
+// Reads MaxLength, MainDpi and DpiList from Config.ini (steps 1 to 3 of start-up).
+void readConfigIni(AppSettings& settings, const QString& path);
+// Reads the per-user values; writes nothing. A "Width" or "MoBan" that is not a
+// whole number (or a width outside 1..MaxLength) falls back to its default.
+void readUserSettings(AppSettings& settings);
+// Both together, in start-up order.
+AppSettings readStartupSettings(const QString& configPath);
+
+// "9600", "57600" and "115200" (exact) give their speed; anything else nothing.
+std::optional<int> baudFromText(const QString& text);
+
+QString summaryConnected(const QString& port, const QString& speedText, int moBan, int width, const QString& zoom);
+QString summaryNotFound(int moBan, int width, const QString& zoom);

@@ -1,0 +1,28 @@
+#pragma once
+// 1-bit pictures. Every picture of the system is a QImage::Format_Mono whose
+// colour table is stated here once: index 0 is white (no dot), index 1 is
+// black (a dot). A dot is a set bit, as the printer expects.
+#include <QImage>
+#include <QString>
+
+namespace mono {
+
+inline constexpr QRgb kWhite = 0xFFFFFFFFu;
+inline constexpr QRgb kBlack = 0xFF000000u;
+
+// A white picture of w x h dots (sizes below 1 are taken as 1).
+QImage create(int width, int height);
+// Any picture reduced to one bit per dot: a pixel darker than the threshold
+// (0..255 grey) becomes a dot; fully transparent pixels stay white.
+QImage fromImage(const QImage& source, int threshold = 128);
+// Puts the colour table above on a Format_Mono picture.
+void applyColorTable(QImage& image);
+
+bool dot(const QImage& image, int x, int y);
+void setDot(QImage& image, int x, int y, bool on);
+
+// Picture as text, one line per row, '#' for a dot and '.' for white; and back.
+QString toText(const QImage& image);
+QImage fromText(const QString& text);
+
+} // namespace mono

@@ -1,0 +1,74 @@
+#include "SharedRoutines.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <limits>
+
+QString KeepDigits(const QString& text) {
+    QString out;
+    for (QChar c : text)
+        if (c == QChar('.') || (c >= QChar('0') && c <= QChar('9'))) out += c;
+    return out;
+}
+
+QStringList SplitText(const QString& text, QChar separator) {
+    return text.split(separator, Qt::KeepEmptyParts);
+}
+
+void ChangeToExeDir() {
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+}
+
+QString TrimBlanks(const QString& text) {
+    qsizetype first = 0, last = text.size();
+    while (first < last && text[first].unicode() <= 0x20) ++first;
+    while (last > first && text[last - 1].unicode() <= 0x20) --last;
+    return text.mid(first, last - first);
+}
+
+std::optional<qint64> StrToInt64(const QString& text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == QChar(' ')) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == QChar('-') || text[i] == QChar('+'))) negative = text[i++] == QChar('-');
+    int base = 10;
+    if (i < text.size() && text[i] == QChar('$')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == QChar('0') && (text[i + 1] == QChar('x') || text[i + 1] == QChar('X'))) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= text.size()) return std::nullopt;
+    quint64 value = 0;
+    // Hexadecimal may fill all 64 bits (two's complement), decimal stays in range.
+    const quint64 limit = base == 16 ? std::numeric_limits<quint64>::max()
+                                     : static_cast<quint64>(std::numeric_limits<qint64>::max()) + (negative ? 1 : 0);
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        int d = -1;
+        if (c >= u'0' && c <= u'9') d = c - u'0';
+        else if (base == 16 && c >= u'a' && c <= u'f') d = c - u'a' + 10;
+        else if (base == 16 && c >= u'A' && c <= u'F') d = c - u'A' + 10;
+        if (d < 0) return std::nullopt;
+        if (value > (limit - static_cast<quint64>(d)) / static_cast<quint64>(base)) return std::nullopt;
+        value = value * static_cast<quint64>(base) + static_cast<quint64>(d);
+    }
+    const qint64 signedValue = static_cast<qint64>(value);
+    return negative ? -signedValue : signedValue;
+}
+
+std::optional<int> StrToInt(const QString& text) {
+    const auto wide = StrToInt64(text);
+    if (!wide) return std::nullopt;
+    // Hexadecimal up to 32 bits wraps like the printer's 32-bit integers ("$FFFFFFFF" is -1).
+    if (*wide >= std::numeric_limits<int>::min() && *wide <= std::numeric_limits<int>::max())
+        return static_cast<int>(*wide);
+    const bool hex = text.contains(QChar('$')) || text.contains(QStringLiteral("0x")) || text.contains(QStringLiteral("0X"));
+    if (hex && *wide > 0 && *wide <= 0xFFFFFFFFLL) return static_cast<int>(static_cast<quint32>(*wide));
+    return std::nullopt;
+}
+
+int StrToIntDef(const QString& text, int fallback) {
+    return StrToInt(text).value_or(fallback);
+}

@@ -1,0 +1,40 @@
+#include "SharedRoutines.h"
+
+#include <gtest/gtest.h>
+
+TEST(SharedRoutines, KeepDigits) {
+    EXPECT_EQ(KeepDigits("200dpi"), "200");
+    EXPECT_EQ(KeepDigits("1.5x2"), "1.52");
+    EXPECT_EQ(KeepDigits("dpi"), "");
+}
+
+TEST(SharedRoutines, SplitTextKeepsEmptyPieces) {
+    EXPECT_EQ(SplitText("", '/'), QStringList{""});
+    EXPECT_EQ(SplitText("csStr0//csDate2", '/'), (QStringList{"csStr0", "", "csDate2"}));
+    EXPECT_EQ(SplitText("a/", '/'), (QStringList{"a", ""}));
+    EXPECT_EQ(SplitText("a^b", '^'), (QStringList{"a", "b"}));
+}
+
+TEST(SharedRoutines, WholeNumbers) {
+    struct Row {
+        const char* text;
+        std::optional<qint64> expected;
+    } rows[] = {
+        {"123", 123},           {"  42", 42},       {"-7", -7},        {"+5", 5},
+        {"$FF", 255},           {"0x1f", 31},       {"0X10", 16},      {"", std::nullopt},
+        {"12a", std::nullopt},  {"1 ", std::nullopt}, {"$", std::nullopt}, {"0x", std::nullopt},
+        {"281474976710656", 281474976710656LL}, // 2^48
+        {"9223372036854775808", std::nullopt},  // one above the largest
+        {"-9223372036854775808", std::numeric_limits<qint64>::min()},
+        {"１２", std::nullopt}, // full-width digits are not digits here
+    };
+    for (const Row& r : rows) EXPECT_EQ(StrToInt64(r.text), r.expected) << r.text;
+    EXPECT_EQ(StrToInt("2147483648"), std::nullopt);
+    EXPECT_EQ(StrToInt("$FFFFFFFF"), -1);
+    EXPECT_EQ(StrToIntDef("x", 9), 9);
+}
+
+TEST(SharedRoutines, TrimBlanksRemovesControlCharacters) {
+    EXPECT_EQ(TrimBlanks(" \t640\r\n "), "640");
+    EXPECT_EQ(TrimBlanks("   "), "");
+}

@@ -1,0 +1,106 @@
+#include "AppSettings.h"
+#include "RegStore.h"
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+QString writeConfig(QTemporaryDir& dir, const QByteArray& text) {
+    const QString path = dir.filePath("Config.ini");
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(text);
+    return path;
+}
+} // namespace
+
+TEST(Startup, NothingStoredGivesTheDefaultsAndWritesNothing) {
+    ScopedStore store;
+    QTemporaryDir dir;
+    const AppSettings s = readStartupSettings(dir.filePath("Config.ini")); // no file
+    EXPECT_EQ(s.width, 512);
+    EXPECT_EQ(s.moBan, 1);
+    EXPECT_EQ(s.zoom, "200dpi");
+    EXPECT_EQ(s.dpiList, QStringList{"200dpi"});
+    EXPECT_EQ(s.maxLength, 20000);
+    EXPECT_EQ(s.mainDpi, 1);
+    EXPECT_EQ(s.comm, "COM1");
+    EXPECT_EQ(s.baudText, "57600");
+    EXPECT_FALSE(QFile::exists(store.path()));
+    EXPECT_EQ(summaryConnected(s.comm, s.baudText, s.moBan, s.width, s.zoom),
+              QStringLiteral("      COM1, br57600；模板号：1，长度：512Pels，分辨率：200dpi"));
+    EXPECT_EQ(summaryNotFound(s.moBan, s.width, s.zoom),
+              QStringLiteral("      没有找到喷码仪；模板号：1，长度：512Pels，分辨率：200dpi"));
+}
+
+TEST(Startup, DpiListFromConfig) {
+    ScopedStore store;
+    QTemporaryDir dir;
+    struct Row {
+        QByteArray config;
+        QStringList expected;
+    } rows[] = {
+        {"[Dpi]\r\nDpiCount=3\r\n1=100dpi\r\n3=400dpi\r\n", {"100dpi", "200dpi", "400dpi"}}, // key 2 missing
+        {"[Dpi]\r\nDpiCount=0\r\n1=100dpi\r\n", {}},
+        {"[Dpi]\r\nDpiCount=-2\r\n", {}},
+        {"[Main]\r\nMaxLength=9000\r\n", {"200dpi"}}, // no Dpi section: one entry
+    };
+    for (const Row& r : rows) {
+        AppSettings s;
+        readConfigIni(s, writeConfig(dir, r.config));
+        EXPECT_EQ(s.dpiList, r.expected) << r.config.constData();
+    }
+    AppSettings s;
+    readConfigIni(s, writeConfig(dir, "[Main]\r\nMaxLength=9000\r\nMainDpi=2\r\n"));
+    EXPECT_EQ(s.maxLength, 9000);
+    EXPECT_EQ(s.mainDpi, 2);
+}
+
+TEST(Startup, StoredValues) {
+    ScopedStore store;
+    WriteRegString("Width", " 640 ");
+    WriteRegString("Baud", "38400");
+    WriteRegString("Zoom", "   ");
+    WriteRegString("Comm", "/dev/ttyUSB0");
+    WriteRegString("MoBan", "7");
+    const QByteArray before = store.contents();
+    QTemporaryDir dir;
+    const AppSettings s = readStartupSettings(dir.filePath("none.ini"));
+    EXPECT_EQ(s.width, 640);
+    EXPECT_EQ(s.baudText, "38400"); // shown as stored
+    EXPECT_FALSE(baudFromText(s.baudText).has_value());
+    EXPECT_EQ(s.zoom, "200dpi");
+    EXPECT_EQ(s.comm, "/dev/ttyUSB0");
+    EXPECT_EQ(s.moBan, 7);
+    EXPECT_EQ(store.contents(), before); // start-up writes nothing
+}
+
+TEST(Startup, StoredWidthOrNumberThatIsNoWholeNumberFallsBack) {
+    ScopedStore store;
+    const char* widths[] = {"abc", "12.5", "-40", "0", "99999999"};
+    for (const char* w : widths) {
+        WriteRegString("Width", w);
+        WriteRegString("MoBan", "x1");
+        AppSettings s;
+        readUserSettings(s);
+        EXPECT_EQ(s.width, 512) << w;
+        EXPECT_EQ(s.moBan, 1) << w;
+    }
+}
+
+TEST(Startup, StoreReadReturnsTheValueUntrimmed) {
+    ScopedStore store;
+    WriteRegString("Comm", " COM3 ");
+    EXPECT_EQ(ReadRegString("Comm", "COM1"), " COM3 ");
+    EXPECT_EQ(ReadRegString("Nothing", "dflt"), "dflt");
+}
+
+TEST(Startup, BaudTexts) {
+    EXPECT_EQ(baudFromText("9600"), 9600);
+    EXPECT_EQ(baudFromText("57600"), 57600);
+    EXPECT_EQ(baudFromText("115200"), 115200);
+    EXPECT_EQ(baudFromText("115200 "), std::nullopt);
+    EXPECT_EQ(baudFromText("38400"), std::nullopt);
+}

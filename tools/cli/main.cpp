@@ -1,0 +1,41 @@
+// daviduv-cli: the printer work of the editor, for scripts on the production line.
+#include "CliCommand.h"
+#include "CliSupport.h"
+#include "FontSetup.h"
+#include "Gbk.h"
+
+#include <QGuiApplication>
+#include <iterator>
+
+// Each command is defined in its own cmd_*.cpp.
+static const CliCommand kCommands[] = {
+    {nullptr, nullptr, nullptr}, // keeps the table non-empty; skipped below
+};
+
+static void printHelp() {
+    printOut(QStringLiteral("usage: daviduv-cli COMMAND [options]\n\ncommands:"));
+    for (const CliCommand& c : kCommands)
+        if (c.name) printOut(QStringLiteral("  ") + QString::fromUtf8(c.usage));
+    printOut(QStringLiteral("\nexit codes: 0 done, 1 the printer did not acknowledge after three tries,\n"
+                            "2 serial-port, file or argument error (the text on standard error)"));
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    installFontSubstitutions();
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        printHelp();
+        return args.isEmpty() ? kExitError : kExitOk;
+    }
+    if (!gbk::available()) {
+        printErr(QStringLiteral("this Qt build has no GBK codec"));
+        return kExitError;
+    }
+    const QString name = args.takeFirst();
+    for (const CliCommand& c : kCommands)
+        if (c.name && name == QLatin1String(c.name)) return c.run(args);
+    printErr(QStringLiteral("unknown command '%1'; see daviduv-cli --help").arg(name));
+    return kExitError;
+}
