@@ -1,5 +1,5 @@
 // daviduv-cli: the printer work of the editor, for scripts on the production line.
-#include "CliCommand.h"
+#include "Commands.h"
 #include "CliSupport.h"
 #include "FontSetup.h"
 #include "Gbk.h"
@@ -8,14 +8,13 @@
 #include <iterator>
 
 // Each command is defined in its own cmd_*.cpp.
-static const CliCommand kCommands[] = {
-    {nullptr, nullptr, nullptr}, // keeps the table non-empty; skipped below
+static const CliCommand* const kCommands[] = {
+    &kQueryCommand, &kClockCommand, &kEraseCommand, &kBarcodeCommand, &kSendCommand, &kRenderCommand,
 };
 
 static void printHelp() {
     printOut(QStringLiteral("usage: daviduv-cli COMMAND [options]\n\ncommands:"));
-    for (const CliCommand& c : kCommands)
-        if (c.name) printOut(QStringLiteral("  ") + QString::fromUtf8(c.usage));
+    for (const CliCommand* c : kCommands) printOut(QStringLiteral("  ") + QString::fromUtf8(c->usage));
     printOut(QStringLiteral("\nexit codes: 0 done, 1 the printer did not acknowledge after three tries,\n"
                             "2 serial-port, file or argument error (the text on standard error)"));
 }
@@ -34,8 +33,8 @@ int main(int argc, char** argv) {
         return kExitError;
     }
     const QString name = args.takeFirst();
-    for (const CliCommand& c : kCommands)
-        if (c.name && name == QLatin1String(c.name)) return c.run(args);
+    for (const CliCommand* c : kCommands)
+        if (name == QLatin1String(c->name)) return c->run(args);
     printErr(QStringLiteral("unknown command '%1'; see daviduv-cli --help").arg(name));
     return kExitError;
 }

@@ -1,0 +1,10 @@
+#pragma once
+// The commands of daviduv-cli; each group is defined in its own cmd_*.cpp.
+#include "CliCommand.h"
+
+extern const CliCommand kQueryCommand;   // cmd_link.cpp
+extern const CliCommand kClockCommand;   // cmd_link.cpp
+extern const CliCommand kEraseCommand;   // cmd_link.cpp
+extern const CliCommand kBarcodeCommand; // cmd_barcode.cpp
+extern const CliCommand kSendCommand;    // cmd_send.cpp
+extern const CliCommand kRenderCommand;  // cmd_send.cpp
