@@ -1,0 +1,149 @@
+#include "Barcode.h"
+
+#include "MonoImage.h"
+
+#include <QPainter>
+
+namespace {
+const char* const kCaptionTooLong = "String exceeds maximum length";
+const char* const kBadSize = "Bar_SC_Size must be in the range 0..14!";
+const char* const kBadRotation = "Bar_Rotate must be in the range rotate_000..rotate_270!";
+const char* const kBadHeight = "Bar_HeightPercent must be in the range 20..200!";
+} // namespace
+
+TCustomBarcode::TCustomBarcode() : picture_(mono::create(69, 66)) {}
+
+TCustomBarcode::~TCustomBarcode() = default;
+
+const TBarcodeParams& TCustomBarcode::params() const { return ll_.Params(); }
+
+void TCustomBarcode::SetBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = std::max(width, 1);
+    height_ = std::max(height, 1);
+    picture_ = mono::create(width_, height_);
+}
+
+template <typename Apply> void TCustomBarcode::change(Apply apply) {
+    apply(ll_.Params());
+    Paint();
+}
+
+QByteArray TCustomBarcode::Bar_Caption() const {
+    return QByteArray::fromStdString(params().caption);
+}
+
+void TCustomBarcode::SetBar_Caption(const QByteArray& gbk) {
+    if (gbk.size() > kMaxCaptionLength) throw BarcodeError(kCaptionTooLong);
+    change([&](TBarcodeParams& p) { p.caption = gbk.toStdString(); });
+}
+
+QByteArray TCustomBarcode::Bar_CodeAddon() const { return QByteArray::fromStdString(params().addon); }
+
+void TCustomBarcode::SetBar_CodeAddon(const QByteArray& addon) {
+    change([&](TBarcodeParams& p) { p.addon = addon.toStdString(); });
+}
+
+void TCustomBarcode::SetBar_CodeType(int type) {
+    // Stored as one byte; a value of 14 or more fails when drawn.
+    change([&](TBarcodeParams& p) { p.codeType = static_cast<std::uint8_t>(std::clamp(type, 0, 255)); });
+}
+
+void TCustomBarcode::SetBar_ModuleWidth(int size) {
+    if (size < 0 || size >= kBarcodeSizeCount) throw BarcodeError(kBadSize);
+    change([&](TBarcodeParams& p) { p.moduleWidth = static_cast<std::uint8_t>(size); });
+}
+
+void TCustomBarcode::SetBar_Ratio(int ratio) {
+    change([&](TBarcodeParams& p) { p.ratio = ratio == Ratio_2 ? Ratio_2 : Ratio_3; });
+}
+
+void TCustomBarcode::SetBar_Rotation(int rotation) {
+    if (rotation < rotate_000 || rotation > rotate_270) throw BarcodeError(kBadRotation);
+    change([&](TBarcodeParams& p) { p.rotation = static_cast<std::uint8_t>(rotation); });
+}
+
+void TCustomBarcode::SetBar_HeightPercent(int percent) {
+    if (percent < 20 || percent > 200) throw BarcodeError(kBadHeight);
+    change([&](TBarcodeParams& p) { p.heightPercent = percent; });
+}
+
+QString TCustomBarcode::Bar_Fontname() const { return QString::fromStdString(params().fontName); }
+
+void TCustomBarcode::SetBar_Fontname(const QString& face) {
+    change([&](TBarcodeParams& p) { p.fontName = face.toStdString(); });
+}
+
+void TCustomBarcode::SetBar_Fontscaling(int percent) {
+    change([&](TBarcodeParams& p) { p.fontScaling = std::clamp(percent, 20, 200); });
+}
+
+void TCustomBarcode::SetBar_WidthReduce(bool on) {
+    change([&](TBarcodeParams& p) { p.widthReduce = on; });
+}
+
+void TCustomBarcode::SetBar_HighDensity(bool on) {
+    change([&](TBarcodeParams& p) { p.highDensity = on; });
+}
+
+void TCustomBarcode::SetBar_ZoomSize(bool on) {
+    change([&](TBarcodeParams& p) { p.zoomSize = on; });
+}
+
+void TCustomBarcode::SetBar_HumanReadable(bool on) {
+    change([&](TBarcodeParams& p) { p.humanReadable = on; });
+}
+
+QByteArray TCustomBarcode::SymbolText() const { return QByteArray::fromStdString(ll_.SymbolText()); }
+
+QSize TCustomBarcode::DrawSymbol(QImage& canvas, int x0, int y0) const {
+    ll_.Encode();
+    Q_UNUSED(canvas);
+    Q_UNUSED(x0);
+    Q_UNUSED(y0);
+    return QSize(ll_.ModuleCount() + 1, 57);
+}
+
+void TCustomBarcode::DrawSymbolInRect(QImage& target, const QRect& rect) const {
+    QImage scratch = mono::create(1, 1);
+    const QSize size = DrawSymbol(scratch, 0, 0);
+    QImage symbol = mono::create(size.width(), size.height());
+    DrawSymbol(symbol, 0, 0);
+    QPainter painter(&target);
+    painter.drawImage(rect, symbol);
+}
+
+void TCustomBarcode::repaint(bool resize) {
+    QImage fresh = mono::create(resize ? 1 : width_, resize ? 1 : height_);
+    try {
+        QSize size = DrawSymbol(fresh, 0, 0);
+        if (resize) {
+            fresh = mono::create(size.width(), size.height());
+            DrawSymbol(fresh, 0, 0);
+            width_ = size.width();
+            height_ = size.height();
+        }
+    } catch (const BarcodeError& e) {
+        drawError_ = QString::fromUtf8(e.what());
+        throw;
+    }
+    drawError_.clear();
+    picture_ = fresh;
+}
+
+void TCustomBarcode::Paint() { repaint(false); }
+
+void TBarcode::SetAutoSize(bool on) {
+    autoSize_ = on;
+    Paint();
+}
+
+void TBarcode::Paint() { repaint(autoSize_); }
+
+const QStringList& barcodeTypeNames() {
+    static const QStringList names{"EAN_8",     "EAN_13",    "UPC_A",       "UPC_E",   "CODE39",
+                                   "CODE25i",   "CODE25iP",  "CODE128_A",   "CODE128_B", "CODE128_C",
+                                   "MSI_Plessey", "Codabar", "Postnet",     "Postnet_FIM"};
+    return names;
+}
