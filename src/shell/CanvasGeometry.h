@@ -1,0 +1,20 @@
+#pragma once
+// Sizes that follow from the canvas width W (the canvas sizing rule).
+#include <QImage>
+
+struct CanvasGeometry {
+    int canvasWidth;  // Img_Center: W, at (21, 21) in Pnl_Main
+    int panelWidth;   // Pnl_Main: W + 42
+    int scrollRange;  // ScrollBox1 horizontal range: panel width + 120
+    int rulerWidth;   // Img_Main: W + 40
+};
+
+CanvasGeometry canvasGeometryFor(int width);
+
+inline constexpr int kCanvasOrigin = 21;   // the canvas's place in Pnl_Main
+inline constexpr int kPanelLeft = 72;      // Pnl_Main's place in ScrollBox1
+inline constexpr int kPanelTop = 108;
+inline constexpr int kPanelHeight = 174;
+
+// The canvas picture: white inside a one-dot black border.
+QImage blankCanvasImage(int width, int height);

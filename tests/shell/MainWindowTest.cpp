@@ -1,0 +1,90 @@
+#include "CanvasArea.h"
+#include "RegStore.h"
+#include "Ruler.h"
+#include "StartUp.h"
+#include "StatusBarEx.h"
+#include "TComLed.h"
+#include "TFrm_Main.h"
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+namespace {
+QString missingConfig(QTemporaryDir& dir) {
+    return dir.filePath("Config.ini");
+}
+} // namespace
+
+TEST(MainWindow, DefaultStartShowsTheConnectedSummary) {
+    ScopedStore store;
+    QTemporaryDir dir;
+    TFrm_Main window(missingConfig(dir));
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Dravo喷码编辑系统"));
+    EXPECT_EQ(window.StatusBar()->summary(),
+              QStringLiteral("      COM1, br57600；模板号：1，长度：512Pels，分辨率：200dpi"));
+    EXPECT_EQ(window.StatusBar()->message(), QString());
+    EXPECT_FALSE(window.StatusBar()->ComLed1()->isLit());
+    EXPECT_FALSE(QFile::exists(store.path())); // start-up writes nothing
+}
+
+TEST(MainWindow, StoredWidthSizesCanvasPanelScrollRangeAndRuler) {
+    ScopedStore store;
+    WriteRegString("Width", " 640 ");
+    WriteRegString("Baud", "38400");
+    const QByteArray before = store.contents();
+    QTemporaryDir dir;
+    TFrm_Main window(missingConfig(dir));
+    CanvasArea* area = window.ScrollBox1();
+    EXPECT_EQ(area->Img_Center()->width(), 640);
+    EXPECT_EQ(area->Img_Center()->height(), 128);
+    EXPECT_EQ(area->Img_Center()->pos(), QPoint(21, 21));
+    EXPECT_EQ(area->Pnl_Main()->width(), 682);
+    EXPECT_EQ(area->widget()->width(), 802); // the horizontal scroll range
+    EXPECT_EQ(area->Img_Main()->width(), 680);
+    EXPECT_EQ(window.StatusBar()->summary(),
+              QStringLiteral("      COM1, br38400；模板号：1，长度：640Pels，分辨率：200dpi"));
+    EXPECT_EQ(store.contents(), before);
+}
+
+TEST(MainWindow, CanvasIsWhiteInsideAOneDotBorder) {
+    ScopedStore store;
+    QTemporaryDir dir;
+    TFrm_Main window(missingConfig(dir));
+    const QImage canvas = window.ScrollBox1()->Img_Center()->pixmap().toImage();
+    ASSERT_EQ(canvas.size(), QSize(512, 128));
+    const struct {
+        int x, y;
+        QRgb colour;
+    } dots[] = {{0, 0, 0xFF000000}, {511, 64, 0xFF000000}, {200, 127, 0xFF000000},
+                {1, 1, 0xFFFFFFFF}, {510, 126, 0xFFFFFFFF}, {256, 64, 0xFFFFFFFF}};
+    for (const auto& d : dots) EXPECT_EQ(canvas.pixel(d.x, d.y), d.colour) << d.x << "," << d.y;
+}
+
+TEST(MainWindow, StringFontListDropsThePrinterFacesAndAddsItsOwn) {
+    EXPECT_EQ(stringFieldFontList({"A", "Dot Matrix", "B", "Dots All For Now JL"}),
+              (QStringList{"A", "B", "岱霖字体2"}));
+    EXPECT_EQ(stringFieldFontList({"A"}), (QStringList{"A", "岱霖字体2"}));
+}
+
+TEST(StatusBar, WorkerThreadWritesReachTheWindowThread) {
+    StatusBarEx bar;
+    QThread* worker = QThread::create([&bar] {
+        bar.showSummary(QStringLiteral("      没有找到喷码仪；模板号：1，长度：512Pels，分辨率：200dpi"));
+        bar.showMessage(QStringLiteral("正在查找已连接喷码仪，请稍候......"));
+        bar.ComLed1()->setLit(true);
+    });
+    worker->start();
+    worker->wait();
+    delete worker;
+    EXPECT_EQ(bar.summary(), QString()); // not yet: queued to this thread
+    QCoreApplication::processEvents();
+    EXPECT_EQ(bar.message(), QStringLiteral("正在查找已连接喷码仪，请稍候......"));
+    EXPECT_TRUE(bar.summary().startsWith(QStringLiteral("      没有找到喷码仪")));
+    EXPECT_TRUE(bar.ComLed1()->isLit());
+}
