@@ -34,7 +34,7 @@ void CanvasArea::setCanvasWidth(int width) {
     const CanvasGeometry g = canvasGeometryFor(width);
     panel_->setGeometry(kPanelLeft, kPanelTop, g.panelWidth, kPanelHeight);
     ruler_->setGeometry(1, 1, g.rulerWidth, kPanelHeight - 2);
-    canvas_->setGeometry(kCanvasOrigin, kCanvasOrigin, g.canvasWidth, canvasHeight_);
+    canvas_->setGeometry(kCanvasInPanel, kCanvasInPanel, g.canvasWidth, canvasHeight_);
     content_->resize(g.scrollRange, kPanelTop + kPanelHeight + 20);
     clearCanvas();
     ruler_->update();

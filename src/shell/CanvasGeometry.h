@@ -11,7 +11,7 @@ struct CanvasGeometry {
 
 CanvasGeometry canvasGeometryFor(int width);
 
-inline constexpr int kCanvasOrigin = 21;   // the canvas's place in Pnl_Main
+inline constexpr int kCanvasInPanel = 21;  // the canvas's place in Pnl_Main
 inline constexpr int kPanelLeft = 72;      // Pnl_Main's place in ScrollBox1
 inline constexpr int kPanelTop = 108;
 inline constexpr int kPanelHeight = 174;
