@@ -1,0 +1,62 @@
+#include "FieldElement.h"
+
+#include "Coordinates.h"
+
+FieldElement::FieldElement(int number, std::unique_ptr<TImageEx> field)
+    : number_(number), field_(std::move(field)) {
+    if (!field_) field_ = std::make_unique<TImageEx>();
+}
+
+FieldElement::FieldElement(int number, std::unique_ptr<TBarcode> barcode)
+    : number_(number), barcode_(std::move(barcode)) {
+    if (!barcode_) barcode_ = std::make_unique<TBarcode>();
+}
+
+QString controlName(int number) {
+    return QStringLiteral("ControlNo") + QString::number(number);
+}
+
+QString FieldElement::Name() const {
+    return controlName(number_);
+}
+
+eStyle FieldElement::Kind() const {
+    return barcode_ ? csBarCode : field_->UserStyle();
+}
+
+int FieldElement::Left() const {
+    return barcode_ ? barcode_->Left() : field_->Left();
+}
+
+int FieldElement::Top() const {
+    return barcode_ ? barcode_->Top() : field_->Top();
+}
+
+int FieldElement::Width() const {
+    return barcode_ ? barcode_->Width() : field_->Width();
+}
+
+int FieldElement::Height() const {
+    return barcode_ ? barcode_->Height() : field_->Height();
+}
+
+void FieldElement::SetLeft(int left) {
+    barcode_ ? barcode_->SetLeft(left) : field_->SetLeft(left);
+}
+
+void FieldElement::SetTop(int top) {
+    barcode_ ? barcode_->SetTop(top) : field_->SetTop(top);
+}
+
+const QImage& FieldElement::Picture() const {
+    return barcode_ ? barcode_->Picture() : field_->Picture();
+}
+
+QPoint FieldElement::TemplatePos() const {
+    return {templateFromSurface(Left()), templateFromSurface(Top())};
+}
+
+void FieldElement::MoveToTemplatePoint(int x, int y) {
+    SetLeft(surfaceFromTemplate(x));
+    SetTop(surfaceFromTemplate(y));
+}

@@ -1,0 +1,43 @@
+#include "FieldKind.h"
+
+namespace {
+
+struct KindNames {
+    const char* word;
+    const char* hint;
+};
+
+// Indexed by eStyle.
+constexpr std::array<KindNames, kFieldKindCount> kNames{{
+    {"csBarCode", "条形码"},
+    {"csImage", "图像"},
+    {"csStr", "字符串"},
+    {"csDate", "时间"},
+    {"csPeriod", "有效期"},
+    {"csNo", "序号"},
+    {"csRunNo", "班次"},
+}};
+
+bool inRange(eStyle kind) {
+    return static_cast<int>(kind) < kFieldKindCount;
+}
+
+} // namespace
+
+QString kindWord(eStyle kind) {
+    return inRange(kind) ? QString::fromLatin1(kNames[kind].word) : QString();
+}
+
+std::optional<eStyle> kindFromWord(const QString& text) {
+    for (eStyle kind : kAllFieldKinds)
+        if (text == QLatin1String(kNames[kind].word)) return kind;
+    return std::nullopt;
+}
+
+QString kindHint(eStyle kind) {
+    return inRange(kind) ? QString::fromUtf8(kNames[kind].hint) : QString();
+}
+
+bool isVariableKind(eStyle kind) {
+    return kind == csDate || kind == csPeriod || kind == csNo || kind == csRunNo;
+}

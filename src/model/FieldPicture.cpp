@@ -1,0 +1,46 @@
+#include "FieldPicture.h"
+
+#include "JpegReader.h"
+#include "MonoImage.h"
+#include "SharedRoutines.h"
+
+namespace {
+
+// The extension as the file name carries it: from the last "." after the last
+// folder separator (either kind of slash), "." included; empty when none.
+QString extensionOf(const QString& path) {
+    const qsizetype slash = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot > slash ? path.mid(dot) : QString();
+}
+
+QImage readBmp(const QString& path) {
+    QImage picture;
+    if (!picture.load(path, "BMP")) return QImage();
+    return picture;
+}
+
+} // namespace
+
+PictureType PictureTypeForPath(const QString& path) {
+    return extensionOf(path) == QLatin1String(".bmp") ? PictureType::Bmp : PictureType::Jpeg;
+}
+
+QImage ScaleToMono(const QImage& picture, int width, int height) {
+    QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    const QImage scaled = source.scaled(std::max(width, 1), std::max(height, 1), Qt::IgnoreAspectRatio,
+                                        Qt::SmoothTransformation);
+    return mono::fromImage(scaled);
+}
+
+bool LoadFieldPictureAs(TImageEx& element, const QString& path, PictureType type) {
+    if (TrimBlanks(path).isEmpty()) return false;
+    const QImage picture = type == PictureType::Bmp ? readBmp(path) : ReadJpegFile(path);
+    if (picture.isNull()) return false;
+    element.SetPicture(ScaleToMono(picture, element.Width(), element.Height()));
+    return true;
+}
+
+bool LoadFieldPicture(TImageEx& element, const QString& path) {
+    return LoadFieldPictureAs(element, path, PictureTypeForPath(path));
+}

@@ -1,0 +1,22 @@
+#pragma once
+// Placing a new field: the values a field of each kind starts with, drawing a
+// field from its own properties, and the placement itself.
+#include "MessageTemplate.h"
+
+// Sets the values of a newly placed field of the element's UserStyle.
+void ApplyNewFieldDefaults(TImageEx& field);
+// EAN_13, SC9, 85 %, "1234567890128", human-readable on (repaints the barcode).
+void ApplyNewBarcodeDefaults(TBarcode& barcode);
+
+// Redraws a field from its properties as its panel shows them: the preview
+// height is the label of UserFontSize, the date style that of UserValue (none
+// when it is no style code), the expiry's days UserPeriod, the dates of now.
+// A picture field keeps its size, is framed, and reads UserValue when it holds
+// a path (a JPEG that cannot be read throws FieldError, the box stays white).
+void DrawFieldPreview(TImageEx& field);
+
+// Creates an element of the kind with its top-left corner at template point
+// (x, y), gives it the defaults of its kind and draws it, numbers it with
+// MessageTemplate::TakeNextNumber, adds it and selects it. If drawing fails
+// (a BarcodeError or FieldError), nothing is added and no number is taken.
+FieldElement& PlaceField(MessageTemplate& message, eStyle kind, int x, int y);

@@ -1,0 +1,132 @@
+#include "FieldRender.h"
+
+#include "DateStyles.h"
+#include "FieldError.h"
+#include "FontTable.h"
+#include "Gbk.h"
+#include "MonoImage.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+// The text as a GBK byte string would hold it.
+QString asGbk(const QString& text) {
+    return gbk::decode(gbk::encode(text));
+}
+
+void checkBoxSize(qint64 width, qint64 height) {
+    if (width > 0xFFFF || height > 0xFFFF || width * height > kMaxBoxDots)
+        throw FieldError(QStringLiteral("Field too large to draw: %1 x %2 dots").arg(width).arg(height));
+}
+
+void drawFrame(QImage& box) {
+    const int w = box.width();
+    const int h = box.height();
+    for (int x = 0; x < w; ++x) {
+        mono::setDot(box, x, 0, true);
+        mono::setDot(box, x, h - 1, true);
+    }
+    for (int y = 0; y < h; ++y) {
+        mono::setDot(box, 0, y, true);
+        mono::setDot(box, w - 1, y, true);
+    }
+}
+
+// The framed box with the text drawn at (1, 1), clipped to the interior so
+// the frame stays whole.
+QImage renderTextBox(int width, int height, const QFont& font, const QString& text, bool drawText) {
+    QImage canvas(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    if (drawText && width > 2 && height > 2 && !text.isEmpty()) {
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setClipRect(1, 1, width - 2, height - 2);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(1, 1 + QFontMetrics(font).ascent()), text);
+    }
+    QImage box = mono::fromImage(canvas);
+    drawFrame(box);
+    return box;
+}
+
+void drawVariable(TImageEx& element, const QString& lead, int spacing, int charHeight, qint64 boxHeight,
+                  const QString& content) {
+    const QString text = asGbk(lead + content);
+    const int width = DotWidth(text, element.UserFontSize(), spacing);
+    checkBoxSize(width, boxHeight);
+    const QFont font = previewFont(charHeight, spacing);
+    element.SetPicture(renderTextBox(width, static_cast<int>(boxHeight), font, text, charHeight > 0));
+}
+
+} // namespace
+
+QFont previewFont(int pixelHeight, int spacing) {
+    QFont font(kPreviewFace);
+    if (pixelHeight > 0) font.setPixelSize(pixelHeight);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    return font;
+}
+
+QFont qtFontFor(const FieldFont& field, int spacing) {
+    QFont font(field.name);
+    const int pixels = PointsToDots(field.size);
+    if (pixels > 0) font.setPixelSize(pixels);
+    font.setBold(field.bold);
+    font.setItalic(field.italic);
+    font.setUnderline(field.underline);
+    font.setStyleStrategy(QFont::NoAntialias);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    return font;
+}
+
+int DotWidth(const QString& text, int fontDots, int spacing) {
+    const QByteArray bytes = gbk::encode(text);
+    const qint64 full = gbk::fullWidthCount(bytes);
+    const qint64 half = gbk::halfWidthCount(bytes);
+    const qint64 width = full * (qint64(fontDots) + spacing) + half * (qint64(fontDots / 2) + spacing) + 2;
+    return static_cast<int>(std::clamp<qint64>(width, 2, 0x7FFFFFFF));
+}
+
+QImage FramedBox(int width, int height) {
+    QImage box = mono::create(width, height);
+    drawFrame(box);
+    return box;
+}
+
+void ResetFieldBox(TImageEx& element, int width, int height) {
+    checkBoxSize(width, height);
+    element.SetPicture(FramedBox(width, height));
+}
+
+void DrawFieldText(TImageEx& element, const QString& lead, int spacing, int points, const QString& content) {
+    element.SetUserFont(FieldFont{kPreviewFace, points, false, false, false});
+    drawVariable(element, lead, spacing, PointsToDots(points), TextBoxHeight(points), content);
+}
+
+void DrawSerialText(TImageEx& element, const QString& lead, int digits, int spacing, int points,
+                    const QString& value) {
+    DrawFieldText(element, lead, spacing, points, PadLeftZeros(value, digits));
+}
+
+void DrawFieldTextInDots(TImageEx& element, const QString& lead, int spacing, int dots, const QString& content) {
+    element.SetUserFont(FieldFont{kPreviewFace, DotsToPoints(dots), false, false, false});
+    drawVariable(element, lead, spacing, dots, qint64(dots) + 2, content);
+}
+
+void DrawStringField(TImageEx& element, const QString& text, const FieldFont& font, int spacing) {
+    element.SetUserFont(font);
+    const QString shown = asGbk(text);
+    const int charHeight = PointsToDots(font.size);
+    const int height = TextBoxHeight(font.size);
+    checkBoxSize(2, height);
+    const QFont qfont = qtFontFor(font, spacing);
+    const qint64 width = charHeight > 0 ? QFontMetrics(qfont).horizontalAdvance(shown) + 2 : 2;
+    checkBoxSize(std::max<qint64>(width, 2), height);
+    element.SetPicture(renderTextBox(static_cast<int>(std::max<qint64>(width, 2)), height, qfont, shown,
+                                     charHeight > 0));
+}

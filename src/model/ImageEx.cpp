@@ -1,0 +1,29 @@
+#include "ImageEx.h"
+
+#include "MonoImage.h"
+
+namespace {
+// Size of an element before its kind has drawn it.
+constexpr int kFirstWidth = 64;
+constexpr int kFirstHeight = 32;
+} // namespace
+
+TImageEx::TImageEx() : picture_(mono::create(kFirstWidth, kFirstHeight)) {}
+
+void TImageEx::SetSize(int width, int height) {
+    picture_ = mono::create(width, height);
+}
+
+void TImageEx::SetBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    SetSize(width, height);
+}
+
+void TImageEx::SetPicture(const QImage& picture) {
+    if (picture.format() == QImage::Format_Mono && picture.colorTable() == QList<QRgb>{mono::kWhite, mono::kBlack})
+        picture_ = picture;
+    else
+        picture_ = mono::fromImage(picture);
+    if (picture_.isNull()) picture_ = mono::create(1, 1);
+}

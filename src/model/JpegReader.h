@@ -1,0 +1,20 @@
+#pragma once
+// JPEG decoding through libjpeg. Any failure of the decoder throws FieldError
+// "JPEG error #<n>", n being libjpeg's message code; a file that cannot be
+// opened reads as empty data and fails like a file that is no JPEG
+// ("JPEG error #53"). Warnings (a truncated file, say) are ignored: the decoder
+// fills what is missing and the picture is returned.
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+class QIODevice;
+
+// Pictures above this many pixels are decoded at 1/2, 1/4 or 1/8 of their size;
+// above it even at 1/8, decoding fails ("JPEG error #41", image too big).
+inline constexpr qint64 kMaxJpegPixels = qint64(1) << 24;
+
+// A Format_Grayscale8 picture.
+QImage ReadJpegFile(const QString& path);
+QImage DecodeJpeg(const QByteArray& data);
+QImage DecodeJpeg(QIODevice& device);
