@@ -1,0 +1,45 @@
+#include "ComPortError.h"
+
+#include <array>
+
+namespace {
+constexpr std::array<const char*, 23> kTexts = {
+    "Unable to open com port",
+    "WriteFile function failed",
+    "ReadFile function failed",
+    "Invalid Async parameter",
+    "PurgeComm function failed",
+    "Unable to get async status",
+    "SetCommState function failed",
+    "SetCommTimeouts failed",
+    "SetupComm function failed",
+    "ClearCommError function failed",
+    "GetCommModemStatus function failed",
+    "EscapeCommFunction function failed",
+    "TransmitCommChar function failed",
+    "Cannot set property while connected",
+    "EnumPorts function failed",
+    "Failed to store settings",
+    "Failed to load settings",
+    "Link (un)registration failed",
+    "Cannot change led state if ComPort is selected",
+    "Cannot wait for event if event thread is created",
+    "WaitForEvent method failed",
+    "A component is linked to OnRxBuf event",
+    "Registry error",
+};
+} // namespace
+
+QString comErrorText(int code) {
+    if (code < 1 || code > int(kTexts.size())) return {};
+    return QString::fromLatin1(kTexts[size_t(code - 1)]);
+}
+
+QString comErrorMessage(int code, int osError) {
+    QString text = comErrorText(code);
+    if (osError != 0) text += QStringLiteral(" (win error code: %1)").arg(osError);
+    return text;
+}
+
+ComPortError::ComPortError(int code, int osError)
+    : std::runtime_error(comErrorMessage(code, osError).toStdString()), code_(code), osError_(osError) {}

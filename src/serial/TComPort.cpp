@@ -1,0 +1,191 @@
+#include "TComPort.h"
+
+#include "LineIo.h"
+#include "PortNames.h"
+
+#include <QFileInfo>
+#include <QSerialPort>
+#include <algorithm>
+#include <cerrno>
+#include <mutex>
+#include <set>
+#include <sys/stat.h>
+
+namespace {
+// Devices held open by a TComPort of this process. The lock file of Qt
+// SerialPort keeps other programs out; this keeps a second object of the
+// same program out even where no lock directory is writable.
+std::mutex heldMutex;
+std::set<QString> heldDevices;
+
+bool holdDevice(const QString& path) {
+    std::lock_guard<std::mutex> lock(heldMutex);
+    return heldDevices.insert(path).second;
+}
+
+void releaseDevice(const QString& path) {
+    std::lock_guard<std::mutex> lock(heldMutex);
+    heldDevices.erase(path);
+}
+
+int openErrorNumber(QSerialPort::SerialPortError error, int savedErrno) {
+    if (error == QSerialPort::DeviceNotFoundError) return ENOENT;
+    if (savedErrno != 0) return savedErrno;
+    if (error == QSerialPort::PermissionError) return EBUSY; // locked by another program
+    return EIO;
+}
+} // namespace
+
+TComPort::TComPort() = default;
+
+TComPort::~TComPort() {
+    // Whoever listens may be gone already when the port is destroyed.
+    listener_ = nullptr;
+    Close();
+}
+
+void TComPort::SetPort(const QString& name) {
+    if (name == port_) return;
+    port_ = name;
+    if (Connected()) {
+        Close();
+        Open();
+    }
+}
+
+void TComPort::SetBaudRate(int baud) {
+    if (baud == baudRate_) return;
+    baudRate_ = baud;
+    if (Connected()) applyBaudRate();
+}
+
+void TComPort::SetOpenListener(std::function<void(bool open)> listener) {
+    listener_ = std::move(listener);
+}
+
+void TComPort::notify(bool open) {
+    open_.store(open);
+    if (listener_) listener_(open);
+}
+
+void TComPort::Open() {
+    if (Connected()) return;
+    const QString device = portDevicePath(port_);
+    struct stat info {};
+    if (::stat(device.toLocal8Bit().constData(), &info) != 0) throw ComPortError(CE_OpenFailed, errno);
+    const QString canonical = QFileInfo(device).canonicalFilePath();
+    if (!holdDevice(canonical)) throw ComPortError(CE_OpenFailed, EBUSY);
+
+    auto serial = std::make_unique<QSerialPort>();
+    serial->setPortName(device);
+    errno = 0;
+    if (!serial->open(QIODevice::ReadWrite)) {
+        const int saved = errno;
+        releaseDevice(canonical);
+        throw ComPortError(CE_OpenFailed, openErrorNumber(serial->error(), saved));
+    }
+    serial_ = std::move(serial);
+    lockedPath_ = canonical;
+    try {
+        configureLine();
+    } catch (...) {
+        serial_.reset();
+        releaseDevice(lockedPath_);
+        throw;
+    }
+    input_.clear();
+    notify(true);
+}
+
+void TComPort::configureLine() {
+    errno = 0;
+    if (!serial_->setDataBits(QSerialPort::Data8) || !serial_->setParity(QSerialPort::NoParity) ||
+        !serial_->setStopBits(QSerialPort::OneStop) || !serial_->setFlowControl(QSerialPort::NoFlowControl))
+        throw ComPortError(CE_SetStateFailed, errno ? errno : EINVAL);
+    applyBaudRate();
+    // A pseudo-terminal has no modem lines and refuses to set them; the line
+    // works all the same, so a refusal here is not an error.
+    serial_->setDataTerminalReady(false);
+    serial_->setRequestToSend(false);
+    serial_->clearError();
+    // A device keeps what arrived while nobody held it open; a fresh
+    // transaction starts with empty queues.
+    if (!serial_->clear(QSerialPort::AllDirections)) throw ComPortError(CE_PurgeFailed, errno ? errno : EIO);
+}
+
+void TComPort::applyBaudRate() {
+    errno = 0;
+    if (!serial_->setBaudRate(baudRate_)) throw ComPortError(CE_SetStateFailed, errno ? errno : EINVAL);
+}
+
+void TComPort::Close() {
+    if (!Connected()) return;
+    if (serial_) {
+        serial_->clear(QSerialPort::AllDirections);
+        serial_->close();
+    }
+    serial_.reset();
+    releaseDevice(lockedPath_);
+    lockedPath_.clear();
+    input_.clear();
+    notify(false);
+}
+
+int TComPort::handle() const {
+    return serial_ ? int(serial_->handle()) : -1;
+}
+
+int TComPort::WriteBytes(const QByteArray& bytes) {
+    if (!Connected()) throw ComPortError(CE_WriteFailed, 0);
+    if (bytes.isEmpty()) return 0;
+    qsizetype written = 0;
+    const int timeoutMs = int(std::min<qsizetype>(bytes.size() * 100 + 1000, 1 << 30));
+    if (const int error = writeWithDeadline(handle(), bytes, timeoutMs, written)) throw ComPortError(CE_WriteFailed, error);
+    return int(written);
+}
+
+void TComPort::pullInput() {
+    // Bytes Qt may have read for us while an event loop ran come first.
+    if (serial_->bytesAvailable() > 0) input_.append(serial_->readAll());
+    if (const int error = drainInput(handle(), input_)) throw ComPortError(CE_ReadFailed, error);
+}
+
+void TComPort::WaitForEvent(TComEvents& events, const AbortEvent* abort, int timeoutMs) {
+    if (events_ != 0) throw ComPortError(CE_ThreadCreated, 0);
+    if (!Connected()) throw ComPortError(CE_WaitFailed, 0);
+    const TComEvents armed = events;
+    events = 0;
+    // Bytes already waiting end the wait at once: a reply that came between
+    // the write and this call must not be left lying until the time-out.
+    pullInput();
+    if (!input_.isEmpty()) {
+        if (!(abort && abort->IsSet())) events = armed & evRxChar;
+        return;
+    }
+    int error = 0;
+    switch (waitForInput(handle(), abort, timeoutMs, error)) {
+    case LineWait::Data:
+        events = armed & evRxChar;
+        break;
+    case LineWait::Failed:
+        throw ComPortError(CE_WaitFailed, error);
+    case LineWait::Aborted:
+    case LineWait::TimedOut:
+        break;
+    }
+}
+
+int TComPort::InputCount() {
+    if (!Connected()) throw ComPortError(CE_ClearComFailed, 0);
+    pullInput();
+    return int(input_.size());
+}
+
+int TComPort::ReadBytes(QByteArray& bytes, int count) {
+    if (!Connected()) throw ComPortError(CE_ReadFailed, 0);
+    if (count > input_.size()) pullInput();
+    const qsizetype n = std::clamp<qsizetype>(count, 0, input_.size());
+    bytes = input_.left(n);
+    input_.remove(0, n);
+    return int(n);
+}

@@ -1,0 +1,90 @@
+#pragma once
+// The serial port the printer is attached to. Each transaction opens it,
+// exchanges frames and closes it again; it is never kept open in between.
+// Line settings are fixed: 8 data bits, no parity, 1 stop bit, no flow
+// control, DTR and RTS off. Failures raise ComPortError.
+//
+// The underlying QSerialPort is created by Open on the calling thread and
+// destroyed by Close, so a transaction may run on a worker thread; Open,
+// the transfers and Close of one transaction belong on one thread.
+
+#include "AbortEvent.h"
+#include "ComPortError.h"
+
+#include <QByteArray>
+#include <QString>
+#include <atomic>
+#include <functional>
+#include <memory>
+
+class QSerialPort;
+
+// Line events a wait can be armed for; the printer link uses only evRxChar.
+enum TComEvent : unsigned {
+    evRxChar = 0x0001,
+    evRxFlag = 0x0002,
+    evTxEmpty = 0x0004,
+    evCTS = 0x0008,
+    evDSR = 0x0010,
+    evRLSD = 0x0020,
+    evBreak = 0x0040,
+    evError = 0x0080,
+    evRing = 0x0100,
+    evRx80Full = 0x0200,
+};
+using TComEvents = unsigned;
+
+class TComPort {
+public:
+    TComPort();
+    ~TComPort();
+    TComPort(const TComPort&) = delete;
+    TComPort& operator=(const TComPort&) = delete;
+
+    QString Port() const { return port_; }
+    // A new name reopens an open port under that name.
+    void SetPort(const QString& name);
+    int BaudRate() const { return baudRate_; }
+    // Applied to the line at once while open.
+    void SetBaudRate(int baud);
+    // Events a background reader would watch; every transaction empties the
+    // set before Open. While it is not empty, WaitForEvent refuses to run.
+    TComEvents Events() const { return events_; }
+    void SetEvents(TComEvents events) { events_ = events; }
+
+    bool Connected() const { return open_.load(); }
+    void Open();  // nothing if already open
+    void Close(); // nothing if already closed; unread input is lost
+
+    // Writes every byte and returns when all are out, or after 100 ms per
+    // byte plus 1000 ms with the count that went out by then.
+    int WriteBytes(const QByteArray& bytes);
+    // Waits for the first received byte (evRxChar), the abort event or the
+    // time-out; bytes already waiting end it at once. Afterwards events holds
+    // the armed events that occurred (empty after a time-out or an abort).
+    void WaitForEvent(TComEvents& events, const AbortEvent* abort, int timeoutMs);
+    int InputCount();
+    // Reads up to count waiting bytes into bytes (resized to the number read).
+    int ReadBytes(QByteArray& bytes, int count);
+
+    // Told true after every Open and false after every Close, on the thread
+    // that made the change (the status-bar lamp follows it). Not told when the
+    // port object itself is destroyed.
+    void SetOpenListener(std::function<void(bool open)> listener);
+
+private:
+    void configureLine();
+    void applyBaudRate();
+    void pullInput();
+    int handle() const;
+    void notify(bool open);
+
+    QString port_ = QStringLiteral("COM1");
+    int baudRate_ = 57600;
+    TComEvents events_ = 0;
+    std::atomic<bool> open_{false};
+    std::unique_ptr<QSerialPort> serial_;
+    QString lockedPath_;   // device held by this object while open
+    QByteArray input_;     // received bytes not yet read
+    std::function<void(bool)> listener_;
+};

@@ -1,0 +1,51 @@
+#include "ComPortError.h"
+#include "PortNames.h"
+
+#include <gtest/gtest.h>
+
+// COMn names the n-th serial device (COM1 is /dev/ttyS0); anything else is a
+// device path and passes unchanged.
+TEST(PortNames, MapsComNamesToSerialDevices) {
+    struct Row {
+        const char* name;
+        const char* device;
+    };
+    const Row rows[] = {
+        {"COM1", "/dev/ttyS0"},
+        {"COM3", "/dev/ttyS2"},
+        {"COM256", "/dev/ttyS255"},
+        {"com2", "/dev/ttyS1"},   // as the store may hold it
+        {"COM0", "COM0"},         // no such serial number
+        {"COM257", "COM257"},
+        {"COM01", "COM01"},
+        {"COM", "COM"},
+        {"/dev/ttyUSB0", "/dev/ttyUSB0"},
+        {"/dev/pts/7", "/dev/pts/7"},
+    };
+    for (const Row& r : rows) EXPECT_EQ(portDevicePath(QString::fromLatin1(r.name)), QLatin1String(r.device)) << r.name;
+}
+
+// Texts of the error table; the number follows in the platform's own words.
+TEST(ComPortErrorText, CodeTextAndNumber) {
+    struct Row {
+        int code;
+        int osError;
+        const char* message;
+    };
+    const Row rows[] = {
+        {1, 2, "Unable to open com port (win error code: 2)"},
+        {2, 5, "WriteFile function failed (win error code: 5)"},
+        {7, 22, "SetCommState function failed (win error code: 22)"},
+        {20, 0, "Cannot wait for event if event thread is created"},
+        {21, 0, "WaitForEvent method failed"},
+        {23, 0, "Registry error"},
+    };
+    for (const Row& r : rows) {
+        const ComPortError e(r.code, r.osError);
+        EXPECT_STREQ(e.what(), r.message);
+        EXPECT_EQ(e.Code(), r.code);
+        EXPECT_EQ(e.OsError(), r.osError);
+    }
+    EXPECT_TRUE(comErrorText(0).isEmpty());
+    EXPECT_TRUE(comErrorText(24).isEmpty());
+}
