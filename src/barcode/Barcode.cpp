@@ -1,8 +1,9 @@
 #include "Barcode.h"
 
+#include "BarcodePainter.h"
 #include "MonoImage.h"
 
-#include <QPainter>
+#include <algorithm>
 
 namespace {
 const char* const kCaptionTooLong = "String exceeds maximum length";
@@ -97,39 +98,39 @@ void TCustomBarcode::SetBar_HumanReadable(bool on) {
 
 QByteArray TCustomBarcode::SymbolText() const { return QByteArray::fromStdString(ll_.SymbolText()); }
 
-QSize TCustomBarcode::DrawSymbol(QImage& canvas, int x0, int y0) const {
+TBarcodeLayout TCustomBarcode::prepare() const {
     ll_.Encode();
-    Q_UNUSED(canvas);
-    Q_UNUSED(x0);
-    Q_UNUSED(y0);
-    return QSize(ll_.ModuleCount() + 1, 57);
+    return layoutSymbol(ll_);
+}
+
+QSize TCustomBarcode::DrawSymbol(QImage& canvas, int x0, int y0) const {
+    const TBarcodeLayout layout = prepare();
+    paintLayout(canvas, x0, y0, layout, params().rotation, Bar_Fontname());
+    return rotatedSize(layout, params().rotation);
 }
 
 void TCustomBarcode::DrawSymbolInRect(QImage& target, const QRect& rect) const {
-    QImage scratch = mono::create(1, 1);
-    const QSize size = DrawSymbol(scratch, 0, 0);
+    const TBarcodeLayout layout = prepare();
+    const QSize size = rotatedSize(layout, params().rotation);
     QImage symbol = mono::create(size.width(), size.height());
-    DrawSymbol(symbol, 0, 0);
-    QPainter painter(&target);
-    painter.drawImage(rect, symbol);
+    paintLayout(symbol, 0, 0, layout, params().rotation, Bar_Fontname());
+    stretchOnto(target, rect, symbol);
 }
 
 void TCustomBarcode::repaint(bool resize) {
-    QImage fresh = mono::create(resize ? 1 : width_, resize ? 1 : height_);
     try {
-        QSize size = DrawSymbol(fresh, 0, 0);
-        if (resize) {
-            fresh = mono::create(size.width(), size.height());
-            DrawSymbol(fresh, 0, 0);
-            width_ = size.width();
-            height_ = size.height();
-        }
+        const TBarcodeLayout layout = prepare();
+        const QSize size = resize ? rotatedSize(layout, params().rotation) : QSize(width_, height_);
+        QImage fresh = mono::create(size.width(), size.height());
+        paintLayout(fresh, 0, 0, layout, params().rotation, Bar_Fontname());
+        picture_ = fresh;
+        width_ = size.width();
+        height_ = size.height();
+        drawError_.clear();
     } catch (const BarcodeError& e) {
         drawError_ = QString::fromUtf8(e.what());
         throw;
     }
-    drawError_.clear();
-    picture_ = fresh;
 }
 
 void TCustomBarcode::Paint() { repaint(false); }

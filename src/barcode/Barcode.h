@@ -2,6 +2,7 @@
 // The barcode element: holds a barcode field's value and settings and draws the
 // symbol (bars and the optional human-readable line) into a 1-bit picture of its
 // own size. It is not a widget; the canvas shows its picture.
+#include "BarcodeLayout.h"
 #include "BarcodeTypes.h"
 #include "LLBarcode.h"
 
@@ -77,6 +78,8 @@ protected:
     // Draws into a fresh picture; on success stores it (and, when resize is
     // set, the symbol's size). Throws BarcodeError and keeps the old picture.
     void repaint(bool resize);
+    // Encodes the caption and lays the symbol out; throws BarcodeError.
+    TBarcodeLayout prepare() const;
 
 private:
     template <typename Apply> void change(Apply apply);

@@ -1,17 +1,30 @@
 #include "LLBarcode.h"
 
+#include "Encoders.h"
+
+namespace {
+
+// Encoders by symbology number (btCodeTypes order).
+constexpr EncodeFunction kEncoders[kBarcodeTypeCount] = {
+    encodeEan8,   encodeEan13,     encodeUpcA,     encodeUpcE,     encodeCode39,
+    encodeCode25i, encodeCode25iP, encodeCode128A, encodeCode128B, encodeCode128C,
+    encodeMsi,    encodeCodabar,   encodePostnet,  encodePostnetFim,
+};
+
+} // namespace
+
 void TLLBarcode::Encode() {
     if (params_.codeType >= kBarcodeTypeCount) throw BarcodeError("Barcode: Unknown Type of Barcode");
-    symbol_ = params_.caption;
-    modules_.assign(1, 1);
+    TEncoding result;
+    kEncoders[params_.codeType](params_, result);
+    symbol_ = std::move(result.symbol);
+    modules_ = std::move(result.modules);
+    readable_ = std::move(result.readable);
 }
 
 std::string TLLBarcode::ModuleString() const {
     std::string out;
+    out.reserve(modules_.size());
     for (auto m : modules_) out += m ? '1' : '0';
     return out;
 }
-
-std::string TLLBarcode::ReadableText() const { return symbol_; }
-std::string Code128Readable(unsigned char, const std::string& caption) { return caption; }
-std::string Code25iPFormatted(const std::string& symbolText, int) { return symbolText; }

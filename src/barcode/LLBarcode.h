@@ -44,12 +44,13 @@ public:
     // The module row as "1010...".
     std::string ModuleString() const;
     // The text of the human-readable line of the last encoding.
-    std::string ReadableText() const;
+    const std::string& ReadableText() const { return readable_; }
 
 private:
     TBarcodeParams params_;
     std::string symbol_;
     std::vector<std::uint8_t> modules_;
+    std::string readable_;
 };
 
 // The human-readable line of a Code 128 caption walked from the start byte

@@ -1,9 +1,112 @@
-// barcode: placeholder until the barcode element lands.
+// barcode: draws one barcode element to a 1-bit PNG, as the editor would.
+#include "Barcode.h"
 #include "CliSupport.h"
 #include "Commands.h"
+#include "Gbk.h"
 
-static int notYet(const QStringList&) {
-    printErr(QStringLiteral("not available yet"));
-    return kExitError;
+#include <optional>
+
+namespace {
+
+struct BarcodeOptions {
+    int type = 0;
+    QByteArray caption;
+    int module = SC2;
+    int height = 100;
+    int rotation = rotate_000;
+    bool text = true;
+    QString out;
+};
+
+// "SC0".."SC14" (any number after "SC" is passed on, so the element judges the range).
+std::optional<int> moduleNumber(const QString& text) {
+    if (!text.startsWith(QLatin1String("SC"), Qt::CaseInsensitive)) return std::nullopt;
+    bool ok = false;
+    const int n = text.mid(2).toInt(&ok);
+    return ok ? std::optional<int>(n) : std::nullopt;
 }
-const CliCommand kBarcodeCommand{"barcode", "barcode --type NAME --caption TEXT --out FILE.png", notYet};
+
+// 0, 90, 180, 270 become rotate_000..rotate_270; any other number is passed on as -1.
+std::optional<int> rotationIndex(const QString& text) {
+    bool ok = false;
+    const int degrees = text.toInt(&ok);
+    if (!ok) return std::nullopt;
+    return degrees >= 0 && degrees <= 270 && degrees % 90 == 0 ? degrees / 90 : -1;
+}
+
+// Symbol texts are ASCII but for the Code 128 symbol bytes; those are written as \xNN.
+QString printable(const QByteArray& bytes) {
+    QString out;
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 32 && b < 127 && b != '\\') out += QChar(b);
+        else out += QStringLiteral("\\x%1").arg(b, 2, 16, QChar('0'));
+    }
+    return out;
+}
+
+// Reads the options; on a bad one, returns the message for standard error.
+QString readOptions(const CliArgs& args, BarcodeOptions& o) {
+    if (!args.ok()) return args.error();
+    const auto type = args.value("--type");
+    const auto caption = args.value("--caption");
+    const auto out = args.value("--out");
+    if (!type || !caption || !out) return QStringLiteral("barcode needs --type, --caption and --out");
+    o.type = static_cast<int>(barcodeTypeNames().indexOf(*type));
+    if (o.type < 0) return QStringLiteral("unknown barcode type '%1'; one of: %2").arg(*type, barcodeTypeNames().join(' '));
+    o.caption = gbk::encode(*caption);
+    o.out = *out;
+    o.text = !args.flag("--no-text");
+    if (const auto m = args.value("--module")) {
+        const auto n = moduleNumber(*m);
+        if (!n) return QStringLiteral("--module takes SC0..SC14");
+        o.module = *n;
+    }
+    if (const auto h = args.value("--height")) {
+        bool ok = false;
+        o.height = h->toInt(&ok);
+        if (!ok) return QStringLiteral("--height takes a whole number of percent, 20..200");
+    }
+    if (const auto r = args.value("--rotation")) {
+        const auto n = rotationIndex(*r);
+        if (!n) return QStringLiteral("--rotation takes 0, 90, 180 or 270");
+        o.rotation = *n;
+    }
+    return {};
+}
+
+int runBarcode(const QStringList& list) {
+    const CliArgs args(list, {"--type", "--caption", "--module", "--height", "--rotation", "--out"}, {"--no-text"});
+    BarcodeOptions o;
+    if (const QString error = readOptions(args, o); !error.isEmpty()) {
+        printErr(error);
+        return kExitError;
+    }
+    TBarcode element;
+    try {
+        element.SetBar_ModuleWidth(o.module);
+        element.SetBar_HeightPercent(o.height);
+        element.SetBar_Rotation(o.rotation);
+        element.SetBar_HumanReadable(o.text);
+        element.SetBar_Caption(o.caption);
+        element.SetBar_CodeType(o.type); // last: the default type draws every caption
+    } catch (const BarcodeError& e) {
+        printErr(QString::fromUtf8(e.what()));
+        return kExitError;
+    }
+    if (!element.Picture().save(o.out, "PNG")) {
+        printErr(QStringLiteral("cannot write %1").arg(o.out));
+        return kExitError;
+    }
+    printOut(QStringLiteral("%1 %2 %3").arg(element.Width()).arg(element.Height()).arg(printable(element.SymbolText())));
+    return kExitOk;
+}
+
+} // namespace
+
+const CliCommand kBarcodeCommand{
+    "barcode",
+    "barcode --type NAME --caption TEXT [--module SC0..SC14] [--height 20..200]\n"
+    "          [--rotation 0|90|180|270] [--no-text] --out FILE.png\n"
+    "          prints \"WIDTH HEIGHT SYMBOLTEXT\" (bytes outside ASCII as \\xNN)",
+    runBarcode};
