@@ -1,0 +1,3 @@
+#include "LinkReporter.h"
+
+LinkReporter::~LinkReporter() = default;

@@ -1,0 +1,22 @@
+#include "PrinterCommands.h"
+
+#include "Frame.h"
+
+namespace {
+bool sendOne(TComPort& port, LinkReporter& reporter, const QByteArray& frame, const LinkAction& action, int quietMs) {
+    Transaction transaction(port, reporter, quietMs);
+    return transaction.Send(frame, action);
+}
+} // namespace
+
+bool setPrinterClock(TComPort& port, LinkReporter& reporter, const QDateTime& now, int quietMs) {
+    return sendOne(port, reporter, clockFrame(now), actionSetClock(), quietMs);
+}
+
+bool eraseFlashSegment(TComPort& port, LinkReporter& reporter, int segment, int quietMs) {
+    return sendOne(port, reporter, eraseFrame(segment), actionEraseFlash(), quietMs);
+}
+
+bool queryPrinter(TComPort& port, LinkReporter& reporter, int quietMs) {
+    return sendOne(port, reporter, queryFrame(), actionQuery(), quietMs);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The short printer commands, each one whole transaction with one exchange.
+// They return true when the printer acknowledged; the status texts go to the
+// reporter. Serial-port errors are thrown as ComPortError.
+
+#include "Transaction.h"
+
+#include <QDateTime>
+
+class LinkReporter;
+class TComPort;
+
+// Sets the printer's clock to now; the frame is built once, so a retry
+// carries the time of the first try.
+bool setPrinterClock(TComPort& port, LinkReporter& reporter, const QDateTime& now = QDateTime::currentDateTime(),
+                     int quietMs = kQuietMs);
+// Erases flash segment 0..15 (std::out_of_range otherwise, before the port opens).
+bool eraseFlashSegment(TComPort& port, LinkReporter& reporter, int segment, int quietMs = kQuietMs);
+// Sends the printer query; true when a printer on the port answered.
+bool queryPrinter(TComPort& port, LinkReporter& reporter, int quietMs = kQuietMs);

@@ -1,0 +1,63 @@
+#include "Transaction.h"
+
+#include "Frame.h"
+#include "InterruptHook.h"
+#include "LinkReporter.h"
+#include "TComPort.h"
+
+#include <stdexcept>
+
+Transaction::Transaction(TComPort& port, LinkReporter& reporter, int quietMs)
+    : port_(port), reporter_(reporter), quietMs_(quietMs), abort_(std::make_unique<AbortEvent>()) {
+    installInterruptHook();
+    if (!registerRunningAbort(abort_.get())) throw std::logic_error("another printer transaction is running");
+    port_.SetEvents(0);
+    try {
+        port_.Open();
+    } catch (...) {
+        unregisterRunningAbort(abort_.get());
+        throw;
+    }
+}
+
+Transaction::~Transaction() {
+    unregisterRunningAbort(abort_.get());
+    abort_.reset();
+    port_.Close();
+}
+
+QByteArray Transaction::gatherReply() {
+    QByteArray reply;
+    while (reply.size() < kMaxReply) {
+        TComEvents events = evRxChar;
+        port_.WaitForEvent(events, abort_.get(), quietMs_);
+        if (!(events & evRxChar)) break;
+        QByteArray read;
+        port_.ReadBytes(read, port_.InputCount());
+        reply += read;
+    }
+    return reply;
+}
+
+bool Transaction::Exchange(const QByteArray& frame, const LinkAction& action) {
+    for (int attempt = 1; attempt <= kTries; ++attempt) {
+        port_.WriteBytes(frame);
+        reporter_.ShowMessage(action.waiting);
+        if (replyAccepted(gatherReply())) return true;
+    }
+    reporter_.ShowMessage(action.failed);
+    return false;
+}
+
+bool Transaction::Send(const QByteArray& frame, const LinkAction& action) {
+    if (!Exchange(frame, action)) return false;
+    reporter_.ShowMessage(action.succeeded);
+    return true;
+}
+
+bool Transaction::SendChunks(quint8 command, quint8 first, quint8 second, const QByteArray& data,
+                             const LinkAction& action) {
+    for (const QByteArray& frame : chunkFrames(command, first, second, data))
+        if (!Send(frame, action)) return false;
+    return true;
+}

@@ -1,0 +1,63 @@
+#include "PrinterState.h"
+
+std::optional<int> unpackDecimal(quint8 byte) {
+    const int high = byte >> 4, low = byte & 0x0F;
+    if (high > 9 || low > 9) return std::nullopt;
+    return high * 10 + low;
+}
+
+QString PrinterState::apply(const ReadFrame& frame) {
+    const QByteArray& p = frame.payload;
+    switch (frame.command) {
+    case 0xB2:
+        return applyClock(p);
+    case 0xB3:
+        ++queries_;
+        return QStringLiteral("query");
+    case 0xBE:
+        if (p.size() != 1) return QStringLiteral("erase with %1 payload bytes ignored").arg(p.size());
+        erased_.append(quint8(p[0]));
+        return QStringLiteral("erase segment %1").arg(quint8(p[0]));
+    case 0xB1:
+        return applyChunk(frame, background_);
+    case 0xB8:
+    case 0xB9:
+    case 0xBA:
+        return applyChunk(frame, glyphs_);
+    case 0xC1:
+    case 0xC2:
+    case 0xC3:
+    case 0xC4:
+    case 0xC5:
+        settings_[frame.command] = p;
+        return QStringLiteral("field settings %1").arg(frame.command, 2, 16, QLatin1Char('0')).toUpper();
+    default:
+        return QStringLiteral("unknown command %1").arg(frame.command, 2, 16, QLatin1Char('0')).toUpper();
+    }
+}
+
+QString PrinterState::applyClock(const QByteArray& p) {
+    int v[7] = {};
+    for (int i = 0; i < 7; ++i) {
+        const std::optional<int> d = i < p.size() ? unpackDecimal(quint8(p[i])) : std::nullopt;
+        if (p.size() != 7 || !d) return QStringLiteral("clock bytes not packed decimal");
+        v[i] = *d;
+    }
+    const QDateTime when(QDate(v[0] * 100 + v[1], v[2], v[3]), QTime(v[4], v[5], v[6]));
+    if (!when.isValid()) return QStringLiteral("clock not a valid date and time");
+    clock_ = when;
+    return QStringLiteral("clock ") + when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QString PrinterState::applyChunk(const ReadFrame& frame, QList<ChunkRecord>& into) {
+    const QByteArray& p = frame.payload;
+    if (p.size() < 4) return QStringLiteral("chunk too short");
+    ChunkRecord c{frame.command, quint8(p[0]), quint8(p[1]), quint8(p[2]), quint8(p[3]), p.mid(4)};
+    into.append(c);
+    return QStringLiteral("chunk %1/%2 of %3 bytes, parameters %4 %5")
+        .arg(c.number)
+        .arg(c.count)
+        .arg(c.data.size())
+        .arg(c.first)
+        .arg(c.second);
+}

@@ -1,0 +1,103 @@
+#include "PtyPrinter.h"
+
+#include <QDateTime>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <poll.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+constexpr int kGiveUpPartialMs = 500; // an incomplete frame is dropped after this much quiet
+constexpr int kIdlePollMs = 200;
+} // namespace
+
+PtyPrinter::PtyPrinter(const PrinterBehaviour& behaviour) : behaviour_(behaviour) {
+    clock_.start();
+}
+
+PtyPrinter::~PtyPrinter() {
+    if (master_ >= 0) ::close(master_);
+    if (slave_ >= 0) ::close(slave_);
+}
+
+bool PtyPrinter::open() {
+    char name[256] = {};
+    termios raw{};
+    cfmakeraw(&raw); // nothing echoed or translated before the host sets the line up
+    if (::openpty(&master_, &slave_, name, &raw, nullptr) != 0) {
+        error_ = QStringLiteral("cannot open a pseudo-terminal: %1").arg(QString::fromLocal8Bit(std::strerror(errno)));
+        return false;
+    }
+    path_ = QString::fromLocal8Bit(name);
+    return true;
+}
+
+bool PtyPrinter::setLog(const QString& path) {
+    log_.setFileName(path);
+    return log_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text);
+}
+
+void PtyPrinter::log(const QString& direction, const QByteArray& bytes, const QString& note) {
+    if (!log_.isOpen()) return;
+    QString line = QDateTime::currentDateTime().toString(Qt::ISODateWithMs) + QLatin1Char(' ') + direction +
+                   QLatin1Char(' ') + QString::fromLatin1(bytes.toHex(' ').toUpper());
+    if (!note.isEmpty()) line += QStringLiteral(" | ") + note;
+    log_.write((line + QLatin1Char('\n')).toUtf8());
+    log_.flush();
+}
+
+void PtyPrinter::handleFrame(const ReadFrame& frame) {
+    if (!frame.valid) {
+        log(QStringLiteral("bad"), frame.bytes, frame.problem);
+        return;
+    }
+    log(QStringLiteral("rx"), frame.bytes, state_.apply(frame));
+    const QList<ReplyPiece> pieces = planReply(behaviour_, answered_);
+    if (!pieces.isEmpty()) ++answered_;
+    for (const ReplyPiece& p : pieces) pending_.append({clock_.elapsed() + p.atMs, p.bytes});
+}
+
+void PtyPrinter::handleInput(const QByteArray& bytes) {
+    lastInputMs_ = clock_.elapsed();
+    reader_.feed(bytes);
+    for (const ReadFrame& f : reader_.takeFrames()) handleFrame(f);
+}
+
+void PtyPrinter::writeDue() {
+    const qint64 now = clock_.elapsed();
+    while (!pending_.isEmpty() && pending_.first().dueMs <= now) {
+        const QByteArray bytes = pending_.takeFirst().bytes;
+        if (::write(master_, bytes.constData(), size_t(bytes.size())) == bytes.size())
+            log(QStringLiteral("tx"), bytes);
+        else
+            log(QStringLiteral("err"), bytes, QStringLiteral("write failed"));
+    }
+    if (reader_.hasPartial() && now - lastInputMs_ >= kGiveUpPartialMs) handleFrame(reader_.dropPartial());
+}
+
+int PtyPrinter::nextTimeoutMs() const {
+    qint64 wait = kIdlePollMs;
+    const qint64 now = clock_.elapsed();
+    for (const Pending& p : pending_) wait = std::min(wait, p.dueMs - now);
+    if (reader_.hasPartial()) wait = std::min(wait, lastInputMs_ + kGiveUpPartialMs - now);
+    return int(std::max<qint64>(0, wait));
+}
+
+int PtyPrinter::run(const volatile std::sig_atomic_t& stop) {
+    // Replies are queued in order of their due time, which is arrival order.
+    while (!stop) {
+        pollfd p{master_, POLLIN, 0};
+        const int n = ::poll(&p, 1, nextTimeoutMs());
+        if (n < 0 && errno != EINTR) return 1;
+        if (n > 0 && (p.revents & POLLIN)) {
+            char buffer[4096];
+            const ssize_t got = ::read(master_, buffer, sizeof buffer);
+            if (got > 0) handleInput(QByteArray(buffer, got));
+        }
+        writeDue();
+    }
+    return 0;
+}

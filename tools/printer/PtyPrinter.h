@@ -1,0 +1,50 @@
+#pragma once
+// The virtual printer's line: a pseudo-terminal pair whose slave device the
+// host opens as its serial port. Reads frames, records them, answers and
+// writes one log line per frame.
+
+#include "FrameReader.h"
+#include "PrinterState.h"
+#include "ReplyPlan.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QString>
+#include <csignal>
+
+class PtyPrinter {
+public:
+    explicit PtyPrinter(const PrinterBehaviour& behaviour);
+    ~PtyPrinter();
+    // Opens the pair; false with a reason in error() when the system refuses.
+    bool open();
+    QString devicePath() const { return path_; }
+    QString error() const { return error_; }
+    bool setLog(const QString& path);
+    // Serves until stop() is called (from a signal handler) or the line fails.
+    int run(const volatile std::sig_atomic_t& stop);
+
+private:
+    struct Pending {
+        qint64 dueMs;
+        QByteArray bytes;
+    };
+    void handleInput(const QByteArray& bytes);
+    void handleFrame(const ReadFrame& frame);
+    void writeDue();
+    int nextTimeoutMs() const;
+    void log(const QString& direction, const QByteArray& bytes, const QString& note = {});
+
+    PrinterBehaviour behaviour_;
+    FrameReader reader_;
+    PrinterState state_;
+    QList<Pending> pending_;
+    QElapsedTimer clock_;
+    qint64 lastInputMs_ = 0;
+    int answered_ = 0;
+    int master_ = -1;
+    int slave_ = -1; // held so the line stays up while the host has it closed
+    QString path_;
+    QString error_;
+    QFile log_;
+};

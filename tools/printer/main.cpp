@@ -1,0 +1,68 @@
+// daviduv-printer: plays the coder at the end of a serial line, on a
+// pseudo-terminal. Prints the device to open on its first line, then checks
+// and answers frames until it is stopped (SIGTERM or SIGINT).
+#include "PtyPrinter.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <csignal>
+#include <cstdio>
+
+namespace {
+volatile std::sig_atomic_t stopRequested = 0;
+
+void onStop(int) {
+    stopRequested = 1;
+}
+
+bool intOption(const QCommandLineParser& parser, const QString& name, int& into) {
+    if (!parser.isSet(name)) return true;
+    bool ok = false;
+    into = parser.value(name).toInt(&ok);
+    if (!ok || into < 0) {
+        std::fprintf(stderr, "--%s needs a whole number of 0 or more\n", qPrintable(name));
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("A virtual coder on a pseudo-terminal. The first line of output "
+                                                    "is the device to open; every accepted frame is answered 06 00 B3."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("log"), QStringLiteral("Write one line per frame to <file>."), QStringLiteral("file")},
+        {QStringLiteral("silent"), QStringLiteral("Never answer.")},
+        {QStringLiteral("wrong-third"), QStringLiteral("Answer B3 00 00 (0xB3 not in the third byte).")},
+        {QStringLiteral("pieces"), QStringLiteral("Answer one byte at a time, <ms> apart."), QStringLiteral("ms")},
+        {QStringLiteral("delay"), QStringLiteral("Answer <ms> after the frame arrived."), QStringLiteral("ms")},
+        {QStringLiteral("answer-limit"), QStringLiteral("Answer only the first <n> frames."), QStringLiteral("n")},
+    });
+    parser.process(app);
+
+    PrinterBehaviour behaviour;
+    behaviour.silent = parser.isSet(QStringLiteral("silent"));
+    behaviour.wrongThird = parser.isSet(QStringLiteral("wrong-third"));
+    if (!intOption(parser, QStringLiteral("pieces"), behaviour.pieceGapMs) ||
+        !intOption(parser, QStringLiteral("delay"), behaviour.delayMs) ||
+        !intOption(parser, QStringLiteral("answer-limit"), behaviour.answerLimit))
+        return 2;
+
+    PtyPrinter printer(behaviour);
+    if (!printer.open()) {
+        std::fprintf(stderr, "%s\n", qPrintable(printer.error()));
+        return 1;
+    }
+    if (parser.isSet(QStringLiteral("log")) && !printer.setLog(parser.value(QStringLiteral("log")))) {
+        std::fprintf(stderr, "cannot write the log %s\n", qPrintable(parser.value(QStringLiteral("log"))));
+        return 1;
+    }
+    std::signal(SIGTERM, onStop);
+    std::signal(SIGINT, onStop);
+    std::printf("%s\n", qPrintable(printer.devicePath()));
+    std::fflush(stdout);
+    return printer.run(stopRequested);
+}
