@@ -1,0 +1,142 @@
+#include "FieldPlacement.h"
+#include "MessageTemplate.h"
+#include "ModelTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<int> numbers(const std::vector<FieldElement*>& elements) {
+    std::vector<int> found;
+    for (const FieldElement* e : elements) found.push_back(e->Number());
+    return found;
+}
+
+std::unique_ptr<TImageEx> field(eStyle kind) {
+    auto f = std::make_unique<TImageEx>();
+    f->SetUserStyle(kind);
+    return f;
+}
+
+} // namespace
+
+// Three placed, the second deleted, a fourth placed: ControlNo0, 2 and 3,
+// visited in that order (worked from the naming rule).
+TEST(MessageTemplate, DeletingLeavesAGapAndNumbersAreNotReused) {
+    MessageTemplate message;
+    for (int i = 0; i < 3; ++i) PlaceField(message, csRunNo, 10 * i, 0);
+    ASSERT_TRUE(message.remove(1));
+    FieldElement& fourth = PlaceField(message, csRunNo, 40, 0);
+    EXPECT_EQ(fourth.Name(), QStringLiteral("ControlNo3"));
+    EXPECT_EQ(message.NextControlNo(), 4);
+    EXPECT_EQ(numbers(message.addressable()), (std::vector<int>{0, 2, 3}));
+    EXPECT_EQ(message.lookup(1), nullptr);
+    EXPECT_FALSE(message.remove(1));
+}
+
+// Numbers 65 and above exist and can be found and moved, but lookup, saving,
+// sending and clearing (0..64) do not see them.
+TEST(MessageTemplate, NumbersAbove64AreInvisibleToLookupAndClear) {
+    MessageTemplate message;
+    message.SetNextControlNo(64);
+    FieldElement& last = PlaceField(message, csNo, 0, 0);
+    FieldElement& beyond = PlaceField(message, csNo, 0, 0);
+    EXPECT_EQ(last.Number(), 64);
+    EXPECT_EQ(beyond.Number(), 65);
+    EXPECT_EQ(message.lookup(64), &last);
+    EXPECT_EQ(message.lookup(65), nullptr);
+    EXPECT_EQ(message.lookup(-1), nullptr);
+    EXPECT_EQ(message.find(65), &beyond);
+    EXPECT_EQ(numbers(message.addressable()), (std::vector<int>{64}));
+    message.moveTo(beyond, 7, 9);
+    EXPECT_EQ(beyond.TemplatePos(), QPoint(7, 9));
+
+    message.clear(0);
+    EXPECT_EQ(message.count(), 1); // 65 stays
+    EXPECT_EQ(message.find(65), &beyond);
+    EXPECT_EQ(message.NextControlNo(), 0);
+    EXPECT_EQ(message.SelectedControl(), nullptr);
+}
+
+// A file may leave a gap (caption "csStr0//csDate2": elements 0 and 2 and
+// NextControlNo 2); a placement then takes 3, not the held 2.
+TEST(MessageTemplate, PlacementSkipsNumbersAlreadyHeld) {
+    MessageTemplate message;
+    message.add(0, field(csStr));
+    message.add(2, field(csDate));
+    message.SetNextControlNo(2);
+    EXPECT_EQ(PlaceField(message, csRunNo, 0, 0).Number(), 3);
+    EXPECT_EQ(message.NextControlNo(), 4);
+    EXPECT_EQ(numbers(message.addressable()), (std::vector<int>{0, 2, 3}));
+    // Below the counter, a free number is not taken back.
+    message.remove(0);
+    EXPECT_EQ(message.TakeNextNumber(), 4);
+}
+
+TEST(MessageTemplate, AddingUnderAHeldNumberReplacesTheElement) {
+    MessageTemplate message;
+    message.add(5, field(csStr));
+    FieldElement& second = message.add(5, field(csNo));
+    EXPECT_EQ(message.count(), 1);
+    EXPECT_EQ(message.find(5), &second);
+    EXPECT_EQ(second.Kind(), csNo);
+}
+
+// Left = X + 21, Top = Y + 21.
+TEST(MessageTemplate, TemplateAndSurfaceCoordinates) {
+    struct Row {
+        int x, y, left, top;
+    };
+    const Row rows[] = {{0, 0, 21, 21}, {10, 5, 31, 26}, {500, 100, 521, 121}, {0, -2, 21, 19}};
+    MessageTemplate message;
+    for (const Row& r : rows) {
+        FieldElement& e = PlaceField(message, csImage, r.x, r.y);
+        EXPECT_EQ(e.Left(), r.left);
+        EXPECT_EQ(e.Top(), r.top);
+        EXPECT_EQ(e.TemplatePos(), QPoint(r.x, r.y));
+    }
+}
+
+TEST(MessageTemplate, SelectionFollowsPlacementAndDeletion) {
+    MessageTemplate message;
+    EXPECT_EQ(message.SelectedControl(), nullptr);
+    FieldElement& a = PlaceField(message, csStr, 0, 0);
+    EXPECT_EQ(message.SelectedControl(), &a);
+    FieldElement& b = PlaceField(message, csDate, 0, 30);
+    EXPECT_EQ(message.SelectedControl(), &b);
+    message.select(&a);
+    message.remove(b.Number()); // not the selected one
+    EXPECT_EQ(message.SelectedControl(), &a);
+    EXPECT_TRUE(message.removeSelected());
+    EXPECT_EQ(message.SelectedControl(), nullptr);
+    EXPECT_FALSE(message.removeSelected()); // nothing selected: nothing happens
+    EXPECT_EQ(message.count(), 0);
+}
+
+TEST(MessageTemplate, ObserversHearAdditionsChangesRemovalsAndSelection) {
+    MessageTemplate message;
+    QStringList heard;
+    const int id = message.subscribe({
+        [&](FieldElement& e) { heard << QStringLiteral("added ") + e.Name(); },
+        [&](FieldElement& e) { heard << QStringLiteral("changed ") + e.Name(); },
+        [&](int n) { heard << QStringLiteral("removed %1").arg(n); },
+        [&](FieldElement* e) { heard << QStringLiteral("selected ") + (e ? e->Name() : QStringLiteral("none")); },
+    });
+    FieldElement& e = PlaceField(message, csRunNo, 0, 0);
+    message.moveTo(e, 5, 5);
+    message.removeSelected();
+    message.unsubscribe(id);
+    PlaceField(message, csRunNo, 0, 0);
+    EXPECT_EQ(heard, (QStringList{"added ControlNo0", "selected ControlNo0", "changed ControlNo0",
+                                  "selected none", "removed 0"}));
+}
+
+// Elements keep their creation order: newer ones lie in front.
+TEST(MessageTemplate, ElementsKeepTheirStackingOrder) {
+    MessageTemplate message;
+    message.add(7, field(csStr));
+    message.add(3, field(csStr));
+    message.add(5, field(csStr));
+    EXPECT_EQ(numbers(message.elements()), (std::vector<int>{7, 3, 5}));
+    EXPECT_EQ(numbers(message.addressable()), (std::vector<int>{3, 5, 7}));
+}
