@@ -2,6 +2,7 @@
 
 #include "Coordinates.h"
 #include "DateStyles.h"
+#include "FieldError.h"
 #include "FieldPicture.h"
 #include "FieldRender.h"
 #include "FontTable.h"
@@ -90,6 +91,30 @@ void DrawFieldPreview(TImageEx& field) {
         return;
     case csRunNo: DrawFieldText(field, lead, space, previewPoints(field), field.UserValue()); return;
     case csBarCode: return; // not a TImageEx kind
+    }
+}
+
+void DrawOpenedPreview(TImageEx& field) {
+    const QString lead = field.UserExplain();
+    const int space = field.UserSpace();
+    const int dots = field.UserFontSize();
+    switch (field.UserStyle()) {
+    case csImage:
+        ResetFieldBox(field, field.Width(), field.Height());
+        try {
+            LoadFieldPicture(field, field.UserValue());
+        } catch (const FieldError&) {
+            // An opened picture that cannot be read stays white in its frame.
+        }
+        return;
+    case csStr: DrawStringField(field, field.UserValue(), field.UserFont(), space); return;
+    case csDate:
+    case csPeriod: DrawFieldTextInDots(field, lead, space, dots, DateStyleSample(styleIndex(field))); return;
+    case csNo:
+        DrawFieldTextInDots(field, lead, space, dots, PadLeftZeros(field.UserValue(), field.UserNoDigit()));
+        return;
+    case csRunNo: DrawFieldTextInDots(field, lead, space, dots, field.UserValue()); return;
+    case csBarCode: return;
     }
 }
 

@@ -15,6 +15,12 @@ void ApplyNewBarcodeDefaults(TBarcode& barcode);
 // a path (a JPEG that cannot be read throws FieldError, the box stays white).
 void DrawFieldPreview(TImageEx& field);
 
+// Draws a field as it shows itself right after a file is opened: the variable
+// kinds at UserFontSize dots (box UserFontSize + 2 high), a date or expiry with
+// the sample text of its style instead of a date; a picture field is framed at
+// its size and reads UserValue, white on any failure (no error).
+void DrawOpenedPreview(TImageEx& field);
+
 // Creates an element of the kind with its top-left corner at template point
 // (x, y), gives it the defaults of its kind and draws it, numbers it with
 // MessageTemplate::TakeNextNumber, adds it and selects it. If drawing fails

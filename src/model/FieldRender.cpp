@@ -54,12 +54,13 @@ QImage renderTextBox(int width, int height, const QFont& font, const QString& te
 }
 
 void drawVariable(TImageEx& element, const QString& lead, int spacing, int charHeight, qint64 boxHeight,
-                  const QString& content) {
+                  const QString& content, const FieldFont& surfaceFont) {
     const QString text = asGbk(lead + content);
     const int width = DotWidth(text, element.UserFontSize(), spacing);
     checkBoxSize(width, boxHeight);
     const QFont font = previewFont(charHeight, spacing);
     element.SetPicture(renderTextBox(width, static_cast<int>(boxHeight), font, text, charHeight > 0));
+    element.SetUserFont(surfaceFont);
 }
 
 } // namespace
@@ -104,8 +105,8 @@ void ResetFieldBox(TImageEx& element, int width, int height) {
 }
 
 void DrawFieldText(TImageEx& element, const QString& lead, int spacing, int points, const QString& content) {
-    element.SetUserFont(FieldFont{kPreviewFace, points, false, false, false});
-    drawVariable(element, lead, spacing, PointsToDots(points), TextBoxHeight(points), content);
+    drawVariable(element, lead, spacing, PointsToDots(points), TextBoxHeight(points), content,
+                 FieldFont{kPreviewFace, points, false, false, false});
 }
 
 void DrawSerialText(TImageEx& element, const QString& lead, int digits, int spacing, int points,
@@ -114,12 +115,11 @@ void DrawSerialText(TImageEx& element, const QString& lead, int digits, int spac
 }
 
 void DrawFieldTextInDots(TImageEx& element, const QString& lead, int spacing, int dots, const QString& content) {
-    element.SetUserFont(FieldFont{kPreviewFace, DotsToPoints(dots), false, false, false});
-    drawVariable(element, lead, spacing, dots, qint64(dots) + 2, content);
+    drawVariable(element, lead, spacing, dots, qint64(dots) + 2, content,
+                 FieldFont{kPreviewFace, DotsToPoints(dots), false, false, false});
 }
 
 void DrawStringField(TImageEx& element, const QString& text, const FieldFont& font, int spacing) {
-    element.SetUserFont(font);
     const QString shown = asGbk(text);
     const int charHeight = PointsToDots(font.size);
     const int height = TextBoxHeight(font.size);
@@ -129,4 +129,5 @@ void DrawStringField(TImageEx& element, const QString& text, const FieldFont& fo
     checkBoxSize(std::max<qint64>(width, 2), height);
     element.SetPicture(renderTextBox(static_cast<int>(std::max<qint64>(width, 2)), height, qfont, shown,
                                      charHeight > 0));
+    element.SetUserFont(font);
 }

@@ -129,3 +129,42 @@ TEST(FieldPlacement, SevenKindsOnOneCanvas) {
         EXPECT_TRUE(mono::fromImage(canvas).save(out));
     }
 }
+
+// Opened fields: boxes UserFontSize + 2 high, dates showing their style's
+// sample, serial numbers padded, pictures white on any failure.
+TEST(FieldPlacement, OpenedPreviews) {
+    struct Row {
+        eStyle kind;
+        const char* value;
+        const char* lead;
+        int dots, space, digits;
+        int width, height; // dot-width rule, worked by hand
+    };
+    const Row rows[] = {
+        {csDate, "A1", "生产日期：", 16, 2, 0, 5 * 18 + 8 * 10 + 2, 18},   // "20060110"
+        {csDate, "A2", "", 32, 0, 0, 10 * 16 + 2, 34},                      // "2006-01-10", no 24-point + 3
+        {csPeriod, "A9", "", 16, 1, 0, 12 * 9 + 2, 18},                     // "10 Jan 2006 " with its blank
+        {csDate, "B5", "", 16, 1, 0, 2, 18},                                // no style: no sample
+        {csNo, "7", "序号：", 16, 2, 8, 136, 18},
+        {csRunNo, "1", "班次：", 128, 2, 0, 3 * 130 + 66 + 2, 130},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.value);
+        TImageEx f;
+        f.SetUserStyle(r.kind);
+        f.SetUserValue(QString::fromUtf8(r.value));
+        f.SetUserExplain(QString::fromUtf8(r.lead));
+        f.SetUserFontSize(r.dots);
+        f.SetUserSpace(r.space);
+        f.SetUserNoDigit(r.digits);
+        DrawOpenedPreview(f);
+        EXPECT_EQ(QSize(f.Width(), f.Height()), QSize(r.width, r.height));
+        EXPECT_TRUE(hasFrame(f.Picture()));
+    }
+    TImageEx picture;
+    picture.SetUserStyle(csImage);
+    picture.SetSize(40, 20);
+    picture.SetUserValue(QStringLiteral("/nonexistent/LOGO.BMP")); // read as JPEG, fails quietly
+    DrawOpenedPreview(picture);
+    EXPECT_EQ(mono::toText(picture.Picture()), mono::toText(FramedBox(40, 20)));
+}
