@@ -4,13 +4,6 @@
 #include <QByteArray>
 #include <QString>
 
-inline constexpr unsigned char kCmdBackground = 0xB1;
-inline constexpr unsigned char kCmdDate = 0xC1;
-inline constexpr unsigned char kCmdPeriod = 0xC2;
-inline constexpr unsigned char kCmdSerial = 0xC3;
-inline constexpr unsigned char kCmdShift = 0xC4;
-inline constexpr unsigned char kCmdAbsent = 0xC5;
-
 // Where and how large a field's value is printed.
 struct FieldPlace {
     int fontSize; // UserFontSize in dots

@@ -1,0 +1,90 @@
+#include "MessageRender.h"
+
+#include "BackgroundPacking.h"
+#include "FieldSettings.h"
+#include "Frame.h"
+#include "Gbk.h"
+#include "MonoImage.h"
+#include "SendRefused.h"
+
+#include <QPainter>
+
+namespace {
+
+// Copies source rectangle `from` of an element's picture to (to) in the
+// background, white included; parts outside either picture are left out.
+void copyDots(QImage& background, const QImage& picture, const QRect& from, const QPoint& to) {
+    for (int dy = 0; dy < from.height(); ++dy) {
+        for (int dx = 0; dx < from.width(); ++dx) {
+            const int sx = from.x() + dx, sy = from.y() + dy;
+            if (!picture.valid(sx, sy)) continue;
+            mono::setDot(background, to.x() + dx, to.y() + dy, mono::dot(picture, sx, sy));
+        }
+    }
+}
+
+// The element's picture without its outermost ring of dots.
+void copyInterior(QImage& background, const FieldElement& e) {
+    const QPoint at = e.TemplatePos();
+    copyDots(background, e.Picture(), QRect(1, 1, e.Width() - 2, e.Height() - 2), at + QPoint(1, 1));
+}
+
+QByteArray fieldBytes(const TImageEx& f, const FieldPlace& place) {
+    switch (f.UserStyle()) {
+    case csDate: return dateFieldBytes(place, f.UserValue());
+    case csPeriod: return periodFieldBytes(place, f.UserValue(), f.UserPeriod());
+    case csNo: return serialFieldBytes(place, f.UserNoDigit(), f.UserValue(), f.UserIncrement());
+    default: return shiftFieldBytes(place, f.UserValue());
+    }
+}
+
+// The lead text goes into the background; the value starts right after it.
+void renderVariable(RenderedMessage& out, const FieldElement& e) {
+    const TImageEx& f = *e.ImageEx();
+    const QPoint at = e.TemplatePos();
+    int x = at.x();
+    const QByteArray lead = gbk::encode(f.UserExplain());
+    if (!lead.isEmpty()) {
+        const int lw = leadWidth(lead, f.UserFontSize(), f.UserSpace());
+        copyDots(out.background, e.Picture(), QRect(1, 1, lw - 2, e.Height() - 2), at + QPoint(1, 1));
+        x += lw;
+    }
+    const auto slot = std::find(kVariableKinds.begin(), kVariableKinds.end(), f.UserStyle()) - kVariableKinds.begin();
+    out.fields[slot] = fieldBytes(f, {f.UserFontSize(), x, at.y(), f.UserSpace()});
+}
+
+} // namespace
+
+RenderedMessage RenderMessage(const MessageTemplate& message, int width) {
+    RenderedMessage out;
+    out.background = mono::create(width, kPrintHeight);
+    for (const FieldElement* e : message.addressable()) {
+        if (e->IsBarcode()) {
+            const QPoint at = e->TemplatePos();
+            e->Barcode()->DrawSymbolInRect(out.background, QRect(at, QSize(e->Width(), e->Height())));
+        } else if (isVariableKind(e->Kind())) {
+            renderVariable(out, *e);
+        } else if (e->Kind() == csImage || e->Kind() == csStr) {
+            copyInterior(out.background, *e);
+        }
+    }
+    return out;
+}
+
+MessagePlan PlanMessage(const MessageTemplate& message, const SendSettings& settings) {
+    MessagePlan plan;
+    const int columns = scaledWidth(settings.mainDpi, settings.zoom, settings.width);
+    if (chunkCount(qint64(columns) * (kPrintHeight / 8)) > kMaxChunks)
+        throw SendRefused(QStringLiteral("背景数据过长：%1 列需要 %2 个数据包，打印机最多接收 %3 个")
+                              .arg(columns)
+                              .arg(chunkCount(qint64(columns) * (kPrintHeight / 8)))
+                              .arg(kMaxChunks)
+                              .toStdString());
+    RenderedMessage rendered = RenderMessage(message, settings.width);
+    plan.moBan = static_cast<quint8>(settings.moBan & 0xFF);
+    plan.resolution = static_cast<quint8>(resolutionNumber(settings.dpiList, settings.zoom) & 0xFF);
+    plan.scaled = scaleColumns(rendered.background, columns);
+    plan.packed = packColumns(plan.scaled);
+    plan.fields = std::move(rendered.fields);
+    return plan;
+}

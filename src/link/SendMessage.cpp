@@ -1,0 +1,27 @@
+#include "SendMessage.h"
+
+#include "FieldSettings.h"
+#include "Frame.h"
+
+std::array<QByteArray, 4> SettingsFrames(const MessagePlan& plan) {
+    static constexpr quint8 commands[] = {cmdDateSettings, cmdExpirySettings, cmdSerialNoSettings, cmdShiftSettings};
+    std::array<QByteArray, 4> frames;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const auto& bytes = plan.fields[i];
+        frames[i] = buildFrame(bytes ? commands[i] : quint8(cmdFieldAbsent),
+                               settingsPayload(plan.moBan, plan.resolution, bytes.value_or(QByteArray())));
+    }
+    return frames;
+}
+
+bool SendMessage(TComPort& port, LinkReporter& reporter, const MessagePlan& plan, int quietMs) {
+    const std::array<QByteArray, 4> frames = SettingsFrames(plan);
+    const LinkAction actions[] = {actionDateSettings(), actionExpirySettings(), actionSerialNoSettings(),
+                                  actionShiftSettings()};
+    Transaction t(port, reporter, quietMs);
+    if (!t.SendChunks(cmdBackgroundChunk, plan.moBan, plan.resolution, plan.packed, actionBackground()))
+        return false;
+    for (size_t i = 0; i < frames.size(); ++i)
+        if (!t.Send(frames[i], actions[i])) return false;
+    return true;
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Sending a message: one transaction of the background chunks (0xB1), then the
+// date, expiry, serial number and shift settings (0xC1..0xC4, or 0xC5 for a
+// kind the template lacks), each only after the one before was accepted.
+#include "MessageRender.h"
+#include "Transaction.h"
+
+class LinkReporter;
+class TComPort;
+
+inline const QString kSendSucceeded = QStringLiteral("恭喜您，传输数据成功！ ");
+
+// The frames of the four settings exchanges, in the order they are sent.
+std::array<QByteArray, 4> SettingsFrames(const MessagePlan& plan);
+
+// True when every frame was accepted (the caller then shows kSendSucceeded).
+// Serial-port errors are thrown as ComPortError.
+bool SendMessage(TComPort& port, LinkReporter& reporter, const MessagePlan& plan, int quietMs = kQuietMs);
