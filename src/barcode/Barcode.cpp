@@ -24,6 +24,11 @@ void TCustomBarcode::SetBounds(int left, int top, int width, int height) {
     width_ = std::max(width, 1);
     height_ = std::max(height, 1);
     picture_ = mono::create(width_, height_);
+    try {
+        Paint(); // with AutoSize the symbol's own size wins again
+    } catch (const BarcodeError&) {
+        // the picture stays white; DrawError() tells why
+    }
 }
 
 template <typename Apply> void TCustomBarcode::change(Apply apply) {
@@ -47,8 +52,9 @@ void TCustomBarcode::SetBar_CodeAddon(const QByteArray& addon) {
 }
 
 void TCustomBarcode::SetBar_CodeType(int type) {
-    // Stored as one byte; a value of 14 or more fails when drawn.
-    change([&](TBarcodeParams& p) { p.codeType = static_cast<std::uint8_t>(std::clamp(type, 0, 255)); });
+    // Stored as one byte; a value of 14 or more (or a negative one, kept as 255) fails when drawn.
+    const int stored = type < 0 || type > 255 ? 255 : type;
+    change([&](TBarcodeParams& p) { p.codeType = static_cast<std::uint8_t>(stored); });
 }
 
 void TCustomBarcode::SetBar_ModuleWidth(int size) {

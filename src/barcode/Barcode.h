@@ -28,6 +28,7 @@ public:
     void SetTop(int top) { top_ = top; }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    // Moves and sizes the element and redraws it; a drawing failure is kept in DrawError().
     void SetBounds(int left, int top, int width, int height);
     const QImage& Picture() const { return picture_; } // Format_Mono, Width() x Height()
 

@@ -240,6 +240,7 @@ TEST(BarcodeElement, DrawErrorsKeepTheLastPicture) {
     const Bad bad[] = {
         {"ZurazAZ: Code128 error", [](TBarcode& b) { b.SetBar_Caption(QByteArray("\xD6\xD0\xCE\xC4")); }},
         {"Barcode: Unknown Type of Barcode", [](TBarcode& b) { b.SetBar_CodeType(14); }},
+        {"Barcode: Unknown Type of Barcode", [](TBarcode& b) { b.SetBar_CodeType(-1); }},
     };
     for (const Bad& c : bad) {
         SCOPED_TRACE(c.what);
@@ -271,6 +272,17 @@ TEST(BarcodeElement, PaintSurvivesAnyCaption) {
                 EXPECT_STREQ(e.what(), "ZurazAZ: Code128 error") << type;
             }
         }
+}
+
+TEST(BarcodeElement, SetBoundsRedraws) {
+    TBarcode b = element(CODE39, "A");
+    b.SetBounds(40, 50, 10, 10); // AutoSize: the symbol's size wins
+    EXPECT_EQ(QPoint(b.Left(), b.Top()), QPoint(40, 50));
+    EXPECT_EQ(QSize(b.Width(), b.Height()), QSize(49, 70));
+    b.SetAutoSize(false);
+    b.SetBounds(0, 0, 20, 30); // without AutoSize the element keeps the given size, drawing what fits
+    EXPECT_EQ(b.Picture().size(), QSize(20, 30));
+    EXPECT_TRUE(mono::dot(b.Picture(), 0, 0));
 }
 
 TEST(BarcodeElement, CodabarUpperCasesTheStoredCaption) {
