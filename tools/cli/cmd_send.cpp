@@ -1,10 +1,66 @@
-// send, render: placeholders until sending lands.
+// send and render: a .spt file opened as the editor opens it (its template
+// number and resolution are the ones sent; the per-user store is not touched),
+// Config.ini beside the program giving the resolution list and the send mode.
+#include "AppSettings.h"
+#include "Barcode.h"
 #include "CliSupport.h"
 #include "Commands.h"
+#include "FieldError.h"
+#include "MessageRender.h"
+#include "SendRefused.h"
+#include "TemplateFile.h"
 
-static int notYet(const QStringList&) {
+#include <QFileInfo>
+
+namespace {
+
+// Opens the file and plans the send; prints the reason and returns nothing on failure.
+std::optional<MessagePlan> planFromFile(const QString& path) {
+    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable()) {
+        printErr(QStringLiteral("cannot read %1").arg(path));
+        return std::nullopt;
+    }
+    AppSettings app;
+    readConfigIni(app, configIniPath());
+    try {
+        MessageTemplate message;
+        TemplateAttributes attributes;
+        LoadTemplate(message, path, [&](const TemplateAttributes& a) { attributes = a; });
+        return PlanMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
+    } catch (const std::exception& e) { // BarcodeError, FieldError, SendRefused: the element's own text
+        printErr(QString::fromUtf8(e.what()));
+    }
+    return std::nullopt;
+}
+
+int render(const QStringList& args) {
+    const CliArgs a(args, {"--out"}, {});
+    if (!a.ok() || a.positional().size() != 1 || !a.value("--out")) {
+        printErr(a.ok() ? QStringLiteral("usage: daviduv-cli %1").arg(QString::fromUtf8(kRenderCommand.usage)) : a.error());
+        return kExitError;
+    }
+    const auto plan = planFromFile(a.positional().first());
+    if (!plan) return kExitError;
+    if (plan->scaled.isNull()) {
+        printErr(QStringLiteral("the background is 0 columns wide (MainDpi of Config.ini)"));
+        return kExitError;
+    }
+    if (!plan->scaled.save(*a.value("--out"), "PNG")) {
+        printErr(QStringLiteral("cannot write %1").arg(*a.value("--out")));
+        return kExitError;
+    }
+    printOut(QStringLiteral("%1 %2").arg(plan->scaled.width()).arg(plan->scaled.height()));
+    return kExitOk;
+}
+
+int send(const QStringList&) {
     printErr(QStringLiteral("not available yet"));
     return kExitError;
 }
-const CliCommand kSendCommand{"send", "send FILE.spt --port PORT [--baud ...]", notYet};
-const CliCommand kRenderCommand{"render", "render FILE.spt --out FILE.png", notYet};
+
+} // namespace
+
+const CliCommand kSendCommand{"send", "send FILE.spt --port PORT [--baud 9600|57600|115200]\n"
+                                      "      sends the template to the printer", send};
+const CliCommand kRenderCommand{"render", "render FILE.spt --out FILE.png\n"
+                                          "      writes the background a send would pack, W' x 128, 1 bit", render};

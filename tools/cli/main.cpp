@@ -19,8 +19,15 @@ static void printHelp() {
                             "2 serial-port, file or argument error (the text on standard error)"));
 }
 
+// Qt's notes about the desktop session mean nothing to a script; warnings of our own still show.
+static void quietHandler(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtDebugMsg || type == QtInfoMsg || text.contains(QLatin1String("XDG_RUNTIME_DIR"))) return;
+    printErr(text);
+}
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietHandler);
     QGuiApplication app(argc, argv);
     installFontSubstitutions();
     QStringList args = app.arguments().mid(1);
