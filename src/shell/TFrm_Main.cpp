@@ -2,7 +2,11 @@
 
 #include "CanvasArea.h"
 #include "StartUp.h"
+#include "PrinterCommands.h"
 #include "StatusBarEx.h"
+#include "TComLed.h"
+#include "TComPort.h"
+#include "TFrm_Flash.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -16,7 +20,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
-TFrm_Main::TFrm_Main(const QString& configPath, QWidget* parent) : QMainWindow(parent) {
+TFrm_Main::TFrm_Main(const QString& configPath, QWidget* parent)
+    : QMainWindow(parent), comPort_(std::make_unique<TComPort>()) {
     setObjectName(QStringLiteral("Frm_Main"));
     setWindowTitle(QStringLiteral("Dravo喷码编辑系统"));
     buildMenus();
@@ -34,6 +39,9 @@ void TFrm_Main::FormCreate(const QString& configPath) {
     // Config.ini, then the per-user values; nothing is written back.
     settings_ = readStartupSettings(configPath);
     applyCanvasWidth(settings_.width);
+    comPort_->SetPort(settings_.comm);
+    if (const auto baud = baudFromText(settings_.baudText)) comPort_->SetBaudRate(*baud);
+    comPort_->SetOpenListener([led = statusBar_->ComLed1()](bool open) { led->setLit(open); });
     showConnectedSummary(settings_.comm, settings_.baudText);
     stringFonts_ = stringFieldFontList(QFontDatabase::families());
 }
@@ -60,13 +68,13 @@ void TFrm_Main::buildMenus() {
 
     menuLink_ = menuBar()->addMenu(QStringLiteral("通讯"));
     menuLink_->addAction(QStringLiteral("通讯测试"))->setVisible(false);
-    menuLink_->addAction(QStringLiteral("校正时间"));
+    menuLink_->addAction(QStringLiteral("校正时间"), this, &TFrm_Main::N18Click);
     menuLink_->addAction(QStringLiteral("发送"));
     menuLink_->addAction(QStringLiteral("查找"));
 
     menuGlyphs_ = menuBar()->addMenu(QStringLiteral("字模"));
     menuGlyphs_->addAction(QStringLiteral("设置字模"));
-    menuGlyphs_->addAction(QStringLiteral("擦除FLASH"));
+    menuGlyphs_->addAction(QStringLiteral("擦除FLASH"), this, &TFrm_Main::FLASH1Click);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
     help->addAction(QStringLiteral("帮助主题"));
@@ -97,7 +105,9 @@ void TFrm_Main::buildToolBar() {
         }
         QAction* a = ToolBar1->addAction(s->standardIcon(b.icon), QString());
         a->setToolTip(QString::fromUtf8(b.tip));
-        if (QString::fromUtf8(b.tip) == QStringLiteral("退出")) connect(a, &QAction::triggered, this, &TFrm_Main::N10Click);
+        const QString tip = QString::fromUtf8(b.tip);
+        if (tip == QStringLiteral("退出")) connect(a, &QAction::triggered, this, &TFrm_Main::N10Click);
+        if (tip == QStringLiteral("校正时间")) connect(a, &QAction::triggered, this, &TFrm_Main::N18Click);
     }
 }
 
@@ -145,4 +155,27 @@ void TFrm_Main::N10Click() {
     const auto answer = QMessageBox::question(this, QStringLiteral("提示"), QStringLiteral("你确定要退出系统吗? "),
                                               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer == QMessageBox::Ok) QApplication::exit(0);
+}
+
+void TFrm_Main::ShowMessage(const QString& text) {
+    statusBar_->showMessage(text);
+    repaint();
+}
+
+void TFrm_Main::runPrinterCommand(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const ComPortError& e) {
+        QMessageBox::critical(this, QApplication::applicationName(), QString::fromUtf8(e.what()));
+    }
+}
+
+void TFrm_Main::N18Click() {
+    runPrinterCommand([this] { setPrinterClock(*comPort_, *this); });
+}
+
+void TFrm_Main::FLASH1Click() {
+    TFrm_Flash window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment); }); },
+                      this);
+    window.exec();
 }

@@ -2,8 +2,10 @@
 // The main window: menu bar, toolbar, tool palette, canvas area, property area
 // and status line. It owns the process-wide settings and the serial port.
 #include "AppSettings.h"
+#include "LinkReporter.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class CanvasArea;
@@ -13,8 +15,9 @@ class QMenu;
 class QPushButton;
 class QToolBar;
 class StatusBarEx;
+class TComPort;
 
-class TFrm_Main : public QMainWindow {
+class TFrm_Main : public QMainWindow, public LinkReporter {
     Q_OBJECT
 public:
     // configPath: Config.ini (the executable's folder in the program).
@@ -26,8 +29,15 @@ public:
     CanvasArea* ScrollBox1() const { return canvas_; }
     QStringList CombStr_Font() const { return stringFonts_; }
 
+    TComPort& ComPort() const { return *comPort_; }
+
     // Writes the summary line in its connected form from the current settings.
     void showConnectedSummary(const QString& port, const QString& speedText);
+    // The link's status texts: the message panel, repainted at once.
+    void ShowMessage(const QString& text) override;
+
+    void N18Click();    // 通讯/校正时间
+    void FLASH1Click(); // 字模/擦除FLASH
 
 private:
     void FormCreate(const QString& configPath);
@@ -37,8 +47,11 @@ private:
     void applyCanvasWidth(int width);
 
     void N10Click(); // 文件/退出
+    // Runs one printer command; a serial-port error goes to the error box.
+    void runPrinterCommand(const std::function<void()>& command);
 
     AppSettings settings_;
+    std::unique_ptr<TComPort> comPort_;
     QStringList stringFonts_;
     CanvasArea* canvas_ = nullptr;
     StatusBarEx* statusBar_ = nullptr;

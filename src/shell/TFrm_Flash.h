@@ -1,0 +1,25 @@
+#pragma once
+// The flash erase window: choose one of the printer's 16 segments and erase it.
+// Each press of "擦除" runs one transaction; the window stays open.
+#include <QDialog>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+class TFrm_Flash : public QDialog {
+    Q_OBJECT
+public:
+    // erase runs the transaction for one segment (0..15).
+    TFrm_Flash(std::function<void(int segment)> erase, QWidget* parent = nullptr);
+
+    QLabel* Label1 = nullptr;
+    QComboBox* Comb_Area = nullptr;
+    QPushButton* Btn_Send = nullptr;
+
+    void Btn_SendClick();
+
+private:
+    std::function<void(int)> erase_;
+};
