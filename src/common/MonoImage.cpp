@@ -38,6 +38,13 @@ bool dot(const QImage& image, int x, int y) {
     return qGray(image.pixel(x, y)) < 128;
 }
 
+QImage normalized(const QImage& image) {
+    if (image.format() == QImage::Format_Mono && image.colorCount() == 2 && image.color(0) == kWhite &&
+        image.color(1) == kBlack)
+        return image;
+    return fromImage(image);
+}
+
 void setDot(QImage& image, int x, int y, bool on) {
     if (image.valid(x, y)) image.setPixel(x, y, on ? 1 : 0);
 }

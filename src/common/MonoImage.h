@@ -19,6 +19,12 @@ QImage fromImage(const QImage& source, int threshold = 128);
 void applyColorTable(QImage& image);
 
 bool dot(const QImage& image, int x, int y);
+// The picture itself when it already follows the convention above, else its reduction.
+QImage normalized(const QImage& image);
+// Fast access to a normalized picture's row: bit x set means a dot.
+inline bool rowDot(const uchar* line, int x) {
+    return (line[x >> 3] & (0x80 >> (x & 7))) != 0;
+}
 void setDot(QImage& image, int x, int y, bool on);
 
 // Picture as text, one line per row, '#' for a dot and '.' for white; and back.

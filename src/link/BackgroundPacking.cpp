@@ -21,33 +21,39 @@ int scaledWidth(int mainDpi, const QString& zoom, int width) {
     return static_cast<int>(r * width / 200);
 }
 
-QImage scaleColumns(const QImage& source, int newWidth) {
+QImage scaleColumns(const QImage& picture, int newWidth) {
     if (newWidth <= 0) return {};
+    const QImage source = mono::normalized(picture);
     const int height = source.height();
-    QImage target = mono::create(newWidth, height);
     const int width = source.width();
+    QImage target = mono::create(newWidth, height);
     if (width <= 0) return target;
     for (int y = 0; y < height; ++y) {
-        if (newWidth >= width) {
+        const uchar* from = source.constScanLine(y);
+        uchar* to = target.scanLine(y);
+        const auto set = [to](int x) { to[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7)); };
+        if (newWidth >= width) { // stretch: every target column repeats its source column
             for (int t = 0; t < newWidth; ++t)
-                if (mono::dot(source, static_cast<int>(qint64(t) * width / newWidth), y)) target.setPixel(t, y, 1);
-        } else {
+                if (mono::rowDot(from, static_cast<int>(qint64(t) * width / newWidth))) set(t);
+        } else { // squeeze: a target column holds every dot of its source columns
             for (int s = 0; s < width; ++s)
-                if (mono::dot(source, s, y)) target.setPixel(static_cast<int>(qint64(s) * newWidth / width), y, 1);
+                if (mono::rowDot(from, s)) set(static_cast<int>(qint64(s) * newWidth / width));
         }
     }
     return target;
 }
 
-QByteArray packColumns(const QImage& picture) {
-    if (picture.isNull()) return {};
+QByteArray packColumns(const QImage& image) {
+    if (image.isNull()) return {};
+    const QImage picture = mono::normalized(image);
     const int bytesPerColumn = (picture.height() + 7) / 8;
     QByteArray packed(qsizetype(picture.width()) * bytesPerColumn, '\0');
-    for (int x = 0; x < picture.width(); ++x) {
-        for (int y = 0; y < picture.height(); ++y) {
-            if (mono::dot(picture, x, y))
-                packed[qsizetype(x) * bytesPerColumn + y / 8] |= static_cast<char>(0x80 >> (y % 8));
-        }
+    char* out = packed.data();
+    for (int y = 0; y < picture.height(); ++y) {
+        const uchar* line = picture.constScanLine(y);
+        const char bit = static_cast<char>(0x80 >> (y % 8));
+        for (int x = 0; x < picture.width(); ++x)
+            if (mono::rowDot(line, x)) out[qsizetype(x) * bytesPerColumn + y / 8] |= bit;
     }
     return packed;
 }

@@ -99,6 +99,13 @@ TEST(BackgroundPacking, ColumnsPackTopToBottomWithTheUpperRowInTheHighBit) {
     EXPECT_EQ(toHex(packed.mid(16, 16)), "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 01");
     EXPECT_EQ(toHex(packed.mid(32, 2)), "00 40");
     EXPECT_TRUE(packColumns(QImage()).isEmpty());
+    // a picture in another format packs the same: any pixel that is not white is a dot
+    QImage colour(3, 128, QImage::Format_RGB32);
+    colour.fill(Qt::white);
+    colour.setPixel(0, 0, qRgb(0, 0, 0));
+    colour.setPixel(1, 127, qRgb(20, 20, 20));
+    colour.setPixel(2, 9, qRgb(0, 0, 0));
+    EXPECT_EQ(packColumns(colour), packed);
 }
 
 TEST(BackgroundPacking, SqueezingKeepsEveryDotAndStretchingRepeatsColumns) {
