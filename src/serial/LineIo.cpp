@@ -34,11 +34,12 @@ LineWait waitForInput(int fd, const AbortEvent* abort, int timeoutMs, int& osErr
             return LineWait::Failed;
         }
         if (abort && abort->IsSet()) return LineWait::Aborted;
-        if (fds[0].revents & POLLIN) return LineWait::Data;
+        // A hung-up line also reads as readable (end of file): look first.
         if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) {
             osError = EIO;
             return LineWait::Failed;
         }
+        if (fds[0].revents & POLLIN) return LineWait::Data;
         if (deadline.hasExpired()) return LineWait::TimedOut;
     }
 }

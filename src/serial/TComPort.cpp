@@ -3,6 +3,7 @@
 #include "LineIo.h"
 #include "PortNames.h"
 
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSerialPort>
 #include <algorithm>
@@ -120,8 +121,9 @@ void TComPort::applyBaudRate() {
 
 void TComPort::Close() {
     if (!Connected()) return;
+    // Unread input is dropped; frames already written stay on their way.
     if (serial_) {
-        serial_->clear(QSerialPort::AllDirections);
+        serial_->clear(QSerialPort::Input);
         serial_->close();
     }
     serial_.reset();
@@ -162,16 +164,18 @@ void TComPort::WaitForEvent(TComEvents& events, const AbortEvent* abort, int tim
         if (!(abort && abort->IsSet())) events = armed & evRxChar;
         return;
     }
-    int error = 0;
-    switch (waitForInput(handle(), abort, timeoutMs, error)) {
-    case LineWait::Data:
-        events = armed & evRxChar;
-        break;
-    case LineWait::Failed:
-        throw ComPortError(CE_WaitFailed, error);
-    case LineWait::Aborted:
-    case LineWait::TimedOut:
-        break;
+    QDeadlineTimer deadline(std::max(0, timeoutMs));
+    for (;;) {
+        int error = 0;
+        const LineWait result = waitForInput(handle(), abort, int(deadline.remainingTime()), error);
+        if (result == LineWait::Failed) throw ComPortError(CE_WaitFailed, error);
+        if (result != LineWait::Data) return;
+        pullInput();
+        if (!input_.isEmpty()) {
+            events = armed & evRxChar;
+            return;
+        }
+        // Readable without a byte to read: wait on for the rest of the time.
     }
 }
 

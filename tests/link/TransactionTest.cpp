@@ -1,0 +1,214 @@
+#include "Frame.h"
+#include "LinkReporter.h"
+#include "PrinterCommands.h"
+#include "PrinterProcess.h"
+#include "TComPort.h"
+#include "Transaction.h"
+
+#include "TestSupport.h"
+
+#include <QElapsedTimer>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+constexpr int kTestQuietMs = 200;
+
+// Keeps every text, and whether the port was open when it was shown.
+class RecordingReporter : public LinkReporter {
+public:
+    explicit RecordingReporter(const TComPort& port) : port_(port) {}
+    void ShowMessage(const QString& text) override {
+        texts << text;
+        openWhenShown.push_back(port_.Connected());
+    }
+    QStringList texts;
+    std::vector<bool> openWhenShown;
+
+private:
+    const TComPort& port_;
+};
+
+struct Link {
+    PrinterProcess printer;
+    TComPort port;
+    RecordingReporter reporter{port};
+    std::vector<bool> lamp; // what the port's open listener was told
+    explicit Link(const QStringList& options = {}) : printer(options) {
+        port.SetPort(printer.devicePath());
+        port.SetOpenListener([this](bool open) { lamp.push_back(open); });
+    }
+};
+
+const QDateTime kClockTime(QDate(2026, 12, 6), QTime(18, 9, 42));
+const char* const kClockHex = "01 00 B2 00 08 20 26 12 06 18 09 42 FA";
+
+QStringList repeated(const QString& text, int n) {
+    QStringList list;
+    for (int i = 0; i < n; ++i) list << text;
+    return list;
+}
+} // namespace
+
+TEST(Transaction, AcknowledgedExchangeShowsWaitingThenSuccess) {
+    Link link;
+    EXPECT_TRUE(setPrinterClock(link.port, link.reporter, kClockTime, kTestQuietMs));
+    const LinkAction a = actionSetClock();
+    EXPECT_EQ(link.reporter.texts, (QStringList{a.waiting, a.succeeded}));
+    EXPECT_EQ(link.printer.received(), QStringList{kClockHex});
+    // The lamp is lit for the whole transaction and out after it.
+    EXPECT_EQ(link.reporter.openWhenShown, (std::vector<bool>{true, true}));
+    EXPECT_EQ(link.lamp, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(link.port.Connected());
+}
+
+TEST(Transaction, SilentPrinterGetsThreeIdenticalFramesAndTheFailureStays) {
+    Link link({QStringLiteral("--silent")});
+    QElapsedTimer t;
+    t.start();
+    // The clock frame is built once: every try carries the first try's time.
+    EXPECT_FALSE(setPrinterClock(link.port, link.reporter, QDateTime::currentDateTime(), kTestQuietMs));
+    EXPECT_GE(t.elapsed(), 3 * kTestQuietMs);
+    const LinkAction a = actionSetClock();
+    EXPECT_EQ(link.reporter.texts, repeated(a.waiting, 3) << a.failed);
+    const QStringList frames = link.printer.receivedAtLeast(3);
+    ASSERT_EQ(frames.size(), 3);
+    EXPECT_EQ(frames[1], frames[0]);
+    EXPECT_EQ(frames[2], frames[0]);
+    EXPECT_FALSE(link.port.Connected());
+}
+
+TEST(Transaction, MisbehavingPrintersAreJudgedByTheReplyTest) {
+    struct Row {
+        QStringList options;
+        bool accepted;
+        int frames;
+        const char* why;
+    };
+    const Row rows[] = {
+        {{"--wrong-third"}, false, 3, "B3 00 00 is no acknowledgement"},
+        {{"--pieces", "60"}, true, 1, "pieces 60 ms apart, within the quiet time, are one reply"},
+        {{"--delay", "120"}, true, 1, "a late answer within the quiet time"},
+        {{"--delay", "320"}, true, 2, "an answer after the first try's quiet period is read at the second try"},
+    };
+    for (const Row& r : rows) {
+        Link link(r.options);
+        EXPECT_EQ(eraseFlashSegment(link.port, link.reporter, 0, kTestQuietMs), r.accepted) << r.why;
+        const QStringList frames = link.printer.receivedAtLeast(r.frames);
+        EXPECT_EQ(frames.size(), r.frames) << r.why;
+        for (const QString& f : frames) EXPECT_EQ(f, "01 00 BE 00 02 00 BD") << r.why;
+        const LinkAction a = actionEraseFlash();
+        EXPECT_EQ(link.reporter.texts.back(), r.accepted ? a.succeeded : a.failed) << r.why;
+        EXPECT_EQ(link.reporter.texts.count(a.waiting), r.frames) << r.why;
+    }
+}
+
+TEST(Transaction, ChunksGoInOrderAndAFailedChunkEndsTheTransfer) {
+    {
+        Link link;
+        TComPort& port = link.port;
+        Transaction t(port, link.reporter, kTestQuietMs);
+        const QByteArray data(3073, '\x5A');
+        EXPECT_TRUE(t.SendChunks(cmdBackgroundChunk, 1, 2, data, actionBackground()));
+        const QStringList frames = link.printer.received();
+        ASSERT_EQ(frames.size(), 2);
+        EXPECT_TRUE(frames[0].startsWith("01 00 B1 0C 05 01 02 02 01 5A"));
+        EXPECT_EQ(frames[1], "01 00 B1 00 06 01 02 02 02 5A EF"); // by hand: 01^B1^06^01^02^02^02^5A = EF
+        const LinkAction a = actionBackground();
+        EXPECT_EQ(link.reporter.texts, (QStringList{a.waiting, a.succeeded, a.waiting, a.succeeded}));
+        EXPECT_TRUE(t.SendChunks(cmdBackgroundChunk, 1, 2, {}, a)); // nothing to send
+        EXPECT_EQ(link.printer.received().size(), 2);
+    }
+    Link link({QStringLiteral("--answer-limit"), QStringLiteral("1")});
+    {
+        Transaction t(link.port, link.reporter, kTestQuietMs);
+        EXPECT_FALSE(t.SendChunks(cmdBackgroundChunk, 1, 1, QByteArray(3 * kChunkSize, '\0'), actionBackground()));
+        EXPECT_EQ(link.reporter.texts.back(), actionBackground().failed);
+    }
+    const QStringList frames = link.printer.receivedAtLeast(4);
+    ASSERT_EQ(frames.size(), 4);
+    EXPECT_TRUE(frames[0].startsWith("01 00 B1 0C 05 01 01 03 01"));
+    // Chunk 2 three times, and chunk 3 never.
+    for (int i = 1; i < 4; ++i) EXPECT_TRUE(frames[i].startsWith("01 00 B1 0C 05 01 01 03 02")) << i;
+}
+
+TEST(Transaction, InterruptMakesTheRemainingTriesFailAtOnce) {
+    Link link({QStringLiteral("--silent")});
+    std::thread interrupter([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        ::kill(::getpid(), SIGINT);
+    });
+    QElapsedTimer t;
+    t.start();
+    const bool ok = queryPrinter(link.port, link.reporter, kQuietMs);
+    const qint64 ms = t.elapsed();
+    interrupter.join();
+    EXPECT_FALSE(ok);
+    EXPECT_LT(ms, 2000); // three tries of 3000 ms each would take 9 s
+    EXPECT_EQ(link.printer.receivedAtLeast(3), repeated("01 00 B3 00 02 B1 0A", 3));
+    EXPECT_EQ(link.reporter.texts.back(), actionQuery().failed);
+    // With no transaction running the hook does nothing, and the next
+    // transaction starts with a clear event.
+    ::kill(::getpid(), SIGINT);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    PrinterProcess answering;
+    link.port.SetPort(answering.devicePath());
+    EXPECT_TRUE(queryPrinter(link.port, link.reporter, kTestQuietMs));
+}
+
+TEST(Transaction, PortThatCannotBeOpenedLeavesItClosed) {
+    TComPort port;
+    RecordingReporter reporter(port);
+    std::vector<bool> lamp;
+    port.SetOpenListener([&](bool open) { lamp.push_back(open); });
+    port.SetPort(QStringLiteral("/dev/daviduv-missing-port"));
+    try {
+        setPrinterClock(port, reporter, kClockTime, kTestQuietMs);
+        FAIL() << "no error for a missing port";
+    } catch (const ComPortError& e) {
+        EXPECT_STREQ(e.what(), "Unable to open com port (win error code: 2)");
+    }
+    EXPECT_FALSE(port.Connected());
+    EXPECT_TRUE(lamp.empty());
+    EXPECT_TRUE(reporter.texts.isEmpty());
+    // The failed begin left nothing registered: the next transaction runs.
+    PrinterProcess printer;
+    port.SetPort(printer.devicePath());
+    EXPECT_TRUE(setPrinterClock(port, reporter, kClockTime, kTestQuietMs));
+}
+
+TEST(Transaction, PrinterUnpluggedMidTransferEndsWithAnErrorAndAClosedPort) {
+    Link link({QStringLiteral("--silent")});
+    std::thread unplug([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        link.printer.unplug();
+    });
+    EXPECT_THROW(eraseFlashSegment(link.port, link.reporter, 1, kQuietMs), ComPortError);
+    unplug.join();
+    EXPECT_FALSE(link.port.Connected());
+    EXPECT_EQ(link.lamp, (std::vector<bool>{true, false}));
+    PrinterProcess printer;
+    link.port.SetPort(printer.devicePath());
+    EXPECT_TRUE(eraseFlashSegment(link.port, link.reporter, 1, kTestQuietMs));
+}
+
+TEST(Transaction, OnlyOneTransactionAtATime) {
+    Link link;
+    Transaction first(link.port, link.reporter, kTestQuietMs);
+    TComPort other;
+    RecordingReporter reporter(other);
+    EXPECT_THROW(Transaction(other, reporter, kTestQuietMs), std::logic_error);
+    EXPECT_FALSE(other.Connected());
+}
+
+// The one exchange that runs with the real quiet time.
+TEST(Transaction, RealQuietTimeOfThreeSeconds) {
+    Link link;
+    QElapsedTimer t;
+    t.start();
+    EXPECT_TRUE(queryPrinter(link.port, link.reporter));
+    EXPECT_GE(t.elapsed(), kQuietMs);
+    EXPECT_LT(t.elapsed(), kQuietMs + 2000);
+    EXPECT_EQ(link.reporter.texts, (QStringList{actionQuery().waiting, actionQuery().succeeded}));
+}
