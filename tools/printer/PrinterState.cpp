@@ -1,5 +1,11 @@
 #include "PrinterState.h"
 
+namespace {
+QString hexByte(quint8 byte) {
+    return QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
+}
+} // namespace
+
 std::optional<int> unpackDecimal(quint8 byte) {
     const int high = byte >> 4, low = byte & 0x0F;
     if (high > 9 || low > 9) return std::nullopt;
@@ -30,9 +36,9 @@ QString PrinterState::apply(const ReadFrame& frame) {
     case 0xC4:
     case 0xC5:
         settings_[frame.command] = p;
-        return QStringLiteral("field settings %1").arg(frame.command, 2, 16, QLatin1Char('0')).toUpper();
+        return QStringLiteral("field settings ") + hexByte(frame.command);
     default:
-        return QStringLiteral("unknown command %1").arg(frame.command, 2, 16, QLatin1Char('0')).toUpper();
+        return QStringLiteral("unknown command ") + hexByte(frame.command);
     }
 }
 

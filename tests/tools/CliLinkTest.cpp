@@ -1,0 +1,119 @@
+#include "PrinterProcess.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
+#include <csignal>
+#include <gtest/gtest.h>
+
+namespace {
+const QString kWaitClock = QStringLiteral("正在校正时钟，请稍候......");
+
+struct CliRun {
+    int exitCode = -1;
+    QStringList out; // stdout lines
+    QString err;
+};
+
+CliRun runCli(const QStringList& args, int interruptAfterMs = -1) {
+    QProcess cli;
+    cli.start(QStringLiteral(DAVIDUV_BIN_DIR "/daviduv-cli"), args);
+    EXPECT_TRUE(cli.waitForStarted(5000));
+    if (interruptAfterMs >= 0) {
+        // Once the first status line is out, the transaction is running.
+        cli.waitForReadyRead(5000);
+        QThread::msleep(uint(interruptAfterMs));
+        ::kill(pid_t(cli.processId()), SIGINT);
+    }
+    EXPECT_TRUE(cli.waitForFinished(30000));
+    CliRun run;
+    run.exitCode = cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+    run.out = QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    run.err = QString::fromUtf8(cli.readAllStandardError()).trimmed();
+    return run;
+}
+} // namespace
+
+TEST(CliLink, ClockIsAcknowledgedAndLogged) {
+    PrinterProcess printer;
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    const CliRun run = runCli({"clock", "--port", printer.devicePath()});
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    EXPECT_EQ(run.out, (QStringList{kWaitClock, QStringLiteral("校正时钟成功！")}));
+    const QStringList frames = printer.received();
+    ASSERT_EQ(frames.size(), 1);
+    EXPECT_TRUE(frames[0].startsWith("01 00 B2 00 08 ")) << qPrintable(frames[0]);
+    // The printer decodes the packed-decimal time it was set to.
+    const QString line = printer.logLines().first();
+    const QDateTime set = QDateTime::fromString(line.section(QStringLiteral("| clock "), 1), "yyyy-MM-dd HH:mm:ss");
+    ASSERT_TRUE(set.isValid()) << qPrintable(line);
+    EXPECT_GE(set, before);
+    EXPECT_LE(set, QDateTime::currentDateTime().addSecs(1));
+}
+
+TEST(CliLink, SilentPrinterExitsOneAfterThreeTries) {
+    PrinterProcess printer({"--silent"});
+    const CliRun run = runCli({"clock", "--port", printer.devicePath(), "--quiet-ms", "200"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, (QStringList{kWaitClock, kWaitClock, kWaitClock,
+                                    QStringLiteral("校正时钟失败，请检查线路或重新尝试！")}));
+    EXPECT_EQ(printer.receivedAtLeast(3).size(), 3);
+}
+
+TEST(CliLink, EraseAndQueryFrames) {
+    struct Row {
+        QStringList args;
+        const char* frame;
+        const char* lastLine;
+    };
+    const Row rows[] = {
+        {{"erase", "--segment", "15", "--baud", "9600"}, "01 00 BE 00 02 0F B2", "擦除指定Flash成功！"},
+        {{"erase", "--segment", "0"}, "01 00 BE 00 02 00 BD", "擦除指定Flash成功！"},
+        {{"query", "--baud", "115200"}, "01 00 B3 00 02 B1 0A", "查找已连接喷码仪成功！"},
+    };
+    for (const Row& r : rows) {
+        PrinterProcess printer;
+        const CliRun run = runCli(r.args + QStringList{"--port", printer.devicePath(), "--quiet-ms", "200"});
+        EXPECT_EQ(run.exitCode, 0) << qPrintable(r.args.join(' ')) << qPrintable(run.err);
+        EXPECT_EQ(printer.received(), QStringList{r.frame});
+        EXPECT_EQ(run.out.value(run.out.size() - 1), QString::fromUtf8(r.lastLine));
+    }
+}
+
+TEST(CliLink, BadArgumentsAndPortsExitTwoWithTheReason) {
+    PrinterProcess printer;
+    const QString port = printer.devicePath();
+    struct Row {
+        QStringList args;
+        const char* errorStart;
+    };
+    const Row rows[] = {
+        {{"erase", "--port", port, "--segment", "16"}, "--segment must be a flash segment from 0 to 15, not '16'"},
+        {{"erase", "--port", port, "--segment", "-1"}, "--segment must be a flash segment from 0 to 15, not '-1'"},
+        {{"erase", "--port", port, "--segment", "x"}, "--segment must be a flash segment from 0 to 15, not 'x'"},
+        {{"erase", "--port", port}, "--segment N (0 to 15) is required"},
+        {{"clock", "--port", port, "--baud", "38400"}, "--baud must be 9600, 57600 or 115200, not '38400'"},
+        {{"clock"}, "--port PORT is required"},
+        {{"query", "--port", port, "extra"}, "unexpected argument 'extra'"},
+        {{"clock", "--port", "/dev/daviduv-missing"}, "Unable to open com port (win error code: 2)"},
+    };
+    for (const Row& r : rows) {
+        const CliRun run = runCli(r.args);
+        EXPECT_EQ(run.exitCode, 2) << qPrintable(r.args.join(' '));
+        EXPECT_TRUE(run.err.startsWith(QString::fromUtf8(r.errorStart))) << qPrintable(run.err);
+        EXPECT_TRUE(run.out.isEmpty()) << qPrintable(r.args.join(' '));
+    }
+    EXPECT_TRUE(printer.received().isEmpty());
+}
+
+TEST(CliLink, InterruptEndsTheTransactionWithTheFailureText) {
+    PrinterProcess printer({"--silent"});
+    QElapsedTimer t;
+    t.start();
+    const CliRun run = runCli({"query", "--port", printer.devicePath()}, 300); // real 3000 ms quiet time
+    EXPECT_LT(t.elapsed(), 3000);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out.value(run.out.size() - 1), QStringLiteral("查找已连接喷码仪失败，请检查线路或重新尝试！"));
+    EXPECT_EQ(printer.receivedAtLeast(3).size(), 3);
+}
