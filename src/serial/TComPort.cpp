@@ -31,9 +31,11 @@ void releaseDevice(const QString& path) {
 
 int openErrorNumber(QSerialPort::SerialPortError error, int savedErrno) {
     if (error == QSerialPort::DeviceNotFoundError) return ENOENT;
-    if (savedErrno != 0) return savedErrno;
-    if (error == QSerialPort::PermissionError) return EBUSY; // locked by another program
-    return EIO;
+    // Qt reports a device locked by another program as a permission error,
+    // leaving errno at whatever its lock-file handling met last.
+    if (error == QSerialPort::PermissionError)
+        return savedErrno == EACCES || savedErrno == EPERM ? savedErrno : EBUSY;
+    return savedErrno != 0 ? savedErrno : EIO;
 }
 } // namespace
 

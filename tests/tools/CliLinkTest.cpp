@@ -1,4 +1,5 @@
 #include "PrinterProcess.h"
+#include "TComPort.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -116,4 +117,16 @@ TEST(CliLink, InterruptEndsTheTransactionWithTheFailureText) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.out.value(run.out.size() - 1), QStringLiteral("查找已连接喷码仪失败，请检查线路或重新尝试！"));
     EXPECT_EQ(printer.receivedAtLeast(3).size(), 3);
+}
+
+TEST(CliLink, PortHeldByAnotherProgramIsRefused) {
+    PrinterProcess printer;
+    TComPort holder; // this test program holds the line
+    holder.SetPort(printer.devicePath());
+    holder.Open();
+    const CliRun run = runCli({"query", "--port", printer.devicePath(), "--quiet-ms", "200"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.err, "Unable to open com port (win error code: 16)"); // EBUSY
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(printer.received().isEmpty());
 }
