@@ -2,6 +2,7 @@
 #include "LinkReporter.h"
 #include "PrinterCommands.h"
 #include "PrinterProcess.h"
+#include "PtyPair.h"
 #include "TComPort.h"
 #include "Transaction.h"
 
@@ -10,6 +11,7 @@
 #include <QElapsedTimer>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <atomic>
 #include <thread>
 
 namespace {
@@ -211,4 +213,32 @@ TEST(Transaction, RealQuietTimeOfThreeSeconds) {
     EXPECT_GE(t.elapsed(), kQuietMs);
     EXPECT_LT(t.elapsed(), kQuietMs + 2000);
     EXPECT_EQ(link.reporter.texts, (QStringList{actionQuery().waiting, actionQuery().succeeded}));
+}
+
+// A line that never goes quiet (a printer babbling garbage) must not hold the
+// transaction forever: each try stops gathering after kMaxReply bytes.
+TEST(Transaction, BabblingLineStillEndsAfterThreeTries) {
+    PtyPair far;
+    TComPort port;
+    port.SetPort(far.slavePath());
+    RecordingReporter reporter(port);
+    std::atomic<bool> stop{false};
+    std::thread babbler([&] {
+        while (!stop) {
+            far.write(QByteArray(64, '\x55'));
+            far.read(5); // the frames written meanwhile
+        }
+    });
+    QElapsedTimer t;
+    t.start();
+    bool ok = true;
+    {
+        Transaction transaction(port, reporter, kTestQuietMs);
+        ok = transaction.Send(eraseFrame(2), actionEraseFlash());
+    }
+    stop = true;
+    babbler.join();
+    EXPECT_FALSE(ok);
+    EXPECT_LT(t.elapsed(), 10000);
+    EXPECT_EQ(reporter.texts.back(), actionEraseFlash().failed);
 }
