@@ -3,10 +3,12 @@
 // Config.ini beside the program giving the resolution list and the send mode.
 #include "AppSettings.h"
 #include "Barcode.h"
+#include "CliLink.h"
 #include "CliSupport.h"
 #include "Commands.h"
 #include "FieldError.h"
 #include "MessageRender.h"
+#include "SendMessage.h"
 #include "SendRefused.h"
 #include "TemplateFile.h"
 
@@ -53,9 +55,17 @@ int render(const QStringList& args) {
     return kExitOk;
 }
 
-int send(const QStringList&) {
-    printErr(QStringLiteral("not available yet"));
-    return kExitError;
+int send(const QStringList& argv) {
+    const CliArgs args(argv, kLinkValueOptions, {});
+    LinkOptions options;
+    if (!readLinkOptions(args, options, 1)) return kExitError;
+    const auto plan = planFromFile(args.positional().first());
+    if (!plan) return kExitError;
+    const int code = runOnPort(options, [&](TComPort& port, LinkReporter& reporter, int quietMs) {
+        return SendMessage(port, reporter, *plan, quietMs);
+    });
+    if (code == kExitOk) printOut(kSendSucceeded);
+    return code;
 }
 
 } // namespace

@@ -1,0 +1,45 @@
+#include "CliLink.h"
+
+#include "AppSettings.h"
+#include "ComPortError.h"
+#include "TComPort.h"
+
+#include "CliCommand.h"
+
+const QStringList kLinkValueOptions{QStringLiteral("--port"), QStringLiteral("--baud"), QStringLiteral("--quiet-ms")};
+
+bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional) {
+    if (!args.ok()) return printErr(args.error()), false;
+    if (args.positional().size() > positional)
+        return printErr(QStringLiteral("unexpected argument '%1'").arg(args.positional().at(positional))), false;
+    if (args.positional().size() < positional) return printErr(QStringLiteral("a file name is missing")), false;
+    const std::optional<QString> port = args.value(QStringLiteral("--port"));
+    if (!port || port->isEmpty()) return printErr(QStringLiteral("--port PORT is required")), false;
+    options.port = *port;
+    if (const std::optional<QString> baud = args.value(QStringLiteral("--baud"))) {
+        const std::optional<int> speed = baudFromText(*baud);
+        if (!speed) return printErr(QStringLiteral("--baud must be 9600, 57600 or 115200, not '%1'").arg(*baud)), false;
+        options.baud = *speed;
+    }
+    if (const std::optional<QString> quiet = args.value(QStringLiteral("--quiet-ms"))) {
+        bool ok = false;
+        options.quietMs = quiet->toInt(&ok);
+        if (!ok || options.quietMs < 1 || options.quietMs > 60000)
+            return printErr(QStringLiteral("--quiet-ms must be 1 to 60000, not '%1'").arg(*quiet)), false;
+    }
+    return true;
+}
+
+int runOnPort(const LinkOptions& options, const LinkRun& run) {
+    TComPort port;
+    port.SetPort(options.port);
+    port.SetBaudRate(options.baud);
+    PrintingReporter reporter;
+    try {
+        return run(port, reporter, options.quietMs) ? kExitOk : kExitFailed;
+    } catch (const ComPortError& e) {
+        printErr(e.Text());
+        return kExitError;
+    }
+}
+
