@@ -54,8 +54,9 @@ std::optional<qint64> StrToInt64(const QString& text) {
         if (value > (limit - static_cast<quint64>(d)) / static_cast<quint64>(base)) return std::nullopt;
         value = value * static_cast<quint64>(base) + static_cast<quint64>(d);
     }
-    const qint64 signedValue = static_cast<qint64>(value);
-    return negative ? -signedValue : signedValue;
+    // Negated as unsigned, so that the smallest value does not overflow; the
+    // conversion back to signed is modular.
+    return static_cast<qint64>(negative ? quint64(0) - value : value);
 }
 
 std::optional<int> StrToInt(const QString& text) {
