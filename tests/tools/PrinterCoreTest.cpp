@@ -57,14 +57,15 @@ TEST(PrinterState, RecordsWhatItWasTold) {
                          " 01 00 B1 00 06 01 02 02 02 5A EF 01 00 B2 00 08 20 26 1A 06 18 09 42 F2"));
     QStringList notes;
     for (const ReadFrame& f : reader.takeFrames()) notes << state.apply(f);
-    EXPECT_EQ(notes, (QStringList{"clock 2026-12-06 18:09:42", "erase segment 15", "field settings C5",
-                                  "chunk 2/2 of 1 bytes, parameters 1 2", "clock bytes not packed decimal"}));
+    EXPECT_EQ(notes, (QStringList{"clock 2026-12-06 18:09:42", "erase segment 15",
+                                  "field settings C5 for template 1, whose background never came; ignored",
+                                  "chunk 2/2 of 1 bytes, template 1 resolution 2: comes before chunk 1; ignored",
+                                  "clock bytes not packed decimal"}));
     ASSERT_TRUE(state.clock());
     EXPECT_EQ(*state.clock(), QDateTime(QDate(2026, 12, 6), QTime(18, 9, 42)));
     EXPECT_EQ(state.erasedSegments(), QList<int>{15});
-    EXPECT_EQ(toHex(state.fieldSettings().value(0xC5)), "01 01");
-    ASSERT_EQ(state.backgroundChunks().size(), 1);
-    EXPECT_EQ(toHex(state.backgroundChunks()[0].data), "5A");
+    EXPECT_EQ(state.message(1), nullptr);
+    EXPECT_TRUE(state.takeEvents().isEmpty());
 }
 
 TEST(PrinterReplyPlan, Misbehaviours) {

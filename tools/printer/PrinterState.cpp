@@ -4,12 +4,31 @@ namespace {
 QString hexByte(quint8 byte) {
     return QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
 }
+
+constexpr int kChunkHeader = 4; // first and second parameter, N, S
 } // namespace
 
 std::optional<int> unpackDecimal(quint8 byte) {
     const int high = byte >> 4, low = byte & 0x0F;
     if (high > 9 || low > 9) return std::nullopt;
     return high * 10 + low;
+}
+
+PrinterState::PrinterState(HostClock hostClock) : hostClock_(std::move(hostClock)) {}
+
+QDateTime PrinterState::hostNow() const {
+    return hostClock_ ? hostClock_() : QDateTime::currentDateTime();
+}
+
+QDateTime PrinterState::now() const {
+    if (!clock_) return hostNow();
+    return clock_->addMSecs(hostWhenSet_.msecsTo(hostNow()));
+}
+
+QList<PrinterEvent> PrinterState::takeEvents() {
+    QList<PrinterEvent> events;
+    events.swap(events_);
+    return events;
 }
 
 QString PrinterState::apply(const ReadFrame& frame) {
@@ -25,18 +44,17 @@ QString PrinterState::apply(const ReadFrame& frame) {
         erased_.append(quint8(p[0]));
         return QStringLiteral("erase segment %1").arg(quint8(p[0]));
     case 0xB1:
-        return applyChunk(frame, background_);
+        return applyBackground(p);
     case 0xB8:
     case 0xB9:
     case 0xBA:
-        return applyChunk(frame, glyphs_);
+        return applyGlyph(frame);
     case 0xC1:
     case 0xC2:
     case 0xC3:
     case 0xC4:
     case 0xC5:
-        settings_[frame.command] = p;
-        return QStringLiteral("field settings ") + hexByte(frame.command);
+        return applySettings(frame.command, p);
     default:
         return QStringLiteral("unknown command ") + hexByte(frame.command);
     }
@@ -52,14 +70,32 @@ QString PrinterState::applyClock(const QByteArray& p) {
     const QDateTime when(QDate(v[0] * 100 + v[1], v[2], v[3]), QTime(v[4], v[5], v[6]));
     if (!when.isValid()) return QStringLiteral("clock not a valid date and time");
     clock_ = when;
+    hostWhenSet_ = hostNow();
     return QStringLiteral("clock ") + when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
-QString PrinterState::applyChunk(const ReadFrame& frame, QList<ChunkRecord>& into) {
+QString PrinterState::applyBackground(const QByteArray& p) {
+    if (p.size() < kChunkHeader) return QStringLiteral("chunk too short");
+    const BackgroundChunk chunk{quint8(p[0]), quint8(p[1]), quint8(p[2]), quint8(p[3]), p.mid(kChunkHeader)};
+    const BackgroundAssembler::Outcome outcome = assembler_.add(chunk);
+    if (outcome.done) {
+        book_.startMessage(outcome.done->templateNumber, outcome.done->resolution, outcome.done->bytes);
+        events_.append({PrinterEvent::BackgroundReady, outcome.done->templateNumber});
+    }
+    return outcome.note;
+}
+
+QString PrinterState::applySettings(quint8 command, const QByteArray& p) {
+    const MessageBook::Outcome outcome = book_.applySettings(command, p);
+    if (outcome.complete) events_.append({PrinterEvent::MessageReady, outcome.templateNumber});
+    return outcome.note;
+}
+
+QString PrinterState::applyGlyph(const ReadFrame& frame) {
     const QByteArray& p = frame.payload;
-    if (p.size() < 4) return QStringLiteral("chunk too short");
-    ChunkRecord c{frame.command, quint8(p[0]), quint8(p[1]), quint8(p[2]), quint8(p[3]), p.mid(4)};
-    into.append(c);
+    if (p.size() < kChunkHeader) return QStringLiteral("chunk too short");
+    ChunkRecord c{frame.command, quint8(p[0]), quint8(p[1]), quint8(p[2]), quint8(p[3]), p.mid(kChunkHeader)};
+    glyphs_.append(c);
     return QStringLiteral("chunk %1/%2 of %3 bytes, parameters %4 %5")
         .arg(c.number)
         .arg(c.count)

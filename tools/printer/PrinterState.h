@@ -1,47 +1,70 @@
 #pragma once
 // What the virtual printer has been told: its clock, erased flash segments,
-// the background chunks (0xB1), the field settings (0xC1 to 0xC5) and the
-// glyph chunks (0xB8, 0xB9, 0xBA). Chunks are kept as they came, so a later
-// change can put the background together again and print it.
+// the backgrounds put together from their chunks (0xB1) and the field
+// settings (0xC1 to 0xC5) of each template number, and the glyph chunks
+// (0xB8, 0xB9, 0xBA) as they came.
 
+#include "BackgroundAssembler.h"
 #include "FrameReader.h"
+#include "MessageBook.h"
 
 #include <QDateTime>
 #include <QList>
-#include <QMap>
+#include <functional>
 #include <optional>
 
 struct ChunkRecord {
     quint8 command = 0;
-    quint8 first = 0;  // template number, or the glyph parameter
-    quint8 second = 0; // resolution number, or the glyph height
+    quint8 first = 0;  // the glyph parameter
+    quint8 second = 0; // the glyph height
     int count = 0;     // N
     int number = 0;    // S
     QByteArray data;
 };
 
+// Something for the printer to act on beyond answering.
+struct PrinterEvent {
+    enum Kind { BackgroundReady, MessageReady };
+    Kind kind;
+    int templateNumber;
+};
+
 class PrinterState {
 public:
+    using HostClock = std::function<QDateTime()>;
+    // hostClock gives the computer's time (the current local time when empty).
+    explicit PrinterState(HostClock hostClock = {});
+
     // Records a valid frame and returns a short note for the log.
     QString apply(const ReadFrame& frame);
+    // Backgrounds come whole and messages complete, oldest first; emptied by the call.
+    QList<PrinterEvent> takeEvents();
 
+    // The clock as last set, and the time it shows now: as set, advanced by
+    // the time passed since; the computer's time when it was never set.
     std::optional<QDateTime> clock() const { return clock_; }
+    QDateTime now() const;
+
     QList<int> erasedSegments() const { return erased_; }
-    QList<ChunkRecord> backgroundChunks() const { return background_; }
     QList<ChunkRecord> glyphChunks() const { return glyphs_; }
-    // Last settings payload per command 0xC1..0xC5.
-    QMap<int, QByteArray> fieldSettings() const { return settings_; }
+    const StoredMessage* message(int templateNumber) const { return book_.message(templateNumber); }
     int queries() const { return queries_; }
 
 private:
     QString applyClock(const QByteArray& payload);
-    QString applyChunk(const ReadFrame& frame, QList<ChunkRecord>& into);
+    QString applyBackground(const QByteArray& payload);
+    QString applySettings(quint8 command, const QByteArray& payload);
+    QString applyGlyph(const ReadFrame& frame);
+    QDateTime hostNow() const;
 
+    HostClock hostClock_;
     std::optional<QDateTime> clock_;
+    QDateTime hostWhenSet_;
     QList<int> erased_;
-    QList<ChunkRecord> background_;
+    BackgroundAssembler assembler_;
+    MessageBook book_;
+    QList<PrinterEvent> events_;
     QList<ChunkRecord> glyphs_;
-    QMap<int, QByteArray> settings_;
     int queries_ = 0;
 };
 

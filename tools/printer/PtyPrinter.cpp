@@ -42,8 +42,8 @@ bool PtyPrinter::setLog(const QString& path) {
 
 void PtyPrinter::log(const QString& direction, const QByteArray& bytes, const QString& note) {
     if (!log_.isOpen()) return;
-    QString line = QDateTime::currentDateTime().toString(Qt::ISODateWithMs) + QLatin1Char(' ') + direction +
-                   QLatin1Char(' ') + QString::fromLatin1(bytes.toHex(' ').toUpper());
+    QString line = QDateTime::currentDateTime().toString(Qt::ISODateWithMs) + QLatin1Char(' ') + direction;
+    if (!bytes.isEmpty()) line += QLatin1Char(' ') + QString::fromLatin1(bytes.toHex(' ').toUpper());
     if (!note.isEmpty()) line += QStringLiteral(" | ") + note;
     log_.write((line + QLatin1Char('\n')).toUtf8());
     log_.flush();
@@ -58,6 +58,16 @@ void PtyPrinter::handleFrame(const ReadFrame& frame) {
     const QList<ReplyPiece> pieces = planReply(behaviour_, answered_);
     if (!pieces.isEmpty()) ++answered_;
     for (const ReplyPiece& p : pieces) pending_.append({clock_.elapsed() + p.atMs, p.bytes});
+    actOnEvents();
+}
+
+void PtyPrinter::actOnEvents() {
+    for (const PrinterEvent& e : state_.takeEvents()) {
+        const StoredMessage* message = state_.message(e.templateNumber);
+        if (!output_ || !message) continue;
+        if (e.kind == PrinterEvent::BackgroundReady) log(QStringLiteral("out"), {}, output_->writeBackground(*message));
+        else log(QStringLiteral("print"), {}, output_->writeMessage(*message, state_.now()));
+    }
 }
 
 void PtyPrinter::handleInput(const QByteArray& bytes) {

@@ -1,9 +1,10 @@
 #pragma once
 // The virtual printer's line: a pseudo-terminal pair whose slave device the
 // host opens as its serial port. Reads frames, records them, answers and
-// writes one log line per frame.
+// writes one log line per frame, and one per picture of a message it printed.
 
 #include "FrameReader.h"
+#include "PrintOutput.h"
 #include "PrinterState.h"
 #include "ReplyPlan.h"
 
@@ -11,6 +12,7 @@
 #include <QFile>
 #include <QString>
 #include <csignal>
+#include <optional>
 
 class PtyPrinter {
 public:
@@ -21,6 +23,8 @@ public:
     QString devicePath() const { return path_; }
     QString error() const { return error_; }
     bool setLog(const QString& path);
+    // After each complete message, writes its pictures into the folder.
+    void setPrintFolder(const QString& folder) { output_.emplace(folder); }
     // Serves until stop() is called (from a signal handler) or the line fails.
     int run(const volatile std::sig_atomic_t& stop);
 
@@ -32,6 +36,7 @@ private:
     void handleInput(const QByteArray& bytes);
     void handleFrame(const ReadFrame& frame);
     void writeDue();
+    void actOnEvents();
     int nextTimeoutMs() const;
     void log(const QString& direction, const QByteArray& bytes, const QString& note = {});
 
@@ -47,4 +52,5 @@ private:
     QString path_;
     QString error_;
     QFile log_;
+    std::optional<PrintOutput> output_;
 };

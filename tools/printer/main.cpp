@@ -1,10 +1,12 @@
 // daviduv-printer: plays the coder at the end of a serial line, on a
 // pseudo-terminal. Prints the device to open on its first line, then checks
 // and answers frames until it is stopped (SIGTERM or SIGINT).
+#include "FontSetup.h"
 #include "PtyPrinter.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QDir>
+#include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
 
@@ -28,7 +30,10 @@ bool intOption(const QCommandLineParser& parser, const QString& name, int& into)
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Printing draws text, which needs a font system but never a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    installFontSubstitutions();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A virtual coder on a pseudo-terminal. The first line of output "
                                                     "is the device to open; every accepted frame is answered 06 00 B3."));
@@ -40,6 +45,10 @@ int main(int argc, char** argv) {
         {QStringLiteral("pieces"), QStringLiteral("Answer one byte at a time, <ms> apart."), QStringLiteral("ms")},
         {QStringLiteral("delay"), QStringLiteral("Answer <ms> after the frame arrived."), QStringLiteral("ms")},
         {QStringLiteral("answer-limit"), QStringLiteral("Answer only the first <n> frames."), QStringLiteral("n")},
+        {QStringLiteral("print-dir"),
+         QStringLiteral("After each complete message write <dir>/background-N.png and <dir>/message-N.png "
+                        "(N the template number)."),
+         QStringLiteral("dir")},
     });
     parser.process(app);
 
@@ -59,6 +68,14 @@ int main(int argc, char** argv) {
     if (parser.isSet(QStringLiteral("log")) && !printer.setLog(parser.value(QStringLiteral("log")))) {
         std::fprintf(stderr, "cannot write the log %s\n", qPrintable(parser.value(QStringLiteral("log"))));
         return 1;
+    }
+    if (parser.isSet(QStringLiteral("print-dir"))) {
+        const QString folder = parser.value(QStringLiteral("print-dir"));
+        if (!QDir().mkpath(folder)) {
+            std::fprintf(stderr, "cannot make the folder %s\n", qPrintable(folder));
+            return 1;
+        }
+        printer.setPrintFolder(folder);
     }
     std::signal(SIGTERM, onStop);
     std::signal(SIGINT, onStop);

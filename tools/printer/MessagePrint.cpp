@@ -1,0 +1,133 @@
+#include "MessagePrint.h"
+
+#include "BackgroundAssembler.h"
+#include "DateStyles.h"
+#include "FieldRender.h"
+#include "MonoImage.h"
+#include "PrinterState.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+
+constexpr int kFieldBytes[kVariableKindCount] = {7, 9, 15, 7};
+constexpr const char* kKindNames[kVariableKindCount] = {"date", "expiry", "serial number", "shift"};
+constexpr int kFirstStyleCode = 0xA1;
+constexpr int kShiftLetters = 8;
+
+quint8 at(const QByteArray& bytes, int i) {
+    return quint8(bytes[i]);
+}
+
+std::optional<QString> dateText(quint8 styleCode, int days, const QDateTime& now, QString& problem) {
+    const int style = styleCode - kFirstStyleCode;
+    if (style < 0 || style >= kDateStyleCount) {
+        problem = QStringLiteral("unknown date style code %1")
+                      .arg(QStringLiteral("%1").arg(styleCode, 2, 16, QLatin1Char('0')).toUpper());
+        return std::nullopt;
+    }
+    return FormatFieldDate(style, days, now);
+}
+
+std::optional<int> packedDays(quint8 high, quint8 low, QString& problem) {
+    const auto h = unpackDecimal(high), l = unpackDecimal(low);
+    if (!h || !l) {
+        problem = QStringLiteral("expiry days not in packed decimal");
+        return std::nullopt;
+    }
+    return *h * 100 + *l;
+}
+
+QString serialText(const QByteArray& b) {
+    quint64 start = 0;
+    for (int i = 7; i <= 12; ++i) start = (start << 8) | at(b, i);
+    return PadLeftZeros(QString::number(start), at(b, 6));
+}
+
+std::optional<QString> valueText(int kind, const QByteArray& b, const QDateTime& now, QString& problem) {
+    switch (kind) {
+    case 0: return dateText(at(b, 6), 0, now, problem);
+    case 1: {
+        const auto days = packedDays(at(b, 7), at(b, 8), problem);
+        if (!days) return std::nullopt;
+        return dateText(at(b, 6), *days, now, problem);
+    }
+    case 2: return serialText(b);
+    default:
+        if (at(b, 6) < 1 || at(b, 6) > kShiftLetters) {
+            problem = QStringLiteral("unknown shift code %1").arg(at(b, 6));
+            return std::nullopt;
+        }
+        return QString(QChar(u'A' + at(b, 6) - 1));
+    }
+}
+
+} // namespace
+
+QImage UnpackColumns(const QByteArray& packed) {
+    if (packed.isEmpty() || packed.size() % kColumnBytes != 0) return QImage();
+    const int width = int(packed.size() / kColumnBytes);
+    QImage picture = mono::create(width, kPrintRows);
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < kPrintRows; ++y)
+            if (at(packed, x * kColumnBytes + y / 8) & (0x80 >> (y % 8))) mono::setDot(picture, x, y, true);
+    return picture;
+}
+
+std::optional<FieldPrint> DecodeField(int kind, const QByteArray& b, const QDateTime& now, QString& problem) {
+    if (kind < 0 || kind >= kVariableKindCount || b.size() != kFieldBytes[kind]) {
+        problem = QStringLiteral("field bytes of the wrong length");
+        return std::nullopt;
+    }
+    const FieldPrint place{(at(b, 2) << 8) | at(b, 3), at(b, 4), at(b, 1), at(b, 5), {}};
+    if (place.fontDots == 0) {
+        problem = QStringLiteral("font height 0");
+        return std::nullopt;
+    }
+    const std::optional<QString> text = valueText(kind, b, now, problem);
+    if (!text) return std::nullopt;
+    FieldPrint field = place;
+    field.text = *text;
+    return field;
+}
+
+QRect FieldBox(const FieldPrint& f) {
+    return QRect(f.x, f.y, DotWidth(f.text, f.fontDots, f.spacing) - 2, f.fontDots);
+}
+
+void DrawFieldValue(QImage& picture, const FieldPrint& field) {
+    const QRect box = FieldBox(field).intersected(picture.rect());
+    if (box.isEmpty() || field.text.isEmpty()) return;
+    QImage canvas(box.size(), QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    {
+        const QFont font = previewFont(field.fontDots, field.spacing);
+        QPainter painter(&canvas);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        // The box may start left of or above the picture; the text keeps its place.
+        painter.drawText(QPoint(field.x - box.x(), field.y - box.y() + QFontMetrics(font).ascent()), field.text);
+    }
+    const QImage dots = mono::fromImage(canvas);
+    for (int y = 0; y < box.height(); ++y)
+        for (int x = 0; x < box.width(); ++x)
+            if (mono::dot(dots, x, y)) mono::setDot(picture, box.x() + x, box.y() + y, true);
+}
+
+PrintedMessage PrintMessage(const StoredMessage& message, const QDateTime& now) {
+    PrintedMessage printed{UnpackColumns(message.background), {}};
+    if (printed.picture.isNull()) {
+        printed.problems << QStringLiteral("background of %1 bytes cannot be unpacked").arg(message.background.size());
+        return printed;
+    }
+    for (int kind = 0; kind < kVariableKindCount; ++kind) {
+        if (!message.fields[size_t(kind)]) continue;
+        QString problem;
+        const auto field = DecodeField(kind, *message.fields[size_t(kind)], now, problem);
+        if (field) DrawFieldValue(printed.picture, *field);
+        else printed.problems << QString::fromLatin1(kKindNames[kind]) + QStringLiteral(" left out: ") + problem;
+    }
+    return printed;
+}
