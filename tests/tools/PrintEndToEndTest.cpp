@@ -2,7 +2,9 @@
 // element of each kind is sent by daviduv-cli to daviduv-printer, which puts
 // the background together and prints the message.
 #include "CliRun.h"
+#include "DateStyles.h"
 #include "FieldPlacement.h"
+#include "MessagePrint.h"
 #include "MonoImage.h"
 #include "PrinterProcess.h"
 #include "TemplateFile.h"
@@ -40,15 +42,25 @@ QImage loadStrip(const QString& path) {
     return picture.isNull() ? picture : mono::normalized(picture);
 }
 
-// Waits for the printer's log line of a written message.
-bool waitForPrint(const PrinterProcess& printer) {
+// Waits for the printer's log line naming the message picture it wrote.
+bool waitForPrint(const PrinterProcess& printer, const QString& path) {
     QDeadlineTimer deadline(3000);
     while (!deadline.hasExpired()) {
         for (const QString& line : printer.logLines())
-            if (line.contains(QLatin1String(" print | printed "))) return true;
+            if (line.endsWith(QStringLiteral(" print | printed ") + path)) return true;
         QThread::msleep(20);
     }
     return false;
+}
+
+// The background with the four values drawn as the printer draws them, the
+// dates of the given day (style "A1", expiry 365 days on).
+QString expectedPrint(const QImage& background, const QRect (&boxes)[4], const QDateTime& day) {
+    QImage picture = background.copy();
+    const QString texts[] = {FormatFieldDate(0, 0, day), FormatFieldDate(0, 365, day), QStringLiteral("00000001"),
+                             QStringLiteral("A")};
+    for (int k = 0; k < 4; ++k) DrawFieldValue(picture, FieldPrint{boxes[k].x(), boxes[k].y(), 16, 2, texts[k]});
+    return mono::toText(picture);
 }
 
 } // namespace
@@ -72,11 +84,13 @@ TEST(PrintEndToEnd, SentTemplateIsPrinted) {
     ASSERT_EQ(barcodeRect.right(), 280 + barcode.Width() - 1) << "the barcode must fit the strip's width";
     SaveTemplate(message, TemplateAttributes{512, 128, 1, QStringLiteral("200dpi")}, sptPath);
 
+    const QDateTime before = QDateTime::currentDateTime();
     PrinterProcess printer({QStringLiteral("--print-dir"), printDir});
     const CliRun send = runCli({"send", sptPath, "--port", printer.devicePath(), "--quiet-ms", "200"});
     ASSERT_EQ(send.exitCode, 0) << qPrintable(send.err) << qPrintable(send.out.join('\n'));
     EXPECT_EQ(send.out.value(send.out.size() - 1), kSendSucceeded);
-    ASSERT_TRUE(waitForPrint(printer)) << qPrintable(printer.logLines().join('\n'));
+    const QString messagePath = printDir + QStringLiteral("/message-1.png");
+    ASSERT_TRUE(waitForPrint(printer, messagePath)) << qPrintable(printer.logLines().join('\n'));
 
     const QString bgPath = dir.filePath(QStringLiteral("bg.png"));
     const CliRun render = runCli({"render", sptPath, "--out", bgPath});
@@ -97,7 +111,6 @@ TEST(PrintEndToEnd, SentTemplateIsPrinted) {
     // 4, 3 and 3 full-width characters; values of 8 digits (dates in style
     // "A1", the serial number padded to 8) and one letter.
     const QRect boxes[] = {{90, 0, 80, 16}, {72, 20, 80, 16}, {54, 40, 80, 16}, {54, 60, 10, 16}};
-    const QString messagePath = printDir + QStringLiteral("/message-1.png");
     const QImage printed = loadStrip(messagePath);
     ASSERT_EQ(printed.size(), background.size());
     int added[4] = {};
@@ -112,6 +125,11 @@ TEST(PrintEndToEnd, SentTemplateIsPrinted) {
             else ADD_FAILURE() << "dot added outside the value boxes at " << x << "," << y;
         }
     for (int k = 0; k < 4; ++k) EXPECT_GT(added[k], 10) << "box " << k;
+    // Dot for dot the values of today (the printer's clock was never set, so
+    // it runs on the computer's), whichever side of midnight the send fell.
+    const QString got = mono::toText(printed);
+    EXPECT_TRUE(got == expectedPrint(background, boxes, before) ||
+                got == expectedPrint(background, boxes, QDateTime::currentDateTime()));
     // The lead texts were in the background already, left of the boxes.
     for (const QRect& box : boxes) {
         int leadDots = 0;
