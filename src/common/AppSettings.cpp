@@ -26,7 +26,6 @@ void readUserSettings(AppSettings& s) {
     s.width = (width >= 1 && width <= std::max(s.maxLength, kDefaultWidth)) ? width : kDefaultWidth;
     s.moBan = StrToIntDef(TrimBlanks(ReadRegString("MoBan", "1")), 1);
     s.zoom = TrimBlanks(ReadRegString("Zoom", "200dpi"));
-    s.nextControlNo = 0;
     s.comm = ReadRegString("Comm", "COM1");
     s.baudText = TrimBlanks(ReadRegString("Baud", "57600"));
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The process-wide settings read at start-up from Config.ini (beside the
 // executable) and from the per-user store, and the two summary-line forms.
+// The number the next placed element takes lives with the template
+// (MessageTemplate::NextControlNo), which starts at 0.
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -14,7 +16,6 @@ struct AppSettings {
     int width = 512;                // canvas width in dots, store "Width"
     QString comm = "COM1";          // port name, store "Comm" (as stored, not trimmed)
     QString baudText = "57600";     // store "Baud", trimmed, whatever it holds
-    int nextControlNo = 0;
 };
 
 inline constexpr int kCanvasHeight = 128;
