@@ -99,7 +99,7 @@ TEST(BackgroundPacking, ColumnsPackTopToBottomWithTheUpperRowInTheHighBit) {
     EXPECT_EQ(toHex(packed.mid(16, 16)), "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 01");
     EXPECT_EQ(toHex(packed.mid(32, 2)), "00 40");
     EXPECT_TRUE(packColumns(QImage()).isEmpty());
-    // a picture in another format packs the same: any pixel that is not white is a dot
+    // a picture in another format is reduced to one bit first: dark pixels are dots
     QImage colour(3, 128, QImage::Format_RGB32);
     colour.fill(Qt::white);
     colour.setPixel(0, 0, qRgb(0, 0, 0));
