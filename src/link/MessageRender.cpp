@@ -74,10 +74,11 @@ RenderedMessage RenderMessage(const MessageTemplate& message, int width) {
 MessagePlan PlanMessage(const MessageTemplate& message, const SendSettings& settings) {
     MessagePlan plan;
     const int columns = scaledWidth(settings.mainDpi, settings.zoom, settings.width);
-    if (chunkCount(qint64(columns) * (kPrintHeight / 8)) > kMaxChunks)
+    const int chunks = chunkCount(qint64(columns) * (kPrintHeight / 8));
+    if (chunks > kMaxChunks)
         throw SendRefused(QStringLiteral("背景数据过长：%1 列需要 %2 个数据包，打印机最多接收 %3 个")
                               .arg(columns)
-                              .arg(chunkCount(qint64(columns) * (kPrintHeight / 8)))
+                              .arg(chunks)
                               .arg(kMaxChunks)
                               .toStdString());
     RenderedMessage rendered = RenderMessage(message, settings.width);
