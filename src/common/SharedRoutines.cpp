@@ -26,7 +26,14 @@ QString TrimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-std::optional<qint64> StrToInt64(const QString& text) {
+namespace {
+
+struct WholeNumber {
+    qint64 value;
+    bool hex;
+};
+
+std::optional<WholeNumber> parseWhole(const QString& text) {
     qsizetype i = 0;
     while (i < text.size() && text[i] == QChar(' ')) ++i;
     bool negative = false;
@@ -56,17 +63,24 @@ std::optional<qint64> StrToInt64(const QString& text) {
     }
     // Negated as unsigned, so that the smallest value does not overflow; the
     // conversion back to signed is modular.
-    return static_cast<qint64>(negative ? quint64(0) - value : value);
+    return WholeNumber{static_cast<qint64>(negative ? quint64(0) - value : value), base == 16};
+}
+
+} // namespace
+
+std::optional<qint64> StrToInt64(const QString& text) {
+    const auto parsed = parseWhole(text);
+    return parsed ? std::optional<qint64>(parsed->value) : std::nullopt;
 }
 
 std::optional<int> StrToInt(const QString& text) {
-    const auto wide = StrToInt64(text);
-    if (!wide) return std::nullopt;
+    const auto parsed = parseWhole(text);
+    if (!parsed) return std::nullopt;
+    const qint64 wide = parsed->value;
+    if (wide >= std::numeric_limits<int>::min() && wide <= std::numeric_limits<int>::max())
+        return static_cast<int>(wide);
     // Hexadecimal up to 32 bits wraps like the printer's 32-bit integers ("$FFFFFFFF" is -1).
-    if (*wide >= std::numeric_limits<int>::min() && *wide <= std::numeric_limits<int>::max())
-        return static_cast<int>(*wide);
-    const bool hex = text.contains(QChar('$')) || text.contains(QStringLiteral("0x")) || text.contains(QStringLiteral("0X"));
-    if (hex && *wide > 0 && *wide <= 0xFFFFFFFFLL) return static_cast<int>(static_cast<quint32>(*wide));
+    if (parsed->hex && wide > 0 && wide <= 0xFFFFFFFFLL) return static_cast<int>(static_cast<quint32>(wide));
     return std::nullopt;
 }
 
