@@ -16,15 +16,19 @@ bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional) 
     const std::optional<QString> port = args.value(QStringLiteral("--port"));
     if (!port || port->isEmpty()) return printErr(QStringLiteral("--port PORT is required")), false;
     options.port = *port;
-    if (const std::optional<QString> baud = args.value(QStringLiteral("--baud"))) {
-        const std::optional<int> speed = baudFromText(*baud);
-        if (!speed) return printErr(QStringLiteral("--baud must be 9600, 57600 or 115200, not '%1'").arg(*baud)), false;
-        options.baud = *speed;
+    return readSpeedOptions(args, options.baud, options.quietMs);
+}
+
+bool readSpeedOptions(const CliArgs& args, int& baud, int& quietMs) {
+    if (const std::optional<QString> text = args.value(QStringLiteral("--baud"))) {
+        const std::optional<int> speed = baudFromText(*text);
+        if (!speed) return printErr(QStringLiteral("--baud must be 9600, 57600 or 115200, not '%1'").arg(*text)), false;
+        baud = *speed;
     }
     if (const std::optional<QString> quiet = args.value(QStringLiteral("--quiet-ms"))) {
         bool ok = false;
-        options.quietMs = quiet->toInt(&ok);
-        if (!ok || options.quietMs < 1 || options.quietMs > 60000)
+        quietMs = quiet->toInt(&ok);
+        if (!ok || quietMs < 1 || quietMs > 60000)
             return printErr(QStringLiteral("--quiet-ms must be 1 to 60000, not '%1'").arg(*quiet)), false;
     }
     return true;
