@@ -1,7 +1,27 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the editor.
+#
+# Beside the editor runs a virtual printer named "virtual": the editor's
+# start-up search finds it, and each message sent to it is printed as a
+# picture into ~/daviduv-prints (or $DAVIDUV_PRINTS). It stops with the editor.
+# At a site with a real printer, start without it:
+#   scripts/run-editor.sh --no-virtual-printer
 set -euo pipefail
 cd "$(dirname "$0")/.."
+virtual_printer=1
+if [[ "${1:-}" == --no-virtual-printer ]]; then virtual_printer=0; fi
 scripts/setup.sh
 scripts/build.sh
-exec "${BUILD_DIR:-build}/bin/daviduv"
+bin="${BUILD_DIR:-build}/bin"
+if (( ! virtual_printer )); then exec "$bin/daviduv"; fi
+
+prints="${DAVIDUV_PRINTS:-$HOME/daviduv-prints}"
+exec {printer_out}< <(exec "$bin/daviduv-printer" --name virtual --print-dir "$prints")
+printer=$!
+trap 'kill "$printer" 2>/dev/null || true' EXIT
+# Its first line, the device, comes once the printer is listed among the ports.
+read -r device <&"$printer_out"
+echo "virtual printer 'virtual' on $device; its prints go to $prints"
+status=0
+"$bin/daviduv" || status=$?
+exit "$status"
