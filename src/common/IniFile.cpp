@@ -1,7 +1,7 @@
-#include "IniFile.h"
+#include "common/IniFile.h"
 
-#include "Gbk.h"
-#include "SharedRoutines.h"
+#include "common/Gbk.h"
+#include "common/SharedRoutines.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -105,7 +105,7 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
 
 int IniFile::readInteger(const QString& section, const QString& key, int fallback) const {
     const Line* l = findKey(section, key);
-    return l ? StrToIntDef(trimmedValue(l->value), fallback) : fallback;
+    return l ? strToIntDef(trimmedValue(l->value), fallback) : fallback;
 }
 
 bool IniFile::readBool(const QString& section, const QString& key, bool fallback) const {

@@ -1,8 +1,8 @@
-#include "TemplateFile.h"
+#include "editor/TemplateFile.h"
 
-#include "Coordinates.h"
-#include "Gbk.h"
-#include "IniFile.h"
+#include "model/Coordinates.h"
+#include "common/Gbk.h"
+#include "common/IniFile.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ void writePosition(IniFile& ini, const QString& section, const FieldElement& e) 
     ini.writeInteger(section, "Top", templateFromSurface(e.Top()));
 }
 
-void writeBarcode(IniFile& ini, const QString& section, const TBarcode& b) {
+void writeBarcode(IniFile& ini, const QString& section, const Barcode& b) {
     ini.writeInteger(section, "BarCodeType", b.Bar_CodeType());
     ini.writeInteger(section, "Rotation", b.Bar_Rotation());
     ini.writeInteger(section, "ModuleWidth", b.Bar_ModuleWidth());
@@ -21,7 +21,7 @@ void writeBarcode(IniFile& ini, const QString& section, const TBarcode& b) {
 }
 
 void writeField(IniFile& ini, const QString& section, const FieldElement& e) {
-    const TImageEx& f = *e.ImageEx();
+    const FieldImage& f = *e.AsField();
     switch (f.UserStyle()) {
     case csImage:
         ini.writeString(section, "Source", f.UserValue());
@@ -64,7 +64,7 @@ IniFile templateIni(const MessageTemplate& message, const TemplateAttributes& at
         const QString section = kindWord(e->Kind()) + QString::number(e->Number());
         ini.writeString(section, "ConStyle", kindWord(e->Kind()));
         if (e->IsBarcode())
-            writeBarcode(ini, section, *e->Barcode());
+            writeBarcode(ini, section, *e->AsBarcode());
         else
             writeField(ini, section, *e);
         writePosition(ini, section, *e);
@@ -77,11 +77,11 @@ IniFile templateIni(const MessageTemplate& message, const TemplateAttributes& at
 
 } // namespace
 
-QByteArray TemplateFileBytes(const MessageTemplate& message, const TemplateAttributes& attributes) {
+QByteArray templateFileBytes(const MessageTemplate& message, const TemplateAttributes& attributes) {
     return templateIni(message, attributes).toBytes();
 }
 
-void SaveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path) {
+void saveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path) {
     if (!templateIni(message, attributes).save(path))
         throw TemplateFileError(QStringLiteral("Unable to write to %1").arg(path).toStdString());
 }

@@ -3,7 +3,7 @@
 // the canvas size, template number and resolution and, last, "ControlCount"
 // and "ControlCaption"; one section per element 0..64 follows, named by the
 // element's kind word and number ("csStr3").
-#include "MessageTemplate.h"
+#include "model/MessageTemplate.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,11 +24,11 @@ public:
 };
 
 // The file's bytes for the template's elements 0..64.
-QByteArray TemplateFileBytes(const MessageTemplate& message, const TemplateAttributes& attributes);
+QByteArray templateFileBytes(const MessageTemplate& message, const TemplateAttributes& attributes);
 
 // Writes the file whole to a temporary file beside path and puts it in place
 // only when complete: a failed save leaves an existing file as it was.
-void SaveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path);
+void saveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path);
 
 // Reads the file into message, which the caller has cleared: NextControlNo
 // restarts at 0, onAttributes gets the canvas size, template number and
@@ -38,5 +38,5 @@ void SaveTemplate(const MessageTemplate& message, const TemplateAttributes& attr
 // becomes the selected element. A missing file reads as an empty template.
 // A barcode value the element refuses (a missing "HeightPercent") throws
 // BarcodeError; the elements made before it stay.
-void LoadTemplate(MessageTemplate& message, const QString& path,
+void loadTemplate(MessageTemplate& message, const QString& path,
                   const std::function<void(const TemplateAttributes&)>& onAttributes);

@@ -1,11 +1,11 @@
-// Opening a template file: LoadTemplate of TemplateFile.h.
-#include "TemplateFile.h"
+// Opening a template file: loadTemplate of TemplateFile.h.
+#include "editor/TemplateFile.h"
 
-#include "Coordinates.h"
-#include "FieldPlacement.h"
-#include "Gbk.h"
-#include "IniFile.h"
-#include "SharedRoutines.h"
+#include "model/Coordinates.h"
+#include "model/FieldPlacement.h"
+#include "common/Gbk.h"
+#include "common/IniFile.h"
+#include "common/SharedRoutines.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ QPoint readPosition(const IniFile& ini, const QString& section) {
 
 // Sets one barcode property. A range the element refuses stops the opening;
 // a value it cannot draw yet is kept (the element keeps its last picture).
-template <typename Setter> void setBarcode(TBarcode& barcode, Setter set) {
+template <typename Setter> void setBarcode(Barcode& barcode, Setter set) {
     try {
         set();
     } catch (const BarcodeError&) {
@@ -43,8 +43,8 @@ template <typename Setter> void setBarcode(TBarcode& barcode, Setter set) {
     }
 }
 
-std::unique_ptr<TBarcode> readBarcode(const IniFile& ini, const QString& section) {
-    auto b = std::make_unique<TBarcode>();
+std::unique_ptr<Barcode> readBarcode(const IniFile& ini, const QString& section) {
+    auto b = std::make_unique<Barcode>();
     setBarcode(*b, [&] { b->SetBar_CodeType(ini.readInteger(section, "BarCodeType", 1)); });
     setBarcode(*b, [&] { b->SetBar_ModuleWidth(ini.readInteger(section, "ModuleWidth", 1)); });
     setBarcode(*b, [&] { b->SetBar_Rotation(ini.readInteger(section, "Rotation", 1)); });
@@ -54,7 +54,7 @@ std::unique_ptr<TBarcode> readBarcode(const IniFile& ini, const QString& section
     return b;
 }
 
-void readVariableField(const IniFile& ini, const QString& section, TImageEx& f) {
+void readVariableField(const IniFile& ini, const QString& section, FieldImage& f) {
     struct Defaults {
         const char* explain;
         const char* value;
@@ -74,8 +74,8 @@ void readVariableField(const IniFile& ini, const QString& section, TImageEx& f) 
     }
 }
 
-std::unique_ptr<TImageEx> readField(const IniFile& ini, const QString& section, eStyle kind) {
-    auto f = std::make_unique<TImageEx>();
+std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section, eStyle kind) {
+    auto f = std::make_unique<FieldImage>();
     f->SetUserStyle(kind);
     if (kind == csImage) {
         f->SetUserValue(ini.readString(section, "Source", ""));
@@ -95,13 +95,13 @@ std::unique_ptr<TImageEx> readField(const IniFile& ini, const QString& section, 
     } else {
         readVariableField(ini, section, *f);
     }
-    DrawOpenedPreview(*f);
+    drawOpenedPreview(*f);
     return f;
 }
 
 } // namespace
 
-void LoadTemplate(MessageTemplate& message, const QString& path,
+void loadTemplate(MessageTemplate& message, const QString& path,
                   const std::function<void(const TemplateAttributes&)>& onAttributes) {
     const IniFile ini = IniFile::load(path);
     message.SetNextControlNo(0);
@@ -112,7 +112,7 @@ void LoadTemplate(MessageTemplate& message, const QString& path,
     attributes.zoom = ini.readString("Main", "Zoom", QStringLiteral("200dpi"));
     if (onAttributes) onAttributes(attributes);
 
-    const QStringList pieces = SplitText(ini.readString("Main", "ControlCaption", ""), QChar('/'));
+    const QStringList pieces = splitText(ini.readString("Main", "ControlCaption", ""), QChar('/'));
     for (int i = 0; i < pieces.size(); ++i) {
         const auto kind = kindOfPiece(pieces[i]);
         if (!kind) continue;

@@ -1,7 +1,7 @@
-#include "FieldSettings.h"
+#include "link/FieldSettings.h"
 
-#include "Gbk.h"
-#include "SendRefused.h"
+#include "common/Gbk.h"
+#include "link/SendRefused.h"
 
 #include <QRegularExpression>
 #include <optional>

@@ -13,26 +13,26 @@ inline constexpr int kDateStyleCount = 10;
 // The clock the previews read. An empty function restores the computer's local
 // clock. Returns the clock that was set before.
 using FieldClock = std::function<QDateTime()>;
-FieldClock SetFieldClock(FieldClock clock);
-QDateTime FieldNow();
+FieldClock setFieldClock(FieldClock clock);
+QDateTime fieldNow();
 
 // The text of a style for now + days (whole days; the time of day stays).
 // A style outside 0..9 gives an empty text.
-QString FormatFieldDate(int style, int days);
-QString FormatFieldDate(int style, int days, const QDateTime& now);
+QString formatFieldDate(int style, int days);
+QString formatFieldDate(int style, int days, const QDateTime& now);
 
 // "0" put in front until the text has length characters; never cuts.
-QString PadLeftZeros(const QString& text, int length);
+QString padLeftZeros(const QString& text, int length);
 
 // The code without blanks read as hexadecimal, minus 161 ("A1" 0, "AA" 9).
 // A code that is no hexadecimal number throws FieldError
 // "'$<code>' is not a valid integer value".
-int StyleCodeToIndex(const QString& code);
-std::optional<int> TryStyleCodeToIndex(const QString& code);
+int styleCodeToIndex(const QString& code);
+std::optional<int> tryStyleCodeToIndex(const QString& code);
 // "A1" .. "A9" for 0..8, "AA" for 9 ("A0" for -1, no style chosen).
-QString StyleIndexToCode(int index);
+QString styleIndexToCode(int index);
 
 // The ten sample texts of the style lists ("20060110", "2006-01-10", ...).
 const QStringList& dateStyleSamples();
 // The sample of a style, empty outside 0..9.
-QString DateStyleSample(int index);
+QString dateStyleSample(int index);

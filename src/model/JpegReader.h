@@ -15,6 +15,6 @@ class QIODevice;
 inline constexpr qint64 kMaxJpegPixels = qint64(1) << 24;
 
 // A Format_Grayscale8 picture.
-QImage ReadJpegFile(const QString& path);
-QImage DecodeJpeg(const QByteArray& data);
-QImage DecodeJpeg(QIODevice& device);
+QImage readJpegFile(const QString& path);
+QImage decodeJpeg(const QByteArray& data);
+QImage decodeJpeg(QIODevice& device);

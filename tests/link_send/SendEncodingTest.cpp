@@ -1,13 +1,13 @@
-#include "BackgroundPacking.h"
-#include "FieldSettings.h"
-#include "Gbk.h"
-#include "MonoImage.h"
-#include "SendRefused.h"
-#include "TestSupport.h"
+#include "link/BackgroundPacking.h"
+#include "link/FieldSettings.h"
+#include "common/Gbk.h"
+#include "common/MonoImage.h"
+#include "link/SendRefused.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-// Payload bytes of the frame examples of the printer's protocol description
+// Payload bytes of settings frames worked by hand from the printer's field layout
 // (template 1, resolution number 1); the frame adds 01 00 cmd, length, check.
 TEST(FieldSettings, PayloadsOfTheProtocolExamples) {
     struct Row {

@@ -1,10 +1,10 @@
 // A line held to 9600 bit/s: the printer takes 960 bytes a second, so a full
 // background chunk (3082 bytes) is 3.2 s on the line, longer than the quiet
 // time. The quiet time may only start once the frame is out.
-#include "CliRun.h"
-#include "MessageTemplate.h"
-#include "PrinterProcess.h"
-#include "TemplateFile.h"
+#include "editor/TemplateFile.h"
+#include "model/MessageTemplate.h"
+#include "support/CliRun.h"
+#include "support/PrinterProcess.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -14,7 +14,7 @@ TEST(CliSlowLine, EachChunkGoesOnceAndAnUnansweredChunkFails) {
     QTemporaryDir dir;
     const QString spt = dir.filePath(QStringLiteral("blank.spt"));
     // 193 columns of 16 bytes: 3088 bytes, two chunks of 3072 and 16 bytes.
-    SaveTemplate(MessageTemplate(), TemplateAttributes{193, 128, 1, QStringLiteral("200dpi")}, spt);
+    saveTemplate(MessageTemplate(), TemplateAttributes{193, 128, 1, QStringLiteral("200dpi")}, spt);
     struct Row {
         QStringList printerOptions;
         int exitCode;

@@ -1,12 +1,12 @@
-#include "CliLink.h"
+#include "cli/CliLink.h"
 
-#include "AppSettings.h"
-#include "ComPortError.h"
-#include "InterruptHook.h"
-#include "PortNames.h"
-#include "TComPort.h"
+#include "common/AppSettings.h"
+#include "link/InterruptHook.h"
+#include "serial/ComPortError.h"
+#include "serial/PortNames.h"
+#include "serial/SerialPort.h"
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 #include <cstring>
 
@@ -35,7 +35,7 @@ bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional) 
 }
 
 int runOnPort(const LinkOptions& options, const LinkRun& run) {
-    TComPort port;
+    SerialPort port;
     port.SetPort(options.port);
     port.SetBaudRate(options.baud);
     PrintingReporter reporter;

@@ -1,8 +1,8 @@
 // barcode: draws one barcode element to a 1-bit PNG, as the editor would.
-#include "Barcode.h"
-#include "CliSupport.h"
-#include "Commands.h"
-#include "Gbk.h"
+#include "barcode/Barcode.h"
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "common/Gbk.h"
 
 #include <optional>
 
@@ -83,7 +83,7 @@ int runBarcode(const QStringList& list) {
         printErr(error);
         return kExitError;
     }
-    TBarcode element;
+    Barcode element;
     try {
         element.SetBar_ModuleWidth(o.module);
         element.SetBar_HeightPercent(o.height);

@@ -1,16 +1,16 @@
 // send and render: a .spt file opened as the editor opens it (its template
 // number and resolution are the ones sent; the per-user store is not touched),
 // Config.ini beside the program giving the resolution list and the send mode.
-#include "AppSettings.h"
-#include "Barcode.h"
-#include "CliLink.h"
-#include "CliSupport.h"
-#include "Commands.h"
-#include "FieldError.h"
-#include "MessageRender.h"
-#include "SendMessage.h"
-#include "SendRefused.h"
-#include "TemplateFile.h"
+#include "common/AppSettings.h"
+#include "barcode/Barcode.h"
+#include "cli/CliLink.h"
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "model/FieldError.h"
+#include "link/MessageRender.h"
+#include "link/SendMessage.h"
+#include "link/SendRefused.h"
+#include "editor/TemplateFile.h"
 
 #include <QFileInfo>
 
@@ -27,8 +27,8 @@ std::optional<MessagePlan> planFromFile(const QString& path) {
     try {
         MessageTemplate message;
         TemplateAttributes attributes;
-        LoadTemplate(message, path, [&](const TemplateAttributes& a) { attributes = a; });
-        return PlanMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
+        loadTemplate(message, path, [&](const TemplateAttributes& a) { attributes = a; });
+        return planMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
     } catch (const std::exception& e) { // BarcodeError, FieldError, SendRefused: the element's own text
         printErr(QString::fromUtf8(e.what()));
     }
@@ -61,8 +61,8 @@ int send(const QStringList& argv) {
     if (!readLinkOptions(args, options, 1)) return kExitError;
     const auto plan = planFromFile(args.positional().first());
     if (!plan) return kExitError;
-    const int code = runOnPort(options, [&](TComPort& port, LinkReporter& reporter, int quietMs) {
-        return SendMessage(port, reporter, *plan, quietMs);
+    const int code = runOnPort(options, [&](SerialPort& port, LinkReporter& reporter, int quietMs) {
+        return sendMessage(port, reporter, *plan, quietMs);
     });
     if (code == kExitOk) printOut(kSendSucceeded);
     return code;

@@ -1,6 +1,6 @@
-#include "PrintOutput.h"
+#include "printer/PrintOutput.h"
 
-#include "MessagePrint.h"
+#include "printer/MessagePrint.h"
 
 #include <QDir>
 #include <QImage>
@@ -19,11 +19,11 @@ QString PrintOutput::path(const char* stem, int templateNumber) const {
 
 QString PrintOutput::writeBackground(const StoredMessage& message) const {
     return QStringLiteral("background ") +
-           save(UnpackColumns(message.background), path("background", message.templateNumber));
+           save(unpackColumns(message.background), path("background", message.templateNumber));
 }
 
 QString PrintOutput::writeMessage(const StoredMessage& message, const QDateTime& now) const {
-    const PrintedMessage printed = PrintMessage(message, now);
+    const PrintedMessage printed = printMessage(message, now);
     QString line = QStringLiteral("printed ") + save(printed.picture, path("message", message.templateNumber));
     if (!printed.problems.isEmpty()) line += QStringLiteral(" (") + printed.problems.join(QStringLiteral("; ")) + ')';
     return line;

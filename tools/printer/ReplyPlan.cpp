@@ -1,6 +1,6 @@
-#include "ReplyPlan.h"
+#include "printer/ReplyPlan.h"
 
-#include "FrameReader.h"
+#include "printer/FrameReader.h"
 
 QList<ReplyPiece> planReply(const PrinterBehaviour& b, int answeredSoFar) {
     if (b.silent) return {};
