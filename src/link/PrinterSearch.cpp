@@ -2,6 +2,7 @@
 
 #include "common/RegStore.h"
 #include "link/Frame.h"
+#include "link/InterruptHook.h"
 #include "serial/ComPortError.h"
 #include "serial/SerialPort.h"
 
@@ -36,8 +37,9 @@ bool tryPort(SerialPort& port, const QByteArray& query, SearchReporter& reporter
 QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter& reporter, SearchStop* stop,
                       int quietMs) {
     const QByteArray query = queryFrame();
+    const int interruptsBefore = interruptsTaken(); // Ctrl+C ends the whole search
     for (const QString& name : ports) {
-        if (stop && stop->requested()) break;
+        if ((stop && stop->requested()) || interruptsTaken() != interruptsBefore) break;
         port.SetPort(name);
         try {
             if (!tryPort(port, query, reporter, stop, quietMs)) {
@@ -46,7 +48,7 @@ QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter
             }
         } catch (const ComPortError& e) {
             if (stop) stop->attach(nullptr);
-            reporter.ShowMessage(name + QStringLiteral(": ") + e.Text());
+            reporter.ShowMessage(portErrorText(e, name));
             continue;
         }
         const QString speedText = QString::number(port.BaudRate());

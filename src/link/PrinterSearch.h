@@ -39,6 +39,7 @@ private:
 
 // Returns the port that answered, empty when none did. A port that cannot be
 // opened, or whose line fails, is skipped with the serial-port error in the
-// message panel. An empty list sends nothing and shows nothing.
+// message panel. An empty list sends nothing and shows nothing. An interrupt
+// (Ctrl+C) or a stop ends the port being tried and the search.
 QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter& reporter,
                       SearchStop* stop = nullptr, int quietMs = kQuietMs);

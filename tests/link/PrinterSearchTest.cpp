@@ -98,7 +98,7 @@ TEST(PrinterSearch, APortThatCannotBeOpenedIsSkippedWithItsError) {
     EXPECT_EQ(search(port, {kMissing, printer.devicePath()}, seen), printer.devicePath());
     // ENOENT is 2 on Linux.
     EXPECT_EQ(seen.calls,
-              QStringList{kMissing + ": Unable to open com port (win error code: 2)"} +
+              QStringList{"Unable to open com port (win error code: 2): " + kMissing + ": No such file or directory"} +
                   answered(printer.devicePath(), "57600"));
 }
 

@@ -50,6 +50,12 @@ TEST(CliSearch, ExitCodes) {
     EXPECT_EQ(runCli({"search", "--ports", ","}).exitCode, 2);
     EXPECT_EQ(runCli({"search", "extra"}).exitCode, 2);
     EXPECT_EQ(readRegString("Comm", "unchanged"), "unchanged");
+    // Ctrl+C during the first port's wait ends the whole search: the printer on the second is not asked.
+    PrinterProcess printer;
+    const CliRun run = runCli({"search", "--ports", silent.devicePath() + "," + printer.devicePath(), "--quiet-ms", "5000"},
+                              200);
+    EXPECT_EQ(run.exitCode, 130);
+    EXPECT_TRUE(printer.received().isEmpty());
 }
 
 TEST(VirtualPorts, ANamedPrinterIsListedWhileItLives) {

@@ -1,6 +1,7 @@
 #include "cli/CliLink.h"
 
 #include "common/AppSettings.h"
+#include "link/InterruptHook.h"
 #include "serial/ComPortError.h"
 #include "serial/SerialPort.h"
 
@@ -39,11 +40,12 @@ int runOnPort(const LinkOptions& options, const LinkRun& run) {
     port.SetPort(options.port);
     port.SetBaudRate(options.baud);
     PrintingReporter reporter;
+    const int interruptsBefore = interruptsTaken();
     try {
-        return run(port, reporter, options.quietMs) ? kExitOk : kExitFailed;
+        if (run(port, reporter, options.quietMs)) return kExitOk;
+        return interruptsTaken() != interruptsBefore ? kExitInterrupted : kExitFailed;
     } catch (const ComPortError& e) {
-        printErr(e.Text());
+        printErr(portErrorText(e, options.port));
         return kExitError;
     }
 }
-

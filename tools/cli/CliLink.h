@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class ComPortError;
 class SerialPort;
 
 // The status texts, one per line, as the editor shows them in its status bar.
@@ -31,5 +32,6 @@ bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional =
 bool readSpeedOptions(const CliArgs& args, int& baud, int& quietMs);
 
 using LinkRun = std::function<bool(SerialPort&, LinkReporter&, int quietMs)>;
-// Runs one printer command: 0 acknowledged, 1 failed after three tries, 2 port error.
+// Runs one printer command: 0 acknowledged, 1 failed after three tries, 2 port
+// error, 130 interrupted (Ctrl+C) before everything was acknowledged.
 int runOnPort(const LinkOptions& options, const LinkRun& run);

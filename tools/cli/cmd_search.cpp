@@ -6,6 +6,7 @@
 
 #include "common/AppSettings.h"
 #include "common/RegStore.h"
+#include "link/InterruptHook.h"
 #include "link/PrinterSearch.h"
 #include "serial/PortList.h"
 #include "serial/SerialPort.h"
@@ -39,8 +40,9 @@ int runSearch(const QStringList& argv) {
     SerialPort port;
     port.SetBaudRate(baud);
     SearchPrinter reporter;
+    const int interruptsBefore = interruptsTaken();
     const QString found = searchPrinter(port, ports, reporter, nullptr, quietMs);
-    if (found.isEmpty()) return kExitFailed;
+    if (found.isEmpty()) return interruptsTaken() != interruptsBefore ? kExitInterrupted : kExitFailed;
     printOut(found);
     return kExitOk;
 }
@@ -50,5 +52,5 @@ const CliCommand kSearchCommand{"search",
                                 "search [--ports P1,P2,...] [--baud 9600|57600|115200]\n"
                                 "      query each port in turn (default: every serial port and virtual printer)\n"
                                 "      at one speed (default: the stored one); the first that answers is\n"
-                                "      stored as \"Comm\"/\"Baud\" for the editor and printed last",
+                                "      stored as \"Comm\"/\"Baud\" for the editor and printed last; Ctrl+C ends the search",
                                 runSearch};

@@ -43,6 +43,9 @@ private:
     void writeDue();
     void actOnEvents();
     int nextTimeoutMs() const;
+    // How many bytes may be read now without outrunning the line rate.
+    int readAllowance() const;
+    void lineCarried(qsizetype bytes);
     void log(const QString& direction, const QByteArray& bytes, const QString& note = {});
 
     PrinterBehaviour behaviour_;
@@ -51,6 +54,7 @@ private:
     QList<Pending> pending_;
     QElapsedTimer clock_;
     qint64 lastInputMs_ = 0;
+    qint64 lineBusyUntilNs_ = 0; // at a limited rate: when the line has carried what was read
     int answered_ = 0;
     int lineSpeed_ = 0;
     int master_ = -1;
