@@ -1,11 +1,15 @@
 #include "shell/panels/NumberBox.h"
 
-#include <QLocale>
 #include <limits>
 
 QString numberBoxText(int value) {
-    const QString digits = QLocale::c().toString(static_cast<qlonglong>(value < 0 ? -qlonglong(value) : value));
-    return value < 0 ? QStringLiteral("(") + digits + QStringLiteral(")") : digits;
+    const QString digits = QString::number(value < 0 ? -qlonglong(value) : qlonglong(value));
+    QString grouped;
+    for (int i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += u',';
+        grouped += digits[i];
+    }
+    return value < 0 ? QStringLiteral("(") + grouped + QStringLiteral(")") : grouped;
 }
 
 std::optional<int> numberBoxValue(const QString& text) {
