@@ -9,6 +9,7 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <QGroupBox>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -68,6 +69,32 @@ private:
     QTimer timer_;
 };
 } // namespace
+
+TEST(ToolPalette, NineButtonsOneDownAtATime) {
+    Editor e;
+    // names and tooltips of the palette, top to bottom, 29 dots apart
+    const char* rows[][2] = {{"SpedBtn_Cursor", ""},  {"SpedBtn_BarCode", "条形码"}, {"SpedBtn_Image", "图像"},
+                             {"SpedBtn_Str", "字符串"}, {"SpedBtn_Date", "时间"},     {"SpedBtn_Period", "有效期"},
+                             {"SpedBtn_No", "序号"},    {"SpedBtn_RunNo", "班次"},    {"SpedBtn_Del", "删除组件"}};
+    for (int i = 0; i < 9; ++i) {
+        QToolButton* b = e.button(rows[i][0]);
+        ASSERT_NE(b, nullptr) << rows[i][0];
+        EXPECT_EQ(b->toolTip(), QString::fromUtf8(rows[i][1]));
+        EXPECT_EQ(b->size(), QSize(29, 29));
+        EXPECT_EQ(b->y() - e.button("SpedBtn_Cursor")->y(), 29 * i);
+        EXPECT_EQ(b->isChecked(), i == 0) << rows[i][0];
+    }
+    e.click("SpedBtn_Str");
+    e.click("SpedBtn_Date");
+    EXPECT_FALSE(e.button("SpedBtn_Str")->isChecked());
+    EXPECT_FALSE(e.button("SpedBtn_Cursor")->isChecked());
+    e.click("SpedBtn_Date"); // a down button is released by a second click: none down
+    EXPECT_FALSE(e.button("SpedBtn_Date")->isChecked());
+    EXPECT_EQ(e.window.cursor().shape(), Qt::CrossCursor);
+    e.pressPanel({100, 100});
+    EXPECT_EQ(e.model.count(), 0);
+    EXPECT_TRUE(e.button("SpedBtn_Cursor")->isChecked());
+}
 
 TEST(CanvasEditing, StringAtTheRightEdgeSticksOutUntilDragged) {
     Editor e;
@@ -223,4 +250,24 @@ TEST(NumberBox, ShowsSeparatorsAndParentheses) {
     EXPECT_EQ(numberBoxValue(""), std::nullopt);
     EXPECT_EQ(numberBoxValue("1a"), std::nullopt);
     EXPECT_EQ(numberBoxValue("99999999999"), std::nullopt);
+}
+
+TEST(PropertyPanels, OneFrameInFrontWithItsPositionBoxes) {
+    Editor e;
+    // panel names, captions and position boxes as the property area names them, in kind order
+    const char* rows[][3] = {{"GrpBox_BarCode", "条形码属性", "BarCode"}, {"GrpBox_Image", "图片属性", "Image"},
+                             {"GrpBox_Str", "字符串属性", "Str"},        {"GrpBox_Date", "时间、日期属性", "Date"},
+                             {"GrpBox_Period", "有效期属性", "Period"},   {"GrpBox_No", "序号属性", "No"},
+                             {"GrpBox_RunNo", "班次属性", "RunNo"}};
+    e.window.show();
+    EXPECT_EQ(e.front()->objectName(), "GrpBox_Main");
+    for (eStyle kind : kAllFieldKinds) {
+        auto* panel = e.window.findChild<QGroupBox*>(rows[kind][0]);
+        ASSERT_NE(panel, nullptr) << rows[kind][0];
+        EXPECT_EQ(panel->title(), QString::fromUtf8(rows[kind][1]));
+        EXPECT_FALSE(panel->isVisible());
+        const QString box = QStringLiteral("Edt") + rows[kind][2];
+        EXPECT_NE(panel->findChild<NumberBox*>(box + "_X"), nullptr);
+        EXPECT_NE(panel->findChild<NumberBox*>(box + "_Y"), nullptr);
+    }
 }
