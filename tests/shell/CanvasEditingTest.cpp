@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -270,4 +271,25 @@ TEST(PropertyPanels, OneFrameInFrontWithItsPositionBoxes) {
         EXPECT_NE(panel->findChild<NumberBox*>(box + "_X"), nullptr);
         EXPECT_NE(panel->findChild<NumberBox*>(box + "_Y"), nullptr);
     }
+}
+
+TEST(FieldLayer, ShowsNewerInFrontAndRepaintsWhereAFieldLeft) {
+    Editor e;
+    e.window.show();
+    QWidget* panel = e.window.canvasArea()->Pnl_Main();
+    // what the screen shows of the panel: the window's backing store, painted by updates only
+    auto shown = [&] {
+        QApplication::processEvents();
+        const QPoint at = panel->mapTo(&e.window, QPoint(0, 0));
+        return e.window.screen()->grabWindow(e.window.winId(), at.x(), at.y(), 420, 174).toImage();
+    };
+    FieldElement& s = e.place("SpedBtn_Str", {100, 10});
+    const QPoint corner(s.Left(), s.Top()); // the string's framed corner, at panel (121, 31)
+    e.place("SpedBtn_Image", {300, 0});   // a white 64 x 64 box in a black frame at panel (321, 21)
+    EXPECT_EQ(shown().pixelColor(corner), QColor(Qt::black));
+    e.drag({326, 26}, {121, 31}); // the newer box now lies over the string, its inside on the corner
+    EXPECT_EQ(shown().pixelColor(corner), QColor(Qt::white));
+    e.drag({121, 31}, {321, 31}); // and away again: the string shows where it was covered
+    EXPECT_EQ(shown().pixelColor(corner), QColor(Qt::black));
+    EXPECT_EQ(shown().pixelColor(150, 80), QColor(Qt::white)); // the canvas where the box lay
 }
