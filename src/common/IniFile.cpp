@@ -1,10 +1,10 @@
 #include "IniFile.h"
 
+#include "AtomicWrite.h"
 #include "Gbk.h"
 #include "SharedRoutines.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -61,15 +61,8 @@ QByteArray IniFile::toBytes() const {
     return gbk::encode(text);
 }
 
-bool IniFile::save(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = toBytes();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+QString IniFile::save(const QString& path) const {
+    return WriteFileAtomically(path, toBytes());
 }
 
 const IniFile::Section* IniFile::findSection(const QString& name) const {

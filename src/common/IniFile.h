@@ -21,9 +21,9 @@ public:
     static IniFile load(const QString& path);
 
     QByteArray toBytes() const;
-    // Writes the whole file to a temporary file beside path and renames it over
-    // path only when complete; on failure path is untouched.
-    bool save(const QString& path) const;
+    // Writes the whole file with WriteFileAtomically: empty on success, else the
+    // system's reason, path untouched.
+    QString save(const QString& path) const;
 
     bool hasSection(const QString& section) const;
     bool hasKey(const QString& section, const QString& key) const;

@@ -84,6 +84,12 @@ std::optional<int> StrToInt(const QString& text) {
     return std::nullopt;
 }
 
+std::optional<qint64> DecimalToInt64(const QString& text) {
+    if (text.startsWith(QChar(' '))) return std::nullopt;
+    const auto parsed = parseWhole(text);
+    return parsed && !parsed->hex ? std::optional<qint64>(parsed->value) : std::nullopt;
+}
+
 int StrToIntDef(const QString& text, int fallback) {
     return StrToInt(text).value_or(fallback);
 }

@@ -22,3 +22,6 @@ QString TrimBlanks(const QString& text);
 std::optional<int> StrToInt(const QString& text);
 std::optional<qint64> StrToInt64(const QString& text);
 int StrToIntDef(const QString& text, int fallback);
+// The same reading limited to decimal: an optional sign and digits, nothing
+// before or after ("$10", " 1" are no decimal numbers).
+std::optional<qint64> DecimalToInt64(const QString& text);

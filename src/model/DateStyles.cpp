@@ -75,7 +75,7 @@ std::optional<int> TryStyleCodeToIndex(const QString& code) {
     compact.remove(QLatin1Char(' '));
     const auto value = StrToInt(QLatin1Char('$') + compact);
     if (!value) return std::nullopt;
-    return *value - 0xA1;
+    return *value - kFirstDateStyleCode;
 }
 
 int StyleCodeToIndex(const QString& code) {
@@ -86,6 +86,16 @@ int StyleCodeToIndex(const QString& code) {
         throw notAnInteger(QLatin1Char('$') + compact);
     }
     return *index;
+}
+
+std::optional<int> DateStyleIndex(const QString& code) {
+    const auto index = TryStyleCodeToIndex(code);
+    return index && *index >= 0 && *index < kDateStyleCount ? index : std::nullopt;
+}
+
+std::optional<int> DateStyleIndexOfByte(int codeByte) {
+    const int index = codeByte - kFirstDateStyleCode;
+    return index >= 0 && index < kDateStyleCount ? std::optional<int>(index) : std::nullopt;
 }
 
 QString StyleIndexToCode(int index) {

@@ -2,9 +2,15 @@
 
 #include "JpegReader.h"
 #include "MonoImage.h"
+#include "RegularFile.h"
 #include "SharedRoutines.h"
 
+#include <QImageReader>
+
 namespace {
+
+// A BMP needing more memory than this (in megabytes) is not read.
+constexpr int kMaxPictureMegabytes = 256;
 
 // The extension as the file name carries it: from the last "." after the last
 // folder separator (either kind of slash), "." included; empty when none.
@@ -15,9 +21,11 @@ QString extensionOf(const QString& path) {
 }
 
 QImage readBmp(const QString& path) {
-    QImage picture;
-    if (!picture.load(path, "BMP")) return QImage();
-    return picture;
+    QFile file;
+    if (!OpenRegularFile(file, path)) return QImage();
+    QImageReader reader(&file, "BMP");
+    reader.setAllocationLimit(kMaxPictureMegabytes);
+    return reader.read();
 }
 
 } // namespace

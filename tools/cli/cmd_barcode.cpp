@@ -1,4 +1,5 @@
 // barcode: draws one barcode element to a 1-bit PNG, as the editor would.
+#include "AtomicWrite.h"
 #include "Barcode.h"
 #include "CliSupport.h"
 #include "Commands.h"
@@ -94,8 +95,8 @@ int runBarcode(const QStringList& list) {
         printErr(QString::fromUtf8(e.what()));
         return kExitError;
     }
-    if (!element.Picture().save(o.out, "PNG")) {
-        printErr(QStringLiteral("cannot write %1").arg(o.out));
+    if (const QString reason = WritePngAtomically(o.out, element.Picture()); !reason.isEmpty()) {
+        printErr(QStringLiteral("cannot write %1: %2").arg(o.out, reason));
         return kExitError;
     }
     printOut(QStringLiteral("%1 %2 %3").arg(element.Width()).arg(element.Height()).arg(printable(element.SymbolText())));
