@@ -2,6 +2,7 @@
 
 #include "AtomicWrite.h"
 #include "Gbk.h"
+#include "RegularFile.h"
 #include "SharedRoutines.h"
 
 #include <QFile>
@@ -46,8 +47,8 @@ IniFile IniFile::fromBytes(const QByteArray& gbkBytes) {
 }
 
 IniFile IniFile::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    QFile file;
+    if (!OpenRegularFile(file, path) || file.size() > kMaxFileBytes) return {};
     return fromBytes(file.readAll());
 }
 

@@ -14,10 +14,13 @@
 class IniFile {
 public:
     static constexpr int kMaxValueLength = 2047;
+    static constexpr qint64 kMaxFileBytes = qint64(16) << 20;
 
     IniFile() = default;
     static IniFile fromBytes(const QByteArray& gbkBytes);
-    // A missing or unreadable file gives an empty IniFile.
+    // A missing or unreadable file gives an empty IniFile, and so does one that
+    // is no regular file (a FIFO is never opened, so reading never blocks) or
+    // is larger than kMaxFileBytes.
     static IniFile load(const QString& path);
 
     QByteArray toBytes() const;

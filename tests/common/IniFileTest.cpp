@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 IniFile sample() {
@@ -86,4 +87,12 @@ TEST(IniFile, UnchangedTextRoundTrips) {
     EXPECT_EQ(ini.toBytes(), text);
     ini.writeString("A", "z", "3"); // goes after x, above the blank line
     EXPECT_EQ(ini.toBytes(), QByteArray("; comment\r\n[A]\r\nx = 1\r\nz=3\r\n\r\n[B]\r\ny=2\r\n"));
+}
+
+TEST(IniFile, AFifoIsNeverOpened) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.ini");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    // nobody writes to it: opening it for reading the ordinary way would wait forever
+    EXPECT_TRUE(IniFile::load(fifo).sectionNames().isEmpty());
 }
