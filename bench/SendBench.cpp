@@ -1,8 +1,8 @@
 // Rendering, scaling and packing the widest message: a 20000-dot template at
 // 400 dpi (40000 columns) holding 65 elements of every kind.
-#include "FieldPlacement.h"
-#include "FontSetup.h"
-#include "MessageRender.h"
+#include "model/FieldPlacement.h"
+#include "common/FontSetup.h"
+#include "link/MessageRender.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -21,7 +21,7 @@ const SendSettings kWidest{20000, 1, "400dpi", {"100dpi", "200dpi", "300dpi", "4
 void BM_RenderWidestMessage(benchmark::State& state) {
     MessageTemplate m;
     fillWidest(m);
-    for (auto _ : state) benchmark::DoNotOptimize(RenderMessage(m, kWidest.width));
+    for (auto _ : state) benchmark::DoNotOptimize(renderMessage(m, kWidest.width));
 }
 BENCHMARK(BM_RenderWidestMessage)->Unit(benchmark::kMillisecond);
 
@@ -29,7 +29,7 @@ void BM_PlanWidestMessage(benchmark::State& state) {
     MessageTemplate m;
     fillWidest(m);
     for (auto _ : state) {
-        const MessagePlan plan = PlanMessage(m, kWidest);
+        const MessagePlan plan = planMessage(m, kWidest);
         benchmark::DoNotOptimize(plan.packed.data());
     }
     state.SetBytesProcessed(state.iterations() * 40000 * 16);

@@ -1,7 +1,7 @@
-#include "Barcode.h"
+#include "barcode/Barcode.h"
 
-#include "BarcodePainter.h"
-#include "MonoImage.h"
+#include "barcode/BarcodePainter.h"
+#include "common/MonoImage.h"
 
 #include <algorithm>
 
@@ -12,13 +12,13 @@ const char* const kBadRotation = "Bar_Rotate must be in the range rotate_000..ro
 const char* const kBadHeight = "Bar_HeightPercent must be in the range 20..200!";
 } // namespace
 
-TCustomBarcode::TCustomBarcode() : picture_(mono::create(69, 66)) {}
+BarcodeBase::BarcodeBase() : picture_(mono::create(69, 66)) {}
 
-TCustomBarcode::~TCustomBarcode() = default;
+BarcodeBase::~BarcodeBase() = default;
 
-const TBarcodeParams& TCustomBarcode::params() const { return ll_.Params(); }
+const BarcodeParams& BarcodeBase::params() const { return ll_.Params(); }
 
-void TCustomBarcode::SetBounds(int left, int top, int width, int height) {
+void BarcodeBase::SetBounds(int left, int top, int width, int height) {
     left_ = left;
     top_ = top;
     width_ = std::max(width, 1);
@@ -31,101 +31,101 @@ void TCustomBarcode::SetBounds(int left, int top, int width, int height) {
     }
 }
 
-template <typename Apply> void TCustomBarcode::change(Apply apply) {
+template <typename Apply> void BarcodeBase::change(Apply apply) {
     apply(ll_.Params());
     Paint();
 }
 
-QByteArray TCustomBarcode::Bar_Caption() const {
+QByteArray BarcodeBase::Bar_Caption() const {
     return QByteArray::fromStdString(params().caption);
 }
 
-void TCustomBarcode::SetBar_Caption(const QByteArray& gbk) {
+void BarcodeBase::SetBar_Caption(const QByteArray& gbk) {
     if (gbk.size() > kMaxCaptionLength) throw BarcodeError(kCaptionTooLong);
-    change([&](TBarcodeParams& p) { p.caption = gbk.toStdString(); });
+    change([&](BarcodeParams& p) { p.caption = gbk.toStdString(); });
 }
 
-QByteArray TCustomBarcode::Bar_CodeAddon() const { return QByteArray::fromStdString(params().addon); }
+QByteArray BarcodeBase::Bar_CodeAddon() const { return QByteArray::fromStdString(params().addon); }
 
-void TCustomBarcode::SetBar_CodeAddon(const QByteArray& addon) {
-    change([&](TBarcodeParams& p) { p.addon = addon.toStdString(); });
+void BarcodeBase::SetBar_CodeAddon(const QByteArray& addon) {
+    change([&](BarcodeParams& p) { p.addon = addon.toStdString(); });
 }
 
-void TCustomBarcode::SetBar_CodeType(int type) {
+void BarcodeBase::SetBar_CodeType(int type) {
     // Stored as one byte; a value of 14 or more (or a negative one, kept as 255) fails when drawn.
     const int stored = type < 0 || type > 255 ? 255 : type;
-    change([&](TBarcodeParams& p) { p.codeType = static_cast<std::uint8_t>(stored); });
+    change([&](BarcodeParams& p) { p.codeType = static_cast<std::uint8_t>(stored); });
 }
 
-void TCustomBarcode::SetBar_ModuleWidth(int size) {
+void BarcodeBase::SetBar_ModuleWidth(int size) {
     if (size < 0 || size >= kBarcodeSizeCount) throw BarcodeError(kBadSize);
-    change([&](TBarcodeParams& p) { p.moduleWidth = static_cast<std::uint8_t>(size); });
+    change([&](BarcodeParams& p) { p.moduleWidth = static_cast<std::uint8_t>(size); });
 }
 
-void TCustomBarcode::SetBar_Ratio(int ratio) {
-    change([&](TBarcodeParams& p) { p.ratio = ratio == Ratio_2 ? Ratio_2 : Ratio_3; });
+void BarcodeBase::SetBar_Ratio(int ratio) {
+    change([&](BarcodeParams& p) { p.ratio = ratio == Ratio_2 ? Ratio_2 : Ratio_3; });
 }
 
-void TCustomBarcode::SetBar_Rotation(int rotation) {
+void BarcodeBase::SetBar_Rotation(int rotation) {
     if (rotation < rotate_000 || rotation > rotate_270) throw BarcodeError(kBadRotation);
-    change([&](TBarcodeParams& p) { p.rotation = static_cast<std::uint8_t>(rotation); });
+    change([&](BarcodeParams& p) { p.rotation = static_cast<std::uint8_t>(rotation); });
 }
 
-void TCustomBarcode::SetBar_HeightPercent(int percent) {
+void BarcodeBase::SetBar_HeightPercent(int percent) {
     if (percent < 20 || percent > 200) throw BarcodeError(kBadHeight);
-    change([&](TBarcodeParams& p) { p.heightPercent = percent; });
+    change([&](BarcodeParams& p) { p.heightPercent = percent; });
 }
 
-QString TCustomBarcode::Bar_Fontname() const { return QString::fromStdString(params().fontName); }
+QString BarcodeBase::Bar_Fontname() const { return QString::fromStdString(params().fontName); }
 
-void TCustomBarcode::SetBar_Fontname(const QString& face) {
-    change([&](TBarcodeParams& p) { p.fontName = face.toStdString(); });
+void BarcodeBase::SetBar_Fontname(const QString& face) {
+    change([&](BarcodeParams& p) { p.fontName = face.toStdString(); });
 }
 
-void TCustomBarcode::SetBar_Fontscaling(int percent) {
-    change([&](TBarcodeParams& p) { p.fontScaling = std::clamp(percent, 20, 200); });
+void BarcodeBase::SetBar_Fontscaling(int percent) {
+    change([&](BarcodeParams& p) { p.fontScaling = std::clamp(percent, 20, 200); });
 }
 
-void TCustomBarcode::SetBar_WidthReduce(bool on) {
-    change([&](TBarcodeParams& p) { p.widthReduce = on; });
+void BarcodeBase::SetBar_WidthReduce(bool on) {
+    change([&](BarcodeParams& p) { p.widthReduce = on; });
 }
 
-void TCustomBarcode::SetBar_HighDensity(bool on) {
-    change([&](TBarcodeParams& p) { p.highDensity = on; });
+void BarcodeBase::SetBar_HighDensity(bool on) {
+    change([&](BarcodeParams& p) { p.highDensity = on; });
 }
 
-void TCustomBarcode::SetBar_ZoomSize(bool on) {
-    change([&](TBarcodeParams& p) { p.zoomSize = on; });
+void BarcodeBase::SetBar_ZoomSize(bool on) {
+    change([&](BarcodeParams& p) { p.zoomSize = on; });
 }
 
-void TCustomBarcode::SetBar_HumanReadable(bool on) {
-    change([&](TBarcodeParams& p) { p.humanReadable = on; });
+void BarcodeBase::SetBar_HumanReadable(bool on) {
+    change([&](BarcodeParams& p) { p.humanReadable = on; });
 }
 
-QByteArray TCustomBarcode::SymbolText() const { return QByteArray::fromStdString(ll_.SymbolText()); }
+QByteArray BarcodeBase::SymbolText() const { return QByteArray::fromStdString(ll_.SymbolText()); }
 
-TBarcodeLayout TCustomBarcode::prepare() const {
+BarcodeLayout BarcodeBase::prepare() const {
     ll_.Encode();
     return layoutSymbol(ll_);
 }
 
-QSize TCustomBarcode::DrawSymbol(QImage& canvas, int x0, int y0) const {
-    const TBarcodeLayout layout = prepare();
+QSize BarcodeBase::DrawSymbol(QImage& canvas, int x0, int y0) const {
+    const BarcodeLayout layout = prepare();
     paintLayout(canvas, x0, y0, layout, params().rotation, Bar_Fontname());
     return rotatedSize(layout, params().rotation);
 }
 
-void TCustomBarcode::DrawSymbolInRect(QImage& target, const QRect& rect) const {
-    const TBarcodeLayout layout = prepare();
+void BarcodeBase::DrawSymbolInRect(QImage& target, const QRect& rect) const {
+    const BarcodeLayout layout = prepare();
     const QSize size = rotatedSize(layout, params().rotation);
     QImage symbol = mono::create(size.width(), size.height());
     paintLayout(symbol, 0, 0, layout, params().rotation, Bar_Fontname());
     stretchOnto(target, rect, symbol);
 }
 
-void TCustomBarcode::repaint(bool resize) {
+void BarcodeBase::repaint(bool resize) {
     try {
-        const TBarcodeLayout layout = prepare();
+        const BarcodeLayout layout = prepare();
         const QSize size = resize ? rotatedSize(layout, params().rotation) : QSize(width_, height_);
         QImage fresh = mono::create(size.width(), size.height());
         paintLayout(fresh, 0, 0, layout, params().rotation, Bar_Fontname());
@@ -139,14 +139,14 @@ void TCustomBarcode::repaint(bool resize) {
     }
 }
 
-void TCustomBarcode::Paint() { repaint(false); }
+void BarcodeBase::Paint() { repaint(false); }
 
-void TBarcode::SetAutoSize(bool on) {
+void Barcode::SetAutoSize(bool on) {
     autoSize_ = on;
     Paint();
 }
 
-void TBarcode::Paint() { repaint(autoSize_); }
+void Barcode::Paint() { repaint(autoSize_); }
 
 const QStringList& barcodeTypeNames() {
     static const QStringList names{"EAN_8",     "EAN_13",    "UPC_A",       "UPC_E",   "CODE39",

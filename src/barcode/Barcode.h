@@ -2,9 +2,9 @@
 // The barcode element: holds a barcode field's value and settings and draws the
 // symbol (bars and the optional human-readable line) into a 1-bit picture of its
 // own size. It is not a widget; the canvas shows its picture.
-#include "BarcodeLayout.h"
-#include "BarcodeTypes.h"
-#include "LLBarcode.h"
+#include "barcode/BarcodeLayout.h"
+#include "barcode/BarcodeTypes.h"
+#include "barcode/SymbolEncoder.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -17,10 +17,10 @@
 // failure ("ZurazAZ: Code128 error", "Barcode: Unknown Type of Barcode") is
 // thrown from the setter as well, with the new value stored but the picture and
 // size of the last good drawing kept (DrawError() tells the last failure).
-class TCustomBarcode {
+class BarcodeBase {
 public:
-    TCustomBarcode(); // 69 x 66 until it first paints
-    virtual ~TCustomBarcode();
+    BarcodeBase(); // 69 x 66 until it first paints
+    virtual ~BarcodeBase();
 
     int Left() const { return left_; }
     int Top() const { return top_; }
@@ -75,17 +75,17 @@ public:
     virtual void Paint();
 
 protected:
-    const TBarcodeParams& params() const;
+    const BarcodeParams& params() const;
     // Draws into a fresh picture; on success stores it (and, when resize is
     // set, the symbol's size). Throws BarcodeError and keeps the old picture.
     void repaint(bool resize);
     // Encodes the caption and lays the symbol out; throws BarcodeError.
-    TBarcodeLayout prepare() const;
+    BarcodeLayout prepare() const;
 
 private:
     template <typename Apply> void change(Apply apply);
 
-    mutable TLLBarcode ll_; // mutable: a Codabar drawing upper-cases the caption
+    mutable SymbolEncoder ll_; // mutable: a Codabar drawing upper-cases the caption
     int left_ = 0;
     int top_ = 0;
     int width_ = 69;
@@ -94,7 +94,7 @@ private:
     QString drawError_;
 };
 
-class TBarcode : public TCustomBarcode {
+class Barcode : public BarcodeBase {
 public:
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool on);

@@ -1,4 +1,4 @@
-#include "BarcodeLayout.h"
+#include "barcode/BarcodeLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,7 +38,7 @@ bool isDataBar(int type, int i) {
 }
 
 struct Linear {
-    const TBarcodeParams& prm;
+    const BarcodeParams& prm;
     const std::string& sym;
     double mw;
     double r;
@@ -52,7 +52,7 @@ struct Linear {
     }
 };
 
-void addBars(const TLLBarcode& ll, const Linear& lin, TBarcodeLayout& out) {
+void addBars(const SymbolEncoder& ll, const Linear& lin, BarcodeLayout& out) {
     const auto& m = ll.Modules();
     const int n = static_cast<int>(m.size());
     const int dataBottom = roundEven(out.barLength * 0.917) - out.shortening;
@@ -70,7 +70,7 @@ void addBars(const TLLBarcode& ll, const Linear& lin, TBarcodeLayout& out) {
     }
 }
 
-void addTexts(const TLLBarcode& ll, const Linear& lin, TBarcodeLayout& out) {
+void addTexts(const SymbolEncoder& ll, const Linear& lin, BarcodeLayout& out) {
     const int type = lin.prm.codeType;
     const int n = ll.ModuleCount();
     const int eanY = roundEven(out.barLength * 0.917) - out.shortening;
@@ -96,9 +96,9 @@ void addTexts(const TLLBarcode& ll, const Linear& lin, TBarcodeLayout& out) {
     }
 }
 
-TBarcodeLayout layoutLinear(const TLLBarcode& ll, double r, double s) {
-    const TBarcodeParams& prm = ll.Params();
-    TBarcodeLayout out;
+BarcodeLayout layoutLinear(const SymbolEncoder& ll, double r, double s) {
+    const BarcodeParams& prm = ll.Params();
+    BarcodeLayout out;
     const double mw = moduleWidthMm(prm.moduleWidth) / (prm.highDensity ? 2.0 : 1.0);
     const int p = std::max(1, roundEven(mw * r));
     const double k = isWide(prm.codeType) ? 74.24 : 56.24;
@@ -124,10 +124,10 @@ TBarcodeLayout layoutLinear(const TLLBarcode& ll, double r, double s) {
     return out;
 }
 
-TBarcodeLayout layoutPostal(const TLLBarcode& ll, double r, double s) {
-    const TBarcodeParams& prm = ll.Params();
+BarcodeLayout layoutPostal(const SymbolEncoder& ll, double r, double s) {
+    const BarcodeParams& prm = ll.Params();
     const bool fim = prm.codeType == Postnet_FIM;
-    TBarcodeLayout out;
+    BarcodeLayout out;
     const int p = roundEven((fim ? 0.79375 : 0.508) * r);
     const double pitch = (fim ? 1.5875 : 1.1545454545) * r;
     const int full = roundEven((fim ? 15.875 : 3.175) * s);
@@ -164,7 +164,7 @@ int modulePixels(int size, bool highDensity, double r) {
     return std::max(1, roundEven(moduleWidthMm(size) / (highDensity ? 2.0 : 1.0) * r));
 }
 
-TBarcodeLayout layoutSymbol(const TLLBarcode& ll, double r, double s) {
+BarcodeLayout layoutSymbol(const SymbolEncoder& ll, double r, double s) {
     const int type = ll.Params().codeType;
     return type == Postnet || type == Postnet_FIM ? layoutPostal(ll, r, s) : layoutLinear(ll, r, s);
 }

@@ -1,8 +1,8 @@
-#include "BarcodePainter.h"
+#include "barcode/BarcodePainter.h"
 
-#include "BarcodeText.h"
-#include "Gbk.h"
-#include "MonoImage.h"
+#include "barcode/BarcodeText.h"
+#include "common/Gbk.h"
+#include "common/MonoImage.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ private:
     int blackIndex_ = -1;
 };
 
-void paintText(Ink& ink, const Turn& turn, const TTextPiece& piece, const QFont& font) {
+void paintText(Ink& ink, const Turn& turn, const TextPiece& piece, const QFont& font) {
     const QImage glyphs = renderText(gbk::decode(QByteArray::fromStdString(piece.text)), font);
     const int left = piece.anchorX - glyphs.width() / 2;
     for (int v = 0; v < glyphs.height(); ++v)
@@ -65,19 +65,19 @@ void paintText(Ink& ink, const Turn& turn, const TTextPiece& piece, const QFont&
 
 } // namespace
 
-QSize rotatedSize(const TBarcodeLayout& layout, int rotation) {
+QSize rotatedSize(const BarcodeLayout& layout, int rotation) {
     const bool across = rotation == rotate_090 || rotation == rotate_270;
     return across ? QSize(layout.height, layout.width) : QSize(layout.width, layout.height);
 }
 
-void paintLayout(QImage& canvas, int x0, int y0, const TBarcodeLayout& layout, int rotation,
+void paintLayout(QImage& canvas, int x0, int y0, const BarcodeLayout& layout, int rotation,
                  const QString& fontName) {
     Ink ink(canvas);
     const Turn turn{x0, y0, layout.width, layout.height, rotation};
-    for (const TBarRect& bar : layout.bars) ink.fill(turn.map(bar.x1, bar.y1, bar.x2, bar.y2));
+    for (const BarRect& bar : layout.bars) ink.fill(turn.map(bar.x1, bar.y1, bar.x2, bar.y2));
     if (layout.texts.empty()) return;
     const QFont font = textFont(fontName, layout.fontHeight);
-    for (const TTextPiece& piece : layout.texts) paintText(ink, turn, piece, font);
+    for (const TextPiece& piece : layout.texts) paintText(ink, turn, piece, font);
 }
 
 void stretchOnto(QImage& target, const QRect& rect, const QImage& source) {

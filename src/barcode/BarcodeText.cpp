@@ -1,4 +1,4 @@
-#include "BarcodeText.h"
+#include "barcode/BarcodeText.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "CheckDigits.h"
+#include "barcode/CheckDigits.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Code 128 in the sets A, B and C: the conversion of the caption into symbol
 // bytes, the check character and the human-readable line.
-#include "BarCode128.h"
-#include "Encoders.h"
+#include "barcode/Code128Encoder.h"
+#include "barcode/Encoders.h"
 
 namespace {
 
-using T = TBarCode128;
+using T = Code128Encoder;
 enum class Set { A, B, C };
 
 const char* const kCode128Error = "ZurazAZ: Code128 error";
@@ -67,7 +67,7 @@ struct Walk {
     void emit(unsigned char b) { symbols += static_cast<char>(b); }
 };
 
-void encode128(unsigned char start, TBarcodeParams& params, TEncoding& out) {
+void encode128(unsigned char start, BarcodeParams& params, SymbolEncoding& out) {
     Walk walk;
     walk.run(start, params.caption);
     std::string& s = walk.symbols;
@@ -85,11 +85,11 @@ void encode128(unsigned char start, TBarcodeParams& params, TEncoding& out) {
 
 } // namespace
 
-void encodeCode128A(TBarcodeParams& params, TEncoding& out) { encode128(T::kStartA, params, out); }
-void encodeCode128B(TBarcodeParams& params, TEncoding& out) { encode128(T::kStartB, params, out); }
-void encodeCode128C(TBarcodeParams& params, TEncoding& out) { encode128(T::kStartC, params, out); }
+void encodeCode128A(BarcodeParams& params, SymbolEncoding& out) { encode128(T::kStartA, params, out); }
+void encodeCode128B(BarcodeParams& params, SymbolEncoding& out) { encode128(T::kStartB, params, out); }
+void encodeCode128C(BarcodeParams& params, SymbolEncoding& out) { encode128(T::kStartC, params, out); }
 
-std::string Code128Readable(unsigned char startByte, const std::string& caption) {
+std::string code128Readable(unsigned char startByte, const std::string& caption) {
     Walk walk;
     walk.run(startByte, caption);
     return walk.readable;

@@ -1,6 +1,6 @@
 // EAN-8, EAN-13, UPC-A and UPC-E.
-#include "CheckDigits.h"
-#include "Encoders.h"
+#include "barcode/CheckDigits.h"
+#include "barcode/Encoders.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ void appendRight(ModuleRow& row, const std::string& digits) {
 }
 
 // Guard, left half, centre, right half, guard.
-void encodeTwoHalves(TEncoding& out, const std::string& left, const char* parity, const std::string& right) {
+void encodeTwoHalves(SymbolEncoding& out, const std::string& left, const char* parity, const std::string& right) {
     appendModules(out.modules, kGuard);
     appendLeft(out.modules, left, parity);
     appendModules(out.modules, kCentre);
@@ -52,28 +52,28 @@ void encodeTwoHalves(TEncoding& out, const std::string& left, const char* parity
 
 } // namespace
 
-void encodeEan8(TBarcodeParams& params, TEncoding& out) {
+void encodeEan8(BarcodeParams& params, SymbolEncoding& out) {
     std::string d = digitsPadded(params.caption, 7);
     d += weightedCheckDigit(d, {3, 1});
     out.symbol = out.readable = d;
     encodeTwoHalves(out, d.substr(0, 4), "AAAA", d.substr(4));
 }
 
-void encodeEan13(TBarcodeParams& params, TEncoding& out) {
+void encodeEan13(BarcodeParams& params, SymbolEncoding& out) {
     std::string d = digitsPadded(params.caption, 12);
     d += weightedCheckDigit(d, {1, 3});
     out.symbol = out.readable = d;
     encodeTwoHalves(out, d.substr(1, 6), kEan13Parity[d[0] - '0'], d.substr(7));
 }
 
-void encodeUpcA(TBarcodeParams& params, TEncoding& out) {
+void encodeUpcA(BarcodeParams& params, SymbolEncoding& out) {
     std::string d = digitsPadded(params.caption, 11);
     d += weightedCheckDigit(d, {3, 1});
     out.symbol = out.readable = d;
     encodeTwoHalves(out, d.substr(0, 6), "AAAAAA", d.substr(6));
 }
 
-void encodeUpcE(TBarcodeParams& params, TEncoding& out) {
+void encodeUpcE(BarcodeParams& params, SymbolEncoding& out) {
     std::string d = digitsPadded(params.caption, 6);
     const char check = weightedCheckDigit("0" + upcEExpand(d), {3, 1});
     out.symbol = out.readable = d + check;

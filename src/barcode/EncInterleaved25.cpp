@@ -1,6 +1,6 @@
 // Interleaved 2 of 5, plain (CODE25i) and with the formatted text (CODE25iP).
-#include "CheckDigits.h"
-#include "Encoders.h"
+#include "barcode/CheckDigits.h"
+#include "barcode/Encoders.h"
 
 namespace {
 
@@ -33,18 +33,18 @@ std::string withCheck(const std::string& caption, const std::vector<int>& weight
 
 } // namespace
 
-void encodeCode25i(TBarcodeParams& params, TEncoding& out) {
+void encodeCode25i(BarcodeParams& params, SymbolEncoding& out) {
     out.symbol = out.readable = withCheck(params.caption, {3, 1});
     encodeDigits(out.symbol, params.ratio, out.modules);
 }
 
-void encodeCode25iP(TBarcodeParams& params, TEncoding& out) {
+void encodeCode25iP(BarcodeParams& params, SymbolEncoding& out) {
     out.symbol = withCheck(params.caption, {4, 9});
-    out.readable = Code25iPFormatted(out.symbol, params.splitPosition);
+    out.readable = code25iPFormatted(out.symbol, params.splitPosition);
     encodeDigits(out.symbol, params.ratio, out.modules);
 }
 
-std::string Code25iPFormatted(const std::string& s, int splitPosition) {
+std::string code25iPFormatted(const std::string& s, int splitPosition) {
     if (s.size() == 14)
         return s.substr(0, 5) + "." + s.substr(5, 3) + "." + s.substr(8, 3) + "." + s.substr(11, 2) + "   " +
                s.substr(13, 1);

@@ -1,6 +1,6 @@
 // MSI Plessey with its modulo-10 check digit.
-#include "CheckDigits.h"
-#include "Encoders.h"
+#include "barcode/CheckDigits.h"
+#include "barcode/Encoders.h"
 
 namespace {
 
@@ -9,7 +9,7 @@ void appendBit(ModuleRow& row, bool one, std::uint8_t ratio) { appendElements(ro
 
 } // namespace
 
-void encodeMsi(TBarcodeParams& params, TEncoding& out) {
+void encodeMsi(BarcodeParams& params, SymbolEncoding& out) {
     std::string d = keepOrZero(params.caption, kDigits);
     d += msiCheckDigit(d);
     out.symbol = out.readable = d;

@@ -1,6 +1,6 @@
 #pragma once
 // Building a module row: one flag per module, 1 for a bar and 0 for a space.
-#include "BarcodeTypes.h"
+#include "barcode/BarcodeTypes.h"
 
 #include <algorithm>
 #include <cstdint>

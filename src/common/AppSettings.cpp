@@ -1,8 +1,8 @@
-#include "AppSettings.h"
+#include "common/AppSettings.h"
 
-#include "IniFile.h"
-#include "RegStore.h"
-#include "SharedRoutines.h"
+#include "common/IniFile.h"
+#include "common/RegStore.h"
+#include "common/SharedRoutines.h"
 
 #include <QCoreApplication>
 
@@ -23,12 +23,12 @@ void readConfigIni(AppSettings& s, const QString& path) {
 void readUserSettings(AppSettings& s) {
     s.moBan = 1;
     s.zoom = QStringLiteral("200dpi");
-    const int width = StrToIntDef(TrimBlanks(ReadRegString("Width", "512")), kDefaultWidth);
+    const int width = strToIntDef(trimBlanks(readRegString("Width", "512")), kDefaultWidth);
     s.width = (width >= 1 && width <= std::max(s.maxLength, kDefaultWidth)) ? width : kDefaultWidth;
-    s.moBan = StrToIntDef(TrimBlanks(ReadRegString("MoBan", "1")), 1);
-    s.zoom = TrimBlanks(ReadRegString("Zoom", "200dpi"));
-    s.comm = ReadRegString("Comm", "COM1");
-    s.baudText = TrimBlanks(ReadRegString("Baud", "57600"));
+    s.moBan = strToIntDef(trimBlanks(readRegString("MoBan", "1")), 1);
+    s.zoom = trimBlanks(readRegString("Zoom", "200dpi"));
+    s.comm = readRegString("Comm", "COM1");
+    s.baudText = trimBlanks(readRegString("Baud", "57600"));
 }
 
 AppSettings readStartupSettings(const QString& configPath) {

@@ -25,7 +25,7 @@ inline constexpr int kDefaultWidth = 512;
 // Path of Config.ini in the folder of the running executable.
 QString configIniPath();
 
-// Reads MaxLength, MainDpi and DpiList from Config.ini (steps 1 to 3 of start-up).
+// Reads MaxLength, MainDpi and DpiList from Config.ini (the first three things start-up reads).
 void readConfigIni(AppSettings& settings, const QString& path);
 // Reads the per-user values; writes nothing. A "Width" or "MoBan" that is not a
 // whole number (or a width outside 1..MaxLength) falls back to its default.

@@ -1,9 +1,9 @@
-#include "AtomicWrite.h"
+#include "common/AtomicWrite.h"
 
 #include <QBuffer>
 #include <QSaveFile>
 
-QString WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+QString writeFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     // A short write only fills the save file's buffer; the disk's answer comes
@@ -17,10 +17,10 @@ QString WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-QString WritePngAtomically(const QString& path, const QImage& picture) {
+QString writePngAtomically(const QString& path, const QImage& picture) {
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!picture.save(&buffer, "PNG")) return QStringLiteral("the picture cannot be encoded as PNG");
-    return WriteFileAtomically(path, png);
+    return writeFileAtomically(path, png);
 }

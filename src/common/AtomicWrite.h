@@ -9,7 +9,7 @@
 #include <QString>
 
 // Empty on success; otherwise the system's reason ("No space left on device").
-QString WriteFileAtomically(const QString& path, const QByteArray& bytes);
+QString writeFileAtomically(const QString& path, const QByteArray& bytes);
 
-// The picture as PNG through WriteFileAtomically; the same result.
-QString WritePngAtomically(const QString& path, const QImage& picture);
+// The picture as PNG through writeFileAtomically; the same result.
+QString writePngAtomically(const QString& path, const QImage& picture);

@@ -1,4 +1,4 @@
-#include "FontSetup.h"
+#include "common/FontSetup.h"
 
 #include <QFont>
 #include <QString>

@@ -1,9 +1,9 @@
-#include "IniFile.h"
+#include "common/IniFile.h"
 
-#include "AtomicWrite.h"
-#include "Gbk.h"
-#include "RegularFile.h"
-#include "SharedRoutines.h"
+#include "common/AtomicWrite.h"
+#include "common/Gbk.h"
+#include "common/RegularFile.h"
+#include "common/SharedRoutines.h"
 
 #include <QFile>
 
@@ -48,7 +48,7 @@ IniFile IniFile::fromBytes(const QByteArray& gbkBytes) {
 
 IniFile IniFile::load(const QString& path) {
     QFile file;
-    if (!OpenRegularFile(file, path) || file.size() > kMaxFileBytes) return {};
+    if (!openRegularFile(file, path) || file.size() > kMaxFileBytes) return {};
     return fromBytes(file.readAll());
 }
 
@@ -63,7 +63,7 @@ QByteArray IniFile::toBytes() const {
 }
 
 QString IniFile::save(const QString& path) const {
-    return WriteFileAtomically(path, toBytes());
+    return writeFileAtomically(path, toBytes());
 }
 
 const IniFile::Section* IniFile::findSection(const QString& name) const {
@@ -99,7 +99,7 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
 
 int IniFile::readInteger(const QString& section, const QString& key, int fallback) const {
     const Line* l = findKey(section, key);
-    return l ? StrToIntDef(trimmedValue(l->value), fallback) : fallback;
+    return l ? strToIntDef(trimmedValue(l->value), fallback) : fallback;
 }
 
 bool IniFile::readBool(const QString& section, const QString& key, bool fallback) const {

@@ -24,7 +24,7 @@ public:
     static IniFile load(const QString& path);
 
     QByteArray toBytes() const;
-    // Writes the whole file with WriteFileAtomically: empty on success, else the
+    // Writes the whole file with writeFileAtomically: empty on success, else the
     // system's reason, path untouched.
     QString save(const QString& path) const;
 

@@ -1,4 +1,4 @@
-#include "MonoImage.h"
+#include "common/MonoImage.h"
 
 #include <QStringList>
 #include <algorithm>

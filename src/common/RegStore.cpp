@@ -1,6 +1,6 @@
-#include "RegStore.h"
+#include "common/RegStore.h"
 
-#include "SharedRoutines.h"
+#include "common/SharedRoutines.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -47,15 +47,15 @@ void setFilePath(const QString& path) {
 
 } // namespace RegStore
 
-QString ReadRegString(const QString& name, const QString& fallback, const QString& keyPath) {
+QString readRegString(const QString& name, const QString& fallback, const QString& keyPath) {
     // Reading never creates the file or the key.
     QSettings store(RegStore::filePath(), QSettings::IniFormat);
     store.beginGroup(groupOf(keyPath));
     const QString value = store.value(name).toString();
-    return TrimBlanks(value).isEmpty() ? fallback : value;
+    return trimBlanks(value).isEmpty() ? fallback : value;
 }
 
-void WriteRegString(const QString& name, const QString& text, const QString& keyPath) {
+void writeRegString(const QString& name, const QString& text, const QString& keyPath) {
     const QString path = RegStore::filePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSettings store(path, QSettings::IniFormat);

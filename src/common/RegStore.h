@@ -14,6 +14,6 @@ void setFilePath(const QString& path); // empty: back to the default
 } // namespace RegStore
 
 // The value as stored; the default when it is missing or only blanks.
-QString ReadRegString(const QString& name, const QString& fallback, const QString& keyPath = kTessavoKey);
+QString readRegString(const QString& name, const QString& fallback, const QString& keyPath = kTessavoKey);
 // Stores the text, creating the key when missing.
-void WriteRegString(const QString& name, const QString& text, const QString& keyPath = kTessavoKey);
+void writeRegString(const QString& name, const QString& text, const QString& keyPath = kTessavoKey);

@@ -1,10 +1,10 @@
-#include "RegularFile.h"
+#include "common/RegularFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-bool OpenRegularFile(QFile& file, const QString& path) {
+bool openRegularFile(QFile& file, const QString& path) {
     // O_NONBLOCK: opening a FIFO nobody writes to would otherwise wait forever.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;

@@ -1,25 +1,25 @@
-#include "SharedRoutines.h"
+#include "common/SharedRoutines.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <limits>
 
-QString KeepDigits(const QString& text) {
+QString keepDigits(const QString& text) {
     QString out;
     for (QChar c : text)
         if (c == QChar('.') || (c >= QChar('0') && c <= QChar('9'))) out += c;
     return out;
 }
 
-QStringList SplitText(const QString& text, QChar separator) {
+QStringList splitText(const QString& text, QChar separator) {
     return text.split(separator, Qt::KeepEmptyParts);
 }
 
-void ChangeToExeDir() {
+void changeToExeDir() {
     QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
 
-QString TrimBlanks(const QString& text) {
+QString trimBlanks(const QString& text) {
     qsizetype first = 0, last = text.size();
     while (first < last && text[first].unicode() <= 0x20) ++first;
     while (last > first && text[last - 1].unicode() <= 0x20) --last;
@@ -73,7 +73,7 @@ std::optional<qint64> StrToInt64(const QString& text) {
     return parsed ? std::optional<qint64>(parsed->value) : std::nullopt;
 }
 
-std::optional<int> StrToInt(const QString& text) {
+std::optional<int> strToInt(const QString& text) {
     const auto parsed = parseWhole(text);
     if (!parsed) return std::nullopt;
     const qint64 wide = parsed->value;
@@ -84,12 +84,12 @@ std::optional<int> StrToInt(const QString& text) {
     return std::nullopt;
 }
 
-std::optional<qint64> DecimalToInt64(const QString& text) {
+std::optional<qint64> decimalToInt64(const QString& text) {
     if (text.startsWith(QChar(' '))) return std::nullopt;
     const auto parsed = parseWhole(text);
     return parsed && !parsed->hex ? std::optional<qint64>(parsed->value) : std::nullopt;
 }
 
-int StrToIntDef(const QString& text, int fallback) {
-    return StrToInt(text).value_or(fallback);
+int strToIntDef(const QString& text, int fallback) {
+    return strToInt(text).value_or(fallback);
 }

@@ -5,23 +5,23 @@
 #include <optional>
 
 // The characters of text that are "." or "0".."9", in order ("200dpi" -> "200").
-QString KeepDigits(const QString& text);
+QString keepDigits(const QString& text);
 
 // Cuts text at every separator; empty pieces stay ("" -> [""], "a/" -> ["a", ""]).
-QStringList SplitText(const QString& text, QChar separator);
+QStringList splitText(const QString& text, QChar separator);
 
 // Makes the folder of the running executable the working directory.
-void ChangeToExeDir();
+void changeToExeDir();
 
 // Removes leading and trailing blanks and control characters (code <= 0x20).
-QString TrimBlanks(const QString& text);
+QString trimBlanks(const QString& text);
 
 // Whole numbers as the system reads them everywhere: leading blanks allowed,
 // an optional sign, decimal digits or hexadecimal after "$", "0x" or "0X";
 // nothing may follow. Out-of-range values are not numbers.
-std::optional<int> StrToInt(const QString& text);
+std::optional<int> strToInt(const QString& text);
 std::optional<qint64> StrToInt64(const QString& text);
-int StrToIntDef(const QString& text, int fallback);
+int strToIntDef(const QString& text, int fallback);
 // The same reading limited to decimal: an optional sign and digits, nothing
 // before or after ("$10", " 1" are no decimal numbers).
-std::optional<qint64> DecimalToInt64(const QString& text);
+std::optional<qint64> decimalToInt64(const QString& text);

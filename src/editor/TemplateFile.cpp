@@ -1,9 +1,9 @@
-#include "TemplateFile.h"
+#include "editor/TemplateFile.h"
 
-#include "Coordinates.h"
-#include "Gbk.h"
-#include "IniFile.h"
-#include "TemplateKeys.h"
+#include "model/Coordinates.h"
+#include "common/Gbk.h"
+#include "common/IniFile.h"
+#include "editor/TemplateKeys.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ void writePosition(Writer& w, const QString& section, const FieldElement& e) {
     w.number(section, spt::kTop.name, templateFromSurface(e.Top()));
 }
 
-void writeBarcode(Writer& w, const QString& section, const TBarcode& b) {
+void writeBarcode(Writer& w, const QString& section, const Barcode& b) {
     w.number(section, spt::kBarCodeType.name, b.Bar_CodeType());
     w.number(section, spt::kRotation.name, b.Bar_Rotation());
     w.number(section, spt::kModuleWidth.name, b.Bar_ModuleWidth());
@@ -35,7 +35,7 @@ void writeBarcode(Writer& w, const QString& section, const TBarcode& b) {
 }
 
 void writeField(Writer& w, const QString& section, const FieldElement& e) {
-    const TImageEx& f = *e.ImageEx();
+    const FieldImage& f = *e.AsField();
     switch (f.UserStyle()) {
     case csImage:
         w.text(section, spt::kSource.name, f.UserValue());
@@ -79,7 +79,7 @@ Writer templateIni(const MessageTemplate& message, const TemplateAttributes& att
         const QString section = kindWord(e->Kind()) + QString::number(e->Number());
         w.text(section, spt::kConStyle, kindWord(e->Kind()));
         if (e->IsBarcode())
-            writeBarcode(w, section, *e->Barcode());
+            writeBarcode(w, section, *e->AsBarcode());
         else
             writeField(w, section, *e);
         writePosition(w, section, *e);
@@ -97,15 +97,15 @@ bool isPictureSource(const QString& sectionAndKey) {
 
 } // namespace
 
-QByteArray TemplateFileBytes(const MessageTemplate& message, const TemplateAttributes& attributes) {
+QByteArray templateFileBytes(const MessageTemplate& message, const TemplateAttributes& attributes) {
     return templateIni(message, attributes).ini.toBytes();
 }
 
-QStringList TextsGbkCannotHold(const MessageTemplate& message, const TemplateAttributes& attributes) {
+QStringList textsGbkCannotHold(const MessageTemplate& message, const TemplateAttributes& attributes) {
     return templateIni(message, attributes).lost;
 }
 
-void SaveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path,
+void saveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path,
                   LostCharacters lostCharacters) {
     const Writer w = templateIni(message, attributes);
     const bool pathLost = std::any_of(w.lost.begin(), w.lost.end(), isPictureSource);

@@ -3,7 +3,7 @@
 // the canvas size, template number and resolution and, last, "ControlCount"
 // and "ControlCaption"; one section per element 0..64 follows, named by the
 // element's kind word and number ("csStr3").
-#include "MessageTemplate.h"
+#include "model/MessageTemplate.h"
 
 #include <QByteArray>
 #include <QString>
@@ -31,7 +31,7 @@ private:
 };
 
 // The file's bytes for the template's elements 0..64.
-QByteArray TemplateFileBytes(const MessageTemplate& message, const TemplateAttributes& attributes);
+QByteArray templateFileBytes(const MessageTemplate& message, const TemplateAttributes& attributes);
 
 // A save that would lose characters: GBK cannot hold the texts of these keys,
 // each named "section/key" ("csStr0/UserValue").
@@ -47,10 +47,10 @@ private:
 };
 
 // The "section/key" names of the texts GBK cannot hold, in file order.
-QStringList TextsGbkCannotHold(const MessageTemplate& message, const TemplateAttributes& attributes);
+QStringList textsGbkCannotHold(const MessageTemplate& message, const TemplateAttributes& attributes);
 
 // What a save does with a text GBK cannot hold: refuse the save, or write each
-// such character as "?" once the operator has been told (TextsGbkCannotHold).
+// such character as "?" once the operator has been told (textsGbkCannotHold).
 // A picture's "Source" is never written with a "?": it would name another file.
 enum class LostCharacters { Refuse, WriteAsQuestionMarks };
 
@@ -58,14 +58,14 @@ enum class LostCharacters { Refuse, WriteAsQuestionMarks };
 // only when every byte is on the disk: a failed save throws TemplateFileError and
 // leaves an existing file as it was. Texts GBK cannot hold throw
 // TemplateTextError before anything is written (see LostCharacters).
-void SaveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path,
+void saveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path,
                   LostCharacters lostCharacters = LostCharacters::Refuse);
 
 // Why the file is no template, empty when it is one: it cannot be read, has no
 // "Main" section, or its "ControlCaption" names an element section the file
-// lacks. LoadTemplate opens such files with the defaults; the command-line tool
+// lacks. loadTemplate opens such files with the defaults; the command-line tool
 // refuses them.
-QString NotATemplateReason(const QString& path);
+QString notATemplateReason(const QString& path);
 
 // Reads the file into message, which the caller has cleared: NextControlNo
 // restarts at 0, onAttributes gets the canvas size, template number and
@@ -78,6 +78,6 @@ QString NotATemplateReason(const QString& path);
 // BarcodeError; the elements made before it stay. A picture that cannot be
 // loaded stays white in its frame; its reason is added to pictureProblems
 // when given.
-void LoadTemplate(MessageTemplate& message, const QString& path,
+void loadTemplate(MessageTemplate& message, const QString& path,
                   const std::function<void(const TemplateAttributes&)>& onAttributes,
                   QStringList* pictureProblems = nullptr);

@@ -1,12 +1,12 @@
-// Opening a template file: LoadTemplate and NotATemplateReason of TemplateFile.h.
-#include "TemplateFile.h"
+// Opening a template file: loadTemplate and notATemplateReason of TemplateFile.h.
+#include "editor/TemplateFile.h"
 
-#include "Coordinates.h"
-#include "FieldPlacement.h"
-#include "Gbk.h"
-#include "IniFile.h"
-#include "SharedRoutines.h"
-#include "TemplateKeys.h"
+#include "model/Coordinates.h"
+#include "model/FieldPlacement.h"
+#include "common/Gbk.h"
+#include "common/IniFile.h"
+#include "common/SharedRoutines.h"
+#include "editor/TemplateKeys.h"
 
 #include <QFileInfo>
 
@@ -37,7 +37,7 @@ QPoint readPosition(const IniFile& ini, const QString& section) {
 
 // Sets one barcode property. A range the element refuses stops the opening;
 // a value it cannot draw yet is kept (the element keeps its last picture).
-template <typename Setter> void setBarcode(TBarcode& barcode, Setter set) {
+template <typename Setter> void setBarcode(Barcode& barcode, Setter set) {
     try {
         set();
     } catch (const BarcodeError&) {
@@ -46,8 +46,8 @@ template <typename Setter> void setBarcode(TBarcode& barcode, Setter set) {
     }
 }
 
-std::unique_ptr<TBarcode> readBarcode(const IniFile& ini, const QString& section) {
-    auto b = std::make_unique<TBarcode>();
+std::unique_ptr<Barcode> readBarcode(const IniFile& ini, const QString& section) {
+    auto b = std::make_unique<Barcode>();
     setBarcode(*b, [&] { b->SetBar_CodeType(read(ini, section, spt::kBarCodeType)); });
     setBarcode(*b, [&] { b->SetBar_ModuleWidth(read(ini, section, spt::kModuleWidth)); });
     setBarcode(*b, [&] { b->SetBar_Rotation(read(ini, section, spt::kRotation)); });
@@ -57,7 +57,7 @@ std::unique_ptr<TBarcode> readBarcode(const IniFile& ini, const QString& section
     return b;
 }
 
-void readVariableField(const IniFile& ini, const QString& section, TImageEx& f) {
+void readVariableField(const IniFile& ini, const QString& section, FieldImage& f) {
     const VariableFieldDefaults& d = variableFieldDefaults(f.UserStyle());
     f.SetUserExplain(ini.readString(section, spt::kUserExplain, QString::fromUtf8(d.lead)));
     f.SetUserFontSize(read(ini, section, spt::kUserFontSize));
@@ -70,8 +70,8 @@ void readVariableField(const IniFile& ini, const QString& section, TImageEx& f) 
     }
 }
 
-std::unique_ptr<TImageEx> readField(const IniFile& ini, const QString& section, eStyle kind, QString& problem) {
-    auto f = std::make_unique<TImageEx>();
+std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section, eStyle kind, QString& problem) {
+    auto f = std::make_unique<FieldImage>();
     f->SetUserStyle(kind);
     if (kind == csImage) {
         f->SetUserValue(read(ini, section, spt::kSource));
@@ -90,7 +90,7 @@ std::unique_ptr<TImageEx> readField(const IniFile& ini, const QString& section, 
     } else {
         readVariableField(ini, section, *f);
     }
-    problem = DrawOpenedPreview(*f);
+    problem = drawOpenedPreview(*f);
     return f;
 }
 
@@ -105,12 +105,12 @@ TemplateAttributes readAttributes(const IniFile& ini) {
 }
 
 QStringList captionPieces(const IniFile& ini) {
-    return SplitText(read(ini, QLatin1String(spt::kMain), spt::kControlCaption), QChar('/'));
+    return splitText(read(ini, QLatin1String(spt::kMain), spt::kControlCaption), QChar('/'));
 }
 
 } // namespace
 
-QString NotATemplateReason(const QString& path) {
+QString notATemplateReason(const QString& path) {
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable()) return QStringLiteral("cannot read %1").arg(path);
     const IniFile ini = IniFile::load(path);
@@ -123,7 +123,7 @@ QString NotATemplateReason(const QString& path) {
     return {};
 }
 
-void LoadTemplate(MessageTemplate& message, const QString& path,
+void loadTemplate(MessageTemplate& message, const QString& path,
                   const std::function<void(const TemplateAttributes&)>& onAttributes, QStringList* pictureProblems) {
     const IniFile ini = IniFile::load(path);
     message.SetNextControlNo(0);

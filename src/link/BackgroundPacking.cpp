@@ -1,11 +1,11 @@
-#include "BackgroundPacking.h"
+#include "link/BackgroundPacking.h"
 
-#include "MonoImage.h"
-#include "SendRefused.h"
-#include "SharedRoutines.h"
+#include "common/MonoImage.h"
+#include "link/SendRefused.h"
+#include "common/SharedRoutines.h"
 
 int resolutionNumber(const QStringList& dpiList, const QString& zoom) {
-    const QString wanted = TrimBlanks(zoom);
+    const QString wanted = trimBlanks(zoom);
     const qsizetype at = dpiList.indexOf(wanted);
     return at < 0 ? 0 : static_cast<int>(at) + 1;
 }
@@ -13,7 +13,7 @@ int resolutionNumber(const QStringList& dpiList, const QString& zoom) {
 int scaledWidth(int mainDpi, const QString& zoom, int width) {
     if (mainDpi == 2) return width / 2;
     if (mainDpi != 1) return 0;
-    const QString digits = KeepDigits(zoom);
+    const QString digits = keepDigits(zoom);
     const std::optional<qint64> r = digits.contains(QChar('.')) ? std::nullopt : StrToInt64(digits);
     if (!r || *r > 100000)
         throw SendRefused(QStringLiteral("'%1' is not a valid integer value").arg(digits).toStdString());

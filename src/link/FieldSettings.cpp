@@ -1,10 +1,10 @@
-#include "FieldSettings.h"
+#include "link/FieldSettings.h"
 
-#include "DateStyles.h"
-#include "FontTable.h"
-#include "Gbk.h"
-#include "SendRefused.h"
-#include "SharedRoutines.h"
+#include "common/Gbk.h"
+#include "common/SharedRoutines.h"
+#include "link/SendRefused.h"
+#include "model/DateStyles.h"
+#include "model/FontTable.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ QByteArray commonBytes(const FieldPlace& p) {
     if (p.x < 0 || p.x > 0xFFFF || p.y < 0 || p.y > 0xFF)
         throw SendRefused(QStringLiteral("字段位置 (%1, %2) 超出打印机可接收的范围").arg(p.x).arg(p.y).toStdString());
     QByteArray b;
-    b += low8(DotsToSizeCode(p.fontSize));
+    b += low8(dotsToSizeCode(p.fontSize));
     b += low8(p.fontSize);
     b += low8(p.x >> 8);
     b += low8(p.x);
@@ -30,7 +30,7 @@ QByteArray commonBytes(const FieldPlace& p) {
 } // namespace
 
 unsigned char dateStyleCode(const QString& userValue) {
-    const auto index = DateStyleIndex(userValue);
+    const auto index = dateStyleIndex(userValue);
     if (!index)
         throw SendRefused(
             QStringLiteral("日期格式代码 '%1' 无效：应为 A1 至 AA").arg(userValue).toStdString());
@@ -59,7 +59,7 @@ QByteArray periodFieldBytes(const FieldPlace& place, const QString& style, int d
 }
 
 QByteArray serialFieldBytes(const FieldPlace& place, int digits, const QString& startValue, int increment) {
-    const auto start = DecimalToInt64(startValue);
+    const auto start = decimalToInt64(startValue);
     if (!start)
         throw SendRefused(QStringLiteral("'%1' is not a valid integer value").arg(startValue).toStdString());
     QByteArray b = commonBytes(place);

@@ -12,7 +12,7 @@ struct FieldPlace {
     int space;    // UserSpace
 };
 
-// The code byte of a date style (DateStyleIndex); a code naming no style
+// The code byte of a date style (dateStyleIndex); a code naming no style
 // throws SendRefused, so nothing is sent.
 unsigned char dateStyleCode(const QString& userValue);
 // Width on the print head of a lead text (GBK bytes) in a font of F dots with spacing P.

@@ -1,6 +1,6 @@
-#include "InterruptHook.h"
+#include "link/InterruptHook.h"
 
-#include "AbortEvent.h"
+#include "serial/AbortEvent.h"
 
 #include <atomic>
 #include <cerrno>

@@ -1,3 +1,3 @@
-#include "LinkReporter.h"
+#include "link/LinkReporter.h"
 
 LinkReporter::~LinkReporter() = default;

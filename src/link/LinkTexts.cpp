@@ -1,4 +1,4 @@
-#include "LinkTexts.h"
+#include "link/LinkTexts.h"
 
 LinkAction LinkAction::fromWords(const QString& words) {
     return {QStringLiteral("正在") + words + QStringLiteral("，请稍候......"),

@@ -1,11 +1,11 @@
-#include "MessageRender.h"
+#include "link/MessageRender.h"
 
-#include "BackgroundPacking.h"
-#include "FieldSettings.h"
-#include "Frame.h"
-#include "Gbk.h"
-#include "MonoImage.h"
-#include "SendRefused.h"
+#include "link/BackgroundPacking.h"
+#include "link/FieldSettings.h"
+#include "link/Frame.h"
+#include "common/Gbk.h"
+#include "common/MonoImage.h"
+#include "link/SendRefused.h"
 
 #include <QPainter>
 
@@ -29,7 +29,7 @@ void copyInterior(QImage& background, const FieldElement& e) {
     copyDots(background, e.Picture(), QRect(1, 1, e.Width() - 2, e.Height() - 2), at + QPoint(1, 1));
 }
 
-QByteArray fieldBytes(const TImageEx& f, const FieldPlace& place) {
+QByteArray fieldBytes(const FieldImage& f, const FieldPlace& place) {
     switch (f.UserStyle()) {
     case csDate: return dateFieldBytes(place, f.UserValue());
     case csPeriod: return periodFieldBytes(place, f.UserValue(), f.UserPeriod());
@@ -40,7 +40,7 @@ QByteArray fieldBytes(const TImageEx& f, const FieldPlace& place) {
 
 // The lead text goes into the background; the value starts right after it.
 void renderVariable(RenderedMessage& out, const FieldElement& e) {
-    const TImageEx& f = *e.ImageEx();
+    const FieldImage& f = *e.AsField();
     const QPoint at = e.TemplatePos();
     int x = at.x();
     const QByteArray lead = gbk::encode(f.UserExplain());
@@ -55,13 +55,13 @@ void renderVariable(RenderedMessage& out, const FieldElement& e) {
 
 } // namespace
 
-RenderedMessage RenderMessage(const MessageTemplate& message, int width) {
+RenderedMessage renderMessage(const MessageTemplate& message, int width) {
     RenderedMessage out;
     out.background = mono::create(width, kPrintHeight);
     for (const FieldElement* e : message.addressable()) {
         if (e->IsBarcode()) {
             const QPoint at = e->TemplatePos();
-            e->Barcode()->DrawSymbolInRect(out.background, QRect(at, QSize(e->Width(), e->Height())));
+            e->AsBarcode()->DrawSymbolInRect(out.background, QRect(at, QSize(e->Width(), e->Height())));
         } else if (isVariableKind(e->Kind())) {
             renderVariable(out, *e);
         } else if (e->Kind() == csImage || e->Kind() == csStr) {
@@ -71,7 +71,7 @@ RenderedMessage RenderMessage(const MessageTemplate& message, int width) {
     return out;
 }
 
-MessagePlan PlanMessage(const MessageTemplate& message, const SendSettings& settings) {
+MessagePlan planMessage(const MessageTemplate& message, const SendSettings& settings) {
     MessagePlan plan;
     if (settings.moBan < 0 || settings.moBan > 255)
         throw SendRefused(QStringLiteral("模板号 %1 超出范围 0..255").arg(settings.moBan).toStdString());
@@ -83,7 +83,7 @@ MessagePlan PlanMessage(const MessageTemplate& message, const SendSettings& sett
                               .arg(chunks)
                               .arg(kMaxChunks)
                               .toStdString());
-    RenderedMessage rendered = RenderMessage(message, settings.width);
+    RenderedMessage rendered = renderMessage(message, settings.width);
     plan.moBan = static_cast<quint8>(settings.moBan);
     plan.resolution = static_cast<quint8>(resolutionNumber(settings.dpiList, settings.zoom) & 0xFF);
     plan.scaled = scaleColumns(rendered.background, columns);

@@ -1,7 +1,7 @@
 #pragma once
 // What a send puts into the printer, worked out from the template without any
 // port: the background picture and the settings bytes of the variable fields.
-#include "MessageTemplate.h"
+#include "model/MessageTemplate.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -23,7 +23,7 @@ struct RenderedMessage {
 // Draws elements 0..64 in number order into a white width x 128 background and
 // collects the settings of the variable fields (the highest number of a kind
 // wins). Throws SendRefused for a serial start value that is no decimal number.
-RenderedMessage RenderMessage(const MessageTemplate& message, int width);
+RenderedMessage renderMessage(const MessageTemplate& message, int width);
 
 // Everything one send transmits.
 struct MessagePlan {
@@ -45,4 +45,4 @@ struct SendSettings {
 // Renders, scales for the resolution and packs. Throws SendRefused, before
 // anything is sent, for a resolution text with no whole number, a serial start
 // value that is no decimal number, or a background of more than 255 chunks.
-MessagePlan PlanMessage(const MessageTemplate& message, const SendSettings& settings);
+MessagePlan planMessage(const MessageTemplate& message, const SendSettings& settings);

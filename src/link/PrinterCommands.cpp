@@ -1,22 +1,22 @@
-#include "PrinterCommands.h"
+#include "link/PrinterCommands.h"
 
-#include "Frame.h"
+#include "link/Frame.h"
 
 namespace {
-bool sendOne(TComPort& port, LinkReporter& reporter, const QByteArray& frame, const LinkAction& action, int quietMs) {
+bool sendOne(SerialPort& port, LinkReporter& reporter, const QByteArray& frame, const LinkAction& action, int quietMs) {
     Transaction transaction(port, reporter, quietMs);
     return transaction.Send(frame, action);
 }
 } // namespace
 
-bool setPrinterClock(TComPort& port, LinkReporter& reporter, const QDateTime& now, int quietMs) {
+bool setPrinterClock(SerialPort& port, LinkReporter& reporter, const QDateTime& now, int quietMs) {
     return sendOne(port, reporter, clockFrame(now), actionSetClock(), quietMs);
 }
 
-bool eraseFlashSegment(TComPort& port, LinkReporter& reporter, int segment, int quietMs) {
+bool eraseFlashSegment(SerialPort& port, LinkReporter& reporter, int segment, int quietMs) {
     return sendOne(port, reporter, eraseFrame(segment), actionEraseFlash(), quietMs);
 }
 
-bool queryPrinter(TComPort& port, LinkReporter& reporter, int quietMs) {
+bool queryPrinter(SerialPort& port, LinkReporter& reporter, int quietMs) {
     return sendOne(port, reporter, queryFrame(), actionQuery(), quietMs);
 }

@@ -3,18 +3,18 @@
 // They return true when the printer acknowledged; the status texts go to the
 // reporter. Serial-port errors are thrown as ComPortError.
 
-#include "Transaction.h"
+#include "link/Transaction.h"
 
 #include <QDateTime>
 
 class LinkReporter;
-class TComPort;
+class SerialPort;
 
 // Sets the printer's clock to now; the frame is built once, so a retry
 // carries the time of the first try.
-bool setPrinterClock(TComPort& port, LinkReporter& reporter, const QDateTime& now = QDateTime::currentDateTime(),
+bool setPrinterClock(SerialPort& port, LinkReporter& reporter, const QDateTime& now = QDateTime::currentDateTime(),
                      int quietMs = kQuietMs);
 // Erases flash segment 0..15 (std::out_of_range otherwise, before the port opens).
-bool eraseFlashSegment(TComPort& port, LinkReporter& reporter, int segment, int quietMs = kQuietMs);
+bool eraseFlashSegment(SerialPort& port, LinkReporter& reporter, int segment, int quietMs = kQuietMs);
 // Sends the printer query; true when a printer on the port answered.
-bool queryPrinter(TComPort& port, LinkReporter& reporter, int quietMs = kQuietMs);
+bool queryPrinter(SerialPort& port, LinkReporter& reporter, int quietMs = kQuietMs);

@@ -1,7 +1,7 @@
-#include "SendMessage.h"
+#include "link/SendMessage.h"
 
-#include "FieldSettings.h"
-#include "Frame.h"
+#include "link/FieldSettings.h"
+#include "link/Frame.h"
 
 std::array<QByteArray, 4> SettingsFrames(const MessagePlan& plan) {
     static constexpr quint8 commands[] = {cmdDateSettings, cmdExpirySettings, cmdSerialNoSettings, cmdShiftSettings};
@@ -14,7 +14,7 @@ std::array<QByteArray, 4> SettingsFrames(const MessagePlan& plan) {
     return frames;
 }
 
-bool SendMessage(TComPort& port, LinkReporter& reporter, const MessagePlan& plan, int quietMs) {
+bool sendMessage(SerialPort& port, LinkReporter& reporter, const MessagePlan& plan, int quietMs) {
     const std::array<QByteArray, 4> frames = SettingsFrames(plan);
     const LinkAction actions[] = {actionDateSettings(), actionExpirySettings(), actionSerialNoSettings(),
                                   actionShiftSettings()};

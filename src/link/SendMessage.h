@@ -2,11 +2,11 @@
 // Sending a message: one transaction of the background chunks (0xB1), then the
 // date, expiry, serial number and shift settings (0xC1..0xC4, or 0xC5 for a
 // kind the template lacks), each only after the one before was accepted.
-#include "MessageRender.h"
-#include "Transaction.h"
+#include "link/MessageRender.h"
+#include "link/Transaction.h"
 
 class LinkReporter;
-class TComPort;
+class SerialPort;
 
 inline const QString kSendSucceeded = QStringLiteral("恭喜您，传输数据成功！ ");
 
@@ -15,4 +15,4 @@ std::array<QByteArray, 4> SettingsFrames(const MessagePlan& plan);
 
 // True when every frame was accepted (the caller then shows kSendSucceeded).
 // Serial-port errors are thrown as ComPortError.
-bool SendMessage(TComPort& port, LinkReporter& reporter, const MessagePlan& plan, int quietMs = kQuietMs);
+bool sendMessage(SerialPort& port, LinkReporter& reporter, const MessagePlan& plan, int quietMs = kQuietMs);

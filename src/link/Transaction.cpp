@@ -1,13 +1,13 @@
-#include "Transaction.h"
+#include "link/Transaction.h"
 
-#include "Frame.h"
-#include "InterruptHook.h"
-#include "LinkReporter.h"
-#include "TComPort.h"
+#include "link/Frame.h"
+#include "link/InterruptHook.h"
+#include "link/LinkReporter.h"
+#include "serial/SerialPort.h"
 
 #include <stdexcept>
 
-Transaction::Transaction(TComPort& port, LinkReporter& reporter, int quietMs)
+Transaction::Transaction(SerialPort& port, LinkReporter& reporter, int quietMs)
     : port_(port), reporter_(reporter), quietMs_(quietMs), abort_(std::make_unique<AbortEvent>()) {
     installInterruptHook();
     if (!registerRunningAbort(abort_.get())) throw std::logic_error("another printer transaction is running");

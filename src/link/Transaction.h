@@ -11,14 +11,14 @@
 //   && t.Send(buildFrame(cmdDateSettings or cmdFieldAbsent, ...), actionDateSettings())
 //   && ... expiry, serial number, shift.
 
-#include "AbortEvent.h"
-#include "LinkTexts.h"
+#include "serial/AbortEvent.h"
+#include "link/LinkTexts.h"
 
 #include <QByteArray>
 #include <memory>
 
 class LinkReporter;
-class TComPort;
+class SerialPort;
 
 inline constexpr int kQuietMs = 3000; // a reply ends after this long without a byte
 inline constexpr int kTries = 3;
@@ -28,7 +28,7 @@ class Transaction {
 public:
     // Throws ComPortError when the port cannot be opened (the port stays
     // closed), std::logic_error when another transaction is running.
-    Transaction(TComPort& port, LinkReporter& reporter, int quietMs = kQuietMs);
+    Transaction(SerialPort& port, LinkReporter& reporter, int quietMs = kQuietMs);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
@@ -51,7 +51,7 @@ public:
 private:
     QByteArray gatherReply();
 
-    TComPort& port_;
+    SerialPort& port_;
     LinkReporter& reporter_;
     int quietMs_;
     std::unique_ptr<AbortEvent> abort_;

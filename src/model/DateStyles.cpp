@@ -1,7 +1,7 @@
-#include "DateStyles.h"
+#include "model/DateStyles.h"
 
-#include "FieldError.h"
-#include "SharedRoutines.h"
+#include "model/FieldError.h"
+#include "common/SharedRoutines.h"
 
 #include <array>
 
@@ -40,21 +40,21 @@ QString dateOnly(int style, const QDate& d) {
 
 } // namespace
 
-FieldClock SetFieldClock(FieldClock clock) {
+FieldClock setFieldClock(FieldClock clock) {
     FieldClock before = clockSlot();
     clockSlot() = std::move(clock);
     return before;
 }
 
-QDateTime FieldNow() {
+QDateTime fieldNow() {
     return clockSlot() ? clockSlot()() : QDateTime::currentDateTime();
 }
 
-QString FormatFieldDate(int style, int days) {
-    return FormatFieldDate(style, days, FieldNow());
+QString formatFieldDate(int style, int days) {
+    return formatFieldDate(style, days, fieldNow());
 }
 
-QString FormatFieldDate(int style, int days, const QDateTime& now) {
+QString formatFieldDate(int style, int days, const QDateTime& now) {
     if (style < 0 || style >= kDateStyleCount) return QString();
     const QDateTime when = now.addDays(days);
     const QDate d = when.date();
@@ -65,21 +65,21 @@ QString FormatFieldDate(int style, int days, const QDateTime& now) {
     return dateOnly(8, d) + ' ' + QString::number(t.hour()) + ':' + QString::number(t.minute());
 }
 
-QString PadLeftZeros(const QString& text, int length) {
+QString padLeftZeros(const QString& text, int length) {
     if (text.size() >= length) return text;
     return QString(length - text.size(), QLatin1Char('0')) + text;
 }
 
-std::optional<int> TryStyleCodeToIndex(const QString& code) {
+std::optional<int> tryStyleCodeToIndex(const QString& code) {
     QString compact = code;
     compact.remove(QLatin1Char(' '));
-    const auto value = StrToInt(QLatin1Char('$') + compact);
+    const auto value = strToInt(QLatin1Char('$') + compact);
     if (!value) return std::nullopt;
     return *value - kFirstDateStyleCode;
 }
 
-int StyleCodeToIndex(const QString& code) {
-    const auto index = TryStyleCodeToIndex(code);
+int styleCodeToIndex(const QString& code) {
+    const auto index = tryStyleCodeToIndex(code);
     if (!index) {
         QString compact = code;
         compact.remove(QLatin1Char(' '));
@@ -88,17 +88,17 @@ int StyleCodeToIndex(const QString& code) {
     return *index;
 }
 
-std::optional<int> DateStyleIndex(const QString& code) {
-    const auto index = TryStyleCodeToIndex(code);
+std::optional<int> dateStyleIndex(const QString& code) {
+    const auto index = tryStyleCodeToIndex(code);
     return index && *index >= 0 && *index < kDateStyleCount ? index : std::nullopt;
 }
 
-std::optional<int> DateStyleIndexOfByte(int codeByte) {
+std::optional<int> dateStyleIndexOfByte(int codeByte) {
     const int index = codeByte - kFirstDateStyleCode;
     return index >= 0 && index < kDateStyleCount ? std::optional<int>(index) : std::nullopt;
 }
 
-QString StyleIndexToCode(int index) {
+QString styleIndexToCode(int index) {
     if (index == 9) return QStringLiteral("AA");
     return QLatin1Char('A') + QString::number(index + 1);
 }
@@ -119,7 +119,7 @@ const QStringList& dateStyleSamples() {
     return samples;
 }
 
-QString DateStyleSample(int index) {
+QString dateStyleSample(int index) {
     if (index < 0 || index >= kDateStyleCount) return QString();
     return dateStyleSamples()[index];
 }

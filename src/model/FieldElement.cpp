@@ -1,15 +1,15 @@
-#include "FieldElement.h"
+#include "model/FieldElement.h"
 
-#include "Coordinates.h"
+#include "model/Coordinates.h"
 
-FieldElement::FieldElement(int number, std::unique_ptr<TImageEx> field)
+FieldElement::FieldElement(int number, std::unique_ptr<FieldImage> field)
     : number_(number), field_(std::move(field)) {
-    if (!field_) field_ = std::make_unique<TImageEx>();
+    if (!field_) field_ = std::make_unique<FieldImage>();
 }
 
-FieldElement::FieldElement(int number, std::unique_ptr<TBarcode> barcode)
+FieldElement::FieldElement(int number, std::unique_ptr<Barcode> barcode)
     : number_(number), barcode_(std::move(barcode)) {
-    if (!barcode_) barcode_ = std::make_unique<TBarcode>();
+    if (!barcode_) barcode_ = std::make_unique<Barcode>();
 }
 
 QString controlName(int number) {

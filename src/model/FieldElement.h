@@ -1,9 +1,9 @@
 #pragma once
-// One element of a template: a barcode (TBarcode) or a field of any other kind
-// (TImageEx), with its number (its name is "ControlNo" + number).
-#include "Barcode.h"
-#include "FieldKind.h"
-#include "ImageEx.h"
+// One element of a template: a barcode (Barcode) or a field of any other kind
+// (FieldImage), with its number (its name is "ControlNo" + number).
+#include "barcode/Barcode.h"
+#include "model/FieldKind.h"
+#include "model/FieldImage.h"
 
 #include <QImage>
 #include <QPoint>
@@ -12,8 +12,8 @@
 
 class FieldElement {
 public:
-    FieldElement(int number, std::unique_ptr<TImageEx> field);
-    FieldElement(int number, std::unique_ptr<TBarcode> barcode);
+    FieldElement(int number, std::unique_ptr<FieldImage> field);
+    FieldElement(int number, std::unique_ptr<Barcode> barcode);
 
     int Number() const { return number_; }
     QString Name() const;
@@ -22,10 +22,10 @@ public:
     bool IsBarcode() const { return barcode_ != nullptr; }
     // csBarCode for a barcode, else the field's UserStyle.
     eStyle Kind() const;
-    TImageEx* ImageEx() { return field_.get(); }
-    const TImageEx* ImageEx() const { return field_.get(); }
-    TBarcode* Barcode() { return barcode_.get(); }
-    const TBarcode* Barcode() const { return barcode_.get(); }
+    FieldImage* AsField() { return field_.get(); }
+    const FieldImage* AsField() const { return field_.get(); }
+    Barcode* AsBarcode() { return barcode_.get(); }
+    const Barcode* AsBarcode() const { return barcode_.get(); }
 
     // Surface position and size, whichever the element is.
     int Left() const;
@@ -42,8 +42,8 @@ public:
 
 private:
     int number_;
-    std::unique_ptr<TImageEx> field_;
-    std::unique_ptr<TBarcode> barcode_;
+    std::unique_ptr<FieldImage> field_;
+    std::unique_ptr<Barcode> barcode_;
 };
 
 // "ControlNo17" for 17.

@@ -1,4 +1,4 @@
-#include "FieldKind.h"
+#include "model/FieldKind.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "FieldPicture.h"
+#include "model/FieldPicture.h"
 
-#include "JpegReader.h"
-#include "MonoImage.h"
-#include "RegularFile.h"
-#include "SharedRoutines.h"
+#include "common/MonoImage.h"
+#include "common/RegularFile.h"
+#include "common/SharedRoutines.h"
+#include "model/JpegReader.h"
 
 #include <QImageReader>
 
@@ -22,7 +22,7 @@ QString extensionOf(const QString& path) {
 
 QImage readBmp(const QString& path) {
     QFile file;
-    if (!OpenRegularFile(file, path)) return QImage();
+    if (!openRegularFile(file, path)) return QImage();
     QImageReader reader(&file, "BMP");
     reader.setAllocationLimit(kMaxPictureMegabytes);
     return reader.read();
@@ -30,25 +30,25 @@ QImage readBmp(const QString& path) {
 
 } // namespace
 
-PictureType PictureTypeForPath(const QString& path) {
+PictureType pictureTypeForPath(const QString& path) {
     return extensionOf(path) == QLatin1String(".bmp") ? PictureType::Bmp : PictureType::Jpeg;
 }
 
-QImage ScaleToMono(const QImage& picture, int width, int height) {
+QImage scaleToMono(const QImage& picture, int width, int height) {
     QImage source = picture.convertToFormat(QImage::Format_RGB32);
     const QImage scaled = source.scaled(std::max(width, 1), std::max(height, 1), Qt::IgnoreAspectRatio,
                                         Qt::SmoothTransformation);
     return mono::fromImage(scaled);
 }
 
-bool LoadFieldPictureAs(TImageEx& element, const QString& path, PictureType type) {
-    if (TrimBlanks(path).isEmpty()) return false;
-    const QImage picture = type == PictureType::Bmp ? readBmp(path) : ReadJpegFile(path);
+bool loadFieldPictureAs(FieldImage& element, const QString& path, PictureType type) {
+    if (trimBlanks(path).isEmpty()) return false;
+    const QImage picture = type == PictureType::Bmp ? readBmp(path) : readJpegFile(path);
     if (picture.isNull()) return false;
-    element.SetPicture(ScaleToMono(picture, element.Width(), element.Height()));
+    element.SetPicture(scaleToMono(picture, element.Width(), element.Height()));
     return true;
 }
 
-bool LoadFieldPicture(TImageEx& element, const QString& path) {
-    return LoadFieldPictureAs(element, path, PictureTypeForPath(path));
+bool loadFieldPicture(FieldImage& element, const QString& path) {
+    return loadFieldPictureAs(element, path, pictureTypeForPath(path));
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Picture fields: reading a picture file and scaling it onto the element.
-#include "ImageEx.h"
+#include "model/FieldImage.h"
 
 #include <QImage>
 #include <QString>
@@ -8,16 +8,16 @@
 enum class PictureType { Bmp, Jpeg };
 
 // Bmp when the path's extension is exactly ".bmp" (lower case); Jpeg otherwise.
-PictureType PictureTypeForPath(const QString& path);
+PictureType pictureTypeForPath(const QString& path);
 
 // Reads the picture at path as the given type and scales it onto the element's
 // whole rectangle (frame included), one bit per dot; returns true then.
 // A BMP that cannot be read (or is missing) returns false and leaves the element
 // as it was. A JPEG that cannot be read throws FieldError "JPEG error #<n>" and
 // leaves the element as it was. A path of blanks only is not read (false).
-bool LoadFieldPictureAs(TImageEx& element, const QString& path, PictureType type);
+bool loadFieldPictureAs(FieldImage& element, const QString& path, PictureType type);
 // The same with the type taken from the path's extension.
-bool LoadFieldPicture(TImageEx& element, const QString& path);
+bool loadFieldPicture(FieldImage& element, const QString& path);
 
 // A picture scaled to exactly width x height and reduced to one bit per dot.
-QImage ScaleToMono(const QImage& picture, int width, int height);
+QImage scaleToMono(const QImage& picture, int width, int height);

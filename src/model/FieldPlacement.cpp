@@ -1,12 +1,12 @@
-#include "FieldPlacement.h"
+#include "model/FieldPlacement.h"
 
-#include "Coordinates.h"
-#include "DateStyles.h"
-#include "FieldError.h"
-#include "FieldPicture.h"
-#include "FieldRender.h"
-#include "FontTable.h"
-#include "SharedRoutines.h"
+#include "common/SharedRoutines.h"
+#include "model/Coordinates.h"
+#include "model/DateStyles.h"
+#include "model/FieldError.h"
+#include "model/FieldPicture.h"
+#include "model/FieldRender.h"
+#include "model/FontTable.h"
 
 namespace {
 
@@ -14,17 +14,17 @@ constexpr int kNewPictureSize = 64;
 constexpr int kNewSpacing = 2;
 constexpr int kNewFontDots = 16;
 
-int previewPoints(const TImageEx& field) {
-    return LabelToPoints(DotsToLabel(field.UserFontSize()));
+int previewPoints(const FieldImage& field) {
+    return labelToPoints(dotsToLabel(field.UserFontSize()));
 }
 
-int styleIndex(const TImageEx& field) {
-    return DateStyleIndex(field.UserValue()).value_or(-1);
+int styleIndex(const FieldImage& field) {
+    return dateStyleIndex(field.UserValue()).value_or(-1);
 }
 
 } // namespace
 
-void ApplyNewFieldDefaults(TImageEx& field) {
+void applyNewFieldDefaults(FieldImage& field) {
     switch (field.UserStyle()) {
     case csImage: field.SetUserValue(QString()); return;
     case csStr:
@@ -49,7 +49,7 @@ void ApplyNewFieldDefaults(TImageEx& field) {
     }
 }
 
-void ApplyNewBarcodeDefaults(TBarcode& barcode) {
+void applyNewBarcodeDefaults(Barcode& barcode) {
     barcode.SetBar_CodeType(EAN_13);
     barcode.SetBar_ModuleWidth(SC9);
     barcode.SetBar_HeightPercent(85);
@@ -57,51 +57,51 @@ void ApplyNewBarcodeDefaults(TBarcode& barcode) {
     barcode.SetBar_HumanReadable(true);
 }
 
-void DrawFieldPreview(TImageEx& field) {
+void drawFieldPreview(FieldImage& field) {
     const QString lead = field.UserExplain();
     const int space = field.UserSpace();
     switch (field.UserStyle()) {
     case csImage:
-        ResetFieldBox(field, field.Width(), field.Height());
-        LoadFieldPicture(field, field.UserValue());
+        resetFieldBox(field, field.Width(), field.Height());
+        loadFieldPicture(field, field.UserValue());
         return;
-    case csStr: DrawStringField(field, field.UserValue(), field.UserFont(), space); return;
+    case csStr: drawStringField(field, field.UserValue(), field.UserFont(), space); return;
     case csDate:
-        DrawFieldText(field, lead, space, previewPoints(field), FormatFieldDate(styleIndex(field), 0));
+        drawFieldText(field, lead, space, previewPoints(field), formatFieldDate(styleIndex(field), 0));
         return;
     case csPeriod:
-        DrawFieldText(field, lead, space, previewPoints(field),
-                      FormatFieldDate(styleIndex(field), field.UserPeriod()));
+        drawFieldText(field, lead, space, previewPoints(field),
+                      formatFieldDate(styleIndex(field), field.UserPeriod()));
         return;
     case csNo:
-        DrawSerialText(field, lead, field.UserNoDigit(), space, previewPoints(field), field.UserValue());
+        drawSerialText(field, lead, field.UserNoDigit(), space, previewPoints(field), field.UserValue());
         return;
-    case csRunNo: DrawFieldText(field, lead, space, previewPoints(field), field.UserValue()); return;
-    case csBarCode: return; // not a TImageEx kind
+    case csRunNo: drawFieldText(field, lead, space, previewPoints(field), field.UserValue()); return;
+    case csBarCode: return; // not a FieldImage kind
     }
 }
 
-QString DrawOpenedPreview(TImageEx& field) {
+QString drawOpenedPreview(FieldImage& field) {
     const QString lead = field.UserExplain();
     const int space = field.UserSpace();
     const int dots = field.UserFontSize();
     switch (field.UserStyle()) {
     case csImage:
-        ResetFieldBox(field, field.Width(), field.Height());
+        resetFieldBox(field, field.Width(), field.Height());
         // An opened picture that cannot be read stays white in its frame.
         try {
-            if (TrimBlanks(field.UserValue()).isEmpty() || LoadFieldPicture(field, field.UserValue())) return {};
+            if (trimBlanks(field.UserValue()).isEmpty() || loadFieldPicture(field, field.UserValue())) return {};
             return QStringLiteral("cannot load the picture %1").arg(field.UserValue());
         } catch (const FieldError& e) {
             return QStringLiteral("cannot load the picture %1: %2").arg(field.UserValue(), QString::fromUtf8(e.what()));
         }
-    case csStr: DrawStringField(field, field.UserValue(), field.UserFont(), space); break;
+    case csStr: drawStringField(field, field.UserValue(), field.UserFont(), space); break;
     case csDate:
-    case csPeriod: DrawFieldTextInDots(field, lead, space, dots, DateStyleSample(styleIndex(field))); break;
+    case csPeriod: drawFieldTextInDots(field, lead, space, dots, dateStyleSample(styleIndex(field))); break;
     case csNo:
-        DrawFieldTextInDots(field, lead, space, dots, PadLeftZeros(field.UserValue(), field.UserNoDigit()));
+        drawFieldTextInDots(field, lead, space, dots, padLeftZeros(field.UserValue(), field.UserNoDigit()));
         break;
-    case csRunNo: DrawFieldTextInDots(field, lead, space, dots, field.UserValue()); break;
+    case csRunNo: drawFieldTextInDots(field, lead, space, dots, field.UserValue()); break;
     case csBarCode: break;
     }
     return {};
@@ -111,21 +111,21 @@ FieldElement& PlaceField(MessageTemplate& message, eStyle kind, int x, int y) {
     const int left = surfaceFromTemplate(x);
     const int top = surfaceFromTemplate(y);
     if (kind == csBarCode) {
-        auto barcode = std::make_unique<TBarcode>();
+        auto barcode = std::make_unique<Barcode>();
         barcode->SetLeft(left);
         barcode->SetTop(top);
-        ApplyNewBarcodeDefaults(*barcode);
+        applyNewBarcodeDefaults(*barcode);
         FieldElement& placed = message.add(message.TakeNextNumber(), std::move(barcode));
         message.select(&placed);
         return placed;
     }
-    auto field = std::make_unique<TImageEx>();
+    auto field = std::make_unique<FieldImage>();
     field->SetUserStyle(kind);
     field->SetLeft(left);
     field->SetTop(top);
     if (kind == csImage) field->SetSize(kNewPictureSize, kNewPictureSize);
-    ApplyNewFieldDefaults(*field);
-    DrawFieldPreview(*field);
+    applyNewFieldDefaults(*field);
+    drawFieldPreview(*field);
     FieldElement& placed = message.add(message.TakeNextNumber(), std::move(field));
     message.select(&placed);
     return placed;

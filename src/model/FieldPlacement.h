@@ -1,26 +1,26 @@
 #pragma once
 // Placing a new field: the values a field of each kind starts with, drawing a
 // field from its own properties, and the placement itself.
-#include "MessageTemplate.h"
+#include "model/MessageTemplate.h"
 
 // Sets the values of a newly placed field of the element's UserStyle.
-void ApplyNewFieldDefaults(TImageEx& field);
+void applyNewFieldDefaults(FieldImage& field);
 // EAN_13, SC9, 85 %, "1234567890128", human-readable on (repaints the barcode).
-void ApplyNewBarcodeDefaults(TBarcode& barcode);
+void applyNewBarcodeDefaults(Barcode& barcode);
 
 // Redraws a field from its properties as its panel shows them: the preview
 // height is the label of UserFontSize, the date style that of UserValue (none
 // when it is no style code), the expiry's days UserPeriod, the dates of now.
 // A picture field keeps its size, is framed, and reads UserValue when it holds
 // a path (a JPEG that cannot be read throws FieldError, the box stays white).
-void DrawFieldPreview(TImageEx& field);
+void drawFieldPreview(FieldImage& field);
 
 // Draws a field as it shows itself right after a file is opened: the variable
 // kinds at UserFontSize dots (box UserFontSize + 2 high), a date or expiry with
 // the sample text of its style instead of a date; a picture field is framed at
 // its size and reads UserValue, white on any failure. Returns why a picture
 // could not be loaded, empty otherwise.
-QString DrawOpenedPreview(TImageEx& field);
+QString drawOpenedPreview(FieldImage& field);
 
 // Creates an element of the kind with its top-left corner at template point
 // (x, y), gives it the defaults of its kind and draws it, numbers it with

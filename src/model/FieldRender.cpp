@@ -1,10 +1,10 @@
-#include "FieldRender.h"
+#include "model/FieldRender.h"
 
-#include "DateStyles.h"
-#include "FieldError.h"
-#include "FontTable.h"
-#include "Gbk.h"
-#include "MonoImage.h"
+#include "model/DateStyles.h"
+#include "model/FieldError.h"
+#include "model/FontTable.h"
+#include "common/Gbk.h"
+#include "common/MonoImage.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -53,10 +53,10 @@ QImage renderTextBox(int width, int height, const QFont& font, const QString& te
     return box;
 }
 
-void drawVariable(TImageEx& element, const QString& lead, int spacing, int charHeight, qint64 boxHeight,
+void drawVariable(FieldImage& element, const QString& lead, int spacing, int charHeight, qint64 boxHeight,
                   const QString& content, const FieldFont& surfaceFont) {
     const QString text = asGbk(lead + content);
-    const int width = DotWidth(text, element.UserFontSize(), spacing);
+    const int width = dotWidth(text, element.UserFontSize(), spacing);
     checkBoxSize(width, boxHeight);
     const QFont font = previewFont(charHeight, spacing);
     element.SetPicture(renderTextBox(width, static_cast<int>(boxHeight), font, text, charHeight > 0));
@@ -75,7 +75,7 @@ QFont previewFont(int pixelHeight, int spacing) {
 
 QFont qtFontFor(const FieldFont& field, int spacing) {
     QFont font(field.name);
-    const int pixels = PointsToDots(field.size);
+    const int pixels = pointsToDots(field.size);
     if (pixels > 0) font.setPixelSize(pixels);
     font.setBold(field.bold);
     font.setItalic(field.italic);
@@ -85,7 +85,7 @@ QFont qtFontFor(const FieldFont& field, int spacing) {
     return font;
 }
 
-int DotWidth(const QString& text, int fontDots, int spacing) {
+int dotWidth(const QString& text, int fontDots, int spacing) {
     const QByteArray bytes = gbk::encode(text);
     const qint64 full = gbk::fullWidthCount(bytes);
     const qint64 half = gbk::halfWidthCount(bytes);
@@ -93,36 +93,36 @@ int DotWidth(const QString& text, int fontDots, int spacing) {
     return static_cast<int>(std::clamp<qint64>(width, 2, 0x7FFFFFFF));
 }
 
-QImage FramedBox(int width, int height) {
+QImage framedBox(int width, int height) {
     QImage box = mono::create(width, height);
     drawFrame(box);
     return box;
 }
 
-void ResetFieldBox(TImageEx& element, int width, int height) {
+void resetFieldBox(FieldImage& element, int width, int height) {
     checkBoxSize(width, height);
-    element.SetPicture(FramedBox(width, height));
+    element.SetPicture(framedBox(width, height));
 }
 
-void DrawFieldText(TImageEx& element, const QString& lead, int spacing, int points, const QString& content) {
-    drawVariable(element, lead, spacing, PointsToDots(points), TextBoxHeight(points), content,
+void drawFieldText(FieldImage& element, const QString& lead, int spacing, int points, const QString& content) {
+    drawVariable(element, lead, spacing, pointsToDots(points), textBoxHeight(points), content,
                  FieldFont{kPreviewFace, points, false, false, false});
 }
 
-void DrawSerialText(TImageEx& element, const QString& lead, int digits, int spacing, int points,
+void drawSerialText(FieldImage& element, const QString& lead, int digits, int spacing, int points,
                     const QString& value) {
-    DrawFieldText(element, lead, spacing, points, PadLeftZeros(value, digits));
+    drawFieldText(element, lead, spacing, points, padLeftZeros(value, digits));
 }
 
-void DrawFieldTextInDots(TImageEx& element, const QString& lead, int spacing, int dots, const QString& content) {
+void drawFieldTextInDots(FieldImage& element, const QString& lead, int spacing, int dots, const QString& content) {
     drawVariable(element, lead, spacing, dots, qint64(dots) + 2, content,
-                 FieldFont{kPreviewFace, DotsToPoints(dots), false, false, false});
+                 FieldFont{kPreviewFace, dotsToPoints(dots), false, false, false});
 }
 
-void DrawStringField(TImageEx& element, const QString& text, const FieldFont& font, int spacing) {
+void drawStringField(FieldImage& element, const QString& text, const FieldFont& font, int spacing) {
     const QString shown = asGbk(text);
-    const int charHeight = PointsToDots(font.size);
-    const int height = TextBoxHeight(font.size);
+    const int charHeight = pointsToDots(font.size);
+    const int height = textBoxHeight(font.size);
     checkBoxSize(2, height);
     const QFont qfont = qtFontFor(font, spacing);
     const qint64 width = charHeight > 0 ? QFontMetrics(qfont).horizontalAdvance(shown) + 2 : 2;

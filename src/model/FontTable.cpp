@@ -1,6 +1,6 @@
-#include "FontTable.h"
+#include "model/FontTable.h"
 
-#include "SharedRoutines.h"
+#include "common/SharedRoutines.h"
 
 #include <algorithm>
 #include <cmath>
@@ -50,22 +50,22 @@ QStringList fontHeightLabels() {
     return labels;
 }
 
-int LabelToDots(const QString& label) {
+int labelToDots(const QString& label) {
     const auto* h = byLabel(label);
     return h ? h->dots : kHeights[0].dots;
 }
 
-int LabelToPoints(const QString& label) {
+int labelToPoints(const QString& label) {
     const auto* h = byLabel(label);
     return h ? h->points : kHeights[0].points;
 }
 
-QString DotsToLabel(int dots) {
+QString dotsToLabel(int dots) {
     const auto* h = byDots(dots);
     return QString::fromUtf8(h ? h->label : kHeights[0].label);
 }
 
-int DotsToSizeCode(int dots) {
+int dotsToSizeCode(int dots) {
     const auto* h = byDots(dots);
     return h ? h->sizeCode : kHeights[0].sizeCode;
 }
@@ -77,16 +77,16 @@ int roundHalfUp(double value) {
 }
 } // namespace
 
-int PointsToDots(int points) {
+int pointsToDots(int points) {
     return roundHalfUp(points * 96.0 / 72.0);
 }
 
-int DotsToPoints(int dots) {
+int dotsToPoints(int dots) {
     return roundHalfUp(dots * 72.0 / 96.0);
 }
 
-int TextBoxHeight(int points) {
-    return PointsToDots(points) + (points == 24 ? 3 : 2);
+int textBoxHeight(int points) {
+    return pointsToDots(points) + (points == 24 ? 3 : 2);
 }
 
 QStringList printerFaceDisplayNames() {
@@ -95,15 +95,15 @@ QStringList printerFaceDisplayNames() {
     return names;
 }
 
-QString PrinterFaceForName(const QString& name) {
-    const QString trimmed = TrimBlanks(name);
+QString printerFaceForName(const QString& name) {
+    const QString trimmed = trimBlanks(name);
     for (const auto& f : kFaces)
         if (trimmed == QString::fromUtf8(f.displayName)) return QString::fromLatin1(f.face);
     return name;
 }
 
-QString DisplayNameForFace(const QString& face) {
-    const QString trimmed = TrimBlanks(face);
+QString displayNameForFace(const QString& face) {
+    const QString trimmed = trimBlanks(face);
     for (const auto& f : kFaces)
         if (trimmed == QLatin1String(f.face)) return QString::fromUtf8(f.displayName);
     return face;

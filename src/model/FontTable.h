@@ -18,28 +18,28 @@ const std::array<PrinterFontHeight, 6>& printerFontHeights();
 QStringList fontHeightLabels();
 
 // Exact label lookups; an unknown label gives 16 dots / 12 points.
-int LabelToDots(const QString& label);
-int LabelToPoints(const QString& label);
+int labelToDots(const QString& label);
+int labelToPoints(const QString& label);
 // An unknown height gives "16(2mm)" / size code 1.
-QString DotsToLabel(int dots);
-int DotsToSizeCode(int dots);
+QString dotsToLabel(int dots);
+int dotsToSizeCode(int dots);
 
 // Character height in dots of a point size at 96 dots per inch, halves up.
-int PointsToDots(int points);
+int pointsToDots(int points);
 // The inverse, for a height given in dots (nearest whole point).
-int DotsToPoints(int dots);
+int dotsToPoints(int dots);
 // Height of a text box: character height + 2, or + 3 at 24 points.
-int TextBoxHeight(int points);
+int textBoxHeight(int points);
 
 // Printer faces and the names the operator sees: "岱霖字体1" is
 // "Dots All For Now JL", "岱霖字体2" is "Dot Matrix".
 QStringList printerFaceDisplayNames();
 // A display name (blanks around it ignored) gives its face; any other name is a
 // face itself and comes back unchanged.
-QString PrinterFaceForName(const QString& name);
+QString printerFaceForName(const QString& name);
 // A printer face (blanks around it ignored) gives its display name; any other
 // face comes back unchanged.
-QString DisplayNameForFace(const QString& face);
+QString displayNameForFace(const QString& face);
 
 // The preview face of the variable fields.
 inline const QString kPreviewFace = QStringLiteral("宋体");

@@ -1,11 +1,10 @@
-#include "JpegReader.h"
+#include "model/JpegReader.h"
 
-#include "FieldError.h"
+#include "common/RegularFile.h"
+#include "model/FieldError.h"
 
 #include <QBuffer>
 #include <memory>
-#include "RegularFile.h"
-
 #include <QFile>
 #include <csetjmp>
 #include <cstdio>
@@ -158,7 +157,7 @@ bool readProtected(Decoder& d, uchar* rows, qsizetype bytesPerLine) {
 
 } // namespace
 
-QImage DecodeJpeg(QIODevice& device) {
+QImage decodeJpeg(QIODevice& device) {
     auto d = std::make_unique<Decoder>();
     prepare(*d, device);
     struct Cleanup {
@@ -178,17 +177,17 @@ QImage DecodeJpeg(QIODevice& device) {
     return picture;
 }
 
-QImage DecodeJpeg(const QByteArray& data) {
+QImage decodeJpeg(const QByteArray& data) {
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    return DecodeJpeg(buffer);
+    return decodeJpeg(buffer);
 }
 
-QImage ReadJpegFile(const QString& path) {
+QImage readJpegFile(const QString& path) {
     QFile file;
-    if (!OpenRegularFile(file, path)) {
+    if (!openRegularFile(file, path)) {
         // Stays closed: decoded as empty data, so it fails like a file that is no JPEG.
     }
-    return DecodeJpeg(file);
+    return decodeJpeg(file);
 }

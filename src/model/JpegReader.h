@@ -20,6 +20,6 @@ inline constexpr qint64 kMaxJpegSourcePixels = qint64(1) << 26;
 
 // A Format_Grayscale8 picture. A path that names no regular file (a FIFO, a
 // folder) is not opened and reads as empty data.
-QImage ReadJpegFile(const QString& path);
-QImage DecodeJpeg(const QByteArray& data);
-QImage DecodeJpeg(QIODevice& device);
+QImage readJpegFile(const QString& path);
+QImage decodeJpeg(const QByteArray& data);
+QImage decodeJpeg(QIODevice& device);

@@ -1,4 +1,4 @@
-#include "MessageTemplate.h"
+#include "model/MessageTemplate.h"
 
 #include <algorithm>
 
@@ -50,11 +50,11 @@ FieldElement& MessageTemplate::insert(std::unique_ptr<FieldElement> element) {
     return added;
 }
 
-FieldElement& MessageTemplate::add(int number, std::unique_ptr<TImageEx> field) {
+FieldElement& MessageTemplate::add(int number, std::unique_ptr<FieldImage> field) {
     return insert(std::make_unique<FieldElement>(number, std::move(field)));
 }
 
-FieldElement& MessageTemplate::add(int number, std::unique_ptr<TBarcode> barcode) {
+FieldElement& MessageTemplate::add(int number, std::unique_ptr<Barcode> barcode) {
     return insert(std::make_unique<FieldElement>(number, std::move(barcode)));
 }
 

@@ -5,7 +5,7 @@
 // numbered 65 and above exist and can be edited and moved all the same.
 // Observers hear of every element added, changed (drawn or moved through this
 // object) or removed, and of selection changes.
-#include "FieldElement.h"
+#include "model/FieldElement.h"
 
 #include <functional>
 #include <memory>
@@ -43,8 +43,8 @@ public:
 
     // Takes ownership under the given number. An element that already held
     // the number is removed first. Does not touch NextControlNo.
-    FieldElement& add(int number, std::unique_ptr<TImageEx> field);
-    FieldElement& add(int number, std::unique_ptr<TBarcode> barcode);
+    FieldElement& add(int number, std::unique_ptr<FieldImage> field);
+    FieldElement& add(int number, std::unique_ptr<Barcode> barcode);
 
     int NextControlNo() const { return nextControlNo_; }
     void SetNextControlNo(int number) { nextControlNo_ = number; }

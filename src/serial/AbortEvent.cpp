@@ -1,4 +1,4 @@
-#include "AbortEvent.h"
+#include "serial/AbortEvent.h"
 
 #include <cstdint>
 #include <sys/eventfd.h>

@@ -1,4 +1,4 @@
-#include "ComPortError.h"
+#include "serial/ComPortError.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "LineIo.h"
+#include "serial/LineIo.h"
 
-#include "AbortEvent.h"
+#include "serial/AbortEvent.h"
 
 #include <QDeadlineTimer>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "PortNames.h"
+#include "serial/PortNames.h"
 
 QString portDevicePath(const QString& name) {
     if (name.size() > 3 && name.left(3).compare(QLatin1String("COM"), Qt::CaseInsensitive) == 0) {

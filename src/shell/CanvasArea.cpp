@@ -1,6 +1,6 @@
-#include "CanvasArea.h"
+#include "shell/CanvasArea.h"
 
-#include "Ruler.h"
+#include "shell/Ruler.h"
 
 #include <QPixmap>
 

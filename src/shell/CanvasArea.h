@@ -1,7 +1,7 @@
 #pragma once
-// The canvas area: the purple scroll box `ScrollBox1`, the editing surface
-// `Pnl_Main`, the ruler picture `Img_Main` behind it and the canvas `Img_Center`.
-#include "CanvasGeometry.h"
+// The canvas area: the purple scroll box `canvasArea`, the editing surface
+// `Pnl_Main`, the ruler picture `rulerPicture` behind it and the canvas `canvasPicture`.
+#include "shell/CanvasGeometry.h"
 
 #include <QLabel>
 #include <QScrollArea>
@@ -19,8 +19,8 @@ public:
     void setCanvasSize(int width, int height);
 
     QWidget* Pnl_Main() const { return panel_; }
-    QLabel* Img_Center() const { return canvas_; }
-    RulerPicture* Img_Main() const { return ruler_; }
+    QLabel* canvasPicture() const { return canvas_; }
+    RulerPicture* rulerPicture() const { return ruler_; }
     int canvasHeight() const { return canvasHeight_; }
 
 private:

@@ -1,4 +1,4 @@
-#include "CanvasGeometry.h"
+#include "shell/CanvasGeometry.h"
 
 #include <QPainter>
 

@@ -3,16 +3,16 @@
 #include <QImage>
 
 struct CanvasGeometry {
-    int canvasWidth;  // Img_Center: W, at (21, 21) in Pnl_Main
+    int canvasWidth;  // canvasPicture: W, at (21, 21) in Pnl_Main
     int panelWidth;   // Pnl_Main: W + 42
-    int scrollRange;  // ScrollBox1 horizontal range: panel width + 120
-    int rulerWidth;   // Img_Main: W + 40
+    int scrollRange;  // canvasArea horizontal range: panel width + 120
+    int rulerWidth;   // rulerPicture: W + 40
 };
 
 CanvasGeometry canvasGeometryFor(int width);
 
 inline constexpr int kCanvasInPanel = 21;  // the canvas's place in Pnl_Main
-inline constexpr int kPanelLeft = 72;      // Pnl_Main's place in ScrollBox1
+inline constexpr int kPanelLeft = 72;      // Pnl_Main's place in canvasArea
 inline constexpr int kPanelTop = 108;
 inline constexpr int kPanelHeight = 174;
 

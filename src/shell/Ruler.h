@@ -14,7 +14,7 @@ inline constexpr int kRulerHeight = 172;
 // Paints the part of the ruler picture that lies in area (picture coordinates).
 void drawRuler(QPainter& painter, const QRect& area);
 
-// The picture `Img_Main`: shows the ruler from its top-left corner, cut off at its own width.
+// The picture `rulerPicture`: shows the ruler from its top-left corner, cut off at its own width.
 class RulerPicture : public QWidget {
 public:
     explicit RulerPicture(QWidget* parent = nullptr);

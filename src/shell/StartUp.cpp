@@ -1,6 +1,6 @@
-#include "StartUp.h"
+#include "shell/StartUp.h"
 
-#include "FontSetup.h"
+#include "common/FontSetup.h"
 
 #include <QApplication>
 #include <QFont>

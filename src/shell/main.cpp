@@ -1,8 +1,8 @@
 // The editor's entry: title, main window, event loop.
-#include "AppSettings.h"
-#include "Gbk.h"
-#include "StartUp.h"
-#include "TFrm_Main.h"
+#include "common/AppSettings.h"
+#include "common/Gbk.h"
+#include "shell/StartUp.h"
+#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
         QMessageBox::critical(nullptr, QStringLiteral("daviduv"), QStringLiteral("This Qt build has no GBK codec."));
         return 1;
     }
-    TFrm_Main window(configIniPath());
+    MainWindow window(configIniPath());
     window.show();
     return app.exec();
 }

@@ -1,6 +1,6 @@
 // daviduv-cli barcode: the PNG, the printed line and the refusals.
-#include "Barcode.h"
-#include "MonoImage.h"
+#include "barcode/Barcode.h"
+#include "common/MonoImage.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -58,7 +58,7 @@ TEST(BarcodeCli, PictureEqualsTheElements) {
     const QString png = dir.filePath("msi.png");
     const CliRun r = runCli({"--type", "MSI_Plessey", "--caption", "1234", "--module", "SC9", "--out", png});
     ASSERT_EQ(r.exitCode, 0);
-    TBarcode b;
+    Barcode b;
     b.SetBar_CodeType(MSI_Plessey);
     b.SetBar_Caption("1234");
     b.SetBar_ModuleWidth(SC9);

@@ -1,7 +1,7 @@
 // The Code 128 walk: symbol bytes (value + 32), check character, module row and
 // the human-readable line. Patterns from the Code 128 table of ISO/IEC 15417,
 // sums worked by hand.
-#include "LLBarcode.h"
+#include "barcode/SymbolEncoder.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +38,7 @@ const Walk kWalks[] = {
 TEST(BarcodeCode128, Walks) {
     for (const Walk& w : kWalks) {
         SCOPED_TRACE(testing::Message() << "walk at line " << w.line << ": " << w.source);
-        TLLBarcode ll;
+        SymbolEncoder ll;
         ll.Params().codeType = static_cast<std::uint8_t>(w.type);
         ll.Params().caption = w.caption;
         ll.Encode();
@@ -46,12 +46,12 @@ TEST(BarcodeCode128, Walks) {
         EXPECT_EQ(ll.ReadableText(), w.readable);
         EXPECT_EQ(ll.ModuleCount(), static_cast<int>(w.symbol.size()) * 11 + 2);
         const unsigned char start = static_cast<unsigned char>(w.symbol[0]);
-        EXPECT_EQ(Code128Readable(start, w.caption), w.readable);
+        EXPECT_EQ(code128Readable(start, w.caption), w.readable);
     }
 }
 
 TEST(BarcodeCode128, ModuleRows) {
-    TLLBarcode ll;
+    SymbolEncoder ll;
     ll.Params().codeType = CODE128_C;
     ll.Params().caption = "12345";
     ll.Encode();
@@ -75,7 +75,7 @@ TEST(BarcodeCode128, BytesOutsideTheSetFail) {
     };
     for (const Bad& b : bad) {
         SCOPED_TRACE(b.why);
-        TLLBarcode ll;
+        SymbolEncoder ll;
         ll.Params().codeType = static_cast<std::uint8_t>(b.type);
         ll.Params().caption = b.caption;
         try {

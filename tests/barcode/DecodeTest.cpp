@@ -1,8 +1,8 @@
 // Every symbology that ZXing-C++ reads, drawn by the element at several module
 // widths and in all four rotations, is decoded back to the expected text.
-#include "Barcode.h"
-#include "BarcodeLayout.h"
-#include "MonoImage.h"
+#include "barcode/Barcode.h"
+#include "barcode/BarcodeLayout.h"
+#include "common/MonoImage.h"
 
 #include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
@@ -71,7 +71,7 @@ TEST(BarcodeDecode, EveryReadableSymbologyRoundTrips) {
             for (int rotation : {rotate_000, rotate_090, rotate_180, rotate_270}) {
                 SCOPED_TRACE(testing::Message() << "sample at line " << s.line << " (" << s.source << "), SC"
                                                 << size << ", rotation " << rotation);
-                TBarcode b;
+                Barcode b;
                 b.SetBar_CodeType(s.type);
                 b.SetBar_Caption(s.caption);
                 b.SetBar_ModuleWidth(size);
@@ -91,7 +91,7 @@ TEST(BarcodeDecode, Code128SetCEveryPair) {
         QByteArray caption;
         for (int v = first; v < first + 20; ++v) caption += QByteArray::number(v).rightJustified(2, '0');
         SCOPED_TRACE(caption.toStdString());
-        TBarcode b;
+        Barcode b;
         b.SetBar_CodeType(CODE128_C);
         b.SetBar_Caption(caption);
         BarcodeFormat found = BarcodeFormat::None;
@@ -104,7 +104,7 @@ TEST(BarcodeDecode, UpcEEveryParityPattern) {
     // decoder recomputes the check digit from the parity it reads.
     std::set<char> checks;
     for (int n = 100000; n < 100200 && checks.size() < 10; ++n) {
-        TBarcode b;
+        Barcode b;
         b.SetBar_CodeType(UPC_E);
         b.SetBar_Caption(QByteArray::number(n));
         const std::string symbol = b.SymbolText().toStdString();
@@ -117,7 +117,7 @@ TEST(BarcodeDecode, UpcEEveryParityPattern) {
 
 TEST(BarcodeDecode, Ean13EveryFirstDigit) {
     for (char first = '0'; first <= '9'; ++first) {
-        TBarcode b;
+        Barcode b;
         b.SetBar_CodeType(EAN_13);
         b.SetBar_Caption(QByteArray(1, first) + "20406080135");
         BarcodeFormat found = BarcodeFormat::None;

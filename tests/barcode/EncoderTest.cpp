@@ -2,8 +2,8 @@
 // are written out piece by piece from the published tables (EAN/UPC ISO/IEC
 // 15420, Code 39 ISO/IEC 16388, interleaved 2 of 5 ISO/IEC 16390, Codabar,
 // POSTNET/FIM USPS Publication 25, MSI bits), worked by hand.
-#include "CheckDigits.h"
-#include "LLBarcode.h"
+#include "barcode/CheckDigits.h"
+#include "barcode/SymbolEncoder.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@ struct Row {
     const char* source;
 };
 
-TLLBarcode encoded(int type, const std::string& caption) {
-    TLLBarcode ll;
+SymbolEncoder encoded(int type, const std::string& caption) {
+    SymbolEncoder ll;
     ll.Params().codeType = static_cast<std::uint8_t>(type);
     ll.Params().caption = caption;
     ll.Encode();
@@ -99,7 +99,7 @@ const Row kRows[] = {
 TEST(BarcodeEncoder, SymbolTextAndModules) {
     for (const Row& row : kRows) {
         SCOPED_TRACE(testing::Message() << "row at line " << row.line << ": " << row.source);
-        const TLLBarcode ll = encoded(row.type, row.caption);
+        const SymbolEncoder ll = encoded(row.type, row.caption);
         EXPECT_EQ(ll.SymbolText(), row.symbol);
         if (!row.modules.empty()) {
             EXPECT_EQ(ll.ModuleString(), row.modules);
@@ -123,7 +123,7 @@ TEST(BarcodeEncoder, ModuleCounts) {
 }
 
 TEST(BarcodeEncoder, Ratio2NarrowsWideElements) {
-    TLLBarcode ll;
+    SymbolEncoder ll;
     ll.Params().codeType = CODE39;
     ll.Params().ratio = Ratio_2;
     ll.Params().caption = "A";
@@ -134,7 +134,7 @@ TEST(BarcodeEncoder, Ratio2NarrowsWideElements) {
 }
 
 TEST(BarcodeEncoder, CodabarUpperCasesStoredCaptionKeepingChineseBytes) {
-    TLLBarcode ll;
+    SymbolEncoder ll;
     ll.Params().codeType = Codabar;
     // GBK 0x81 0x61 is one Chinese character whose second byte is the code of "a":
     // it must survive the upper-casing; the b after it becomes B.
@@ -145,7 +145,7 @@ TEST(BarcodeEncoder, CodabarUpperCasesStoredCaptionKeepingChineseBytes) {
 }
 
 TEST(BarcodeEncoder, UnknownTypeFails) {
-    TLLBarcode ll;
+    SymbolEncoder ll;
     ll.Params().codeType = 14;
     try {
         ll.Encode();
@@ -167,7 +167,7 @@ TEST(BarcodeCheckDigits, WeightedAndMsiAndUpcE) {
 }
 
 TEST(BarcodeEncoder, Code25iPFormattedText) {
-    EXPECT_EQ(Code25iPFormatted("12345678901234"), "12345.678.901.23   4"); // 5.3.3.2, three blanks, 1
-    EXPECT_EQ(Code25iPFormatted("123456789012"), "12.34567   8901   2");   // 2.5, blanks, 4, blanks, 1
-    EXPECT_EQ(Code25iPFormatted("1236"), "1236");                          // other lengths unchanged
+    EXPECT_EQ(code25iPFormatted("12345678901234"), "12345.678.901.23   4"); // 5.3.3.2, three blanks, 1
+    EXPECT_EQ(code25iPFormatted("123456789012"), "12.34567   8901   2");   // 2.5, blanks, 4, blanks, 1
+    EXPECT_EQ(code25iPFormatted("1236"), "1236");                          // other lengths unchanged
 }

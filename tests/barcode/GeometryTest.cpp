@@ -1,9 +1,9 @@
 // The element's drawing at 96 pixels per inch: sizes, bar lengths, text
 // height, rotations and the setter checks. Expected values worked by hand from
 // p = round(mm x 96 / 25.4), L = round(K x p), G = L x (100 - percent) / 100.
-#include "Barcode.h"
-#include "BarcodeLayout.h"
-#include "MonoImage.h"
+#include "barcode/Barcode.h"
+#include "barcode/BarcodeLayout.h"
+#include "common/MonoImage.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,8 @@ int blackRun(const QImage& image, int x) {
     return y;
 }
 
-TBarcode element(int type, const QByteArray& caption, int size = SC2, int percent = 100, bool text = true) {
-    TBarcode b;
+Barcode element(int type, const QByteArray& caption, int size = SC2, int percent = 100, bool text = true) {
+    Barcode b;
     b.SetBar_CodeType(type);
     b.SetBar_Caption(caption);
     b.SetBar_ModuleWidth(size);
@@ -39,7 +39,7 @@ QPoint source(int rotation, int x, int y, int w, int h) {
 } // namespace
 
 TEST(BarcodeGeometry, NewElementIs69By66) {
-    TBarcode b;
+    Barcode b;
     EXPECT_EQ(b.Width(), 69);
     EXPECT_EQ(b.Height(), 66);
     EXPECT_EQ(b.Picture().size(), QSize(69, 66));
@@ -54,7 +54,7 @@ TEST(BarcodeGeometry, Ean13GuardAndDataBars) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.source);
-        const TBarcode b = element(EAN_13, "1234567890128", SC2, c.percent, false);
+        const Barcode b = element(EAN_13, "1234567890128", SC2, c.percent, false);
         EXPECT_EQ(b.Width(), 116); // 95 modules + 2 x 10 quiet + 1
         EXPECT_EQ(b.Height(), c.guard + 1);
         EXPECT_EQ(b.Picture().size(), QSize(b.Width(), b.Height()));
@@ -67,7 +67,7 @@ TEST(BarcodeGeometry, Ean13GuardAndDataBars) {
 }
 
 TEST(BarcodeGeometry, Ean13WithTextHeight) {
-    const TBarcode b = element(EAN_13, "1234567890128");
+    const Barcode b = element(EAN_13, "1234567890128");
     // T = round(74 x 0.18) = 13; H = 13 + round(74 x 0.9336) + 1 = 83.
     EXPECT_EQ(b.Height(), 83);
     EXPECT_EQ(blackRun(b.Picture(), 10), 74);
@@ -79,7 +79,7 @@ TEST(BarcodeGeometry, Ean13WithTextHeight) {
 }
 
 TEST(BarcodeGeometry, Code39AIs49Wide) {
-    const TBarcode b = element(CODE39, "A");
+    const Barcode b = element(CODE39, "A");
     EXPECT_EQ(b.SymbolText(), "*A*");
     EXPECT_EQ(b.Width(), 49);                     // 48 modules + 1
     EXPECT_EQ(blackRun(b.Picture(), 0), 56);      // L = round(56.24)
@@ -91,7 +91,7 @@ TEST(BarcodeGeometry, ModuleWidthInPixels) {
     for (int sc = 0; sc < kBarcodeSizeCount; ++sc) {
         SCOPED_TRACE(sc);
         EXPECT_EQ(modulePixels(sc), expected[sc]);
-        const TBarcode b = element(CODE39, "A", sc);
+        const Barcode b = element(CODE39, "A", sc);
         EXPECT_EQ(b.Width(), 48 * expected[sc] + 1);
         EXPECT_EQ(blackRun(b.Picture(), 0), qRound(56.24 * expected[sc]));
     }
@@ -101,8 +101,8 @@ TEST(BarcodeGeometry, TextNeverAbove24Pixels) {
     for (int type : {EAN_13, CODE39, CODE128_B, Postnet}) {
         for (int sc = 0; sc < kBarcodeSizeCount; ++sc) {
             SCOPED_TRACE(testing::Message() << "type " << type << " SC" << sc);
-            TBarcode b = element(type, "12345678", sc);
-            const TBarcode off = element(type, "12345678", sc, 100, false);
+            Barcode b = element(type, "12345678", sc);
+            const Barcode off = element(type, "12345678", sc, 100, false);
             EXPECT_LE(b.Height() - off.Height(), 24);
             // Rows holding text ink: below the bars, or for EAN-13 the first digit in the left quiet zone.
             const bool ean = type == EAN_13;
@@ -118,7 +118,7 @@ TEST(BarcodeGeometry, TextNeverAbove24Pixels) {
         }
     }
     // SC5: L = 112, round(112 x 74.24 / 56.24 x 0.18) = 27, held at 24.
-    TLLBarcode ll;
+    SymbolEncoder ll;
     ll.Params().codeType = CODE39;
     ll.Params().moduleWidth = SC5;
     ll.Encode();
@@ -131,7 +131,7 @@ TEST(BarcodeGeometry, HumanReadableOffHeight) {
     for (int type = EAN_8; type <= Codabar; ++type) {
         for (int percent : {20, 75, 100, 150}) {
             SCOPED_TRACE(testing::Message() << "type " << type << " at " << percent << " %");
-            const TBarcode b = element(type, "1234", SC2, percent, false);
+            const Barcode b = element(type, "1234", SC2, percent, false);
             const int l = (type == EAN_13 || type == UPC_A) ? 74 : 56;
             const int g = static_cast<int>(std::lround(l * (100 - percent) / 100.0));
             EXPECT_EQ(b.Height(), l - g + 1);
@@ -140,11 +140,11 @@ TEST(BarcodeGeometry, HumanReadableOffHeight) {
 }
 
 TEST(BarcodeGeometry, RotationsTurnThePicture) {
-    const TBarcode upright = element(CODE128_B, "Rot 1", SC5);
+    const Barcode upright = element(CODE128_B, "Rot 1", SC5);
     const QImage& u = upright.Picture();
     for (int rotation : {rotate_090, rotate_180, rotate_270}) {
         SCOPED_TRACE(rotation);
-        TBarcode b = element(CODE128_B, "Rot 1", SC5);
+        Barcode b = element(CODE128_B, "Rot 1", SC5);
         b.SetBar_Rotation(rotation);
         const bool across = rotation != rotate_180;
         EXPECT_EQ(b.Picture().size(), across ? u.size().transposed() : u.size());
@@ -157,7 +157,7 @@ TEST(BarcodeGeometry, RotationsTurnThePicture) {
         EXPECT_EQ(differences, 0);
     }
     // rotate_090: the first module (a bar two pixels wide) ends up along the bottom edge.
-    TBarcode b = element(CODE128_B, "Rot 1", SC5, 100, false);
+    Barcode b = element(CODE128_B, "Rot 1", SC5, 100, false);
     b.SetBar_Rotation(rotate_090);
     EXPECT_EQ(b.Width(), 113); // H = 112 + 1
     for (int x = 0; x < 112; ++x) EXPECT_TRUE(mono::dot(b.Picture(), x, b.Height() - 1)) << x;
@@ -165,7 +165,7 @@ TEST(BarcodeGeometry, RotationsTurnThePicture) {
 
 TEST(BarcodeGeometry, PostnetAndFimSizes) {
     // POSTNET: p = 2, pitch 4.3636, F = 12, h = 5; 32 modules: W = round(31 x 4.3636) + 2 + 1 = 138.
-    const TBarcode p = element(Postnet, "1234567", SC2, 100, false);
+    const Barcode p = element(Postnet, "1234567", SC2, 100, false);
     EXPECT_EQ(p.Width(), 138);
     EXPECT_EQ(p.Height(), 13);
     EXPECT_EQ(blackRun(p.Picture(), 0), 12);   // frame bar, full
@@ -176,7 +176,7 @@ TEST(BarcodeGeometry, PostnetAndFimSizes) {
     // With text: T = round(60 x 74.24 / 56.24 x 0.18) = 14.
     EXPECT_EQ(element(Postnet, "1234567").Height(), 27);
     // FIM: p = 3, pitch 6, F = 60; 9 modules: W = 48 + 3 + 1.
-    const TBarcode f = element(Postnet_FIM, "A", SC2, 100, false);
+    const Barcode f = element(Postnet_FIM, "A", SC2, 100, false);
     EXPECT_EQ(f.Width(), 52);
     EXPECT_EQ(f.Height(), 61);
     const std::string fimA = "110010011";
@@ -188,8 +188,8 @@ TEST(BarcodeGeometry, FirstRowFollowsTheModules) {
     for (int type : {CODE39, CODE25i, CODE25iP, CODE128_A, CODE128_C, MSI_Plessey, Codabar, EAN_13, UPC_E}) {
         for (int sc : {SC2, SC9, SC14}) {
             SCOPED_TRACE(testing::Message() << "type " << type << " SC" << sc);
-            TBarcode b = element(type, "2468135", sc);
-            TLLBarcode ll;
+            Barcode b = element(type, "2468135", sc);
+            SymbolEncoder ll;
             ll.Params().codeType = static_cast<std::uint8_t>(type);
             ll.Params().caption = "2468135";
             ll.Encode();
@@ -205,18 +205,18 @@ TEST(BarcodeGeometry, FirstRowFollowsTheModules) {
 }
 
 TEST(BarcodeElement, SetterChecksKeepTheOldValue) {
-    struct Bad { const char* what; std::function<void(TBarcode&)> set; };
+    struct Bad { const char* what; std::function<void(Barcode&)> set; };
     const Bad bad[] = {
-        {"String exceeds maximum length", [](TBarcode& b) { b.SetBar_Caption(QByteArray(51, '1')); }},
-        {"Bar_SC_Size must be in the range 0..14!", [](TBarcode& b) { b.SetBar_ModuleWidth(15); }},
-        {"Bar_SC_Size must be in the range 0..14!", [](TBarcode& b) { b.SetBar_ModuleWidth(-1); }},
-        {"Bar_Rotate must be in the range rotate_000..rotate_270!", [](TBarcode& b) { b.SetBar_Rotation(4); }},
-        {"Bar_HeightPercent must be in the range 20..200!", [](TBarcode& b) { b.SetBar_HeightPercent(19); }},
-        {"Bar_HeightPercent must be in the range 20..200!", [](TBarcode& b) { b.SetBar_HeightPercent(201); }},
+        {"String exceeds maximum length", [](Barcode& b) { b.SetBar_Caption(QByteArray(51, '1')); }},
+        {"Bar_SC_Size must be in the range 0..14!", [](Barcode& b) { b.SetBar_ModuleWidth(15); }},
+        {"Bar_SC_Size must be in the range 0..14!", [](Barcode& b) { b.SetBar_ModuleWidth(-1); }},
+        {"Bar_Rotate must be in the range rotate_000..rotate_270!", [](Barcode& b) { b.SetBar_Rotation(4); }},
+        {"Bar_HeightPercent must be in the range 20..200!", [](Barcode& b) { b.SetBar_HeightPercent(19); }},
+        {"Bar_HeightPercent must be in the range 20..200!", [](Barcode& b) { b.SetBar_HeightPercent(201); }},
     };
     for (const Bad& c : bad) {
         SCOPED_TRACE(c.what);
-        TBarcode b = element(CODE39, "KEEP");
+        Barcode b = element(CODE39, "KEEP");
         const QImage before = b.Picture();
         try {
             c.set(b);
@@ -230,21 +230,21 @@ TEST(BarcodeElement, SetterChecksKeepTheOldValue) {
         EXPECT_EQ(b.Bar_HeightPercent(), 100);
         EXPECT_EQ(b.Picture(), before);
     }
-    TBarcode b;
+    Barcode b;
     b.SetBar_Caption(QByteArray(50, '1')); // 50 bytes are allowed
     EXPECT_EQ(b.Bar_Caption().size(), 50);
 }
 
 TEST(BarcodeElement, DrawErrorsKeepTheLastPicture) {
-    struct Bad { const char* what; std::function<void(TBarcode&)> set; };
+    struct Bad { const char* what; std::function<void(Barcode&)> set; };
     const Bad bad[] = {
-        {"ZurazAZ: Code128 error", [](TBarcode& b) { b.SetBar_Caption(QByteArray("\xD6\xD0\xCE\xC4")); }},
-        {"Barcode: Unknown Type of Barcode", [](TBarcode& b) { b.SetBar_CodeType(14); }},
-        {"Barcode: Unknown Type of Barcode", [](TBarcode& b) { b.SetBar_CodeType(-1); }},
+        {"ZurazAZ: Code128 error", [](Barcode& b) { b.SetBar_Caption(QByteArray("\xD6\xD0\xCE\xC4")); }},
+        {"Barcode: Unknown Type of Barcode", [](Barcode& b) { b.SetBar_CodeType(14); }},
+        {"Barcode: Unknown Type of Barcode", [](Barcode& b) { b.SetBar_CodeType(-1); }},
     };
     for (const Bad& c : bad) {
         SCOPED_TRACE(c.what);
-        TBarcode b = element(CODE128_B, "ok");
+        Barcode b = element(CODE128_B, "ok");
         const QImage before = b.Picture();
         try {
             c.set(b);
@@ -263,7 +263,7 @@ TEST(BarcodeElement, PaintSurvivesAnyCaption) {
                                    QByteArray("\x00\x01\x7F", 3), "\x81\x61\x81"};
     for (int type = 0; type < kBarcodeTypeCount; ++type)
         for (const QByteArray& caption : captions) {
-            TBarcode b;
+            Barcode b;
             b.SetBar_CodeType(type);
             try {
                 b.SetBar_Caption(caption);
@@ -275,7 +275,7 @@ TEST(BarcodeElement, PaintSurvivesAnyCaption) {
 }
 
 TEST(BarcodeElement, SetBoundsRedraws) {
-    TBarcode b = element(CODE39, "A");
+    Barcode b = element(CODE39, "A");
     b.SetBounds(40, 50, 10, 10); // AutoSize: the symbol's size wins
     EXPECT_EQ(QPoint(b.Left(), b.Top()), QPoint(40, 50));
     EXPECT_EQ(QSize(b.Width(), b.Height()), QSize(49, 70));
@@ -286,13 +286,13 @@ TEST(BarcodeElement, SetBoundsRedraws) {
 }
 
 TEST(BarcodeElement, CodabarUpperCasesTheStoredCaption) {
-    TBarcode b = element(Codabar, "b12c");
+    Barcode b = element(Codabar, "b12c");
     EXPECT_EQ(b.Bar_Caption(), "B12C");
     EXPECT_EQ(b.SymbolText(), "B12C");
 }
 
 TEST(BarcodeElement, DrawSymbolInRectCopiesOneToOne) {
-    const TBarcode b = element(EAN_8, "1234567", SC5);
+    const Barcode b = element(EAN_8, "1234567", SC5);
     QImage canvas = mono::create(b.Width() + 30, b.Height() + 20);
     b.DrawSymbolInRect(canvas, QRect(17, 9, b.Width(), b.Height()));
     EXPECT_EQ(canvas.copy(17, 9, b.Width(), b.Height()), b.Picture());

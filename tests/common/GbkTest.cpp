@@ -1,4 +1,4 @@
-#include "Gbk.h"
+#include "common/Gbk.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Gbk.h"
-#include "IniFile.h"
+#include "common/Gbk.h"
+#include "common/IniFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,18 +1,18 @@
-#include "SharedRoutines.h"
+#include "common/SharedRoutines.h"
 
 #include <gtest/gtest.h>
 
-TEST(SharedRoutines, KeepDigits) {
-    EXPECT_EQ(KeepDigits("200dpi"), "200");
-    EXPECT_EQ(KeepDigits("1.5x2"), "1.52");
-    EXPECT_EQ(KeepDigits("dpi"), "");
+TEST(SharedRoutines, keepDigits) {
+    EXPECT_EQ(keepDigits("200dpi"), "200");
+    EXPECT_EQ(keepDigits("1.5x2"), "1.52");
+    EXPECT_EQ(keepDigits("dpi"), "");
 }
 
 TEST(SharedRoutines, SplitTextKeepsEmptyPieces) {
-    EXPECT_EQ(SplitText("", '/'), QStringList{""});
-    EXPECT_EQ(SplitText("csStr0//csDate2", '/'), (QStringList{"csStr0", "", "csDate2"}));
-    EXPECT_EQ(SplitText("a/", '/'), (QStringList{"a", ""}));
-    EXPECT_EQ(SplitText("a^b", '^'), (QStringList{"a", "b"}));
+    EXPECT_EQ(splitText("", '/'), QStringList{""});
+    EXPECT_EQ(splitText("csStr0//csDate2", '/'), (QStringList{"csStr0", "", "csDate2"}));
+    EXPECT_EQ(splitText("a/", '/'), (QStringList{"a", ""}));
+    EXPECT_EQ(splitText("a^b", '^'), (QStringList{"a", "b"}));
 }
 
 TEST(SharedRoutines, WholeNumbers) {
@@ -29,12 +29,12 @@ TEST(SharedRoutines, WholeNumbers) {
         {"１２", std::nullopt}, // full-width digits are not digits here
     };
     for (const Row& r : rows) EXPECT_EQ(StrToInt64(r.text), r.expected) << r.text;
-    EXPECT_EQ(StrToInt("2147483648"), std::nullopt);
-    EXPECT_EQ(StrToInt("$FFFFFFFF"), -1);
-    EXPECT_EQ(StrToIntDef("x", 9), 9);
+    EXPECT_EQ(strToInt("2147483648"), std::nullopt);
+    EXPECT_EQ(strToInt("$FFFFFFFF"), -1);
+    EXPECT_EQ(strToIntDef("x", 9), 9);
 }
 
 TEST(SharedRoutines, TrimBlanksRemovesControlCharacters) {
-    EXPECT_EQ(TrimBlanks(" \t640\r\n "), "640");
-    EXPECT_EQ(TrimBlanks("   "), "");
+    EXPECT_EQ(trimBlanks(" \t640\r\n "), "640");
+    EXPECT_EQ(trimBlanks("   "), "");
 }

@@ -1,6 +1,6 @@
-#include "AppSettings.h"
-#include "RegStore.h"
-#include "TestSupport.h"
+#include "common/AppSettings.h"
+#include "common/RegStore.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -63,11 +63,11 @@ TEST(Startup, DpiListFromConfig) {
 
 TEST(Startup, StoredValues) {
     ScopedStore store;
-    WriteRegString("Width", " 640 ");
-    WriteRegString("Baud", "38400");
-    WriteRegString("Zoom", "   ");
-    WriteRegString("Comm", "/dev/ttyUSB0");
-    WriteRegString("MoBan", "7");
+    writeRegString("Width", " 640 ");
+    writeRegString("Baud", "38400");
+    writeRegString("Zoom", "   ");
+    writeRegString("Comm", "/dev/ttyUSB0");
+    writeRegString("MoBan", "7");
     const QByteArray before = store.contents();
     QTemporaryDir dir;
     const AppSettings s = readStartupSettings(dir.filePath("none.ini"));
@@ -84,8 +84,8 @@ TEST(Startup, StoredWidthOrNumberThatIsNoWholeNumberFallsBack) {
     ScopedStore store;
     const char* widths[] = {"abc", "12.5", "-40", "0", "99999999"};
     for (const char* w : widths) {
-        WriteRegString("Width", w);
-        WriteRegString("MoBan", "x1");
+        writeRegString("Width", w);
+        writeRegString("MoBan", "x1");
         AppSettings s;
         readUserSettings(s);
         EXPECT_EQ(s.width, 512) << w;
@@ -95,9 +95,9 @@ TEST(Startup, StoredWidthOrNumberThatIsNoWholeNumberFallsBack) {
 
 TEST(Startup, StoreReadReturnsTheValueUntrimmed) {
     ScopedStore store;
-    WriteRegString("Comm", " COM3 ");
-    EXPECT_EQ(ReadRegString("Comm", "COM1"), " COM3 ");
-    EXPECT_EQ(ReadRegString("Nothing", "dflt"), "dflt");
+    writeRegString("Comm", " COM3 ");
+    EXPECT_EQ(readRegString("Comm", "COM1"), " COM3 ");
+    EXPECT_EQ(readRegString("Nothing", "dflt"), "dflt");
 }
 
 TEST(Startup, BaudTexts) {

@@ -1,9 +1,9 @@
-#include "Coordinates.h"
-#include "FieldPlacement.h"
-#include "Gbk.h"
-#include "MonoImage.h"
-#include "TemplateFile.h"
-#include "TestSupport.h"
+#include "model/Coordinates.h"
+#include "model/FieldPlacement.h"
+#include "common/Gbk.h"
+#include "common/MonoImage.h"
+#include "editor/TemplateFile.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QFileDevice>
@@ -31,7 +31,7 @@ QByteArray readFile(const QString& path) {
 
 TemplateAttributes load(MessageTemplate& m, const QString& path) {
     TemplateAttributes seen;
-    LoadTemplate(m, path, [&](const TemplateAttributes& a) { seen = a; });
+    loadTemplate(m, path, [&](const TemplateAttributes& a) { seen = a; });
     return seen;
 }
 
@@ -40,11 +40,11 @@ TemplateAttributes load(MessageTemplate& m, const QString& path) {
 TEST(TemplateFile, EmptyTemplate) {
     MessageTemplate m;
     // worked out by hand from the key order of section Main
-    EXPECT_EQ(TemplateFileBytes(m, {}), crlf("[Main]\nImageWidth=512\nImageHeight=128\nMoBan=1\nZoom=200dpi\n"
+    EXPECT_EQ(templateFileBytes(m, {}), crlf("[Main]\nImageWidth=512\nImageHeight=128\nMoBan=1\nZoom=200dpi\n"
                                              "ControlCount=0\nControlCaption=\n"));
     QTemporaryDir dir;
     const QString path = dir.filePath("empty.spt");
-    SaveTemplate(m, {}, path);
+    saveTemplate(m, {}, path);
     MessageTemplate opened;
     load(opened, path);
     EXPECT_EQ(opened.count(), 0);
@@ -54,8 +54,8 @@ TEST(TemplateFile, EmptyTemplate) {
 TEST(TemplateFile, KeysOfEveryKindInTheirOrder) {
     MessageTemplate m;
     for (eStyle kind : kAllFieldKinds) PlaceField(m, kind, 10, 5);
-    m.find(3)->ImageEx()->SetUserValue("A2");
-    const QByteArray bytes = TemplateFileBytes(m, {640, 128, 7, "300dpi"});
+    m.find(3)->AsField()->SetUserValue("A2");
+    const QByteArray bytes = templateFileBytes(m, {640, 128, 7, "300dpi"});
     const QString text = gbk::decode(bytes);
     // hand-written expectation of each section (the date's value is a style code, not a date)
     const char* sections[] = {
@@ -85,13 +85,13 @@ TEST(TemplateFile, SaveLoadSaveGivesTheSameBytes) {
     for (eStyle kind : kAllFieldKinds) PlaceField(m, kind, 3 * kind, 2 * kind);
     QTemporaryDir dir;
     const QString first = dir.filePath("a.spt"), second = dir.filePath("b.spt");
-    SaveTemplate(m, {1000, 128, 3, "400dpi"}, first);
+    saveTemplate(m, {1000, 128, 3, "400dpi"}, first);
     MessageTemplate opened;
     const TemplateAttributes a = load(opened, first);
     EXPECT_EQ(a.width, 1000);
     EXPECT_EQ(a.moBan, 3);
     EXPECT_EQ(a.zoom, "400dpi");
-    SaveTemplate(opened, a, second);
+    saveTemplate(opened, a, second);
     EXPECT_EQ(readFile(second), readFile(first));
 }
 
@@ -101,7 +101,7 @@ TEST(TemplateFile, ElementsAreRenumberedInCaptionOrder) {
     for (int n : {0, 1, 3, 4}) m.remove(n); // a string numbered 2 and a date numbered 5 remain
     QTemporaryDir dir;
     const QString path = dir.filePath("t.spt");
-    SaveTemplate(m, {}, path);
+    saveTemplate(m, {}, path);
     EXPECT_TRUE(gbk::decode(readFile(path)).contains("ControlCaption=csStr2/csDate5\r\n"));
     MessageTemplate opened;
     load(opened, path);
@@ -124,12 +124,12 @@ TEST(TemplateFile, EmptyCaptionPieceLeavesAGapThatPlacementDoesNotReuse) {
     EXPECT_EQ(m.find(1), nullptr);
     EXPECT_EQ(m.find(2)->Kind(), csDate);
     EXPECT_EQ(m.NextControlNo(), 2);
-    EXPECT_EQ(m.find(0)->ImageEx()->UserValue(), "AB"); // blanks around the text dropped
+    EXPECT_EQ(m.find(0)->AsField()->UserValue(), "AB"); // blanks around the text dropped
     EXPECT_EQ(m.find(0)->TemplatePos(), QPoint(10, 5));
     EXPECT_EQ(m.find(0)->Left(), 31);
     // the date's section has no keys: the defaults of its kind
-    EXPECT_EQ(m.find(2)->ImageEx()->UserExplain(), QStringLiteral("生产日期："));
-    EXPECT_EQ(m.find(2)->ImageEx()->UserSpace(), 16);
+    EXPECT_EQ(m.find(2)->AsField()->UserExplain(), QStringLiteral("生产日期："));
+    EXPECT_EQ(m.find(2)->AsField()->UserSpace(), 16);
     EXPECT_EQ(m.find(2)->Height(), 18); // UserFontSize 16 + 2
     // the next placement skips the number 2 that the date holds
     EXPECT_EQ(PlaceField(m, csRunNo, 0, 0).Number(), 3);
@@ -149,7 +149,7 @@ TEST(TemplateFile, BarcodeKeys) {
     } catch (const BarcodeError& e) {
         EXPECT_STREQ(e.what(), "Bar_HeightPercent must be in the range 20..200!");
     }
-    const TBarcode* b = m.find(0)->Barcode();
+    const Barcode* b = m.find(0)->AsBarcode();
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->Bar_CodeType(), 4);
     EXPECT_EQ(b->Bar_Rotation(), 1);
@@ -222,7 +222,7 @@ TEST(TemplateFile, AFailedSaveLeavesTheOldFileByteForByte) {
     PlaceField(m, csStr, 0, 0);
     bool refused = false;
     try {
-        SaveTemplate(m, {}, path);
+        saveTemplate(m, {}, path);
     } catch (const TemplateFileError& e) {
         refused = true;
         EXPECT_EQ(QString::fromUtf8(e.what()), QStringLiteral("Unable to write to %1").arg(path));
@@ -242,7 +242,7 @@ TEST(TemplateFile, ASaveOnAFullDiskFailsAndKeepsTheOldFile) {
     for (int i = 0; i < 20; ++i) PlaceField(m, csStr, 0, i); // about 4 KB: less than the save file's buffer
     const QString path = disk.filePath("keep.spt");
     try {
-        SaveTemplate(m, {}, path);
+        saveTemplate(m, {}, path);
         ADD_FAILURE() << "a save on a full disk reported success";
     } catch (const TemplateFileError& e) {
         EXPECT_EQ(QString::fromUtf8(e.what()), QStringLiteral("Unable to write to %1").arg(path));
@@ -253,24 +253,24 @@ TEST(TemplateFile, ASaveOnAFullDiskFailsAndKeepsTheOldFile) {
 TEST(TemplateFile, TextsGbkCannotHoldAreNamedAndNeverSilentlyLost) {
     QTemporaryDir dir;
     MessageTemplate m;
-    PlaceField(m, csStr, 0, 0).ImageEx()->SetUserValue(QStringLiteral("Straße 한국")); // ß and Hangul: not in GBK
+    PlaceField(m, csStr, 0, 0).AsField()->SetUserValue(QStringLiteral("Straße 한국")); // ß and Hangul: not in GBK
     PlaceField(m, csDate, 0, 20);                                                       // 生产日期： is GBK
     FieldElement& picture = PlaceField(m, csImage, 0, 40);
     const QStringList lost{"csStr0/UserValue"};
-    EXPECT_EQ(TextsGbkCannotHold(m, {}), lost);
+    EXPECT_EQ(textsGbkCannotHold(m, {}), lost);
     const QString path = dir.filePath("t.spt");
     try {
-        SaveTemplate(m, {}, path);
+        saveTemplate(m, {}, path);
         ADD_FAILURE() << "characters were dropped without a word";
     } catch (const TemplateTextError& e) {
         EXPECT_EQ(e.keys(), lost);
     }
     EXPECT_FALSE(QFile::exists(path));
     // told, the operator may keep the rest: each such character becomes one "?"
-    SaveTemplate(m, {}, path, LostCharacters::WriteAsQuestionMarks);
+    saveTemplate(m, {}, path, LostCharacters::WriteAsQuestionMarks);
     EXPECT_TRUE(readFile(path).contains("UserValue=Stra?e ??\r\n"));
     // a picture path with "?" would name another file: refused whatever the choice
-    picture.ImageEx()->SetUserValue(QStringLiteral("/tmp/ñ.bmp"));
-    EXPECT_THROW(SaveTemplate(m, {}, path, LostCharacters::WriteAsQuestionMarks), TemplateTextError);
+    picture.AsField()->SetUserValue(QStringLiteral("/tmp/ñ.bmp"));
+    EXPECT_THROW(saveTemplate(m, {}, path, LostCharacters::WriteAsQuestionMarks), TemplateTextError);
     EXPECT_FALSE(readFile(path).contains("Source=/tmp/?.bmp"));
 }

@@ -1,12 +1,12 @@
-#include "Frame.h"
-#include "LinkTexts.h"
+#include "link/Frame.h"
+#include "link/LinkTexts.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-// Frames from the protocol description's examples and worked by hand
+// Frames worked by hand
 // (check byte = exclusive-or of every byte before it).
 TEST(Frame, ProtocolExamples) {
     struct Row {

@@ -1,12 +1,12 @@
-#include "Frame.h"
-#include "LinkReporter.h"
-#include "PrinterCommands.h"
-#include "PrinterProcess.h"
-#include "PtyPair.h"
-#include "TComPort.h"
-#include "Transaction.h"
+#include "link/Frame.h"
+#include "link/LinkReporter.h"
+#include "link/PrinterCommands.h"
+#include "support/PrinterProcess.h"
+#include "support/PtyPair.h"
+#include "serial/SerialPort.h"
+#include "link/Transaction.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <QElapsedTimer>
 #include <csignal>
@@ -20,7 +20,7 @@ constexpr int kTestQuietMs = 200;
 // Keeps every text, and whether the port was open when it was shown.
 class RecordingReporter : public LinkReporter {
 public:
-    explicit RecordingReporter(const TComPort& port) : port_(port) {}
+    explicit RecordingReporter(const SerialPort& port) : port_(port) {}
     void ShowMessage(const QString& text) override {
         texts << text;
         openWhenShown.push_back(port_.Connected());
@@ -29,12 +29,12 @@ public:
     std::vector<bool> openWhenShown;
 
 private:
-    const TComPort& port_;
+    const SerialPort& port_;
 };
 
 struct Link {
     PrinterProcess printer;
-    TComPort port;
+    SerialPort port;
     RecordingReporter reporter{port};
     std::vector<bool> lamp; // what the port's open listener was told
     explicit Link(const QStringList& options = {}) : printer(options) {
@@ -109,7 +109,7 @@ TEST(Transaction, MisbehavingPrintersAreJudgedByTheReplyTest) {
 TEST(Transaction, ChunksGoInOrderAndAFailedChunkEndsTheTransfer) {
     {
         Link link;
-        TComPort& port = link.port;
+        SerialPort& port = link.port;
         Transaction t(port, link.reporter, kTestQuietMs);
         const QByteArray data(3073, '\x5A');
         EXPECT_TRUE(t.SendChunks(cmdBackgroundChunk, 1, 2, data, actionBackground()));
@@ -160,7 +160,7 @@ TEST(Transaction, InterruptMakesTheRemainingTriesFailAtOnce) {
 }
 
 TEST(Transaction, PortThatCannotBeOpenedLeavesItClosed) {
-    TComPort port;
+    SerialPort port;
     RecordingReporter reporter(port);
     std::vector<bool> lamp;
     port.SetOpenListener([&](bool open) { lamp.push_back(open); });
@@ -198,7 +198,7 @@ TEST(Transaction, PrinterUnpluggedMidTransferEndsWithAnErrorAndAClosedPort) {
 TEST(Transaction, OnlyOneTransactionAtATime) {
     Link link;
     Transaction first(link.port, link.reporter, kTestQuietMs);
-    TComPort other;
+    SerialPort other;
     RecordingReporter reporter(other);
     EXPECT_THROW(Transaction(other, reporter, kTestQuietMs), std::logic_error);
     EXPECT_FALSE(other.Connected());
@@ -219,7 +219,7 @@ TEST(Transaction, RealQuietTimeOfThreeSeconds) {
 // transaction forever: each try stops gathering after kMaxReply bytes.
 TEST(Transaction, BabblingLineStillEndsAfterThreeTries) {
     PtyPair far;
-    TComPort port;
+    SerialPort port;
     port.SetPort(far.slavePath());
     RecordingReporter reporter(port);
     std::atomic<bool> stop{false};

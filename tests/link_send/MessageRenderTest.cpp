@@ -1,22 +1,22 @@
-#include "Frame.h"
-#include "FieldPlacement.h"
-#include "FieldSettings.h"
-#include "MessageRender.h"
-#include "MonoImage.h"
-#include "SendMessage.h"
-#include "SendRefused.h"
-#include "TestSupport.h"
+#include "link/Frame.h"
+#include "model/FieldPlacement.h"
+#include "link/FieldSettings.h"
+#include "link/MessageRender.h"
+#include "common/MonoImage.h"
+#include "link/SendMessage.h"
+#include "link/SendRefused.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TImageEx& placeVariable(MessageTemplate& m, eStyle kind, int x, int y, const QString& lead, int size, int space) {
-    TImageEx& f = *PlaceField(m, kind, x, y).ImageEx();
+FieldImage& placeVariable(MessageTemplate& m, eStyle kind, int x, int y, const QString& lead, int size, int space) {
+    FieldImage& f = *PlaceField(m, kind, x, y).AsField();
     f.SetUserExplain(lead);
     f.SetUserFontSize(size);
     f.SetUserSpace(space);
-    DrawFieldPreview(f);
+    drawFieldPreview(f);
     return f;
 }
 
@@ -29,7 +29,7 @@ int dotsIn(const QImage& image, const QRect& area) {
 
 } // namespace
 
-// The four frame examples of the printer's protocol description (template 1, resolution 1).
+// The four settings frames of a template with no variable fields (template 1, resolution 1), worked by hand.
 TEST(SendMessage, SettingsFramesOfTheProtocolExamples) {
     MessagePlan plan;
     plan.moBan = 1;
@@ -45,13 +45,13 @@ TEST(SendMessage, SettingsFramesOfTheProtocolExamples) {
 
 TEST(SendMessage, EmptyTemplateSendsZerosAndFourAbsentFrames) {
     MessageTemplate m;
-    const MessagePlan plan = PlanMessage(m, {512, 1, "200dpi", {"100dpi", "200dpi"}, 1});
+    const MessagePlan plan = planMessage(m, {512, 1, "200dpi", {"100dpi", "200dpi"}, 1});
     EXPECT_EQ(plan.packed, QByteArray(512 * 16, '\0'));
     EXPECT_EQ(plan.resolution, 2);
     // 01 ^ C5 ^ 03 ^ 01 ^ 02 = C4, worked by hand
     for (const QByteArray& f : SettingsFrames(plan)) EXPECT_EQ(toHex(f), "01 00 C5 00 03 01 02 C4");
-    // the protocol description's example: template 1 at resolution 1
-    const MessagePlan first = PlanMessage(m, {512, 1, "100dpi", {"100dpi", "200dpi"}, 1});
+    // template 1 at resolution 1, worked by hand
+    const MessagePlan first = planMessage(m, {512, 1, "100dpi", {"100dpi", "200dpi"}, 1});
     EXPECT_EQ(toHex(SettingsFrames(first)[0]), "01 00 C5 00 03 01 01 C7");
     // 8192 bytes travel in three chunks of 3072, 3072 and 2048 with N = 3
     const QList<QByteArray> chunks = chunkFrames(cmdBackgroundChunk, plan.moBan, plan.resolution, plan.packed);
@@ -76,16 +76,16 @@ TEST(SendMessage, ResolutionAndScaling) {
         {{512, 1, "300dpi", dpi, 2}, 256, 3},
         {{512, 1, "300dpi", dpi, 7}, 0, 3},
     };
-    const int dotsAt200 = dotsIn(RenderMessage(m, 512).background, QRect(0, 0, 512, 128));
+    const int dotsAt200 = dotsIn(renderMessage(m, 512).background, QRect(0, 0, 512, 128));
     ASSERT_GT(dotsAt200, 100);
     for (const Row& r : rows) {
-        const MessagePlan plan = PlanMessage(m, r.settings);
+        const MessagePlan plan = planMessage(m, r.settings);
         EXPECT_EQ(plan.packed.size(), r.columns * 16) << r.settings.zoom.toStdString();
         EXPECT_EQ(plan.resolution, r.resolution);
         if (r.columns == 0) continue;
         // Each row keeps its dots: squeezing merges columns, stretching repeats them.
         for (int y = 0; y < 128; ++y) {
-            const bool before = dotsIn(RenderMessage(m, 512).background, QRect(0, y, 512, 1)) > 0;
+            const bool before = dotsIn(renderMessage(m, 512).background, QRect(0, y, 512, 1)) > 0;
             EXPECT_EQ(dotsIn(plan.scaled, QRect(0, y, r.columns, 1)) > 0, before) << "row " << y;
         }
     }
@@ -93,12 +93,12 @@ TEST(SendMessage, ResolutionAndScaling) {
 
 TEST(SendMessage, RefusalsComeBeforeAnythingIsSent) {
     MessageTemplate m;
-    EXPECT_THROW(PlanMessage(m, {512, 1, "dpi", {"dpi"}, 1}), SendRefused);
-    EXPECT_THROW(PlanMessage(m, {20000, 1, "600dpi", {"600dpi"}, 1}), SendRefused); // 60000 columns: 313 chunks
-    EXPECT_NO_THROW(PlanMessage(m, {20000, 1, "400dpi", {"400dpi"}, 1}));           // 40000 columns: 209 chunks
+    EXPECT_THROW(planMessage(m, {512, 1, "dpi", {"dpi"}, 1}), SendRefused);
+    EXPECT_THROW(planMessage(m, {20000, 1, "600dpi", {"600dpi"}, 1}), SendRefused); // 60000 columns: 313 chunks
+    EXPECT_NO_THROW(planMessage(m, {20000, 1, "400dpi", {"400dpi"}, 1}));           // 40000 columns: 209 chunks
     placeVariable(m, csNo, 0, 0, "", 16, 1).SetUserValue("12x");
     try {
-        PlanMessage(m, {512, 1, "200dpi", {"200dpi"}, 1});
+        planMessage(m, {512, 1, "200dpi", {"200dpi"}, 1});
         ADD_FAILURE() << "a start value that is no number was sent";
     } catch (const SendRefused& e) {
         EXPECT_STREQ(e.what(), "'12x' is not a valid integer value");
@@ -109,7 +109,7 @@ TEST(SendMessage, LeadTextsGoToTheBackgroundAndMoveTheValue) {
     MessageTemplate m;
     placeVariable(m, csDate, 10, 20, QStringLiteral("生产日期："), 16, 2);
     placeVariable(m, csNo, 200, 40, QStringLiteral("No"), 16, 1);
-    const RenderedMessage r = RenderMessage(m, 512);
+    const RenderedMessage r = renderMessage(m, 512);
     // x = 10 + (16 + 2) x 5
     EXPECT_EQ(toHex(r.fields[0]->mid(2, 2)), "00 64");
     // x = 200 + 2 x (8 + 1)
@@ -129,7 +129,7 @@ TEST(SendMessage, TheHighestNumberOfAKindWinsAndNumber65IsNeverSent) {
     m.SetNextControlNo(65);
     PlaceField(m, csStr, 300, 0);
     placeVariable(m, csDate, 300, 60, QStringLiteral("日期"), 16, 2);
-    const RenderedMessage r = RenderMessage(m, 512);
+    const RenderedMessage r = renderMessage(m, 512);
     ASSERT_TRUE(r.fields[3].has_value());
     EXPECT_EQ(toHex(r.fields[3]->mid(4)), "3C 02 05"); // y 60, spacing 2, letter E
     EXPECT_GT(dotsIn(r.background, QRect(1, 1, 80, 16)), 30);  // both lead texts
@@ -141,9 +141,9 @@ TEST(SendMessage, TheHighestNumberOfAKindWinsAndNumber65IsNeverSent) {
 TEST(SendMessage, PicturesAndStringsAreCopiedWhiteIncluded) {
     MessageTemplate m;
     PlaceField(m, csStr, 0, 0);                 // number 0: black text
-    TImageEx& pic = *PlaceField(m, csImage, 0, 0).ImageEx(); // number 1: white box over it
+    FieldImage& pic = *PlaceField(m, csImage, 0, 0).AsField(); // number 1: white box over it
     Q_UNUSED(pic);
-    const RenderedMessage r = RenderMessage(m, 512);
+    const RenderedMessage r = renderMessage(m, 512);
     // the white interior of the picture (1..62) replaces the string's dots
     EXPECT_EQ(dotsIn(r.background, QRect(1, 1, 62, 62)), 0);
     EXPECT_GT(dotsIn(r.background, QRect(64, 1, 99, 16)), 50); // the rest of the string stays
@@ -152,7 +152,7 @@ TEST(SendMessage, PicturesAndStringsAreCopiedWhiteIncluded) {
 TEST(SendMessage, BarcodesDrawThemselvesOneToOne) {
     MessageTemplate m;
     const FieldElement& bar = PlaceField(m, csBarCode, 5, 3);
-    const RenderedMessage r = RenderMessage(m, 512);
+    const RenderedMessage r = renderMessage(m, 512);
     const QImage& own = bar.Picture();
     for (int y = 0; y < std::min(own.height(), 125); ++y)
         for (int x = 0; x < own.width(); ++x)

@@ -1,14 +1,14 @@
-#include "BackgroundPacking.h"
-#include "DateStyles.h"
-#include "FieldSettings.h"
-#include "Gbk.h"
-#include "MonoImage.h"
-#include "SendRefused.h"
-#include "TestSupport.h"
+#include "link/BackgroundPacking.h"
+#include "model/DateStyles.h"
+#include "link/FieldSettings.h"
+#include "common/Gbk.h"
+#include "common/MonoImage.h"
+#include "link/SendRefused.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
-// Payload bytes of the frame examples of the printer's protocol description
+// Payload bytes of settings frames worked by hand from the printer's field layout
 // (template 1, resolution number 1); the frame adds 01 00 cmd, length, check.
 TEST(FieldSettings, PayloadsOfTheProtocolExamples) {
     struct Row {
@@ -124,7 +124,7 @@ TEST(FieldSettings, OneReadingOfTheDateStyleCodeForPreviewAndSend) {
     const Row rows[] = {{"A1", 0}, {"A 2", 1}, {" AA ", 9}, {"a5", 4}, {"AB", -1}, {"B5", -1}, {"ZZ", -1}, {"", -1}, {"A0", -1}};
     for (const Row& r : rows) {
         const QString code = QString::fromLatin1(r.code);
-        EXPECT_EQ(DateStyleIndex(code).value_or(-1), r.style) << r.code;
+        EXPECT_EQ(dateStyleIndex(code).value_or(-1), r.style) << r.code;
         if (r.style >= 0) {
             EXPECT_EQ(int(dateStyleCode(code)), 0xA1 + r.style) << r.code; // the byte is the code read as hex
             continue;

@@ -1,5 +1,5 @@
-#include "DateStyles.h"
-#include "FieldError.h"
+#include "model/DateStyles.h"
+#include "model/FieldError.h"
 
 #include "ModelTestSupport.h"
 
@@ -43,7 +43,7 @@ TEST(DateStyles, EveryStyleOnFixedDates) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.text);
-        EXPECT_EQ(FormatFieldDate(r.style, 0, r.now), QString::fromUtf8(r.text));
+        EXPECT_EQ(formatFieldDate(r.style, 0, r.now), QString::fromUtf8(r.text));
     }
 }
 
@@ -63,17 +63,17 @@ TEST(DateStyles, DaysAreAddedKeepingTheTimeOfDay) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.text);
-        EXPECT_EQ(FormatFieldDate(r.style, r.days, r.now), QString::fromUtf8(r.text));
+        EXPECT_EQ(formatFieldDate(r.style, r.days, r.now), QString::fromUtf8(r.text));
     }
 }
 
 TEST(DateStyles, TheClockCanBeFixed) {
-    const FieldClock before = SetFieldClock([] { return at(2007, 3, 5, 9, 5); });
-    EXPECT_EQ(FormatFieldDate(8, 0), QStringLiteral("5 Mar 2007"));
-    EXPECT_EQ(FormatFieldDate(1, 365), QStringLiteral("2008-03-04"));
-    SetFieldClock(before);
+    const FieldClock before = setFieldClock([] { return at(2007, 3, 5, 9, 5); });
+    EXPECT_EQ(formatFieldDate(8, 0), QStringLiteral("5 Mar 2007"));
+    EXPECT_EQ(formatFieldDate(1, 365), QStringLiteral("2008-03-04"));
+    setFieldClock(before);
     // Back on the computer's clock: today's date.
-    EXPECT_EQ(FormatFieldDate(1, 0), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    EXPECT_EQ(formatFieldDate(1, 0), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
 }
 
 TEST(DateStyles, PadLeftZerosNeverCuts) {
@@ -89,7 +89,7 @@ TEST(DateStyles, PadLeftZerosNeverCuts) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.text);
-        EXPECT_EQ(PadLeftZeros(QString::fromUtf8(r.text), r.length), QString::fromUtf8(r.padded));
+        EXPECT_EQ(padLeftZeros(QString::fromUtf8(r.text), r.length), QString::fromUtf8(r.padded));
     }
 }
 
@@ -102,13 +102,13 @@ TEST(DateStyles, StyleCodesAndIndices) {
     const Row rows[] = {{"A1", 0}, {"A5", 4}, {"A9", 8}, {"AA", 9}, {"aa", 9}, {" A 3 ", 2}, {"A0", -1}, {"B1", 16}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.code);
-        EXPECT_EQ(StyleCodeToIndex(QString::fromUtf8(r.code)), r.index);
+        EXPECT_EQ(styleCodeToIndex(QString::fromUtf8(r.code)), r.index);
     }
-    for (int i = 0; i < kDateStyleCount; ++i) EXPECT_EQ(StyleCodeToIndex(StyleIndexToCode(i)), i);
-    EXPECT_EQ(StyleIndexToCode(0), QStringLiteral("A1"));
-    EXPECT_EQ(StyleIndexToCode(8), QStringLiteral("A9"));
-    EXPECT_EQ(StyleIndexToCode(9), QStringLiteral("AA"));
-    EXPECT_EQ(StyleIndexToCode(-1), QStringLiteral("A0")); // no style chosen
+    for (int i = 0; i < kDateStyleCount; ++i) EXPECT_EQ(styleCodeToIndex(styleIndexToCode(i)), i);
+    EXPECT_EQ(styleIndexToCode(0), QStringLiteral("A1"));
+    EXPECT_EQ(styleIndexToCode(8), QStringLiteral("A9"));
+    EXPECT_EQ(styleIndexToCode(9), QStringLiteral("AA"));
+    EXPECT_EQ(styleIndexToCode(-1), QStringLiteral("A0")); // no style chosen
 }
 
 TEST(DateStyles, ACodeThatIsNoHexNumberFailsWithTheConversionMessage) {
@@ -118,21 +118,21 @@ TEST(DateStyles, ACodeThatIsNoHexNumberFailsWithTheConversionMessage) {
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(codes[i]);
         try {
-            StyleCodeToIndex(QString::fromUtf8(codes[i]));
+            styleCodeToIndex(QString::fromUtf8(codes[i]));
             ADD_FAILURE() << "no error";
         } catch (const FieldError& e) {
             EXPECT_EQ(e.message(), QString::fromUtf8(messages[i]));
         }
-        EXPECT_FALSE(TryStyleCodeToIndex(QString::fromUtf8(codes[i])).has_value());
+        EXPECT_FALSE(tryStyleCodeToIndex(QString::fromUtf8(codes[i])).has_value());
     }
 }
 
 TEST(DateStyles, SamplesOfTheStyleLists) {
     EXPECT_EQ(dateStyleSamples().size(), kDateStyleCount);
-    EXPECT_EQ(DateStyleSample(0), QStringLiteral("20060110"));
-    EXPECT_EQ(DateStyleSample(3), QStringLiteral("2006年1月10日"));
-    EXPECT_EQ(DateStyleSample(8), QStringLiteral("10 Jan 2006 ")); // with its trailing blank
-    EXPECT_EQ(DateStyleSample(9), QStringLiteral("10 Jan 2006 10:04"));
-    EXPECT_EQ(DateStyleSample(-1), QString());
-    EXPECT_EQ(DateStyleSample(10), QString());
+    EXPECT_EQ(dateStyleSample(0), QStringLiteral("20060110"));
+    EXPECT_EQ(dateStyleSample(3), QStringLiteral("2006年1月10日"));
+    EXPECT_EQ(dateStyleSample(8), QStringLiteral("10 Jan 2006 ")); // with its trailing blank
+    EXPECT_EQ(dateStyleSample(9), QStringLiteral("10 Jan 2006 10:04"));
+    EXPECT_EQ(dateStyleSample(-1), QString());
+    EXPECT_EQ(dateStyleSample(10), QString());
 }

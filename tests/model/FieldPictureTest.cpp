@@ -1,9 +1,9 @@
-#include "FieldError.h"
-#include "FieldPicture.h"
-#include "FieldRender.h"
-#include "JpegReader.h"
+#include "model/FieldError.h"
+#include "model/FieldPicture.h"
+#include "model/FieldRender.h"
+#include "model/JpegReader.h"
 #include "ModelTestSupport.h"
-#include "MonoImage.h"
+#include "common/MonoImage.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -47,10 +47,10 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 // A white framed picture element of the given size, as a size change leaves it.
-TImageEx pictureElement(int width, int height) {
-    TImageEx element;
+FieldImage pictureElement(int width, int height) {
+    FieldImage element;
     element.SetUserStyle(csImage);
-    ResetFieldBox(element, width, height);
+    resetFieldBox(element, width, height);
     return element;
 }
 
@@ -80,7 +80,7 @@ TEST(FieldPicture, TypeFromTheExtension) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.path);
-        EXPECT_EQ(PictureTypeForPath(QString::fromUtf8(r.path)), r.type);
+        EXPECT_EQ(pictureTypeForPath(QString::fromUtf8(r.path)), r.type);
     }
 }
 
@@ -91,8 +91,8 @@ TEST(FieldPicture, BmpIsScaledOntoTheWholeElementInOneBit) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("logo.bmp"));
     ASSERT_TRUE(halves(20, 10).save(path, "BMP"));
-    TImageEx element = pictureElement(64, 64);
-    ASSERT_TRUE(LoadFieldPicture(element, path));
+    FieldImage element = pictureElement(64, 64);
+    ASSERT_TRUE(loadFieldPicture(element, path));
     const QImage& p = element.Picture();
     EXPECT_EQ(p.size(), QSize(64, 64));
     EXPECT_EQ(p.format(), QImage::Format_Mono);
@@ -106,8 +106,8 @@ TEST(FieldPicture, JpegIsScaledOntoTheWholeElement) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("logo.jpg"));
     writeFile(path, jpegBytes(halves(40, 20)));
-    TImageEx element = pictureElement(30, 12);
-    ASSERT_TRUE(LoadFieldPicture(element, path));
+    FieldImage element = pictureElement(30, 12);
+    ASSERT_TRUE(loadFieldPicture(element, path));
     EXPECT_EQ(element.Picture().size(), QSize(30, 12));
     EXPECT_TRUE(mono::dot(element.Picture(), 0, 0));
     EXPECT_FALSE(mono::dot(element.Picture(), 29, 11));
@@ -139,12 +139,12 @@ TEST(FieldPicture, UnreadablePicturesFailByTheirType) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.path.toStdString());
-        TImageEx element = pictureElement(64, 64);
+        FieldImage element = pictureElement(64, 64);
         const QImage white = element.Picture();
         if (r.error) {
-            EXPECT_EQ(jpegError([&] { LoadFieldPicture(element, r.path); }), QString::fromUtf8(r.error));
+            EXPECT_EQ(jpegError([&] { loadFieldPicture(element, r.path); }), QString::fromUtf8(r.error));
         } else {
-            EXPECT_FALSE(LoadFieldPicture(element, r.path));
+            EXPECT_FALSE(loadFieldPicture(element, r.path));
         }
         EXPECT_EQ(firstDifference(element.Picture(), white), QString());
     }
@@ -153,8 +153,8 @@ TEST(FieldPicture, UnreadablePicturesFailByTheirType) {
 // An empty path (or blanks only) is not read at all: no error, nothing changes.
 TEST(FieldPicture, EmptyPathIsNotRead) {
     for (const char* path : {"", "   "}) {
-        TImageEx element = pictureElement(10, 10);
-        EXPECT_FALSE(LoadFieldPicture(element, QString::fromUtf8(path)));
+        FieldImage element = pictureElement(10, 10);
+        EXPECT_FALSE(loadFieldPicture(element, QString::fromUtf8(path)));
         EXPECT_TRUE(hasFrame(element.Picture()));
     }
 }
@@ -164,8 +164,8 @@ TEST(FieldPicture, TypeCanBeGivenByTheCaller) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("LOGO.BMP"));
     ASSERT_TRUE(halves(8, 8).save(path, "BMP"));
-    TImageEx element = pictureElement(16, 16);
-    EXPECT_TRUE(LoadFieldPictureAs(element, path, PictureType::Bmp));
+    FieldImage element = pictureElement(16, 16);
+    EXPECT_TRUE(loadFieldPictureAs(element, path, PictureType::Bmp));
     EXPECT_TRUE(mono::dot(element.Picture(), 1, 8));
     EXPECT_FALSE(mono::dot(element.Picture(), 14, 8));
 }
@@ -174,23 +174,23 @@ TEST(FieldPicture, TypeCanBeGivenByTheCaller) {
 // crash; cut inside the header it fails with a decoder error.
 TEST(FieldPicture, TruncatedJpegsDoNotCrash) {
     const QByteArray whole = jpegBytes(ramp(200, 120));
-    const QImage full = DecodeJpeg(whole);
+    const QImage full = decodeJpeg(whole);
     EXPECT_EQ(full.size(), QSize(200, 120));
     for (double part : {0.9, 0.6, 0.3}) {
         SCOPED_TRACE(part);
-        const QImage cut = DecodeJpeg(whole.left(static_cast<qsizetype>(whole.size() * part)));
+        const QImage cut = decodeJpeg(whole.left(static_cast<qsizetype>(whole.size() * part)));
         EXPECT_EQ(cut.size(), QSize(200, 120));
     }
     for (qsizetype length : {2, 20, 100}) {
         SCOPED_TRACE(length);
-        const QString error = jpegError([&] { DecodeJpeg(whole.left(length)); });
+        const QString error = jpegError([&] { decodeJpeg(whole.left(length)); });
         EXPECT_TRUE(error.startsWith(QStringLiteral("JPEG error #"))) << error.toStdString();
     }
     // Scrambled scan data: either decoded with warnings or refused, never a crash.
     QByteArray scrambled = whole;
     for (qsizetype i = whole.size() / 2; i < whole.size() - 2; i += 7) scrambled[i] = char(0xFF);
     try {
-        EXPECT_EQ(DecodeJpeg(scrambled).size(), QSize(200, 120));
+        EXPECT_EQ(decodeJpeg(scrambled).size(), QSize(200, 120));
     } catch (const FieldError& e) {
         EXPECT_TRUE(e.message().startsWith(QStringLiteral("JPEG error #")));
     }
@@ -210,8 +210,8 @@ TEST(FieldPicture, HugeJpegSizesAreRefusedOrReduced) {
         bytes[sof + 8] = char(w & 0xFF);
     };
     setSize(60000, 60000);
-    EXPECT_EQ(jpegError([&] { DecodeJpeg(bytes); }), QStringLiteral("JPEG error #41"));
+    EXPECT_EQ(jpegError([&] { decodeJpeg(bytes); }), QStringLiteral("JPEG error #41"));
     setSize(8000, 4000); // 32 M pixels: decoded at half size
-    const QImage reduced = DecodeJpeg(bytes);
+    const QImage reduced = decodeJpeg(bytes);
     EXPECT_EQ(reduced.size(), QSize(4000, 2000));
 }

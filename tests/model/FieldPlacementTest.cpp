@@ -1,7 +1,7 @@
-#include "FieldPlacement.h"
-#include "FieldRender.h"
+#include "model/FieldPlacement.h"
+#include "model/FieldRender.h"
 #include "ModelTestSupport.h"
-#include "MonoImage.h"
+#include "common/MonoImage.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@ const QDateTime kNow(QDate(2007, 3, 5), QTime(9, 5));
 } // namespace
 
 // The defaults of a newly placed field and the size of its first preview
-// (the table of newly placed fields; widths by the dot-width rule).
+// (each kind's value, lead text, font and height as an operator first sees them; widths by the dot-width rule).
 TEST(FieldPlacement, DefaultsOfEachTextKind) {
     FixedClock clock(kNow);
     struct Row {
@@ -32,7 +32,7 @@ TEST(FieldPlacement, DefaultsOfEachTextKind) {
         SCOPED_TRACE(r.value);
         FieldElement& e = PlaceField(message, r.kind, 0, 0);
         ASSERT_FALSE(e.IsBarcode());
-        const TImageEx& f = *e.ImageEx();
+        const FieldImage& f = *e.AsField();
         EXPECT_EQ(f.UserStyle(), r.kind);
         EXPECT_EQ(f.UserValue(), QString::fromUtf8(r.value));
         EXPECT_EQ(f.UserExplain(), QString::fromUtf8(r.lead));
@@ -48,23 +48,23 @@ TEST(FieldPlacement, DefaultsOfEachTextKind) {
 
 TEST(FieldPlacement, DefaultsOfStringAndPicture) {
     MessageTemplate message;
-    const TImageEx& text = *PlaceField(message, csStr, 0, 0).ImageEx();
+    const FieldImage& text = *PlaceField(message, csStr, 0, 0).AsField();
     EXPECT_EQ(text.UserValue(), QStringLiteral("中华人民共和国制造"));
     EXPECT_EQ(text.UserFont(), (FieldFont{QStringLiteral("宋体"), 12, false, false, false}));
     EXPECT_EQ(text.UserSpace(), 2);
     EXPECT_EQ(text.UserFontSize(), 16);
     EXPECT_EQ(QSize(text.Width(), text.Height()), QSize(164, 18));
 
-    const TImageEx& picture = *PlaceField(message, csImage, 0, 0).ImageEx();
+    const FieldImage& picture = *PlaceField(message, csImage, 0, 0).AsField();
     EXPECT_EQ(picture.UserValue(), QString());
-    EXPECT_EQ(mono::toText(picture.Picture()), mono::toText(FramedBox(64, 64)));
+    EXPECT_EQ(mono::toText(picture.Picture()), mono::toText(framedBox(64, 64)));
 }
 
 TEST(FieldPlacement, DefaultsOfABarcode) {
     MessageTemplate message;
     FieldElement& e = PlaceField(message, csBarCode, 3, 4);
     ASSERT_TRUE(e.IsBarcode());
-    const TBarcode& b = *e.Barcode();
+    const Barcode& b = *e.AsBarcode();
     EXPECT_EQ(e.Kind(), csBarCode);
     EXPECT_EQ(b.Bar_CodeType(), EAN_13);
     EXPECT_EQ(b.Bar_ModuleWidth(), SC9);
@@ -77,10 +77,10 @@ TEST(FieldPlacement, DefaultsOfABarcode) {
 // A serial number draws the same whether its value is "00000001" or "1".
 TEST(FieldPlacement, SerialValueWithOrWithoutLeadingZerosDrawsTheSame) {
     MessageTemplate message;
-    TImageEx& a = *PlaceField(message, csNo, 0, 0).ImageEx();
-    TImageEx b = a;
+    FieldImage& a = *PlaceField(message, csNo, 0, 0).AsField();
+    FieldImage b = a;
     b.SetUserValue(QStringLiteral("1"));
-    DrawFieldPreview(b);
+    drawFieldPreview(b);
     EXPECT_EQ(firstDifference(b.Picture(), a.Picture()), QString());
 }
 
@@ -88,20 +88,20 @@ TEST(FieldPlacement, SerialValueWithOrWithoutLeadingZerosDrawsTheSame) {
 // point size, an unknown height falls back to 16 dots' label (12 points).
 TEST(FieldPlacement, PreviewFollowsTheProperties) {
     FixedClock clock(kNow);
-    TImageEx f;
+    FieldImage f;
     f.SetUserStyle(csPeriod);
     f.SetUserValue(QStringLiteral("A2"));
     f.SetUserExplain(QString());
     f.SetUserFontSize(32);
     f.SetUserSpace(0);
     f.SetUserPeriod(365);
-    DrawFieldPreview(f); // "2008-03-04": 10 half-width characters of 16 dots
+    drawFieldPreview(f); // "2008-03-04": 10 half-width characters of 16 dots
     EXPECT_EQ(QSize(f.Width(), f.Height()), QSize(10 * 16 + 2, 35));
     f.SetUserFontSize(20);
-    DrawFieldPreview(f);
+    drawFieldPreview(f);
     EXPECT_EQ(QSize(f.Width(), f.Height()), QSize(10 * 10 + 2, 18));
     f.SetUserValue(QStringLiteral("ZZ")); // no style: an empty date
-    DrawFieldPreview(f);
+    drawFieldPreview(f);
     EXPECT_EQ(f.Width(), 2);
 }
 
@@ -150,21 +150,21 @@ TEST(FieldPlacement, OpenedPreviews) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.value);
-        TImageEx f;
+        FieldImage f;
         f.SetUserStyle(r.kind);
         f.SetUserValue(QString::fromUtf8(r.value));
         f.SetUserExplain(QString::fromUtf8(r.lead));
         f.SetUserFontSize(r.dots);
         f.SetUserSpace(r.space);
         f.SetUserNoDigit(r.digits);
-        DrawOpenedPreview(f);
+        drawOpenedPreview(f);
         EXPECT_EQ(QSize(f.Width(), f.Height()), QSize(r.width, r.height));
         EXPECT_TRUE(hasFrame(f.Picture()));
     }
-    TImageEx picture;
+    FieldImage picture;
     picture.SetUserStyle(csImage);
     picture.SetSize(40, 20);
     picture.SetUserValue(QStringLiteral("/nonexistent/LOGO.BMP")); // read as JPEG, fails quietly
-    DrawOpenedPreview(picture);
-    EXPECT_EQ(mono::toText(picture.Picture()), mono::toText(FramedBox(40, 20)));
+    drawOpenedPreview(picture);
+    EXPECT_EQ(mono::toText(picture.Picture()), mono::toText(framedBox(40, 20)));
 }

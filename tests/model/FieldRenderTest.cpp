@@ -1,14 +1,14 @@
-#include "FieldError.h"
-#include "FieldRender.h"
+#include "model/FieldError.h"
+#include "model/FieldRender.h"
 #include "ModelTestSupport.h"
-#include "MonoImage.h"
+#include "common/MonoImage.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TImageEx fieldWithHeight(int dots) {
-    TImageEx field;
+FieldImage fieldWithHeight(int dots) {
+    FieldImage field;
     field.SetUserFontSize(dots);
     return field;
 }
@@ -39,8 +39,8 @@ TEST(FieldRender, VariableFieldSizes) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(QString::fromUtf8(r.lead) + QString::fromUtf8(r.content));
-        TImageEx field = fieldWithHeight(r.fontDots);
-        DrawFieldText(field, QString::fromUtf8(r.lead), r.spacing, r.points, QString::fromUtf8(r.content));
+        FieldImage field = fieldWithHeight(r.fontDots);
+        drawFieldText(field, QString::fromUtf8(r.lead), r.spacing, r.points, QString::fromUtf8(r.content));
         EXPECT_EQ(field.Width(), r.width);
         EXPECT_EQ(field.Height(), r.height);
         EXPECT_EQ(field.Picture().size(), QSize(r.width, r.height));
@@ -56,12 +56,12 @@ TEST(FieldRender, BoxHeightsFollowThePointSize) {
     const int dots[] = {16, 32, 48, 64, 96, 128};
     for (int i = 0; i < 6; ++i) {
         SCOPED_TRACE(points[i]);
-        TImageEx field = fieldWithHeight(dots[i]);
-        DrawSerialText(field, QStringLiteral("序号："), 8, 2, points[i], QStringLiteral("1"));
+        FieldImage field = fieldWithHeight(dots[i]);
+        drawSerialText(field, QStringLiteral("序号："), 8, 2, points[i], QStringLiteral("1"));
         EXPECT_EQ(field.Height(), heights[i]);
-        DrawStringField(field, QStringLiteral("Ab"), FieldFont{QStringLiteral("宋体"), points[i]}, 0);
+        drawStringField(field, QStringLiteral("Ab"), FieldFont{QStringLiteral("宋体"), points[i]}, 0);
         EXPECT_EQ(field.Height(), heights[i]);
-        DrawFieldTextInDots(field, QString(), 2, dots[i], QStringLiteral("A"));
+        drawFieldTextInDots(field, QString(), 2, dots[i], QStringLiteral("A"));
         EXPECT_EQ(field.Height(), dots[i] + 2);
     }
 }
@@ -83,9 +83,9 @@ TEST(FieldRender, StringFieldSizes) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.text);
-        TImageEx field;
+        FieldImage field;
         const FieldFont font{QStringLiteral("宋体"), r.points};
-        DrawStringField(field, QString::fromUtf8(r.text), font, r.spacing);
+        drawStringField(field, QString::fromUtf8(r.text), font, r.spacing);
         EXPECT_EQ(field.Width(), r.width);
         EXPECT_EQ(field.Height(), r.height);
         EXPECT_EQ(field.UserFont(), font); // the font given becomes the element's
@@ -95,72 +95,72 @@ TEST(FieldRender, StringFieldSizes) {
 
 // The serial value is padded to its digits and never cut.
 TEST(FieldRender, SerialTextIsPaddedNotCut) {
-    TImageEx a = fieldWithHeight(16);
-    TImageEx b = fieldWithHeight(16);
-    DrawSerialText(a, QStringLiteral("序号："), 8, 2, 12, QStringLiteral("7"));
-    DrawFieldText(b, QStringLiteral("序号："), 2, 12, QStringLiteral("00000007"));
+    FieldImage a = fieldWithHeight(16);
+    FieldImage b = fieldWithHeight(16);
+    drawSerialText(a, QStringLiteral("序号："), 8, 2, 12, QStringLiteral("7"));
+    drawFieldText(b, QStringLiteral("序号："), 2, 12, QStringLiteral("00000007"));
     EXPECT_EQ(firstDifference(a.Picture(), b.Picture()), QString());
-    DrawSerialText(a, QStringLiteral("序号："), 4, 2, 12, QStringLiteral("123456789"));
+    drawSerialText(a, QStringLiteral("序号："), 4, 2, 12, QStringLiteral("123456789"));
     EXPECT_EQ(a.Width(), 3 * 18 + 9 * 10 + 2);
 }
 
 // A character GBK cannot hold is drawn and measured as "?" (one byte).
 TEST(FieldRender, TextsAreDrawnAsGbkHoldsThem) {
-    TImageEx withEmoji = fieldWithHeight(16);
-    TImageEx withQuestion = fieldWithHeight(16);
-    DrawFieldText(withEmoji, QString(), 2, 12, QStringLiteral("A\U0001F600"));
-    DrawFieldText(withQuestion, QString(), 2, 12, QStringLiteral("A?"));
+    FieldImage withEmoji = fieldWithHeight(16);
+    FieldImage withQuestion = fieldWithHeight(16);
+    drawFieldText(withEmoji, QString(), 2, 12, QStringLiteral("A\U0001F600"));
+    drawFieldText(withQuestion, QString(), 2, 12, QStringLiteral("A?"));
     EXPECT_EQ(withEmoji.Width(), 2 * 10 + 2);
     EXPECT_EQ(firstDifference(withEmoji.Picture(), withQuestion.Picture()), QString());
 }
 
 TEST(FieldRender, TextStaysInsideTheFrame) {
-    TImageEx field = fieldWithHeight(16);
-    DrawFieldText(field, QStringLiteral("生产日期："), 2, 12, QStringLiteral("20070305"));
+    FieldImage field = fieldWithHeight(16);
+    drawFieldText(field, QStringLiteral("生产日期："), 2, 12, QStringLiteral("20070305"));
     EXPECT_GT(interiorDots(field.Picture()), 200); // ten characters of ink
     // Column 1 and row 1 are where the text starts; the frame stays whole.
     EXPECT_TRUE(hasFrame(field.Picture()));
     // Nothing but white in an empty box.
-    DrawFieldText(field, QString(), 2, 12, QString());
+    drawFieldText(field, QString(), 2, 12, QString());
     EXPECT_EQ(interiorDots(field.Picture()), 0);
 }
 
 TEST(FieldRender, HugeBoxesAreRefusedWithAClearError) {
-    TImageEx field = fieldWithHeight(16);
-    DrawFieldText(field, QString(), 2, 12, QStringLiteral("1"));
+    FieldImage field = fieldWithHeight(16);
+    drawFieldText(field, QString(), 2, 12, QStringLiteral("1"));
     const QImage before = field.Picture();
     try {
-        DrawStringField(field, QStringLiteral("中国"), FieldFont{QStringLiteral("宋体"), 100000}, 0);
+        drawStringField(field, QStringLiteral("中国"), FieldFont{QStringLiteral("宋体"), 100000}, 0);
         ADD_FAILURE() << "no error";
     } catch (const FieldError& e) {
         EXPECT_EQ(e.message(), QStringLiteral("Field too large to draw: 2 x 133335 dots"));
     }
-    EXPECT_THROW(DrawFieldTextInDots(field, QString(), 0, 2000000000, QStringLiteral("1")), FieldError);
-    TImageEx wide = fieldWithHeight(1000000);
-    EXPECT_THROW(DrawFieldText(wide, QString(), 0, 12, QString(200, QLatin1Char('1'))), FieldError);
-    EXPECT_THROW(ResetFieldBox(field, 100000000, 128), FieldError);
+    EXPECT_THROW(drawFieldTextInDots(field, QString(), 0, 2000000000, QStringLiteral("1")), FieldError);
+    FieldImage wide = fieldWithHeight(1000000);
+    EXPECT_THROW(drawFieldText(wide, QString(), 0, 12, QString(200, QLatin1Char('1'))), FieldError);
+    EXPECT_THROW(resetFieldBox(field, 100000000, 128), FieldError);
     // A refused drawing leaves the element as it was.
     EXPECT_EQ(firstDifference(field.Picture(), before), QString());
 }
 
 TEST(FieldRender, FramedBoxIsWhiteInsideItsFrame) {
-    const QImage box = FramedBox(5, 4);
+    const QImage box = framedBox(5, 4);
     EXPECT_EQ(mono::toText(box), QStringLiteral("#####\n#...#\n#...#\n#####\n"));
     EXPECT_EQ(box.format(), QImage::Format_Mono);
 }
 
 // Dot for dot against pictures made once, looked at and kept in tests/data/model.
 TEST(FieldRender, DrawnFieldsMatchTheKeptPictures) {
-    TImageEx date = fieldWithHeight(16);
-    DrawFieldText(date, QStringLiteral("生产日期："), 2, 12,
-                  FormatFieldDate(0, 0, QDateTime(QDate(2007, 3, 5), QTime(9, 5))));
+    FieldImage date = fieldWithHeight(16);
+    drawFieldText(date, QStringLiteral("生产日期："), 2, 12,
+                  formatFieldDate(0, 0, QDateTime(QDate(2007, 3, 5), QTime(9, 5))));
     EXPECT_EQ(compareWithExpected(date.Picture(), QStringLiteral("date_field.txt")), QString());
 
-    TImageEx text;
-    DrawStringField(text, QStringLiteral("中华人民共和国制造"), FieldFont{QStringLiteral("宋体"), 12}, 2);
+    FieldImage text;
+    drawStringField(text, QStringLiteral("中华人民共和国制造"), FieldFont{QStringLiteral("宋体"), 12}, 2);
     EXPECT_EQ(compareWithExpected(text.Picture(), QStringLiteral("string_field.txt")), QString());
 
-    TImageEx shift = fieldWithHeight(32);
-    DrawFieldText(shift, QStringLiteral("班次："), 1, 24, QStringLiteral("B"));
+    FieldImage shift = fieldWithHeight(32);
+    drawFieldText(shift, QStringLiteral("班次："), 1, 24, QStringLiteral("B"));
     EXPECT_EQ(compareWithExpected(shift.Picture(), QStringLiteral("shift_field_24pt.txt")), QString());
 }

@@ -1,4 +1,4 @@
-#include "FontTable.h"
+#include "model/FontTable.h"
 
 #include "ModelTestSupport.h"
 
@@ -17,12 +17,12 @@ TEST(FontTable, EveryLabelConvertsBothWays) {
     for (const Row& r : rows) {
         const QString label = QString::fromUtf8(r.label);
         SCOPED_TRACE(r.label);
-        EXPECT_EQ(LabelToDots(label), r.dots);
-        EXPECT_EQ(LabelToPoints(label), r.points);
-        EXPECT_EQ(DotsToLabel(r.dots), label);
-        EXPECT_EQ(DotsToSizeCode(r.dots), r.code);
+        EXPECT_EQ(labelToDots(label), r.dots);
+        EXPECT_EQ(labelToPoints(label), r.points);
+        EXPECT_EQ(dotsToLabel(r.dots), label);
+        EXPECT_EQ(dotsToSizeCode(r.dots), r.code);
         // The preview height in dots equals the printer height.
-        EXPECT_EQ(PointsToDots(r.points), r.dots);
+        EXPECT_EQ(pointsToDots(r.points), r.dots);
     }
     EXPECT_EQ(fontHeightLabels().size(), 6);
 }
@@ -32,13 +32,13 @@ TEST(FontTable, EveryLabelConvertsBothWays) {
 TEST(FontTable, UnknownLabelsAndHeightsFallBackToTheSmallest) {
     for (const char* label : {"", "16", " 32(3mm)", "32(3MM)", "32(3mm) ", "200(30mm)"}) {
         SCOPED_TRACE(label);
-        EXPECT_EQ(LabelToDots(QString::fromUtf8(label)), 16);
-        EXPECT_EQ(LabelToPoints(QString::fromUtf8(label)), 12);
+        EXPECT_EQ(labelToDots(QString::fromUtf8(label)), 16);
+        EXPECT_EQ(labelToPoints(QString::fromUtf8(label)), 12);
     }
     for (int dots : {0, -16, 17, 24, 127, 129, 256}) {
         SCOPED_TRACE(dots);
-        EXPECT_EQ(DotsToLabel(dots), QStringLiteral("16(2mm)"));
-        EXPECT_EQ(DotsToSizeCode(dots), 1);
+        EXPECT_EQ(dotsToLabel(dots), QStringLiteral("16(2mm)"));
+        EXPECT_EQ(dotsToSizeCode(dots), 1);
     }
 }
 
@@ -58,12 +58,12 @@ TEST(FontTable, PointSizesGiveCharacterAndBoxHeights) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.points);
-        EXPECT_EQ(PointsToDots(r.points), r.dots);
-        EXPECT_EQ(TextBoxHeight(r.points), r.box);
+        EXPECT_EQ(pointsToDots(r.points), r.dots);
+        EXPECT_EQ(textBoxHeight(r.points), r.box);
     }
     // 6 dots are 4.5 points, which goes up to 5.
-    EXPECT_EQ(DotsToPoints(6), 5);
-    EXPECT_EQ(DotsToPoints(128), 96);
+    EXPECT_EQ(dotsToPoints(6), 5);
+    EXPECT_EQ(dotsToPoints(128), 96);
 }
 
 // Display names stand for the printer faces; blanks around a display name are
@@ -83,10 +83,10 @@ TEST(FontTable, PrinterFacesAndTheirDisplayNames) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        EXPECT_EQ(PrinterFaceForName(QString::fromUtf8(r.name)), QString::fromUtf8(r.face));
+        EXPECT_EQ(printerFaceForName(QString::fromUtf8(r.name)), QString::fromUtf8(r.face));
     }
-    EXPECT_EQ(DisplayNameForFace(QStringLiteral(" Dot Matrix ")), QStringLiteral("岱霖字体2"));
-    EXPECT_EQ(DisplayNameForFace(QStringLiteral("Dots All For Now JL")), QStringLiteral("岱霖字体1"));
-    EXPECT_EQ(DisplayNameForFace(QStringLiteral("Arial")), QStringLiteral("Arial"));
+    EXPECT_EQ(displayNameForFace(QStringLiteral(" Dot Matrix ")), QStringLiteral("岱霖字体2"));
+    EXPECT_EQ(displayNameForFace(QStringLiteral("Dots All For Now JL")), QStringLiteral("岱霖字体1"));
+    EXPECT_EQ(displayNameForFace(QStringLiteral("Arial")), QStringLiteral("Arial"));
     EXPECT_EQ(printerFaceDisplayNames(), (QStringList{QStringLiteral("岱霖字体1"), QStringLiteral("岱霖字体2")}));
 }

@@ -1,5 +1,5 @@
-#include "FieldPlacement.h"
-#include "MessageTemplate.h"
+#include "model/FieldPlacement.h"
+#include "model/MessageTemplate.h"
 #include "ModelTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +12,8 @@ std::vector<int> numbers(const std::vector<FieldElement*>& elements) {
     return found;
 }
 
-std::unique_ptr<TImageEx> field(eStyle kind) {
-    auto f = std::make_unique<TImageEx>();
+std::unique_ptr<FieldImage> field(eStyle kind) {
+    auto f = std::make_unique<FieldImage>();
     f->SetUserStyle(kind);
     return f;
 }

@@ -1,13 +1,13 @@
 #include "ModelTestSupport.h"
 
-#include "MonoImage.h"
+#include "common/MonoImage.h"
 
 #include <QFile>
 
-FixedClock::FixedClock(const QDateTime& now) : before_(SetFieldClock([now] { return now; })) {}
+FixedClock::FixedClock(const QDateTime& now) : before_(setFieldClock([now] { return now; })) {}
 
 FixedClock::~FixedClock() {
-    SetFieldClock(before_);
+    setFieldClock(before_);
 }
 
 QString modelDataPath(const QString& name) {

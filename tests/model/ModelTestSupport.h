@@ -1,6 +1,6 @@
 #pragma once
 // Helpers of the model tests: a fixed clock, expected pictures kept as text.
-#include "DateStyles.h"
+#include "model/DateStyles.h"
 
 #include <QImage>
 #include <QString>

@@ -1,5 +1,5 @@
-#include "ComPortError.h"
-#include "PortNames.h"
+#include "serial/ComPortError.h"
+#include "serial/PortNames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "TComPort.h"
+#include "serial/SerialPort.h"
 
-#include "PtyPair.h"
-#include "TestSupport.h"
+#include "support/PtyPair.h"
+#include "support/TestSupport.h"
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@
 namespace {
 struct OpenPort {
     PtyPair far;
-    TComPort port;
+    SerialPort port;
     OpenPort() {
         port.SetPort(far.slavePath());
         port.Open();
@@ -19,14 +19,14 @@ struct OpenPort {
 };
 
 // Reads whatever the port holds after a wait that saw a byte.
-QByteArray readAll(TComPort& port) {
+QByteArray readAll(SerialPort& port) {
     QByteArray bytes;
     port.ReadBytes(bytes, port.InputCount());
     return bytes;
 }
 } // namespace
 
-TEST(ComPort, BytesTravelBothWaysUnchanged) {
+TEST(SerialPort, BytesTravelBothWaysUnchanged) {
     OpenPort p;
     const QByteArray frame = hexBytes("01 00 B2 00 08 20 26 12 06 18 09 42 FA 00 0A 0D 11 13");
     EXPECT_EQ(p.port.WriteBytes(frame), frame.size());
@@ -50,7 +50,7 @@ TEST(ComPort, BytesTravelBothWaysUnchanged) {
     EXPECT_TRUE(none.isEmpty());
 }
 
-TEST(ComPort, WaitReturnsOnTheFirstByte) {
+TEST(SerialPort, WaitReturnsOnTheFirstByte) {
     OpenPort p;
     std::thread sender([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -68,7 +68,7 @@ TEST(ComPort, WaitReturnsOnTheFirstByte) {
     EXPECT_EQ(p.port.InputCount(), 1);
 }
 
-TEST(ComPort, WaitWithNothingLastsTheWholeTimeout) {
+TEST(SerialPort, WaitWithNothingLastsTheWholeTimeout) {
     OpenPort p;
     TComEvents events = evRxChar;
     AbortEvent abort;
@@ -79,7 +79,7 @@ TEST(ComPort, WaitWithNothingLastsTheWholeTimeout) {
     EXPECT_EQ(events, 0u);
 }
 
-TEST(ComPort, AbortFromAnotherThreadEndsTheWaitAtOnce) {
+TEST(SerialPort, AbortFromAnotherThreadEndsTheWaitAtOnce) {
     OpenPort p;
     AbortEvent abort;
     std::thread setter([&] {
@@ -103,7 +103,7 @@ TEST(ComPort, AbortFromAnotherThreadEndsTheWaitAtOnce) {
     EXPECT_FALSE(abort.IsSet());
 }
 
-TEST(ComPort, QueuedBytesEndAWaitAndAreReadFirst) {
+TEST(SerialPort, QueuedBytesEndAWaitAndAreReadFirst) {
     OpenPort p;
     TComEvents events = evRxChar;
     p.port.WaitForEvent(events, nullptr, 100); // nothing yet
@@ -131,8 +131,8 @@ TEST(ComPort, QueuedBytesEndAWaitAndAreReadFirst) {
     EXPECT_EQ(events, 0u);
 }
 
-TEST(ComPort, MissingPortGivesTheOpenErrorWithNumber2) {
-    TComPort port;
+TEST(SerialPort, MissingPortGivesTheOpenErrorWithNumber2) {
+    SerialPort port;
     std::vector<bool> seen;
     port.SetOpenListener([&](bool open) { seen.push_back(open); });
     port.SetPort(QStringLiteral("/dev/daviduv-no-such-port"));
@@ -148,9 +148,9 @@ TEST(ComPort, MissingPortGivesTheOpenErrorWithNumber2) {
     EXPECT_TRUE(seen.empty());
 }
 
-TEST(ComPort, SecondOpenOfAPortInUseFails) {
+TEST(SerialPort, SecondOpenOfAPortInUseFails) {
     OpenPort p;
-    TComPort second;
+    SerialPort second;
     second.SetPort(p.far.slavePath());
     try {
         second.Open();
@@ -166,7 +166,7 @@ TEST(ComPort, SecondOpenOfAPortInUseFails) {
     EXPECT_TRUE(second.Connected());
 }
 
-TEST(ComPort, UnreadBytesAreGoneAfterTheNextOpen) {
+TEST(SerialPort, UnreadBytesAreGoneAfterTheNextOpen) {
     OpenPort p;
     p.far.write(hexBytes("06 00 B3"));
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -178,9 +178,9 @@ TEST(ComPort, UnreadBytesAreGoneAfterTheNextOpen) {
     EXPECT_EQ(p.port.InputCount(), 0);
 }
 
-TEST(ComPort, ListenerReportsOpenOnlyWhileOpen) {
+TEST(SerialPort, ListenerReportsOpenOnlyWhileOpen) {
     PtyPair far;
-    TComPort port;
+    SerialPort port;
     std::vector<std::pair<bool, bool>> seen; // (reported, Connected() at that moment)
     port.SetOpenListener([&](bool open) { seen.emplace_back(open, port.Connected()); });
     port.SetPort(far.slavePath());
@@ -193,9 +193,9 @@ TEST(ComPort, ListenerReportsOpenOnlyWhileOpen) {
     EXPECT_EQ(seen, expected);
 }
 
-TEST(ComPort, NewNameReopensAnOpenPort) {
+TEST(SerialPort, NewNameReopensAnOpenPort) {
     PtyPair first, second;
-    TComPort port;
+    SerialPort port;
     std::vector<bool> seen;
     port.SetOpenListener([&](bool open) { seen.push_back(open); });
     port.SetPort(first.slavePath());
@@ -209,7 +209,7 @@ TEST(ComPort, NewNameReopensAnOpenPort) {
     EXPECT_EQ(port.BaudRate(), 115200);
 }
 
-TEST(ComPort, FarEndGoneMidWaitIsAnError) {
+TEST(SerialPort, FarEndGoneMidWaitIsAnError) {
     OpenPort p;
     std::thread unplug([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -231,8 +231,8 @@ TEST(ComPort, FarEndGoneMidWaitIsAnError) {
     }
 }
 
-TEST(ComPort, ClosedPortRefusesTransfers) {
-    TComPort port;
+TEST(SerialPort, ClosedPortRefusesTransfers) {
+    SerialPort port;
     TComEvents events = evRxChar;
     EXPECT_THROW(port.WriteBytes(hexBytes("01")), ComPortError);
     EXPECT_THROW(port.WaitForEvent(events, nullptr, 10), ComPortError);

@@ -1,11 +1,11 @@
-#include "CanvasArea.h"
-#include "RegStore.h"
-#include "Ruler.h"
-#include "StartUp.h"
-#include "StatusBarEx.h"
-#include "TComLed.h"
-#include "TFrm_Main.h"
-#include "TestSupport.h"
+#include "shell/CanvasArea.h"
+#include "common/RegStore.h"
+#include "shell/Ruler.h"
+#include "shell/StartUp.h"
+#include "shell/StatusLine.h"
+#include "shell/ConnectionLamp.h"
+#include "shell/MainWindow.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QLabel>
@@ -24,30 +24,30 @@ QString missingConfig(QTemporaryDir& dir) {
 TEST(MainWindow, DefaultStartShowsTheConnectedSummary) {
     ScopedStore store;
     QTemporaryDir dir;
-    TFrm_Main window(missingConfig(dir));
+    MainWindow window(missingConfig(dir));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dravo喷码编辑系统"));
-    EXPECT_EQ(window.StatusBar()->summary(),
+    EXPECT_EQ(window.statusLine()->summary(),
               QStringLiteral("      COM1, br57600；模板号：1，长度：512Pels，分辨率：200dpi"));
-    EXPECT_EQ(window.StatusBar()->message(), QString());
-    EXPECT_FALSE(window.StatusBar()->ComLed1()->isLit());
+    EXPECT_EQ(window.statusLine()->message(), QString());
+    EXPECT_FALSE(window.statusLine()->connectionLamp()->isLit());
     EXPECT_FALSE(QFile::exists(store.path())); // start-up writes nothing
 }
 
 TEST(MainWindow, StoredWidthSizesCanvasPanelScrollRangeAndRuler) {
     ScopedStore store;
-    WriteRegString("Width", " 640 ");
-    WriteRegString("Baud", "38400");
+    writeRegString("Width", " 640 ");
+    writeRegString("Baud", "38400");
     const QByteArray before = store.contents();
     QTemporaryDir dir;
-    TFrm_Main window(missingConfig(dir));
-    CanvasArea* area = window.ScrollBox1();
-    EXPECT_EQ(area->Img_Center()->width(), 640);
-    EXPECT_EQ(area->Img_Center()->height(), 128);
-    EXPECT_EQ(area->Img_Center()->pos(), QPoint(21, 21));
+    MainWindow window(missingConfig(dir));
+    CanvasArea* area = window.canvasArea();
+    EXPECT_EQ(area->canvasPicture()->width(), 640);
+    EXPECT_EQ(area->canvasPicture()->height(), 128);
+    EXPECT_EQ(area->canvasPicture()->pos(), QPoint(21, 21));
     EXPECT_EQ(area->Pnl_Main()->width(), 682);
     EXPECT_EQ(area->widget()->width(), 802); // the horizontal scroll range
-    EXPECT_EQ(area->Img_Main()->width(), 680);
-    EXPECT_EQ(window.StatusBar()->summary(),
+    EXPECT_EQ(area->rulerPicture()->width(), 680);
+    EXPECT_EQ(window.statusLine()->summary(),
               QStringLiteral("      COM1, br38400；模板号：1，长度：640Pels，分辨率：200dpi"));
     EXPECT_EQ(store.contents(), before);
 }
@@ -55,8 +55,8 @@ TEST(MainWindow, StoredWidthSizesCanvasPanelScrollRangeAndRuler) {
 TEST(MainWindow, CanvasIsWhiteInsideAOneDotBorder) {
     ScopedStore store;
     QTemporaryDir dir;
-    TFrm_Main window(missingConfig(dir));
-    const QImage canvas = window.ScrollBox1()->Img_Center()->pixmap().toImage();
+    MainWindow window(missingConfig(dir));
+    const QImage canvas = window.canvasArea()->canvasPicture()->pixmap().toImage();
     ASSERT_EQ(canvas.size(), QSize(512, 128));
     const struct {
         int x, y;
@@ -72,12 +72,12 @@ TEST(MainWindow, StringFontListDropsThePrinterFacesAndAddsItsOwn) {
     EXPECT_EQ(stringFieldFontList({"A"}), (QStringList{"A", "岱霖字体2"}));
 }
 
-TEST(StatusBar, WorkerThreadWritesReachTheWindowThread) {
-    StatusBarEx bar;
+TEST(StatusLine, WorkerThreadWritesReachTheWindowThread) {
+    StatusLine bar;
     QThread* worker = QThread::create([&bar] {
         bar.showSummary(QStringLiteral("      没有找到喷码仪；模板号：1，长度：512Pels，分辨率：200dpi"));
         bar.showMessage(QStringLiteral("正在查找已连接喷码仪，请稍候......"));
-        bar.ComLed1()->setLit(true);
+        bar.connectionLamp()->setLit(true);
     });
     worker->start();
     worker->wait();
@@ -86,5 +86,5 @@ TEST(StatusBar, WorkerThreadWritesReachTheWindowThread) {
     QCoreApplication::processEvents();
     EXPECT_EQ(bar.message(), QStringLiteral("正在查找已连接喷码仪，请稍候......"));
     EXPECT_TRUE(bar.summary().startsWith(QStringLiteral("      没有找到喷码仪")));
-    EXPECT_TRUE(bar.ComLed1()->isLit());
+    EXPECT_TRUE(bar.connectionLamp()->isLit());
 }

@@ -1,4 +1,4 @@
-#include "Ruler.h"
+#include "shell/Ruler.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,11 +1,11 @@
 // Files that are no template, absurd values and hostile pictures, each read by
 // the template reader and handed to daviduv-cli: a clear message or a
 // documented default, no crash, no hang, and nothing sent for a refusal.
-#include "CliRun.h"
-#include "Gbk.h"
-#include "PrinterProcess.h"
-#include "TemplateFile.h"
-#include "TestSupport.h"
+#include "support/CliRun.h"
+#include "common/Gbk.h"
+#include "support/PrinterProcess.h"
+#include "editor/TemplateFile.h"
+#include "support/TestSupport.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -52,8 +52,8 @@ QByteArray fileBytes(const QString& path) {
 
 using Check = std::function<void(const MessageTemplate&, const TemplateAttributes&)>;
 
-const TImageEx& field0(const MessageTemplate& m) {
-    return *m.find(0)->ImageEx();
+const FieldImage& field0(const MessageTemplate& m) {
+    return *m.find(0)->AsField();
 }
 
 struct Row {
@@ -128,7 +128,7 @@ TEST(CliHostileFile, EveryHostileFileIsRefusedOrBounded) {
         if (r.reader) {
             MessageTemplate m;
             TemplateAttributes a;
-            LoadTemplate(m, path, [&](const TemplateAttributes& seen) { a = seen; });
+            loadTemplate(m, path, [&](const TemplateAttributes& seen) { a = seen; });
             r.reader(m, a);
         }
         const CliRun render = runCli({"render", path, "--out", dir.filePath("out.png")});

@@ -1,6 +1,6 @@
-#include "CliRun.h"
-#include "PrinterProcess.h"
-#include "TComPort.h"
+#include "support/CliRun.h"
+#include "support/PrinterProcess.h"
+#include "serial/SerialPort.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -95,7 +95,7 @@ TEST(CliLink, InterruptEndsTheTransactionWithTheFailureText) {
 
 TEST(CliLink, PortHeldByAnotherProgramIsRefused) {
     PrinterProcess printer;
-    TComPort holder; // this test program holds the line
+    SerialPort holder; // this test program holds the line
     holder.SetPort(printer.devicePath());
     holder.Open();
     const CliRun run = runCli({"query", "--port", printer.devicePath(), "--quiet-ms", "200"});

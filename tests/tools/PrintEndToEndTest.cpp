@@ -1,13 +1,13 @@
 // The main task end to end over a pseudo-terminal: a template file with one
 // element of each kind is sent by daviduv-cli to daviduv-printer, which puts
 // the background together and prints the message.
-#include "CliRun.h"
-#include "DateStyles.h"
-#include "FieldPlacement.h"
-#include "MessagePrint.h"
-#include "MonoImage.h"
-#include "PrinterProcess.h"
-#include "TemplateFile.h"
+#include "support/CliRun.h"
+#include "model/DateStyles.h"
+#include "model/FieldPlacement.h"
+#include "printer/MessagePrint.h"
+#include "common/MonoImage.h"
+#include "support/PrinterProcess.h"
+#include "editor/TemplateFile.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -57,9 +57,9 @@ bool waitForPrint(const PrinterProcess& printer, const QString& path) {
 // dates of the given day (style "A1", expiry 365 days on).
 QString expectedPrint(const QImage& background, const QRect (&boxes)[4], const QDateTime& day) {
     QImage picture = background.copy();
-    const QString texts[] = {FormatFieldDate(0, 0, day), FormatFieldDate(0, 365, day), QStringLiteral("00000001"),
+    const QString texts[] = {formatFieldDate(0, 0, day), formatFieldDate(0, 365, day), QStringLiteral("00000001"),
                              QStringLiteral("A")};
-    for (int k = 0; k < 4; ++k) DrawFieldValue(picture, FieldPrint{boxes[k].x(), boxes[k].y(), 16, 2, texts[k]});
+    for (int k = 0; k < 4; ++k) drawFieldValue(picture, FieldPrint{boxes[k].x(), boxes[k].y(), 16, 2, texts[k]});
     return mono::toText(picture);
 }
 
@@ -82,7 +82,7 @@ TEST(PrintEndToEnd, SentTemplateIsPrinted) {
     const FieldElement& barcode = PlaceField(message, csBarCode, 280, 0);
     const QRect barcodeRect = QRect(280, 0, barcode.Width(), barcode.Height()).intersected(QRect(0, 0, 512, 128));
     ASSERT_EQ(barcodeRect.right(), 280 + barcode.Width() - 1) << "the barcode must fit the strip's width";
-    SaveTemplate(message, TemplateAttributes{512, 128, 1, QStringLiteral("200dpi")}, sptPath);
+    saveTemplate(message, TemplateAttributes{512, 128, 1, QStringLiteral("200dpi")}, sptPath);
 
     const QDateTime before = QDateTime::currentDateTime();
     PrinterProcess printer({QStringLiteral("--print-dir"), printDir});

@@ -1,11 +1,11 @@
 // The virtual printer putting a message together: background chunks into
 // packed bytes, then the four settings frames of a send.
-#include "BackgroundAssembler.h"
-#include "BackgroundPacking.h"
-#include "MessageBook.h"
-#include "MessagePrint.h"
-#include "MonoImage.h"
-#include "TestSupport.h"
+#include "printer/BackgroundAssembler.h"
+#include "link/BackgroundPacking.h"
+#include "printer/MessageBook.h"
+#include "printer/MessagePrint.h"
+#include "common/MonoImage.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ TEST(PrinterBackground, ChunksInOrderGiveBackThePackedStrip) {
     ASSERT_TRUE(last.done) << qPrintable(last.note);
     EXPECT_EQ(last.note, "chunk 3/3 of 2048 bytes, template 1 resolution 1, background of template 1 complete: 512 columns");
     EXPECT_EQ(last.done->bytes, packed);
-    EXPECT_EQ(mono::toText(UnpackColumns(last.done->bytes)), mono::toText(strip));
+    EXPECT_EQ(mono::toText(unpackColumns(last.done->bytes)), mono::toText(strip));
     EXPECT_FALSE(assembler.pending(1));
 }
 

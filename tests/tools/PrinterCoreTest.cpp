@@ -1,8 +1,8 @@
-#include "FrameReader.h"
-#include "PrinterState.h"
-#include "ReplyPlan.h"
+#include "printer/FrameReader.h"
+#include "printer/PrinterState.h"
+#include "printer/ReplyPlan.h"
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // What the virtual printer prints: the background unpacked, the variable
 // fields' values drawn at their place from the settings bytes.
-#include "DateStyles.h"
-#include "MessagePrint.h"
-#include "MonoImage.h"
-#include "PrinterState.h"
-#include "TestSupport.h"
+#include "model/DateStyles.h"
+#include "printer/MessagePrint.h"
+#include "common/MonoImage.h"
+#include "printer/PrinterState.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -38,15 +38,15 @@ TEST(PrinterUnpack, ColumnsTopToBottomMostSignificantBitFirst) {
     packed[0] = char(0x80);      // column 0, row 0
     packed[16 + 15] = char(0x01); // column 1, row 127
     packed[32 + 5] = char(0x10); // column 2, row 5 x 8 + 3 = 43
-    const QImage picture = UnpackColumns(packed);
+    const QImage picture = unpackColumns(packed);
     ASSERT_EQ(picture.size(), QSize(3, 128));
     QList<QPoint> dots;
     for (int x = 0; x < 3; ++x)
         for (int y = 0; y < 128; ++y)
             if (mono::dot(picture, x, y)) dots << QPoint(x, y);
     EXPECT_EQ(dots, (QList<QPoint>{{0, 0}, {1, 127}, {2, 43}}));
-    EXPECT_TRUE(UnpackColumns(QByteArray()).isNull());
-    EXPECT_TRUE(UnpackColumns(QByteArray(17, 0)).isNull());
+    EXPECT_TRUE(unpackColumns(QByteArray()).isNull());
+    EXPECT_TRUE(unpackColumns(QByteArray(17, 0)).isNull());
 }
 
 // Field bytes read back into place, size and value text. Values worked out by
@@ -83,7 +83,7 @@ TEST(PrinterFields, DecodedFromTheSettingsBytes) {
     };
     for (const Row& r : rows) {
         QString problem;
-        const auto field = DecodeField(r.kind, hexBytes(r.bytes), kClockSet, problem);
+        const auto field = decodeField(r.kind, hexBytes(r.bytes), kClockSet, problem);
         if (r.font == 0) {
             EXPECT_FALSE(field) << "line " << r.line;
             EXPECT_EQ(problem, QString::fromUtf8(r.text)) << "line " << r.line;
@@ -109,7 +109,7 @@ TEST(PrinterPrint, FieldsLandInTheirBoxesOnly) {
         StoredMessage message = blankMessage(512);
         for (int k = 0; k < 4; ++k)
             if (mask[k] != '-') message.fields[size_t(k)] = hexBytes(bytes[k]);
-        const PrintedMessage printed = PrintMessage(message, kClockSet);
+        const PrintedMessage printed = printMessage(message, kClockSet);
         ASSERT_EQ(printed.picture.size(), QSize(512, 128)) << mask;
         EXPECT_TRUE(printed.problems.isEmpty()) << qPrintable(printed.problems.join(';'));
         int inBoxes = 0;
@@ -123,7 +123,7 @@ TEST(PrinterPrint, FieldsLandInTheirBoxesOnly) {
     }
     QString problem;
     for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(FieldBox(*DecodeField(k, hexBytes(bytes[k]), kClockSet, problem)), boxes[k]) << "kind " << k;
+        EXPECT_EQ(fieldBox(*decodeField(k, hexBytes(bytes[k]), kClockSet, problem)), boxes[k]) << "kind " << k;
 }
 
 // The values are ink on the background: its dots all stay, and outside the
@@ -132,8 +132,8 @@ TEST(PrinterPrint, BackgroundDotsStay) {
     StoredMessage message = blankMessage(512);
     for (int i = 0; i < message.background.size(); ++i) message.background[i] = char(i * 37 % 251);
     message.fields[2] = hexBytes(kSerial);
-    const QImage background = UnpackColumns(message.background);
-    const QImage printed = PrintMessage(message, kClockSet).picture;
+    const QImage background = unpackColumns(message.background);
+    const QImage printed = printMessage(message, kClockSet).picture;
     const QRect serialBox(100, 10, 72, 16);
     int added = 0;
     for (int y = 0; y < 128; ++y)
@@ -186,15 +186,15 @@ TEST(PrinterPrint, DateComesFromThePrintersClock) {
     EXPECT_EQ(events[1].kind, PrinterEvent::MessageReady);
     EXPECT_EQ(events[1].templateNumber, 1);
 
-    const QImage printed = PrintMessage(*state.message(1), state.now()).picture;
+    const QImage printed = printMessage(*state.message(1), state.now()).picture;
     const auto drawn = [](const QString& text) {
         QImage expected = mono::create(512, 128);
-        DrawFieldValue(expected, FieldPrint{300, 0, 32, 2, text});
+        drawFieldValue(expected, FieldPrint{300, 0, 32, 2, text});
         return mono::toText(expected);
     };
-    const QString clockText = FormatFieldDate(5, 0, QDateTime(QDate(2026, 12, 6), QTime(19, 39, 42)));
+    const QString clockText = formatFieldDate(5, 0, QDateTime(QDate(2026, 12, 6), QTime(19, 39, 42)));
     ASSERT_EQ(clockText, "2026-12-06 19:39");
     EXPECT_EQ(mono::toText(printed), drawn(clockText));
     // The computer's date would look different.
-    EXPECT_NE(mono::toText(printed), drawn(FormatFieldDate(5, 0, host)));
+    EXPECT_NE(mono::toText(printed), drawn(formatFieldDate(5, 0, host)));
 }

@@ -1,10 +1,10 @@
-#include "CliLink.h"
+#include "cli/CliLink.h"
 
-#include "AppSettings.h"
-#include "ComPortError.h"
-#include "TComPort.h"
+#include "common/AppSettings.h"
+#include "serial/ComPortError.h"
+#include "serial/SerialPort.h"
 
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 const QStringList kLinkValueOptions{QStringLiteral("--port"), QStringLiteral("--baud"), QStringLiteral("--quiet-ms")};
 
@@ -31,7 +31,7 @@ bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional) 
 }
 
 int runOnPort(const LinkOptions& options, const LinkRun& run) {
-    TComPort port;
+    SerialPort port;
     port.SetPort(options.port);
     port.SetBaudRate(options.baud);
     PrintingReporter reporter;

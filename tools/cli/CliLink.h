@@ -1,13 +1,13 @@
 #pragma once
 // What the printer commands of daviduv-cli share: --port, --baud and the hidden
 // --quiet-ms, the status texts printed one per line, and the exit codes.
-#include "CliSupport.h"
-#include "LinkReporter.h"
-#include "Transaction.h"
+#include "cli/CliSupport.h"
+#include "link/LinkReporter.h"
+#include "link/Transaction.h"
 
 #include <functional>
 
-class TComPort;
+class SerialPort;
 
 // The status texts, one per line, as the editor shows them in its status bar.
 class PrintingReporter : public LinkReporter {
@@ -27,6 +27,6 @@ extern const QStringList kLinkValueOptions; // --port, --baud, --quiet-ms
 // is wrong (also when the words given are not exactly `positional` many).
 bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional = 0);
 
-using LinkRun = std::function<bool(TComPort&, LinkReporter&, int quietMs)>;
+using LinkRun = std::function<bool(SerialPort&, LinkReporter&, int quietMs)>;
 // Runs one printer command: 0 acknowledged, 1 failed after three tries, 2 port error.
 int runOnPort(const LinkOptions& options, const LinkRun& run);

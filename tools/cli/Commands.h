@@ -1,6 +1,6 @@
 #pragma once
 // The commands of daviduv-cli; each group is defined in its own cmd_*.cpp.
-#include "CliCommand.h"
+#include "cli/CliCommand.h"
 
 extern const CliCommand kQueryCommand;   // cmd_link.cpp
 extern const CliCommand kClockCommand;   // cmd_link.cpp

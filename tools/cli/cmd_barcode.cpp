@@ -1,9 +1,9 @@
 // barcode: draws one barcode element to a 1-bit PNG, as the editor would.
-#include "AtomicWrite.h"
-#include "Barcode.h"
-#include "CliSupport.h"
-#include "Commands.h"
-#include "Gbk.h"
+#include "common/AtomicWrite.h"
+#include "barcode/Barcode.h"
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "common/Gbk.h"
 
 #include <optional>
 
@@ -83,7 +83,7 @@ int runBarcode(const QStringList& list) {
         printErr(error);
         return kExitError;
     }
-    TBarcode element;
+    Barcode element;
     try {
         element.SetBar_ModuleWidth(o.module);
         element.SetBar_HeightPercent(o.height);
@@ -95,7 +95,7 @@ int runBarcode(const QStringList& list) {
         printErr(QString::fromUtf8(e.what()));
         return kExitError;
     }
-    if (const QString reason = WritePngAtomically(o.out, element.Picture()); !reason.isEmpty()) {
+    if (const QString reason = writePngAtomically(o.out, element.Picture()); !reason.isEmpty()) {
         printErr(QStringLiteral("cannot write %1: %2").arg(o.out, reason));
         return kExitError;
     }

@@ -1,21 +1,21 @@
 // query, clock, erase: the short printer commands, one transaction each.
-#include "CliSupport.h"
-#include "Commands.h"
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
 
-#include "CliLink.h"
-#include "PrinterCommands.h"
+#include "cli/CliLink.h"
+#include "link/PrinterCommands.h"
 
 namespace {
 int runQuery(const QStringList& argv) {
     LinkOptions options;
     if (!readLinkOptions(CliArgs(argv, kLinkValueOptions, {}), options)) return kExitError;
-    return runOnPort(options, [](TComPort& p, LinkReporter& r, int quiet) { return queryPrinter(p, r, quiet); });
+    return runOnPort(options, [](SerialPort& p, LinkReporter& r, int quiet) { return queryPrinter(p, r, quiet); });
 }
 
 int runClock(const QStringList& argv) {
     LinkOptions options;
     if (!readLinkOptions(CliArgs(argv, kLinkValueOptions, {}), options)) return kExitError;
-    return runOnPort(options, [](TComPort& p, LinkReporter& r, int quiet) {
+    return runOnPort(options, [](SerialPort& p, LinkReporter& r, int quiet) {
         return setPrinterClock(p, r, QDateTime::currentDateTime(), quiet);
     });
 }
@@ -31,7 +31,7 @@ int runErase(const QStringList& argv) {
     if (!ok || segment < 0 || segment > 15)
         return printErr(QStringLiteral("--segment must be a flash segment from 0 to 15, not '%1'").arg(*text)),
                kExitError;
-    return runOnPort(options, [segment](TComPort& p, LinkReporter& r, int quiet) {
+    return runOnPort(options, [segment](SerialPort& p, LinkReporter& r, int quiet) {
         return eraseFlashSegment(p, r, segment, quiet);
     });
 }

@@ -1,17 +1,17 @@
 // send and render: a .spt file opened as the editor opens it (its template
 // number and resolution are the ones sent; the per-user store is not touched),
 // Config.ini beside the program giving the resolution list and the send mode.
-#include "AppSettings.h"
-#include "AtomicWrite.h"
-#include "Barcode.h"
-#include "CliLink.h"
-#include "CliSupport.h"
-#include "Commands.h"
-#include "FieldError.h"
-#include "MessageRender.h"
-#include "SendMessage.h"
-#include "SendRefused.h"
-#include "TemplateFile.h"
+#include "common/AppSettings.h"
+#include "common/AtomicWrite.h"
+#include "barcode/Barcode.h"
+#include "cli/CliLink.h"
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+#include "model/FieldError.h"
+#include "link/MessageRender.h"
+#include "link/SendMessage.h"
+#include "link/SendRefused.h"
+#include "editor/TemplateFile.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ namespace {
 // an empty one, which the operator sees; a script does not). A picture that
 // cannot be loaded prints white, with a warning.
 std::optional<MessagePlan> planFromFile(const QString& path) {
-    if (const QString reason = NotATemplateReason(path); !reason.isEmpty()) {
+    if (const QString reason = notATemplateReason(path); !reason.isEmpty()) {
         printErr(reason);
         return std::nullopt;
     }
@@ -30,9 +30,9 @@ std::optional<MessagePlan> planFromFile(const QString& path) {
         MessageTemplate message;
         TemplateAttributes attributes;
         QStringList pictureProblems;
-        LoadTemplate(message, path, [&](const TemplateAttributes& a) { attributes = a; }, &pictureProblems);
+        loadTemplate(message, path, [&](const TemplateAttributes& a) { attributes = a; }, &pictureProblems);
         for (const QString& problem : pictureProblems) printErr(QStringLiteral("warning: ") + problem);
-        return PlanMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
+        return planMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
     } catch (const std::exception& e) { // BarcodeError, FieldError, SendRefused: the element's own text
         printErr(QString::fromUtf8(e.what()));
     }
@@ -51,7 +51,7 @@ int render(const QStringList& args) {
         printErr(QStringLiteral("the background is 0 columns wide (MainDpi of Config.ini)"));
         return kExitError;
     }
-    if (const QString reason = WritePngAtomically(*a.value("--out"), plan->scaled); !reason.isEmpty()) {
+    if (const QString reason = writePngAtomically(*a.value("--out"), plan->scaled); !reason.isEmpty()) {
         printErr(QStringLiteral("cannot write %1: %2").arg(*a.value("--out"), reason));
         return kExitError;
     }
@@ -65,8 +65,8 @@ int send(const QStringList& argv) {
     if (!readLinkOptions(args, options, 1)) return kExitError;
     const auto plan = planFromFile(args.positional().first());
     if (!plan) return kExitError;
-    const int code = runOnPort(options, [&](TComPort& port, LinkReporter& reporter, int quietMs) {
-        return SendMessage(port, reporter, *plan, quietMs);
+    const int code = runOnPort(options, [&](SerialPort& port, LinkReporter& reporter, int quietMs) {
+        return sendMessage(port, reporter, *plan, quietMs);
     });
     if (code == kExitOk) printOut(kSendSucceeded);
     return code;

@@ -1,8 +1,8 @@
 // daviduv-cli: the printer work of the editor, for scripts on the production line.
-#include "Commands.h"
-#include "CliSupport.h"
-#include "FontSetup.h"
-#include "Gbk.h"
+#include "cli/Commands.h"
+#include "cli/CliSupport.h"
+#include "common/FontSetup.h"
+#include "common/Gbk.h"
 
 #include <QGuiApplication>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "BackgroundAssembler.h"
+#include "printer/BackgroundAssembler.h"
 
 namespace {
 QString describe(const BackgroundChunk& c) {

@@ -1,4 +1,4 @@
-#include "FrameReader.h"
+#include "printer/FrameReader.h"
 
 namespace {
 const QByteArray kQuery("\x01\x00\xB3\x00\x02\xB1\x0A", 7);

@@ -1,4 +1,4 @@
-#include "MessageBook.h"
+#include "printer/MessageBook.h"
 
 namespace {
 constexpr quint8 kFirstSettings = 0xC1;

@@ -1,10 +1,10 @@
-#include "MessagePrint.h"
+#include "printer/MessagePrint.h"
 
-#include "BackgroundAssembler.h"
-#include "DateStyles.h"
-#include "FieldRender.h"
-#include "MonoImage.h"
-#include "PrinterState.h"
+#include "printer/BackgroundAssembler.h"
+#include "model/DateStyles.h"
+#include "model/FieldRender.h"
+#include "common/MonoImage.h"
+#include "printer/PrinterState.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -20,13 +20,13 @@ quint8 at(const QByteArray& bytes, int i) {
 }
 
 std::optional<QString> dateText(quint8 styleCode, int days, const QDateTime& now, QString& problem) {
-    const auto style = DateStyleIndexOfByte(styleCode);
+    const auto style = dateStyleIndexOfByte(styleCode);
     if (!style) {
         problem = QStringLiteral("unknown date style code %1")
                       .arg(QStringLiteral("%1").arg(styleCode, 2, 16, QLatin1Char('0')).toUpper());
         return std::nullopt;
     }
-    return FormatFieldDate(*style, days, now);
+    return formatFieldDate(*style, days, now);
 }
 
 std::optional<int> packedDays(quint8 high, quint8 low, QString& problem) {
@@ -41,7 +41,7 @@ std::optional<int> packedDays(quint8 high, quint8 low, QString& problem) {
 QString serialText(const QByteArray& b) {
     quint64 start = 0;
     for (int i = 7; i <= 12; ++i) start = (start << 8) | at(b, i);
-    return PadLeftZeros(QString::number(start), at(b, 6));
+    return padLeftZeros(QString::number(start), at(b, 6));
 }
 
 std::optional<QString> valueText(int kind, const QByteArray& b, const QDateTime& now, QString& problem) {
@@ -64,7 +64,7 @@ std::optional<QString> valueText(int kind, const QByteArray& b, const QDateTime&
 
 } // namespace
 
-QImage UnpackColumns(const QByteArray& packed) {
+QImage unpackColumns(const QByteArray& packed) {
     if (packed.isEmpty() || packed.size() % kColumnBytes != 0) return QImage();
     const int width = int(packed.size() / kColumnBytes);
     QImage picture = mono::create(width, kPrintRows);
@@ -74,7 +74,7 @@ QImage UnpackColumns(const QByteArray& packed) {
     return picture;
 }
 
-std::optional<FieldPrint> DecodeField(int kind, const QByteArray& b, const QDateTime& now, QString& problem) {
+std::optional<FieldPrint> decodeField(int kind, const QByteArray& b, const QDateTime& now, QString& problem) {
     if (kind < 0 || kind >= kVariableKindCount || b.size() != kFieldBytes[kind]) {
         problem = QStringLiteral("field bytes of the wrong length");
         return std::nullopt;
@@ -91,12 +91,12 @@ std::optional<FieldPrint> DecodeField(int kind, const QByteArray& b, const QDate
     return field;
 }
 
-QRect FieldBox(const FieldPrint& f) {
-    return QRect(f.x, f.y, DotWidth(f.text, f.fontDots, f.spacing) - 2, f.fontDots);
+QRect fieldBox(const FieldPrint& f) {
+    return QRect(f.x, f.y, dotWidth(f.text, f.fontDots, f.spacing) - 2, f.fontDots);
 }
 
-void DrawFieldValue(QImage& picture, const FieldPrint& field) {
-    const QRect box = FieldBox(field).intersected(picture.rect());
+void drawFieldValue(QImage& picture, const FieldPrint& field) {
+    const QRect box = fieldBox(field).intersected(picture.rect());
     if (box.isEmpty() || field.text.isEmpty()) return;
     QImage canvas(box.size(), QImage::Format_RGB32);
     canvas.fill(Qt::white);
@@ -115,8 +115,8 @@ void DrawFieldValue(QImage& picture, const FieldPrint& field) {
             if (mono::dot(dots, x, y)) mono::setDot(picture, box.x() + x, box.y() + y, true);
 }
 
-PrintedMessage PrintMessage(const StoredMessage& message, const QDateTime& now) {
-    PrintedMessage printed{UnpackColumns(message.background), {}};
+PrintedMessage printMessage(const StoredMessage& message, const QDateTime& now) {
+    PrintedMessage printed{unpackColumns(message.background), {}};
     if (printed.picture.isNull()) {
         printed.problems << QStringLiteral("background of %1 bytes cannot be unpacked").arg(message.background.size());
         return printed;
@@ -124,8 +124,8 @@ PrintedMessage PrintMessage(const StoredMessage& message, const QDateTime& now) 
     for (int kind = 0; kind < kVariableKindCount; ++kind) {
         if (!message.fields[size_t(kind)]) continue;
         QString problem;
-        const auto field = DecodeField(kind, *message.fields[size_t(kind)], now, problem);
-        if (field) DrawFieldValue(printed.picture, *field);
+        const auto field = decodeField(kind, *message.fields[size_t(kind)], now, problem);
+        if (field) drawFieldValue(printed.picture, *field);
         else printed.problems << QString::fromLatin1(kKindNames[kind]) + QStringLiteral(" left out: ") + problem;
     }
     return printed;

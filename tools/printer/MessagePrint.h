@@ -3,7 +3,7 @@
 // unpacked into a 1-bit picture with the values of the variable fields drawn
 // in, each at its x and y in the preview face at its font height, with its
 // spacing after every character.
-#include "StoredMessage.h"
+#include "printer/StoredMessage.h"
 
 #include <QDateTime>
 #include <QImage>
@@ -16,7 +16,7 @@ inline constexpr int kPrintRows = 128;
 // Packed columns (16 bytes each, most significant bit the upper row) as a
 // W x 128 picture, W = bytes / 16. A null picture for no bytes or a count
 // that is no multiple of 16.
-QImage UnpackColumns(const QByteArray& packed);
+QImage unpackColumns(const QByteArray& packed);
 
 // One variable field's value ready to draw.
 struct FieldPrint {
@@ -31,17 +31,17 @@ struct FieldPrint {
 // dates come from now. None, with the reason in problem, for bytes that do
 // not make a value (a wrong length, an unknown style or shift code, expiry
 // days not in packed decimal, a font height of 0).
-std::optional<FieldPrint> DecodeField(int kind, const QByteArray& bytes, const QDateTime& now, QString& problem);
+std::optional<FieldPrint> decodeField(int kind, const QByteArray& bytes, const QDateTime& now, QString& problem);
 
 // The dots a value may cover: from (x, y), as wide as the dot-width rule
 // gives for its text and font height, fontDots high.
-QRect FieldBox(const FieldPrint& field);
+QRect fieldBox(const FieldPrint& field);
 
 // Adds the value's dots to the picture (nothing is erased), clipped to its box.
-void DrawFieldValue(QImage& picture, const FieldPrint& field);
+void drawFieldValue(QImage& picture, const FieldPrint& field);
 
 struct PrintedMessage {
     QImage picture;       // null when the background cannot be unpacked
     QStringList problems; // fields left out, and why
 };
-PrintedMessage PrintMessage(const StoredMessage& message, const QDateTime& now);
+PrintedMessage printMessage(const StoredMessage& message, const QDateTime& now);

@@ -1,7 +1,7 @@
-#include "PrintOutput.h"
+#include "printer/PrintOutput.h"
 
-#include "AtomicWrite.h"
-#include "MessagePrint.h"
+#include "common/AtomicWrite.h"
+#include "printer/MessagePrint.h"
 
 #include <QDir>
 #include <QImage>
@@ -9,7 +9,7 @@
 namespace {
 QString save(const QImage& picture, const QString& path) {
     if (picture.isNull()) return QStringLiteral("nothing to write to %1").arg(path);
-    if (const QString reason = WritePngAtomically(path, picture); !reason.isEmpty())
+    if (const QString reason = writePngAtomically(path, picture); !reason.isEmpty())
         return QStringLiteral("cannot write %1: %2").arg(path, reason);
     return path;
 }
@@ -21,11 +21,11 @@ QString PrintOutput::path(const char* stem, int templateNumber) const {
 
 QString PrintOutput::writeBackground(const StoredMessage& message) const {
     return QStringLiteral("background ") +
-           save(UnpackColumns(message.background), path("background", message.templateNumber));
+           save(unpackColumns(message.background), path("background", message.templateNumber));
 }
 
 QString PrintOutput::writeMessage(const StoredMessage& message, const QDateTime& now) const {
-    const PrintedMessage printed = PrintMessage(message, now);
+    const PrintedMessage printed = printMessage(message, now);
     QString line = QStringLiteral("printed ") + save(printed.picture, path("message", message.templateNumber));
     if (!printed.problems.isEmpty()) line += QStringLiteral(" (") + printed.problems.join(QStringLiteral("; ")) + ')';
     return line;

@@ -2,7 +2,7 @@
 // Where the virtual printer shows its work: for template N the background it
 // put together as background-N.png and the printed message as message-N.png,
 // both 1 bit per dot, in one folder.
-#include "StoredMessage.h"
+#include "printer/StoredMessage.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "PrinterState.h"
+#include "printer/PrinterState.h"
 
 namespace {
 QString hexByte(quint8 byte) {

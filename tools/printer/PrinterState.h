@@ -4,9 +4,9 @@
 // settings (0xC1 to 0xC5) of each template number, and the glyph chunks
 // (0xB8, 0xB9, 0xBA) as they came.
 
-#include "BackgroundAssembler.h"
-#include "FrameReader.h"
-#include "MessageBook.h"
+#include "printer/BackgroundAssembler.h"
+#include "printer/FrameReader.h"
+#include "printer/MessageBook.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "PtyPrinter.h"
+#include "printer/PtyPrinter.h"
 
 #include <QDateTime>
 #include <algorithm>

@@ -3,10 +3,10 @@
 // host opens as its serial port. Reads frames, records them, answers and
 // writes one log line per frame, and one per picture of a message it printed.
 
-#include "FrameReader.h"
-#include "PrintOutput.h"
-#include "PrinterState.h"
-#include "ReplyPlan.h"
+#include "printer/FrameReader.h"
+#include "printer/PrintOutput.h"
+#include "printer/PrinterState.h"
+#include "printer/ReplyPlan.h"
 
 #include <QElapsedTimer>
 #include <QFile>

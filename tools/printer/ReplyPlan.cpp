@@ -1,4 +1,4 @@
-#include "ReplyPlan.h"
+#include "printer/ReplyPlan.h"
 
 QList<ReplyPiece> planReply(const PrinterBehaviour& b, int answeredSoFar) {
     if (b.silent) return {};

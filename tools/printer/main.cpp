@@ -1,8 +1,8 @@
 // daviduv-printer: plays the coder at the end of a serial line, on a
 // pseudo-terminal. Prints the device to open on its first line, then checks
 // and answers frames until it is stopped (SIGTERM or SIGINT).
-#include "FontSetup.h"
-#include "PtyPrinter.h"
+#include "common/FontSetup.h"
+#include "printer/PtyPrinter.h"
 
 #include <QCommandLineParser>
 #include <QDir>

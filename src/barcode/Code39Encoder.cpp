@@ -1,6 +1,6 @@
-#include "BarCode39.h"
+#include "barcode/Code39Encoder.h"
 
-#include "Encoders.h"
+#include "barcode/Encoders.h"
 
 namespace {
 
@@ -21,19 +21,19 @@ constexpr std::string_view kPatterns[44] = {
 
 } // namespace
 
-const TBarCode39& TBarCode39::instance() {
-    static const TBarCode39 table;
+const Code39Encoder& Code39Encoder::instance() {
+    static const Code39Encoder table;
     return table;
 }
 
-std::string_view TBarCode39::charset() const { return kCharset; }
+std::string_view Code39Encoder::charset() const { return kCharset; }
 
-bool TBarCode39::contains(char c) const { return c != '\0' && kCharset.find(c) != std::string_view::npos; }
+bool Code39Encoder::contains(char c) const { return c != '\0' && kCharset.find(c) != std::string_view::npos; }
 
-std::string_view TBarCode39::pattern(char c) const { return kPatterns[kCharset.find(c)]; }
+std::string_view Code39Encoder::pattern(char c) const { return kPatterns[kCharset.find(c)]; }
 
-void encodeCode39(TBarcodeParams& params, TEncoding& out) {
-    const TBarCode39& table = TBarCode39::instance();
+void encodeCode39(BarcodeParams& params, SymbolEncoding& out) {
+    const Code39Encoder& table = Code39Encoder::instance();
     std::string text = params.caption;
     for (char& c : text)
         if (!table.contains(c)) c = '0'; // lower case is not in the set either

@@ -3,9 +3,9 @@
 // (0..106) travels as the byte v + 32, so the bytes 32..138 are the symbols.
 #include <string_view>
 
-class TBarCode128 {
+class Code128Encoder {
 public:
-    static const TBarCode128& instance();
+    static const Code128Encoder& instance();
 
     static constexpr unsigned char kFirstByte = 32;
     static constexpr unsigned char kLastByte = 138;
@@ -27,5 +27,5 @@ public:
     std::string_view widths(unsigned char b) const;
 
 private:
-    TBarCode128() = default;
+    Code128Encoder() = default;
 };

@@ -1,4 +1,4 @@
-#include "BarCode128.h"
+#include "barcode/Code128Encoder.h"
 
 namespace {
 
@@ -20,9 +20,9 @@ constexpr std::string_view kWidths[107] = {
 
 } // namespace
 
-const TBarCode128& TBarCode128::instance() {
-    static const TBarCode128 table;
+const Code128Encoder& Code128Encoder::instance() {
+    static const Code128Encoder table;
     return table;
 }
 
-std::string_view TBarCode128::widths(unsigned char b) const { return kWidths[value(b)]; }
+std::string_view Code128Encoder::widths(unsigned char b) const { return kWidths[value(b)]; }

@@ -2,10 +2,10 @@
 // The connection lamp of the status bar: lit while the serial port is open.
 #include <QWidget>
 
-class TComLed : public QWidget {
+class ConnectionLamp : public QWidget {
     Q_OBJECT
 public:
-    explicit TComLed(QWidget* parent = nullptr);
+    explicit ConnectionLamp(QWidget* parent = nullptr);
     bool isLit() const { return lit_; }
     // Safe from any thread: a call from another thread is queued to the lamp's thread.
     void setLit(bool lit);

@@ -1,7 +1,7 @@
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
-#include "FontSetup.h"
-#include "RegStore.h"
+#include "common/FontSetup.h"
+#include "common/RegStore.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
-#include "TComPort.h"
+#include "serial/SerialPort.h"
 
-#include "LineIo.h"
-#include "PortNames.h"
+#include "serial/LineIo.h"
+#include "serial/PortNames.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
@@ -13,7 +13,7 @@
 #include <sys/stat.h>
 
 namespace {
-// Devices held open by a TComPort of this process. The lock file of Qt
+// Devices held open by a SerialPort of this process. The lock file of Qt
 // SerialPort keeps other programs out; this keeps a second object of the
 // same program out even where no lock directory is writable.
 std::mutex heldMutex;
@@ -39,15 +39,15 @@ int openErrorNumber(QSerialPort::SerialPortError error, int savedErrno) {
 }
 } // namespace
 
-TComPort::TComPort() = default;
+SerialPort::SerialPort() = default;
 
-TComPort::~TComPort() {
+SerialPort::~SerialPort() {
     // Whoever listens may be gone already when the port is destroyed.
     listener_ = nullptr;
     Close();
 }
 
-void TComPort::SetPort(const QString& name) {
+void SerialPort::SetPort(const QString& name) {
     if (name == port_) return;
     port_ = name;
     if (Connected()) {
@@ -56,22 +56,22 @@ void TComPort::SetPort(const QString& name) {
     }
 }
 
-void TComPort::SetBaudRate(int baud) {
+void SerialPort::SetBaudRate(int baud) {
     if (baud == baudRate_) return;
     baudRate_ = baud;
     if (Connected()) applyBaudRate();
 }
 
-void TComPort::SetOpenListener(std::function<void(bool open)> listener) {
+void SerialPort::SetOpenListener(std::function<void(bool open)> listener) {
     listener_ = std::move(listener);
 }
 
-void TComPort::notify(bool open) {
+void SerialPort::notify(bool open) {
     open_.store(open);
     if (listener_) listener_(open);
 }
 
-void TComPort::Open() {
+void SerialPort::Open() {
     if (Connected()) return;
     const QString device = portDevicePath(port_);
     struct stat info {};
@@ -100,7 +100,7 @@ void TComPort::Open() {
     notify(true);
 }
 
-void TComPort::configureLine() {
+void SerialPort::configureLine() {
     errno = 0;
     if (!serial_->setDataBits(QSerialPort::Data8) || !serial_->setParity(QSerialPort::NoParity) ||
         !serial_->setStopBits(QSerialPort::OneStop) || !serial_->setFlowControl(QSerialPort::NoFlowControl))
@@ -116,12 +116,12 @@ void TComPort::configureLine() {
     if (!serial_->clear(QSerialPort::AllDirections)) throw ComPortError(CE_PurgeFailed, errno ? errno : EIO);
 }
 
-void TComPort::applyBaudRate() {
+void SerialPort::applyBaudRate() {
     errno = 0;
     if (!serial_->setBaudRate(baudRate_)) throw ComPortError(CE_SetStateFailed, errno ? errno : EINVAL);
 }
 
-void TComPort::Close() {
+void SerialPort::Close() {
     if (!Connected()) return;
     // Unread input is dropped; frames already written stay on their way.
     if (serial_) {
@@ -135,11 +135,11 @@ void TComPort::Close() {
     notify(false);
 }
 
-int TComPort::handle() const {
+int SerialPort::handle() const {
     return serial_ ? int(serial_->handle()) : -1;
 }
 
-int TComPort::WriteBytes(const QByteArray& bytes) {
+int SerialPort::WriteBytes(const QByteArray& bytes) {
     if (!Connected()) throw ComPortError(CE_WriteFailed, 0);
     if (bytes.isEmpty()) return 0;
     qsizetype written = 0;
@@ -148,13 +148,13 @@ int TComPort::WriteBytes(const QByteArray& bytes) {
     return int(written);
 }
 
-void TComPort::pullInput() {
+void SerialPort::pullInput() {
     // Bytes Qt may have read for us while an event loop ran come first.
     if (serial_->bytesAvailable() > 0) input_.append(serial_->readAll());
     if (const int error = drainInput(handle(), input_)) throw ComPortError(CE_ReadFailed, error);
 }
 
-void TComPort::WaitForEvent(TComEvents& events, const AbortEvent* abort, int timeoutMs) {
+void SerialPort::WaitForEvent(TComEvents& events, const AbortEvent* abort, int timeoutMs) {
     if (events_ != 0) throw ComPortError(CE_ThreadCreated, 0);
     if (!Connected()) throw ComPortError(CE_WaitFailed, 0);
     const TComEvents armed = events;
@@ -181,13 +181,13 @@ void TComPort::WaitForEvent(TComEvents& events, const AbortEvent* abort, int tim
     }
 }
 
-int TComPort::InputCount() {
+int SerialPort::InputCount() {
     if (!Connected()) throw ComPortError(CE_ClearComFailed, 0);
     pullInput();
     return int(input_.size());
 }
 
-int TComPort::ReadBytes(QByteArray& bytes, int count) {
+int SerialPort::ReadBytes(QByteArray& bytes, int count) {
     if (!Connected()) throw ComPortError(CE_ReadFailed, 0);
     if (count > input_.size()) pullInput();
     const qsizetype n = std::clamp<qsizetype>(count, 0, input_.size());

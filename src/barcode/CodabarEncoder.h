@@ -2,9 +2,9 @@
 // The Codabar table, created once and shared by every barcode.
 #include <string_view>
 
-class TBarCodabar {
+class CodabarEncoder {
 public:
-    static const TBarCodabar& instance();
+    static const CodabarEncoder& instance();
 
     // "0123456789-$:/.+ABCD"; A to D are the start and stop characters.
     std::string_view charset() const;
@@ -14,5 +14,5 @@ public:
     std::string_view pattern(char c) const;
 
 private:
-    TBarCodabar() = default;
+    CodabarEncoder() = default;
 };

@@ -1,6 +1,6 @@
-#include "ImageEx.h"
+#include "model/FieldImage.h"
 
-#include "MonoImage.h"
+#include "common/MonoImage.h"
 
 namespace {
 // Size of an element before its kind has drawn it.
@@ -8,19 +8,19 @@ constexpr int kFirstWidth = 64;
 constexpr int kFirstHeight = 32;
 } // namespace
 
-TImageEx::TImageEx() : picture_(mono::create(kFirstWidth, kFirstHeight)) {}
+FieldImage::FieldImage() : picture_(mono::create(kFirstWidth, kFirstHeight)) {}
 
-void TImageEx::SetSize(int width, int height) {
+void FieldImage::SetSize(int width, int height) {
     picture_ = mono::create(width, height);
 }
 
-void TImageEx::SetBounds(int left, int top, int width, int height) {
+void FieldImage::SetBounds(int left, int top, int width, int height) {
     left_ = left;
     top_ = top;
     SetSize(width, height);
 }
 
-void TImageEx::SetPicture(const QImage& picture) {
+void FieldImage::SetPicture(const QImage& picture) {
     if (picture.format() == QImage::Format_Mono && picture.colorTable() == QList<QRgb>{mono::kWhite, mono::kBlack})
         picture_ = picture;
     else

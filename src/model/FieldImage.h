@@ -2,7 +2,7 @@
 // The field element of every kind but barcodes: a position and size on the
 // editing surface, a 1-bit picture of that size, and nine properties whose
 // setters only store (drawing is always an explicit step, see FieldRender.h).
-#include "FieldKind.h"
+#include "model/FieldKind.h"
 
 #include <QImage>
 #include <QString>
@@ -19,9 +19,9 @@ struct FieldFont {
     bool operator==(const FieldFont&) const = default;
 };
 
-class TImageEx {
+class FieldImage {
 public:
-    TImageEx();
+    FieldImage();
 
     // Surface position and size in dots; the picture always has the same size.
     int Left() const { return left_; }

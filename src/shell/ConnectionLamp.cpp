@@ -1,14 +1,14 @@
-#include "TComLed.h"
+#include "shell/ConnectionLamp.h"
 
 #include <QMetaObject>
 #include <QPainter>
 #include <QThread>
 
-TComLed::TComLed(QWidget* parent) : QWidget(parent) {
+ConnectionLamp::ConnectionLamp(QWidget* parent) : QWidget(parent) {
     setFixedSize(25, 19);
 }
 
-void TComLed::setLit(bool lit) {
+void ConnectionLamp::setLit(bool lit) {
     if (QThread::currentThread() != thread()) {
         QMetaObject::invokeMethod(this, [this, lit] { setLit(lit); }, Qt::QueuedConnection);
         return;
@@ -18,7 +18,7 @@ void TComLed::setLit(bool lit) {
     repaint();
 }
 
-void TComLed::paintEvent(QPaintEvent*) {
+void ConnectionLamp::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF lamp(7.5, 4.5, 10, 10);

@@ -1,6 +1,6 @@
-#include "BarCodabar.h"
+#include "barcode/CodabarEncoder.h"
 
-#include "Encoders.h"
+#include "barcode/Encoders.h"
 
 namespace {
 
@@ -28,38 +28,38 @@ void upperCaseGbk(std::string& text) {
 
 // Start and stop characters around the accepted bytes; inner A..D become "0".
 std::string transfer(const std::string& caption) {
-    const TBarCodabar& table = TBarCodabar::instance();
+    const CodabarEncoder& table = CodabarEncoder::instance();
     std::string out;
-    if (caption.empty() || !TBarCodabar::isStartStop(caption.front())) out += 'A';
+    if (caption.empty() || !CodabarEncoder::isStartStop(caption.front())) out += 'A';
     for (char c : caption)
         if (table.contains(c)) out += c;
-    if (caption.empty() || !TBarCodabar::isStartStop(caption.back())) out += 'A';
+    if (caption.empty() || !CodabarEncoder::isStartStop(caption.back())) out += 'A';
     while (out.size() < 2) out += 'A';
     for (std::size_t i = 1; i + 1 < out.size(); ++i)
-        if (TBarCodabar::isStartStop(out[i])) out[i] = '0';
+        if (CodabarEncoder::isStartStop(out[i])) out[i] = '0';
     if (out.size() > kMaxSymbolLength) out.resize(kMaxSymbolLength);
     return out;
 }
 
 } // namespace
 
-const TBarCodabar& TBarCodabar::instance() {
-    static const TBarCodabar table;
+const CodabarEncoder& CodabarEncoder::instance() {
+    static const CodabarEncoder table;
     return table;
 }
 
-std::string_view TBarCodabar::charset() const { return kCharset; }
+std::string_view CodabarEncoder::charset() const { return kCharset; }
 
-bool TBarCodabar::contains(char c) const { return c != '\0' && kCharset.find(c) != std::string_view::npos; }
+bool CodabarEncoder::contains(char c) const { return c != '\0' && kCharset.find(c) != std::string_view::npos; }
 
-std::string_view TBarCodabar::pattern(char c) const { return kPatterns[kCharset.find(c)]; }
+std::string_view CodabarEncoder::pattern(char c) const { return kPatterns[kCharset.find(c)]; }
 
-void encodeCodabar(TBarcodeParams& params, TEncoding& out) {
+void encodeCodabar(BarcodeParams& params, SymbolEncoding& out) {
     upperCaseGbk(params.caption); // the stored caption keeps the change
     out.symbol = transfer(params.caption);
     out.readable = out.symbol.substr(1, out.symbol.size() - 2);
     for (char c : out.symbol) {
-        appendElements(out.modules, TBarCodabar::instance().pattern(c), params.ratio);
+        appendElements(out.modules, CodabarEncoder::instance().pattern(c), params.ratio);
         appendRun(out.modules, false, 1);
     }
 }

@@ -1,6 +1,6 @@
-#include "LLBarcode.h"
+#include "barcode/SymbolEncoder.h"
 
-#include "Encoders.h"
+#include "barcode/Encoders.h"
 
 namespace {
 
@@ -13,16 +13,16 @@ constexpr EncodeFunction kEncoders[kBarcodeTypeCount] = {
 
 } // namespace
 
-void TLLBarcode::Encode() {
+void SymbolEncoder::Encode() {
     if (params_.codeType >= kBarcodeTypeCount) throw BarcodeError("Barcode: Unknown Type of Barcode");
-    TEncoding result;
+    SymbolEncoding result;
     kEncoders[params_.codeType](params_, result);
     symbol_ = std::move(result.symbol);
     modules_ = std::move(result.modules);
     readable_ = std::move(result.readable);
 }
 
-std::string TLLBarcode::ModuleString() const {
+std::string SymbolEncoder::ModuleString() const {
     std::string out;
     out.reserve(modules_.size());
     for (auto m : modules_) out += m ? '1' : '0';

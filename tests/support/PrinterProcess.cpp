@@ -1,4 +1,4 @@
-#include "PrinterProcess.h"
+#include "support/PrinterProcess.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

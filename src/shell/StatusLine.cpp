@@ -1,6 +1,6 @@
-#include "StatusBarEx.h"
+#include "shell/StatusLine.h"
 
-#include "TComLed.h"
+#include "shell/ConnectionLamp.h"
 
 #include <QLabel>
 #include <QMetaObject>
@@ -17,7 +17,7 @@ QLabel* makePanel(QWidget* parent, int width) {
 }
 } // namespace
 
-StatusBarEx::StatusBarEx(QWidget* parent) : QWidget(parent) {
+StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
     // The panels keep their widths and are cut off by a narrower window, as the
     // two together are wider than the window's 800 dots.
     setFixedHeight(19);
@@ -27,12 +27,12 @@ StatusBarEx::StatusBarEx(QWidget* parent) : QWidget(parent) {
     summary_->setGeometry(0, 0, 400, 19);
     message_->setGeometry(402, 0, 470, 19);
     // The lamp lies over the six blanks that start every summary line.
-    led_ = new TComLed(this);
+    led_ = new ConnectionLamp(this);
     led_->move(0, 0);
     led_->raise();
 }
 
-void StatusBarEx::setPanelText(QLabel* panel, const QString& text) {
+void StatusLine::setPanelText(QLabel* panel, const QString& text) {
     if (QThread::currentThread() != thread()) {
         QMetaObject::invokeMethod(this, [this, panel, text] { setPanelText(panel, text); }, Qt::QueuedConnection);
         return;
@@ -41,18 +41,18 @@ void StatusBarEx::setPanelText(QLabel* panel, const QString& text) {
     panel->repaint();
 }
 
-void StatusBarEx::showSummary(const QString& text) {
+void StatusLine::showSummary(const QString& text) {
     setPanelText(summary_, text);
 }
 
-void StatusBarEx::showMessage(const QString& text) {
+void StatusLine::showMessage(const QString& text) {
     setPanelText(message_, text);
 }
 
-QString StatusBarEx::summary() const {
+QString StatusLine::summary() const {
     return summary_->text();
 }
 
-QString StatusBarEx::message() const {
+QString StatusLine::message() const {
     return message_->text();
 }

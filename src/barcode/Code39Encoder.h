@@ -2,9 +2,9 @@
 // The Code 39 table, created once and shared by every barcode.
 #include <string_view>
 
-class TBarCode39 {
+class Code39Encoder {
 public:
-    static const TBarCode39& instance();
+    static const Code39Encoder& instance();
 
     // "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%*", the start/stop "*" last.
     std::string_view charset() const;
@@ -13,5 +13,5 @@ public:
     std::string_view pattern(char c) const;
 
 private:
-    TBarCode39() = default;
+    Code39Encoder() = default;
 };

@@ -4,12 +4,12 @@
 #include <QWidget>
 
 class QLabel;
-class TComLed;
+class ConnectionLamp;
 
-class StatusBarEx : public QWidget {
+class StatusLine : public QWidget {
     Q_OBJECT
 public:
-    explicit StatusBarEx(QWidget* parent = nullptr);
+    explicit StatusLine(QWidget* parent = nullptr);
 
     // Both writers are safe from any thread: a worker's call is queued to the
     // window's thread. On the window's thread the panel is repainted at once.
@@ -18,12 +18,12 @@ public:
 
     QString summary() const;
     QString message() const;
-    TComLed* ComLed1() const { return led_; }
+    ConnectionLamp* connectionLamp() const { return led_; }
 
 private:
     void setPanelText(QLabel* panel, const QString& text);
 
     QLabel* summary_;
     QLabel* message_;
-    TComLed* led_;
+    ConnectionLamp* led_;
 };

@@ -1,14 +1,14 @@
 #pragma once
 // The symbol encoder: turns a caption (GBK bytes) into the symbol text and the
 // module row of one of the fourteen symbologies. Plain C++, no Qt.
-#include "BarcodeTypes.h"
+#include "barcode/BarcodeTypes.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 // The settings of one barcode, with the element's defaults.
-struct TBarcodeParams {
+struct BarcodeParams {
     std::string caption = "4711";       // at most 50 bytes
     std::string addon;                  // EAN/UPC add-on; kept, never drawn
     std::uint8_t codeType = EAN_8;      // btCodeTypes (14 and above fail when encoded)
@@ -27,10 +27,10 @@ struct TBarcodeParams {
 
 inline constexpr int kMaxCaptionLength = 50;
 
-class TLLBarcode {
+class SymbolEncoder {
 public:
-    TBarcodeParams& Params() { return params_; }
-    const TBarcodeParams& Params() const { return params_; }
+    BarcodeParams& Params() { return params_; }
+    const BarcodeParams& Params() const { return params_; }
 
     // Character transfer, length and check characters, module encoding.
     // Throws BarcodeError ("ZurazAZ: Code128 error", "Barcode: Unknown Type of
@@ -47,7 +47,7 @@ public:
     const std::string& ReadableText() const { return readable_; }
 
 private:
-    TBarcodeParams params_;
+    BarcodeParams params_;
     std::string symbol_;
     std::vector<std::uint8_t> modules_;
     std::string readable_;
@@ -55,6 +55,6 @@ private:
 
 // The human-readable line of a Code 128 caption walked from the start byte
 // (135 set A, 136 set B, 137 set C).
-std::string Code128Readable(unsigned char startByte, const std::string& caption);
+std::string code128Readable(unsigned char startByte, const std::string& caption);
 // The human-readable line of a CODE25iP symbol text.
-std::string Code25iPFormatted(const std::string& symbolText, int splitPosition = 7);
+std::string code25iPFormatted(const std::string& symbolText, int splitPosition = 7);

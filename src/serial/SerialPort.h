@@ -8,8 +8,8 @@
 // destroyed by Close, so a transaction may run on a worker thread; Open,
 // the transfers and Close of one transaction belong on one thread.
 
-#include "AbortEvent.h"
-#include "ComPortError.h"
+#include "serial/AbortEvent.h"
+#include "serial/ComPortError.h"
 
 #include <QByteArray>
 #include <QString>
@@ -34,12 +34,12 @@ enum TComEvent : unsigned {
 };
 using TComEvents = unsigned;
 
-class TComPort {
+class SerialPort {
 public:
-    TComPort();
-    ~TComPort();
-    TComPort(const TComPort&) = delete;
-    TComPort& operator=(const TComPort&) = delete;
+    SerialPort();
+    ~SerialPort();
+    SerialPort(const SerialPort&) = delete;
+    SerialPort& operator=(const SerialPort&) = delete;
 
     QString Port() const { return port_; }
     // A new name reopens an open port under that name.

@@ -1,7 +1,7 @@
-#include "BarPostnet.h"
+#include "barcode/PostnetEncoder.h"
 
-#include "CheckDigits.h"
-#include "Encoders.h"
+#include "barcode/CheckDigits.h"
+#include "barcode/Encoders.h"
 
 namespace {
 
@@ -22,30 +22,30 @@ std::string postnetLength(std::string d) {
 
 } // namespace
 
-const TBarPostnet& TBarPostnet::instance() {
-    static const TBarPostnet table;
+const PostnetEncoder& PostnetEncoder::instance() {
+    static const PostnetEncoder table;
     return table;
 }
 
-std::string_view TBarPostnet::digitPattern(char digit) const { return kDigits5[digit - '0']; }
+std::string_view PostnetEncoder::digitPattern(char digit) const { return kDigits5[digit - '0']; }
 
-std::string_view TBarPostnet::fimPattern(int which) const { return kFim[which]; }
+std::string_view PostnetEncoder::fimPattern(int which) const { return kFim[which]; }
 
-void encodePostnet(TBarcodeParams& params, TEncoding& out) {
+void encodePostnet(BarcodeParams& params, SymbolEncoding& out) {
     std::string d = postnetLength(keepOrZero(params.caption, kDigits));
     d += weightedCheckDigit(d, {1});
     out.symbol = out.readable = d;
-    const TBarPostnet& table = TBarPostnet::instance();
+    const PostnetEncoder& table = PostnetEncoder::instance();
     appendModules(out.modules, "1"); // frame bar
     for (char c : d) appendModules(out.modules, table.digitPattern(c));
     appendModules(out.modules, "1");
 }
 
-void encodePostnetFim(TBarcodeParams& params, TEncoding& out) {
+void encodePostnetFim(BarcodeParams& params, SymbolEncoding& out) {
     const std::string text = keepOrZero(params.caption, "ABCabc");
     const char first = text.empty() ? '\0' : text.front();
     const int which = (first == 'A' || first == 'a') ? 0 : (first == 'B' || first == 'b') ? 1 : 2;
     static const char* const kNames[3] = {"FIM-A", "FIM-B", "FIM-C"};
     out.symbol = out.readable = kNames[which];
-    appendModules(out.modules, TBarPostnet::instance().fimPattern(which));
+    appendModules(out.modules, PostnetEncoder::instance().fimPattern(which));
 }

@@ -2,9 +2,9 @@
 // The POSTNET and FIM table, created once and shared by every barcode.
 #include <string_view>
 
-class TBarPostnet {
+class PostnetEncoder {
 public:
-    static const TBarPostnet& instance();
+    static const PostnetEncoder& instance();
 
     std::string_view charset() const { return "0123456789"; }
     // Five bars of a digit, '1' full and '0' half.
@@ -13,5 +13,5 @@ public:
     std::string_view fimPattern(int which) const;
 
 private:
-    TBarPostnet() = default;
+    PostnetEncoder() = default;
 };

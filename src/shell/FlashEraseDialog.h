@@ -8,17 +8,17 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-class TFrm_Flash : public QDialog {
+class FlashEraseDialog : public QDialog {
     Q_OBJECT
 public:
     // erase runs the transaction for one segment (0..15).
-    TFrm_Flash(std::function<void(int segment)> erase, QWidget* parent = nullptr);
+    FlashEraseDialog(std::function<void(int segment)> erase, QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;
-    QComboBox* Comb_Area = nullptr;
-    QPushButton* Btn_Send = nullptr;
+    QLabel* segmentLabel = nullptr;
+    QComboBox* segmentList = nullptr;
+    QPushButton* eraseButton = nullptr;
 
-    void Btn_SendClick();
+    void eraseSelectedSegment();
 
 private:
     std::function<void(int)> erase_;
