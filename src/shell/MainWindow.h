@@ -2,6 +2,7 @@
 // The main window: menu bar, toolbar, tool palette, canvas area, property area
 // and status line. It owns the process-wide settings and the serial port.
 #include "common/AppSettings.h"
+#include "model/MessageTemplate.h"
 #include "link/LinkReporter.h"
 
 #include <QMainWindow>
@@ -25,6 +26,8 @@ public:
     ~MainWindow() override;
 
     AppSettings& settings() { return settings_; }
+    // The template being edited: the canvas shows it, the panels edit it, the file commands load and save it.
+    MessageTemplate& messageTemplate() { return template_; }
     StatusLine* statusLine() const { return statusBar_; }
     CanvasArea* canvasArea() const { return canvas_; }
     QStringList stringFontList() const { return stringFonts_; }
@@ -51,6 +54,7 @@ private:
     void runPrinterCommand(const std::function<void()>& command);
 
     AppSettings settings_;
+    MessageTemplate template_;
     std::unique_ptr<SerialPort> comPort_;
     QStringList stringFonts_;
     CanvasArea* canvas_ = nullptr;
