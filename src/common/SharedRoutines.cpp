@@ -90,6 +90,11 @@ std::optional<qint64> decimalToInt64(const QString& text) {
     return parsed && !parsed->hex ? std::optional<qint64>(parsed->value) : std::nullopt;
 }
 
+std::optional<int> decimalInRange(const QString& text, int low, int high) {
+    const auto value = decimalToInt64(text);
+    return value && *value >= low && *value <= high ? std::optional<int>(int(*value)) : std::nullopt;
+}
+
 int strToIntDef(const QString& text, int fallback) {
     return strToInt(text).value_or(fallback);
 }
