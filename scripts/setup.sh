@@ -8,7 +8,7 @@ PACKAGES=(
   libjpeg62-turbo-dev libzxing-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-arphic-uming fonts-liberation fonts-dejavu-core
-  xvfb x11-apps imagemagick
+  xvfb x11-apps imagemagick xdotool
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
