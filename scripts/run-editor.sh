@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the editor.
+# Installs what is missing, builds what changed, and starts the editor.
 #
 # Beside the editor runs a virtual printer named "virtual": the editor's
 # start-up search finds it, and each message sent to it is printed as a
@@ -11,17 +11,23 @@ cd "$(dirname "$0")/.."
 virtual_printer=1
 if [[ "${1:-}" == --no-virtual-printer ]]; then virtual_printer=0; fi
 scripts/setup.sh
-scripts/build.sh
-bin="${BUILD_DIR:-build}/bin"
-if (( ! virtual_printer )); then exec "$bin/daviduv"; fi
+BUILD_DIR=${BUILD_DIR:-build}
+# Configured once; afterwards ninja rebuilds only what changed (and reconfigures
+# by itself when a CMakeLists.txt changed).
+if [ -f "$BUILD_DIR/build.ninja" ]; then
+  cmake --build "$BUILD_DIR"
+else
+  scripts/build.sh
+fi
+if (( ! virtual_printer )); then exec "$BUILD_DIR/bin/daviduv"; fi
 
 prints="${DAVIDUV_PRINTS:-$HOME/daviduv-prints}"
-exec {printer_out}< <(exec "$bin/daviduv-printer" --name virtual --print-dir "$prints")
+exec {printer_out}< <(exec "$BUILD_DIR/bin/daviduv-printer" --name virtual --print-dir "$prints")
 printer=$!
 trap 'kill "$printer" 2>/dev/null || true' EXIT
 # Its first line, the device, comes once the printer is listed among the ports.
 read -r device <&"$printer_out"
 echo "virtual printer 'virtual' on $device; its prints go to $prints"
 status=0
-"$bin/daviduv" || status=$?
+"$BUILD_DIR/bin/daviduv" || status=$?
 exit "$status"

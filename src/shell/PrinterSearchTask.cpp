@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMetaObject>
+#include <QThread>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -40,7 +41,7 @@ void PrinterSearchTask::start(const QStringList& ports, SearchReporter& target, 
     running_ = true;
     stop_ = std::make_unique<SearchStop>();
     relay_ = std::make_unique<QueuedReporter>(this, target);
-    worker_ = std::thread([this, ports, quietMs, stop = stop_.get(), relay = relay_.get()] {
+    worker_.reset(QThread::create([this, ports, quietMs, stop = stop_.get(), relay = relay_.get()] {
         QString found;
         try {
             found = searchPrinter(port_, ports, *relay, stop, quietMs);
@@ -54,7 +55,8 @@ void PrinterSearchTask::start(const QStringList& ports, SearchReporter& target, 
                 emit finished(found);
             },
             Qt::QueuedConnection);
-    });
+    }));
+    worker_->start();
 }
 
 void PrinterSearchTask::stop() {
@@ -63,7 +65,7 @@ void PrinterSearchTask::stop() {
 }
 
 void PrinterSearchTask::join() {
-    if (worker_.joinable()) worker_.join();
+    if (worker_) worker_->wait();
 }
 
 QFrame* makeSearchNotice(QWidget* window) {

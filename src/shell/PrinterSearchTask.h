@@ -6,9 +6,9 @@
 
 #include <QObject>
 #include <memory>
-#include <thread>
 
 class QFrame;
+class QThread;
 class QWidget;
 
 class PrinterSearchTask : public QObject {
@@ -32,7 +32,8 @@ private:
     void join();
 
     SerialPort& port_;
-    std::thread worker_;
+    // A QThread, so that the serial port it opens may use Qt's notifiers.
+    std::unique_ptr<QThread> worker_;
     std::unique_ptr<SearchStop> stop_;
     std::unique_ptr<SearchReporter> relay_;
     bool running_ = false;

@@ -1,6 +1,7 @@
 #include "cli/CliLink.h"
 
 #include "common/AppSettings.h"
+#include "common/SharedRoutines.h"
 #include "link/InterruptHook.h"
 #include "serial/ComPortError.h"
 #include "serial/SerialPort.h"
@@ -27,10 +28,9 @@ bool readSpeedOptions(const CliArgs& args, int& baud, int& quietMs) {
         baud = *speed;
     }
     if (const std::optional<QString> quiet = args.value(QStringLiteral("--quiet-ms"))) {
-        bool ok = false;
-        quietMs = quiet->toInt(&ok);
-        if (!ok || quietMs < 1 || quietMs > 60000)
-            return printErr(QStringLiteral("--quiet-ms must be 1 to 60000, not '%1'").arg(*quiet)), false;
+        const std::optional<int> ms = decimalInRange(*quiet, 1, 60000);
+        if (!ms) return printErr(QStringLiteral("--quiet-ms must be 1 to 60000, not '%1'").arg(*quiet)), false;
+        quietMs = *ms;
     }
     return true;
 }
