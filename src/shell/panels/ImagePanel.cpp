@@ -7,6 +7,7 @@
 
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
@@ -41,12 +42,20 @@ ImagePanel::ImagePanel(MessageTemplate& message, QWidget* parent)
     height_->setValue(32);
 
     QGridLayout* grid = controlsGrid();
-    addLabelled(grid, 0, 0, QStringLiteral("来源"), source_);
-    grid->addWidget(add, 0, 2);
-    addLabelled(grid, 1, 0, QStringLiteral("宽"), width_);
-    grid->addWidget(new QLabel(QStringLiteral("高"), controlsArea()), 1, 2, Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(height_, 1, 3);
-    grid->setColumnStretch(1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("来源"), controlsArea()), 0, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(source_, 0, 1, 1, 3);
+    grid->addWidget(add, 0, 4);
+    auto* size = new QHBoxLayout;
+    size->addWidget(width_);
+    size->addWidget(new QLabel(QStringLiteral("高"), controlsArea()));
+    size->addWidget(height_);
+    size->addStretch(1);
+    grid->addWidget(new QLabel(QStringLiteral("宽"), controlsArea()), 1, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addLayout(size, 1, 1, 1, 3);
+    source_->setMinimumWidth(400);
+    width_->setFixedWidth(64);
+    height_->setFixedWidth(64);
+    grid->setColumnStretch(5, 1);
 
     connect(source_, &QLineEdit::textChanged, this, [this](const QString& path) {
         if (FieldElement* e = selectedOfKind()) e->AsField()->SetUserValue(path);

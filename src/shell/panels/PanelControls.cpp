@@ -37,6 +37,7 @@ int shownIndex(const QComboBox& list) {
 
 void showListText(QComboBox& list, const QString& text) {
     const QSignalBlocker quiet(list);
+    list.setCurrentIndex(list.findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     list.setEditText(text);
 }
 

@@ -17,7 +17,7 @@
 StringPanel::StringPanel(MessageTemplate& message, QWidget* parent)
     : FieldPanel(message, csStr, QStringLiteral("GrpBox_Str"), QStringLiteral("字符串属性"), QStringLiteral("Str"),
                  parent),
-      face_(newList(controlsArea(), QStringLiteral("CombStr_Font"), {}, false)),
+      face_(newList(controlsArea(), QStringLiteral("CombStr_Font"), {}, true)),
       size_(newList(controlsArea(), QStringLiteral("CombStr_FontSize"),
                     {"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "36", "48", "72"},
                     true)),
@@ -29,6 +29,7 @@ StringPanel::StringPanel(MessageTemplate& message, QWidget* parent)
     face_->setMinimumContentsLength(14);
     source_->setObjectName(QStringLiteral("EdtStr_Source"));
     space_->setObjectName(QStringLiteral("EdtStr_Space"));
+    space_->setFixedWidth(64);
 
     auto* styles = new QHBoxLayout;
     styles->setSpacing(2);
@@ -44,7 +45,7 @@ StringPanel::StringPanel(MessageTemplate& message, QWidget* parent)
 
     connect(source_, &QLineEdit::textChanged, this,
             [this](const QString& text) { edit([text](FieldImage& f) { f.SetUserValue(text); }); });
-    connect(face_, &QComboBox::currentTextChanged, this, [this](const QString& name) {
+    connect(face_, &QComboBox::editTextChanged, this, [this](const QString& name) {
         changeFont([name](FieldFont& font) { font.name = printerFaceForName(name); });
     });
     connect(size_, &QComboBox::editTextChanged, this, &StringPanel::storeSize);
@@ -90,10 +91,7 @@ void StringPanel::fillFrom(FieldElement& element) {
     const FieldImage& field = *element.AsField();
     const FieldFont font = field.UserFont();
     source_->setText(field.UserValue());
-    {
-        const QSignalBlocker quiet(face_);
-        face_->setCurrentText(displayNameForFace(font.name));
-    }
+    showListText(*face_, displayNameForFace(font.name));
     showListText(*size_, QString::number(font.size));
     bold_->setChecked(font.bold);
     italic_->setChecked(font.italic);

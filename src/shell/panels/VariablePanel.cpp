@@ -15,6 +15,9 @@ VariablePanel::VariablePanel(MessageTemplate& message, eStyle kind, const Names&
       height_(newList(controlsArea(), names.heightList, fontHeightLabels(), true)),
       space_(new NumberBox(controlsArea())) {
     space_->setObjectName(QStringLiteral("Edt%1_Space").arg(names.prefix));
+    space_->setFixedWidth(64);
+    lead_->setMinimumContentsLength(8);
+    height_->setMinimumContentsLength(8);
     addLabelled(controlsGrid(), 0, 0, QStringLiteral("前导符"), lead_);
     addLabelled(controlsGrid(), 0, 1, QStringLiteral("字高"), height_);
 
