@@ -70,7 +70,7 @@ void SerialPanel::fillFrom(FieldElement& element) {
     increment_->setValue(field.UserIncrement());
     selectListItem(*digits_, field.UserNoDigit() - 1);
     start_->setLengthLimit(field.UserNoDigit());
-    const auto start = StrToInt64(field.UserValue());
+    const auto start = decimalToInt64(field.UserValue());
     if (!start) throw notAnInteger(field.UserValue());
     start_->setText(QString::number(*start));
     fillSpace(field);
