@@ -7,12 +7,14 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QSignalBlocker>
 
 QComboBox* newDateStyleList(QWidget* parent, const QString& name) {
     QComboBox* list = newList(parent, name, dateStyleSamples(), true);
     list->setMinimumContentsLength(16);
-    selectListItem(*list, -1);
-    showListText(*list, dateStyleSample(1));
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(-1);
+    list->setEditText(dateStyleSample(1)); // shown, but no item chosen
     return list;
 }
 
