@@ -352,3 +352,18 @@ TEST(PanelEdges, FillingStopsAtAValueItCannotShow) {
         EXPECT_EQ(control<QLineEdit>(e, c.spaceBox)->text(), "2");
     }
 }
+
+// Filling sets a text box by program, which fires its change handler (store and
+// redraw); selecting a list item by program fires nothing.
+TEST(PanelEdges, FillingRedrawsThroughTextBoxesOnly) {
+    Editor e;
+    FieldElement& date = e.place("SpedBtn_Date", {10, 10});
+    FieldElement& text = e.place("SpedBtn_Str", {10, 60});
+    date.AsField()->SetUserFontSize(32);
+    text.AsField()->SetUserValue("X");
+    e.pressPanel(QPoint(12, 12) + QPoint(21, 21));
+    EXPECT_EQ(control<QComboBox>(e, "CombDate_FontSize")->currentText(), "32(3mm)");
+    EXPECT_EQ(date.Height(), 18); // still the 16-dot preview
+    e.pressPanel(QPoint(12, 62) + QPoint(21, 21));
+    EXPECT_LT(text.Width(), 164); // "X" alone, no longer 中华人民共和国制造
+}
