@@ -7,33 +7,16 @@
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QSignalBlocker>
-
-QComboBox* newDateStyleList(QWidget* parent, const QString& name) {
-    QComboBox* list = newList(parent, name, dateStyleSamples(), true);
-    list->setMinimumContentsLength(16);
-    const QSignalBlocker quiet(list);
-    list->setCurrentIndex(-1);
-    list->setEditText(dateStyleSample(1)); // shown, but no item chosen
-    return list;
-}
-
-void fillDateStyle(QComboBox& list, const FieldImage& field) {
-    const int index = styleCodeToIndex(field.UserValue());
-    selectListItem(list, index >= 0 && index < kDateStyleCount ? index : -1);
-}
 
 DatePanel::DatePanel(MessageTemplate& message, QWidget* parent)
     : VariablePanel(message, csDate,
                     {QStringLiteral("GrpBox_Date"), QStringLiteral("时间、日期属性"), QStringLiteral("Date"),
                      QStringLiteral("CombDate_Explain"), QStringLiteral("CombDate_FontSize")},
                     {QStringLiteral("无"), QStringLiteral("生产日期："), QStringLiteral("日期：")}, parent),
-      style_(newDateStyleList(controlsArea(), QStringLiteral("CombDate_Style"))) {
+      style_(newStyleList(QStringLiteral("CombDate_Style"))) {
     addLabelled(controlsGrid(), 1, 0, QStringLiteral("格式"), style_);
     addLabelled(controlsGrid(), 1, 1, QStringLiteral("间距"), spaceBox());
     controlsGrid()->setColumnStretch(4, 1);
-    connect(style_, &QComboBox::editTextChanged, this,
-            [this] { edit([this](FieldImage& f) { f.SetUserValue(styleIndexToCode(shownIndex(*style_))); }); });
 }
 
 void DatePanel::fillFrom(FieldElement& element) {

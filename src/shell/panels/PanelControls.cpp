@@ -1,5 +1,8 @@
 #include "shell/panels/PanelControls.h"
 
+#include "model/DateStyles.h"
+#include "model/FieldImage.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -49,4 +52,18 @@ void selectListItem(QComboBox& list, int index) {
 
 QString leadTextOf(const QComboBox& list) {
     return shownIndex(list) == 0 ? QString() : list.currentText();
+}
+
+QComboBox* newDateStyleList(QWidget* parent, const QString& name) {
+    QComboBox* list = newList(parent, name, dateStyleSamples(), true);
+    list->setMinimumContentsLength(16);
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(-1);
+    list->setEditText(dateStyleSample(1)); // shown, but no item chosen
+    return list;
+}
+
+void fillDateStyle(QComboBox& list, const FieldImage& field) {
+    const int index = styleCodeToIndex(field.UserValue());
+    selectListItem(list, index >= 0 && index < kDateStyleCount ? index : -1);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class FieldImage;
 class QComboBox;
 class QGridLayout;
 class QWidget;
@@ -28,3 +29,10 @@ void selectListItem(QComboBox& list, int index);
 // The lead text of a "前导符" list: empty when it shows its first item ("无"),
 // otherwise whatever it shows, typed or chosen.
 QString leadTextOf(const QComboBox& list);
+
+// A date style list (CombDate_Style, CombPeriod_Style): the ten samples, item i
+// is style i; it starts showing "2006-01-10" with no item chosen.
+QComboBox* newDateStyleList(QWidget* parent, const QString& name);
+// Selects the style of a field's UserValue (no item outside 0..9). A code that
+// is no hexadecimal number throws "'$<code>' is not a valid integer value".
+void fillDateStyle(QComboBox& list, const FieldImage& field);

@@ -2,7 +2,6 @@
 
 #include "model/DateStyles.h"
 #include "model/FieldRender.h"
-#include "shell/panels/DatePanel.h"
 #include "shell/panels/NumberBox.h"
 #include "shell/panels/PanelControls.h"
 #include "shell/panels/RangeSpinBox.h"
@@ -15,15 +14,13 @@ PeriodPanel::PeriodPanel(MessageTemplate& message, QWidget* parent)
                     {QStringLiteral("GrpBox_Period"), QStringLiteral("有效期属性"), QStringLiteral("Period"),
                      QStringLiteral("CombPeriod_Explain"), QStringLiteral("CombPeriod_Fontsize")},
                     {QStringLiteral("无"), QStringLiteral("有效期："), QStringLiteral("期限：")}, parent),
-      style_(newDateStyleList(controlsArea(), QStringLiteral("CombPeriod_Style"))),
+      style_(newStyleList(QStringLiteral("CombPeriod_Style"))),
       days_(new RangeSpinBox(0, 65535, controlsArea())) {
     days_->setObjectName(QStringLiteral("SpnEdtPeriod_Day"));
     addLabelled(controlsGrid(), 0, 2, QStringLiteral("有效期"), days_, QStringLiteral("天"));
     addLabelled(controlsGrid(), 1, 0, QStringLiteral("格式"), style_);
     addLabelled(controlsGrid(), 1, 1, QStringLiteral("间距"), spaceBox());
     controlsGrid()->setColumnStretch(6, 1);
-    connect(style_, &QComboBox::editTextChanged, this,
-            [this] { edit([this](FieldImage& f) { f.SetUserValue(styleIndexToCode(shownIndex(*style_))); }); });
     connect(days_, &RangeSpinBox::changed, this, &PeriodPanel::storeDays);
     connect(days_, &RangeSpinBox::committed, this, &PeriodPanel::storeDays);
 }

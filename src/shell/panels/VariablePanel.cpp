@@ -1,6 +1,7 @@
 #include "shell/panels/VariablePanel.h"
 
 #include "common/SharedRoutines.h"
+#include "model/DateStyles.h"
 #include "model/FontTable.h"
 #include "shell/panels/NumberBox.h"
 #include "shell/panels/PanelControls.h"
@@ -45,6 +46,13 @@ void VariablePanel::fillHeight(const FieldImage& field) {
 
 void VariablePanel::fillSpace(const FieldImage& field) {
     space_->setValue(field.UserSpace());
+}
+
+QComboBox* VariablePanel::newStyleList(const QString& name) {
+    QComboBox* list = newDateStyleList(controlsArea(), name);
+    connect(list, &QComboBox::editTextChanged, this,
+            [this, list] { edit([list](FieldImage& f) { f.SetUserValue(styleIndexToCode(shownIndex(*list))); }); });
+    return list;
 }
 
 int VariablePanel::previewPoints() const {

@@ -24,6 +24,10 @@ protected:
     void fillHeight(const FieldImage& field);
     void fillSpace(const FieldImage& field);
 
+    // A date style list in the panel whose change stores the style code of
+    // the item it shows (A0 for typed text that is no item).
+    QComboBox* newStyleList(const QString& name);
+
     int previewPoints() const;
     QComboBox* leadList() const { return lead_; }
     QComboBox* heightList() const { return height_; }
