@@ -6,8 +6,8 @@
 #include "model/FieldRender.h"
 #include "shell/panels/ImagePanel.h"
 
-#include <QCheckBox>
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -61,7 +61,8 @@ void walk(Editor& e, const std::vector<Step>& steps) {
             QTest::mouseClick(w, Qt::LeftButton);
         } else if (s.input.startsWith("up:") || s.input.startsWith("pgdn:")) {
             const auto key = s.input.startsWith("up:") ? Qt::Key_Up : Qt::Key_PageDown;
-            for (int i = s.input.section(':', 1).toInt(); i > 0; --i) QTest::keyClick(w, key);
+            for (int i = s.input.section(':', 1).toInt(); i > 0; --i)
+                QTest::keyClick(w, key);
         } else {
             typeInto(w, s.input);
             QTest::keyClick(w, Qt::Key_Return);
@@ -70,17 +71,20 @@ void walk(Editor& e, const std::vector<Step>& steps) {
 }
 
 // The saved file's section of the field must hold the expected values.
-void expectSaved(Editor& e, const QString& section, const std::vector<std::pair<const char*, QString>>& keys) {
+void expectSaved(Editor& e, const QString& section,
+                 const std::vector<std::pair<const char*, QString>>& keys) {
     const QString path = e.dir.filePath("walk.spt");
     saveTemplate(e.model, {}, path);
     const IniFile file = IniFile::load(path);
-    for (const auto& [key, value] : keys) EXPECT_EQ(file.readString(section, key, "<none>"), value) << key;
+    for (const auto& [key, value] : keys)
+        EXPECT_EQ(file.readString(section, key, "<none>"), value) << key;
 }
 
 int dotCount(const QImage& picture) {
     int n = 0;
     for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x) n += picture.pixelIndex(x, y) == 1;
+        for (int x = 0; x < picture.width(); ++x)
+            n += picture.pixelIndex(x, y) == 1;
     return n;
 }
 
@@ -103,8 +107,12 @@ TEST(PanelWalk, Date) {
              {"EdtDate_Space", "3"},
              {"EdtDate_X", "40"}});
     expectSaved(e, "csDate0",
-                {{"UserExplain", "Made:"}, {"UserFontSize", "48"}, {"UserValue", "A9"}, {"UserSpace", "3"},
-                 {"Left", "40"}, {"Top", "10"}});
+                {{"UserExplain", "Made:"},
+                 {"UserFontSize", "48"},
+                 {"UserValue", "A9"},
+                 {"UserSpace", "3"},
+                 {"Left", "40"},
+                 {"Top", "10"}});
     EXPECT_EQ(f.Height(), 50); // 48(6mm) previews at 36 points: 48 + 2
 }
 
@@ -118,8 +126,12 @@ TEST(PanelWalk, Period) {
              {"EdtPeriod_Space", "0"},
              {"EdtPeriod_Y", "(3)"}});
     expectSaved(e, "csPeriod0",
-                {{"UserExplain", "期限："}, {"UserFontSize", "32"}, {"UserValue", "A2"}, {"UserPeriod", "400"},
-                 {"UserSpace", "0"}, {"Top", "-3"}});
+                {{"UserExplain", "期限："},
+                 {"UserFontSize", "32"},
+                 {"UserValue", "A2"},
+                 {"UserPeriod", "400"},
+                 {"UserSpace", "0"},
+                 {"Top", "-3"}});
     EXPECT_EQ(f.Height(), 35); // 24 points: 32 + 3
 }
 
@@ -133,8 +145,12 @@ TEST(PanelWalk, SerialNumber) {
              {"SpnEdtNo_Increment", "pgdn:2"}, // 1 - 2 x 10
              {"EdtNo_Space", "4"}});
     expectSaved(e, "csNo0",
-                {{"UserExplain", "产品编号："}, {"UserFontSize", "32"}, {"UserNoDigit", "6"}, {"UserValue", "42"},
-                 {"UserIncrement", "-19"}, {"UserSpace", "4"}});
+                {{"UserExplain", "产品编号："},
+                 {"UserFontSize", "32"},
+                 {"UserNoDigit", "6"},
+                 {"UserValue", "42"},
+                 {"UserIncrement", "-19"},
+                 {"UserSpace", "4"}});
     // 产品编号：000042: 5 x (32 + 4) + 6 x (16 + 4) + 2
     EXPECT_EQ(f.Width(), 302);
 }
@@ -142,9 +158,13 @@ TEST(PanelWalk, SerialNumber) {
 TEST(PanelWalk, Shift) {
     Editor e;
     FieldElement& f = e.place("SpedBtn_RunNo", {10, 10});
-    walk(e, {{"CombRunNo_Explain", "#0"}, {"CombRunNo_FontSize", "#5"}, {"CombRunNo_Init", "#3"}, {"EdtRunNo_Space", "1"}});
-    expectSaved(e, "csRunNo0", {{"UserExplain", ""}, {"UserFontSize", "128"}, {"UserValue", "D"}, {"UserSpace", "1"}});
-    EXPECT_EQ(f.Height(), 130);    // 96 points: 128 + 2
+    walk(e, {{"CombRunNo_Explain", "#0"},
+             {"CombRunNo_FontSize", "#5"},
+             {"CombRunNo_Init", "#3"},
+             {"EdtRunNo_Space", "1"}});
+    expectSaved(e, "csRunNo0",
+                {{"UserExplain", ""}, {"UserFontSize", "128"}, {"UserValue", "D"}, {"UserSpace", "1"}});
+    EXPECT_EQ(f.Height(), 130);       // 96 points: 128 + 2
     EXPECT_EQ(f.Width(), 64 + 1 + 2); // "D" alone: 128 div 2 + 1, + 2
 }
 
@@ -159,8 +179,13 @@ TEST(PanelWalk, String) {
              {"SptnStr_Underline", "click"},
              {"EdtStr_Space", "5"}});
     expectSaved(e, "csStr0",
-                {{"UserValue", "ABC"}, {"FontName", "Dot Matrix"}, {"FontSize", "16"}, {"Bold", "1"},
-                 {"Italic", "0"}, {"Underline", "1"}, {"Space", "5"}});
+                {{"UserValue", "ABC"},
+                 {"FontName", "Dot Matrix"},
+                 {"FontSize", "16"},
+                 {"Bold", "1"},
+                 {"Italic", "0"},
+                 {"Underline", "1"},
+                 {"Space", "5"}});
     EXPECT_EQ(f.Height(), 23); // 16 points: 16 x 96 / 72 = 21.3, 21 dots, + 2
 }
 
@@ -200,8 +225,12 @@ TEST(PanelWalk, Barcode) {
              {"ChkBarCode_Humanreadable", "click"}});
     // The box showed the placed 85; SC12's 36 went to the element only.
     expectSaved(e, "csBarCode0",
-                {{"BarCodeType", "8"}, {"Rotation", "1"}, {"ModuleWidth", "12"}, {"HeightPercent", "87"},
-                 {"BarCodeValue", "AB12"}, {"Humanreadable", "0"}});
+                {{"BarCodeType", "8"},
+                 {"Rotation", "1"},
+                 {"ModuleWidth", "12"},
+                 {"HeightPercent", "87"},
+                 {"BarCodeValue", "AB12"},
+                 {"Humanreadable", "0"}});
 }
 
 // ---- edge cases ----
@@ -210,7 +239,8 @@ TEST(PanelEdges, NoneRemovesTheLeadTextFromPreviewAndBackground) {
     FixedDay day;
     Editor e;
     FieldElement& f = e.place("SpedBtn_Date", {10, 10});
-    EXPECT_GT(dotCount(renderMessage(e.model, 512).background), 0); // 生产日期： is printed from the background
+    EXPECT_GT(dotCount(renderMessage(e.model, 512).background),
+              0); // 生产日期： is printed from the background
     choose(control<QComboBox>(e, "CombDate_Explain"), 0);
     EXPECT_EQ(f.AsField()->UserExplain(), "");
     EXPECT_EQ(f.Width(), 82); // 20261208 alone: 8 x (16 div 2 + 2) + 2
@@ -250,7 +280,7 @@ TEST(PanelEdges, ModuleWidthSetsTheHeightPercentBehindTheBox) {
     choose(sizes, 12); // SC12
     EXPECT_EQ(b.AsBarcode()->Bar_HeightPercent(), 36);
     EXPECT_EQ(box->value(), 85); // placed with 85, not updated
-    choose(sizes, 3); // SC3 leaves it
+    choose(sizes, 3);            // SC3 leaves it
     EXPECT_EQ(b.AsBarcode()->Bar_ModuleWidth(), 3);
     EXPECT_EQ(b.AsBarcode()->Bar_HeightPercent(), 36);
 }

@@ -10,8 +10,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
 #include <QToolButton>
+#include <algorithm>
 
 std::optional<ImagePanel::Choice> choosePictureFile(QWidget* parent) {
     const QStringList filters{QStringLiteral("Bitmaps (*.bmp)"), QStringLiteral("JPEG Image File (*.jpg)"),
@@ -42,7 +42,8 @@ ImagePanel::ImagePanel(MessageTemplate& message, QWidget* parent)
     height_->setValue(32);
 
     QGridLayout* grid = controlsGrid();
-    grid->addWidget(new QLabel(QStringLiteral("来源"), controlsArea()), 0, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(new QLabel(QStringLiteral("来源"), controlsArea()), 0, 0,
+                    Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(source_, 0, 1, 1, 3);
     grid->addWidget(add, 0, 4);
     auto* size = new QHBoxLayout;
@@ -50,7 +51,8 @@ ImagePanel::ImagePanel(MessageTemplate& message, QWidget* parent)
     size->addWidget(new QLabel(QStringLiteral("高"), controlsArea()));
     size->addWidget(height_);
     size->addStretch(1);
-    grid->addWidget(new QLabel(QStringLiteral("宽"), controlsArea()), 1, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(new QLabel(QStringLiteral("宽"), controlsArea()), 1, 0,
+                    Qt::AlignRight | Qt::AlignVCenter);
     grid->addLayout(size, 1, 1, 1, 3);
     source_->setMinimumWidth(400);
     width_->setFixedWidth(64);

@@ -16,7 +16,8 @@ constexpr int kMostDigits = 16;
 
 QStringList digitItems() {
     QStringList items;
-    for (int n = 1; n <= kMostDigits; ++n) items << QStringLiteral("%1位").arg(n);
+    for (int n = 1; n <= kMostDigits; ++n)
+        items << QStringLiteral("%1位").arg(n);
     return items;
 }
 } // namespace
@@ -25,8 +26,8 @@ SerialPanel::SerialPanel(MessageTemplate& message, QWidget* parent)
     : VariablePanel(message, csNo,
                     {QStringLiteral("GrpBox_No"), QStringLiteral("序号属性"), QStringLiteral("No"),
                      QStringLiteral("CombNo_Explain"), QStringLiteral("CombNo_FontSize")},
-                    {QStringLiteral("无"), QStringLiteral("序号："), QStringLiteral("序列号："), QStringLiteral("编号："),
-                     QStringLiteral("产品编号：")},
+                    {QStringLiteral("无"), QStringLiteral("序号："), QStringLiteral("序列号："),
+                     QStringLiteral("编号："), QStringLiteral("产品编号：")},
                     parent),
       digits_(newList(controlsArea(), QStringLiteral("CombNo_Digit"), digitItems(), false)),
       start_(new InitValueBox(controlsArea())), increment_(new RangeSpinBox(-100, 100, controlsArea())) {

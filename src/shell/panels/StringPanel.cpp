@@ -15,12 +15,13 @@
 #include <QToolButton>
 
 StringPanel::StringPanel(MessageTemplate& message, QWidget* parent)
-    : FieldPanel(message, csStr, QStringLiteral("GrpBox_Str"), QStringLiteral("字符串属性"), QStringLiteral("Str"),
-                 parent),
+    : FieldPanel(message, csStr, QStringLiteral("GrpBox_Str"), QStringLiteral("字符串属性"),
+                 QStringLiteral("Str"), parent),
       face_(newList(controlsArea(), QStringLiteral("CombStr_Font"), {}, true)),
-      size_(newList(controlsArea(), QStringLiteral("CombStr_FontSize"),
-                    {"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "36", "48", "72"},
-                    true)),
+      size_(newList(
+          controlsArea(), QStringLiteral("CombStr_FontSize"),
+          {"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "36", "48", "72"},
+          true)),
       bold_(newStyleButton("SptnStr_Bold", QStringLiteral("粗体"), &FieldFont::bold)),
       italic_(newStyleButton("SptnStr_Italic", QStringLiteral("斜体"), &FieldFont::italic)),
       underline_(newStyleButton("SptnStr_Underline", QStringLiteral("下划线"), &FieldFont::underline)),
@@ -33,12 +34,14 @@ StringPanel::StringPanel(MessageTemplate& message, QWidget* parent)
 
     auto* styles = new QHBoxLayout;
     styles->setSpacing(2);
-    for (QToolButton* b : {bold_, italic_, underline_}) styles->addWidget(b);
+    for (QToolButton* b : {bold_, italic_, underline_})
+        styles->addWidget(b);
     QGridLayout* grid = controlsGrid();
     addLabelled(grid, 0, 0, QStringLiteral("字体"), face_);
     addLabelled(grid, 0, 1, QStringLiteral("字号"), size_);
     grid->addLayout(styles, 0, 4, 1, 2, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("内容文本"), controlsArea()), 1, 0, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(new QLabel(QStringLiteral("内容文本"), controlsArea()), 1, 0,
+                    Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(source_, 1, 1, 1, 3);
     addLabelled(grid, 1, 2, QStringLiteral("间距"), space_);
     grid->setColumnStretch(6, 1);

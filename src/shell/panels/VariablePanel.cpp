@@ -9,8 +9,8 @@
 #include <QComboBox>
 #include <QGridLayout>
 
-VariablePanel::VariablePanel(MessageTemplate& message, eStyle kind, const Names& names, const QStringList& leads,
-                             QWidget* parent)
+VariablePanel::VariablePanel(MessageTemplate& message, eStyle kind, const Names& names,
+                             const QStringList& leads, QWidget* parent)
     : FieldPanel(message, kind, names.panel, names.caption, names.prefix, parent),
       lead_(newList(controlsArea(), names.leadList, leads, true)),
       height_(newList(controlsArea(), names.heightList, fontHeightLabels(), true)),
@@ -50,8 +50,9 @@ void VariablePanel::fillSpace(const FieldImage& field) {
 
 QComboBox* VariablePanel::newStyleList(const QString& name) {
     QComboBox* list = newDateStyleList(controlsArea(), name);
-    connect(list, &QComboBox::editTextChanged, this,
-            [this, list] { edit([list](FieldImage& f) { f.SetUserValue(styleIndexToCode(shownIndex(*list))); }); });
+    connect(list, &QComboBox::editTextChanged, this, [this, list] {
+        edit([list](FieldImage& f) { f.SetUserValue(styleIndexToCode(shownIndex(*list))); });
+    });
     return list;
 }
 
