@@ -11,7 +11,8 @@
 QString code16Folder() {
     const QString program = QCoreApplication::applicationDirPath();
     if (QFileInfo(program).isWritable()) return program;
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // One folder for the editor and daviduv-cli alike.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("daviduv"));
 }
 
 QString writeCode16(const QByteArray& payload, const QString& folder) {

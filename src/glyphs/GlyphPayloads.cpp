@@ -48,3 +48,10 @@ GlyphPayload customPayload(const CustomGlyphChoice& choice) {
                         quint8(choice.rows ? 1 : choice.dpiPosition), quint8(request.height),
                         buildCustomGlyphs(request)};
 }
+
+QStringList glyphFontList(const QStringList& hostFamilies) {
+    QStringList fonts = hostFamilies;
+    fonts.removeAll(QStringLiteral("Dot Matrix"));
+    fonts.removeAll(QStringLiteral("Dots All For Now JL"));
+    return fonts << QStringLiteral("岱霖字体1") << QStringLiteral("岱霖字体2");
+}

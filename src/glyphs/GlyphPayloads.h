@@ -34,3 +34,7 @@ struct CustomGlyphChoice {
 // position, stretched by the entry's resolution; no chosen entry, or one
 // without a number, is refused with GlyphRefused.
 GlyphPayload customPayload(const CustomGlyphChoice& choice);
+
+// The font list of the glyph window: the host's faces without "Dot Matrix"
+// and "Dots All For Now JL", then "岱霖字体1" and "岱霖字体2".
+QStringList glyphFontList(const QStringList& hostFamilies);

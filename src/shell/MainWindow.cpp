@@ -7,6 +7,8 @@
 #include "shell/ConnectionLamp.h"
 #include "serial/SerialPort.h"
 #include "shell/FlashEraseDialog.h"
+#include "shell/GlyphDialog.h"
+#include "glyphs/Code16File.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -73,7 +75,7 @@ void MainWindow::buildMenus() {
     menuLink_->addAction(QStringLiteral("查找"));
 
     menuGlyphs_ = menuBar()->addMenu(QStringLiteral("字模"));
-    menuGlyphs_->addAction(QStringLiteral("设置字模"));
+    menuGlyphs_->addAction(QStringLiteral("设置字模"), this, &MainWindow::openGlyphDialog);
     menuGlyphs_->addAction(QStringLiteral("擦除FLASH"), this, &MainWindow::openFlashEraseDialog);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
@@ -178,5 +180,15 @@ void MainWindow::setClockFromComputer() {
 void MainWindow::openFlashEraseDialog() {
     FlashEraseDialog window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment); }); },
                       this);
+    window.exec();
+}
+
+void MainWindow::openGlyphDialog() {
+    GlyphDialog window(
+        settings_.dpiList, QFontDatabase::families(),
+        [this](const QList<GlyphPayload>& payloads) {
+            runPrinterCommand([&] { sendGlyphPayloads(*comPort_, *this, payloads); });
+        },
+        [](const QByteArray& payload) { writeCode16(payload); }, this);
     window.exec();
 }
