@@ -15,13 +15,17 @@ QString code16Folder() {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("daviduv"));
 }
 
-QString writeCode16(const QByteArray& payload, const QString& folder) {
-    const QString path = QDir(folder).filePath(QString::fromLatin1(kCode16Name));
+void writePayloadFile(const QString& path, const QByteArray& payload) {
     QSaveFile file(path);
-    const bool written = QDir().mkpath(folder) && file.open(QIODevice::WriteOnly) &&
+    const bool written = QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
                          file.write(payload) == payload.size() && file.flush() && file.commit();
     if (!written)
         throw GlyphRefused(QStringLiteral("无法写入文件“%1”：%2").arg(QDir::toNativeSeparators(path), file.errorString())
                                .toStdString());
+}
+
+QString writeCode16(const QByteArray& payload, const QString& folder) {
+    const QString path = QDir(folder).filePath(QString::fromLatin1(kCode16Name));
+    writePayloadFile(path, payload);
     return path;
 }

@@ -10,6 +10,9 @@ inline constexpr char kCode16Name[] = "Code-16";
 
 // The program's folder when it is writable, else the user's data folder.
 QString code16Folder();
+// Writes bytes to path in one checked atomic write, making its folder when
+// missing; throws GlyphRefused with the file error (the old file stays).
+void writePayloadFile(const QString& path, const QByteArray& payload);
 // Writes the payload to folder/Code-16 in one checked atomic write (the old
 // file stays as it was when anything fails). Returns the path; throws
 // GlyphRefused with the file error.

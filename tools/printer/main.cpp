@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         {QStringLiteral("answer-limit"), QStringLiteral("Answer only the first <n> frames."), QStringLiteral("n")},
         {QStringLiteral("print-dir"),
          QStringLiteral("After each complete message write <dir>/background-N.png and <dir>/message-N.png "
-                        "(N the template number)."),
+                        "(N the template number); after each whole glyph set <dir>/glyphs-H.png (H its height)."),
          QStringLiteral("dir")},
     });
     parser.process(app);
