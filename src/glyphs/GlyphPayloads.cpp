@@ -5,6 +5,7 @@
 #include "glyphs/StandardGlyphs.h"
 #include "link/Frame.h"
 
+#include <QFont>
 #include <stdexcept>
 
 namespace {
@@ -53,5 +54,8 @@ QStringList glyphFontList(const QStringList& hostFamilies) {
     QStringList fonts = hostFamilies;
     fonts.removeAll(QStringLiteral("Dot Matrix"));
     fonts.removeAll(QStringLiteral("Dots All For Now JL"));
+    // "宋体" stands in for the installed face it is mapped onto, so it is offered (and chosen) under its own name.
+    const QString songTi = QStringLiteral("宋体");
+    if (!fonts.contains(songTi) && fonts.contains(QFont::substitute(songTi), Qt::CaseInsensitive)) fonts << songTi;
     return fonts << QStringLiteral("岱霖字体1") << QStringLiteral("岱霖字体2");
 }

@@ -36,5 +36,6 @@ struct CustomGlyphChoice {
 GlyphPayload customPayload(const CustomGlyphChoice& choice);
 
 // The font list of the glyph window: the host's faces without "Dot Matrix"
-// and "Dots All For Now JL", then "岱霖字体1" and "岱霖字体2".
+// and "Dots All For Now JL", with "宋体" when it is mapped onto one of them,
+// then "岱霖字体1" and "岱霖字体2".
 QStringList glyphFontList(const QStringList& hostFamilies);
