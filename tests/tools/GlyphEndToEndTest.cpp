@@ -13,6 +13,7 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -90,5 +91,29 @@ TEST(GlyphEndToEnd, DatesAndNumbersArePrintedWithTheDownloadedGlyphs) {
         QFile::copy(messagePath, keep);
         QFile::remove(keep + ".glyphs-16.png");
         QFile::copy(printDir + QStringLiteral("/glyphs-16.png"), keep + ".glyphs-16.png");
+    }
+}
+
+TEST(CliGlyphs, ArgumentsAndPayloadFiles) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("ab.bin"));
+    struct Case {
+        QStringList args;
+        int exitCode;
+        int bytes; // written to out; -1 for none
+    } cases[] = {
+        {{"--custom", "AB", "--height", "16", "--direction", "horizontal", "--out", out}, 0, 32}, // 16 x 16 rows
+        {{"--standard", "--height", "16", "--dpi", "100dpi", "--out", out}, 0, 152},             // 13x4x2 + 3x8x2
+        {{"--standard", "--height", "20", "--out", out}, 2, -1},
+        {{"--standard", "--height", "16", "--dpi", "250dpi", "--out", out}, 2, -1},
+        {{"--custom", "A", "--height", "12", "--direction", "vertical", "--out", out}, 2, -1},
+        {{"--custom", "A", "--height", "16", "--out", out}, 2, -1}, // no direction
+        {{"--standard", "--height", "16"}, 2, -1},                  // neither port nor file
+    };
+    for (const Case& c : cases) {
+        QFile::remove(out);
+        const CliRun run = runCli(QStringList{"glyphs"} + c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << qPrintable(c.args.join(' ')) << qPrintable(run.err);
+        EXPECT_EQ(QFileInfo(out).exists() ? QFileInfo(out).size() : -1, c.bytes) << qPrintable(c.args.join(' '));
     }
 }
