@@ -49,10 +49,9 @@ TEST(GlyphSend, SixteenDotsAt200dpiIsOneFrame) {
     // 0xB8, L = 304 + 5 + 1 = 0x0135, resolution 2, height 0x10, chunk 1 of 1; 304 + 10 bytes in all.
     EXPECT_EQ(headers(frames), QStringList{"B8 01 35 02 10 01 01"});
     EXPECT_EQ(hexBytes(frames[0].toLatin1().constData()).size(), 314);
-    const LinkAction glyph = actionGlyph();
     EXPECT_EQ(link.reporter.shown, (QStringList{QStringLiteral("正在发送字模信息，请稍候......"),
                                                 QStringLiteral("发送字模数据信息成功！")}));
-    EXPECT_EQ(glyph.failed, QStringLiteral("发送字模数据信息失败，请检查线路或重新尝试！"));
+    EXPECT_EQ(actionGlyph().failed, QStringLiteral("发送字模数据信息失败，请检查线路或重新尝试！"));
 }
 
 TEST(GlyphSend, AllHeightsAt400dpiNumberTheirOwnChunks) {
@@ -73,12 +72,6 @@ TEST(GlyphSend, ExactlyTwoFullChunks) {
     Link link;
     ASSERT_TRUE(link.send({{0xBA, 1, 0x80, QByteArray(6144, '\x55')}}));
     EXPECT_EQ(headers(link.printer.receivedAtLeast(2)), (QStringList{"BA 0C 05 01 80 02 01", "BA 0C 05 01 80 02 02"}));
-}
-
-TEST(GlyphSend, RowFormCustomFrame) {
-    Link link;
-    ASSERT_TRUE(link.send({customPayload({"AB", "宋体", 2, true, {"200dpi"}, 1})}));
-    EXPECT_EQ(headers(link.printer.receivedAtLeast(1)), QStringList{"B9 00 25 01 10 01 01"}); // 32 + 5
 }
 
 TEST(GlyphSend, EmptyValueOpensAndClosesWithoutAFrame) {

@@ -105,7 +105,6 @@ TEST(CliGlyphs, ArgumentsAndPayloadFiles) {
         {{"--custom", "AB", "--height", "16", "--direction", "horizontal", "--out", out}, 0, 32}, // 16 x 16 rows
         {{"--standard", "--height", "16", "--dpi", "100dpi", "--out", out}, 0, 152},             // 13x4x2 + 3x8x2
         {{"--standard", "--height", "20", "--out", out}, 2, -1},
-        {{"--standard", "--height", "16", "--dpi", "250dpi", "--out", out}, 2, -1},
         {{"--custom", "A", "--height", "12", "--direction", "vertical", "--out", out}, 2, -1},
         {{"--custom", "A", "--height", "16", "--out", out}, 2, -1}, // no direction
         {{"--standard", "--height", "16"}, 2, -1},                  // neither port nor file
