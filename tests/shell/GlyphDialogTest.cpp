@@ -1,4 +1,6 @@
 #include "shell/GlyphDialog.h"
+#include "shell/MainWindow.h"
+#include "support/TestSupport.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -6,6 +8,8 @@
 #include <QPushButton>
 #include <QApplication>
 #include <QTest>
+#include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -106,4 +110,22 @@ TEST(GlyphWindow, ACode16WriteFailureSendsNothing) {
     });
     w.sendAllHeights();
     EXPECT_TRUE(r.events.isEmpty());
+}
+
+TEST(GlyphWindow, OpenedFromTheGlyphMenu) {
+    ScopedStore store;
+    QTemporaryDir dir;
+    MainWindow main(dir.filePath("Config.ini"));
+    QString title;
+    QTimer::singleShot(0, [&] {
+        if (auto* window = qobject_cast<GlyphDialog*>(QApplication::activeModalWidget())) {
+            title = window->windowTitle();
+            window->reject();
+        }
+    });
+    for (QAction* menu : main.menuBar()->actions())
+        if (menu->text() == QStringLiteral("字模"))
+            for (QAction* item : menu->menu()->actions())
+                if (item->text() == QStringLiteral("设置字模")) item->trigger();
+    EXPECT_EQ(title, QStringLiteral("字模"));
 }

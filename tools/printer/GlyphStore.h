@@ -35,7 +35,9 @@ std::optional<int> standardSetSize(int height, int resolution);
 // The sixteen glyphs of a whole standard set, "0".."9", "-", "/", ":", 年, 月, 日.
 QList<QImage> standardGlyphs(const GlyphSet& set);
 // A set as a picture: a standard set glyph by glyph with a blank column
-// between them; a custom set as one strip (columns, or rows of whole bytes).
+// between them; a custom set as one strip. A row-form set does not say where
+// one item ends and the next begins, so it is shown as a single item: a set
+// of several items of different widths shows sheared.
 QImage glyphSetPicture(const GlyphSet& set);
 
 class GlyphStore {
