@@ -12,7 +12,8 @@ QString code16Folder() {
     const QString program = QCoreApplication::applicationDirPath();
     if (QFileInfo(program).isWritable()) return program;
     // One folder for the editor and daviduv-cli alike.
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("daviduv"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("daviduv"));
 }
 
 void writePayloadFile(const QString& path, const QByteArray& payload) {
@@ -20,7 +21,8 @@ void writePayloadFile(const QString& path, const QByteArray& payload) {
     const bool written = QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
                          file.write(payload) == payload.size() && file.flush() && file.commit();
     if (!written)
-        throw GlyphRefused(QStringLiteral("无法写入文件“%1”：%2").arg(QDir::toNativeSeparators(path), file.errorString())
+        throw GlyphRefused(QStringLiteral("无法写入文件“%1”：%2")
+                               .arg(QDir::toNativeSeparators(path), file.errorString())
                                .toStdString());
 }
 

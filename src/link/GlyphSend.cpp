@@ -2,7 +2,8 @@
 
 #include "link/Frame.h"
 
-bool sendGlyphPayloads(SerialPort& port, LinkReporter& reporter, const QList<GlyphPayload>& payloads, int quietMs) {
+bool sendGlyphPayloads(SerialPort& port, LinkReporter& reporter, const QList<GlyphPayload>& payloads,
+                       int quietMs) {
     for (const GlyphPayload& p : payloads)
         if (chunkCount(p.bytes.size()) > kMaxChunks)
             throw GlyphRefused(QStringLiteral("字模数据共%1字节，超过%2块（每块%3字节），无法发送。")

@@ -24,7 +24,7 @@ struct GlyphPayload {
 
 // A glyph operation refused before anything was sent; what() is the operator's text (UTF-8).
 class GlyphRefused : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

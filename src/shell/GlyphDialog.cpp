@@ -45,8 +45,8 @@ void addRow(QGridLayout* grid, const QString& label, QWidget* field, QLabel* lab
 }
 } // namespace
 
-GlyphDialog::GlyphDialog(const QStringList& dpiList, const QStringList& fonts, Sender send, Code16Writer writeCode16,
-                         QWidget* parent)
+GlyphDialog::GlyphDialog(const QStringList& dpiList, const QStringList& fonts, Sender send,
+                         Code16Writer writeCode16, QWidget* parent)
     : QDialog(parent), dpiList_(dpiList), send_(std::move(send)), writeCode16_(std::move(writeCode16)) {
     setObjectName(QStringLiteral("Frm_GudingZi"));
     setWindowTitle(QStringLiteral("字模"));
@@ -84,9 +84,11 @@ QWidget* GlyphDialog::buildCustomPage(const QStringList& dpiList, const QStringL
     valueEdit = named(new QLineEdit(QStringLiteral("请输入字模")), "Edt_FontValue");
     userFontBox = fontList("Comb_UserFont", fonts);
     QStringList heights;
-    for (int i = 1; i <= kCustomHeights; ++i) heights << QString::number(8 * i);
+    for (int i = 1; i <= kCustomHeights; ++i)
+        heights << QString::number(8 * i);
     userHeightBox = fixedList("Comb_UserFontHeight", heights, 0);
-    // The second entry; a list of one entry (the default) has that one selected, so columns can still be sent.
+    // The second entry; a list of one entry (the default) has that one selected, so columns can still be
+    // sent.
     userDpiBox = fixedList("Comb_UserDpi", dpiList, dpiList.size() > 1 ? 1 : 0);
     userDpiLabel = named(new QLabel(QStringLiteral("分辨率")), "Label6");
     directionBox = fixedList("ComboBox1", {QStringLiteral("纵向"), QStringLiteral("横向")}, 0);
@@ -119,21 +121,22 @@ void GlyphDialog::buildAndSend(const std::function<QList<GlyphPayload>()>& build
 
 void GlyphDialog::sendSelectedHeight() {
     buildAndSend([this] {
-        return standardPayloads({heightBox->currentIndex()}, dpiBox->currentIndex() + 1, fontBox->currentText(),
-                                writeCode16_);
+        return standardPayloads({heightBox->currentIndex()}, dpiBox->currentIndex() + 1,
+                                fontBox->currentText(), writeCode16_);
     });
 }
 
 void GlyphDialog::sendAllHeights() {
     buildAndSend([this] {
-        return standardPayloads({0, 1, 2, 3, 4, 5}, dpiBox->currentIndex() + 1, fontBox->currentText(), writeCode16_);
+        return standardPayloads({0, 1, 2, 3, 4, 5}, dpiBox->currentIndex() + 1, fontBox->currentText(),
+                                writeCode16_);
     });
 }
 
 void GlyphDialog::sendCustom() {
     buildAndSend([this] {
-        return QList<GlyphPayload>{customPayload({valueEdit->text(), userFontBox->currentText(),
-                                                  userHeightBox->currentIndex() + 1, directionBox->currentIndex() == 1,
-                                                  dpiList_, userDpiBox->currentIndex() + 1})};
+        return QList<GlyphPayload>{
+            customPayload({valueEdit->text(), userFontBox->currentText(), userHeightBox->currentIndex() + 1,
+                           directionBox->currentIndex() == 1, dpiList_, userDpiBox->currentIndex() + 1})};
     });
 }

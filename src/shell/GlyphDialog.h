@@ -18,7 +18,7 @@ class QTabWidget;
 
 class GlyphDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     using Sender = std::function<void(const QList<GlyphPayload>&)>;
     using Code16Writer = std::function<void(const QByteArray&)>;
     // dpiList: the configured resolution list; fonts: the host's faces.
@@ -26,17 +26,17 @@ public:
                 QWidget* parent = nullptr);
 
     QTabWidget* pages = nullptr;
-    QComboBox* fontBox = nullptr;       // Comb_Font
-    QComboBox* heightBox = nullptr;     // Comb_FontHeight
-    QComboBox* dpiBox = nullptr;        // Comb_Dpi
+    QComboBox* fontBox = nullptr;          // Comb_Font
+    QComboBox* heightBox = nullptr;        // Comb_FontHeight
+    QComboBox* dpiBox = nullptr;           // Comb_Dpi
     QPushButton* sendOneButton = nullptr;  // Btn_DaiCi
     QPushButton* sendAllButton = nullptr;  // Btn_SendAll
-    QLineEdit* valueEdit = nullptr;     // Edt_FontValue
-    QComboBox* userFontBox = nullptr;   // Comb_UserFont
-    QComboBox* userHeightBox = nullptr; // Comb_UserFontHeight
-    QLabel* userDpiLabel = nullptr;     // Label6
-    QComboBox* userDpiBox = nullptr;    // Comb_UserDpi
-    QComboBox* directionBox = nullptr;  // ComboBox1
+    QLineEdit* valueEdit = nullptr;        // Edt_FontValue
+    QComboBox* userFontBox = nullptr;      // Comb_UserFont
+    QComboBox* userHeightBox = nullptr;    // Comb_UserFontHeight
+    QLabel* userDpiLabel = nullptr;        // Label6
+    QComboBox* userDpiBox = nullptr;       // Comb_UserDpi
+    QComboBox* directionBox = nullptr;     // ComboBox1
     QPushButton* userSendButton = nullptr; // Btn_UserSend
 
     void sendSelectedHeight(); // 单独发送
@@ -44,7 +44,7 @@ public:
     void sendCustom();         // 发送
     void directionChanged();   // "横向" disables the custom resolution
 
-private:
+  private:
     QWidget* buildStandardPage(const QStringList& fonts);
     QWidget* buildCustomPage(const QStringList& dpiList, const QStringList& fonts);
     void buildAndSend(const std::function<QList<GlyphPayload>()>& build);

@@ -50,10 +50,9 @@ TEST(StandardGlyphs, PayloadSizes) {
         int resolution;
         int bytes;
     } cases[] = {
-        {0, 200, 304},  {1, 200, 1216},  {2, 200, 2736}, {3, 200, 4864}, {4, 200, 10944}, {5, 200, 19456},
-        {5, 400, 38912},
-        {0, 100, 152}, // digits 4 columns, ideographs 8: 13x4x2 + 3x8x2
-        {0, 300, 456}, // digits 12 columns, ideographs 24: 13x12x2 + 3x24x2
+        // At 100dpi digits are 4 columns and ideographs 8: 13x4x2 + 3x8x2 = 152; at 300dpi 12 and 24: 456.
+        {0, 200, 304},   {1, 200, 1216},  {2, 200, 2736}, {3, 200, 4864}, {4, 200, 10944},
+        {5, 200, 19456}, {5, 400, 38912}, {0, 100, 152},  {0, 300, 456},
     };
     for (const Case& c : cases)
         EXPECT_EQ(buildStandardGlyphs(c.row, c.resolution, QStringLiteral("宋体")).size(), c.bytes)
@@ -63,10 +62,11 @@ TEST(StandardGlyphs, PayloadSizes) {
 TEST(StandardGlyphs, DigitOneIsDrawnAndCode16HoldsThePayload) {
     QTemporaryDir dir;
     QByteArray written;
-    const QList<GlyphPayload> p = standardPayloads({0}, 2, QStringLiteral("宋体"), [&](const QByteArray& bytes) {
-        writeCode16(bytes, dir.path());
-        written = bytes;
-    });
+    const QList<GlyphPayload> p =
+        standardPayloads({0}, 2, QStringLiteral("宋体"), [&](const QByteArray& bytes) {
+            writeCode16(bytes, dir.path());
+            written = bytes;
+        });
     ASSERT_EQ(p.size(), 1);
     EXPECT_EQ(p[0].bytes.size(), 304);
     EXPECT_EQ(written, p[0].bytes);
@@ -98,16 +98,16 @@ TEST(CustomGlyphs, Sizes) {
         int resolutionNumber;
         int bytes;
     } cases[] = {
-        {"AB", 2, true, {"200dpi"}, 1, 0xB9, 1, 32},                // 16 x 16 cell, rows
-        {"A", 1, true, {"200dpi"}, 1, 0xB9, 1, 8},                  // width 4 raised to 8
-        {"年", 2, false, {"100dpi", "200dpi"}, 2, 0xBA, 2, 32},     // 16 x 16, columns
-        {"年", 2, false, {"100dpi", "160dpi"}, 2, 0xBA, 2, 24},     // trunc(16 x 160 / 200) = 12 columns
-        {"A^^年", 2, false, {"200dpi"}, 1, 0xBA, 1, 16 + 0 + 32},   // 8 + 0 + 16 columns of 2 bytes
+        {"AB", 2, true, {"200dpi"}, 1, 0xB9, 1, 32},              // 16 x 16 cell, rows
+        {"A", 1, true, {"200dpi"}, 1, 0xB9, 1, 8},                // width 4 raised to 8
+        {"年", 2, false, {"100dpi", "200dpi"}, 2, 0xBA, 2, 32},   // 16 x 16, columns
+        {"年", 2, false, {"100dpi", "160dpi"}, 2, 0xBA, 2, 24},   // trunc(16 x 160 / 200) = 12 columns
+        {"A^^年", 2, false, {"200dpi"}, 1, 0xBA, 1, 16 + 0 + 32}, // 8 + 0 + 16 columns of 2 bytes
         {"", 2, false, {"200dpi"}, 1, 0xBA, 1, 0},
     };
     for (const Case& c : cases) {
-        const GlyphPayload p = customPayload(
-            {QString::fromUtf8(c.value), QStringLiteral("宋体"), c.heightPosition, c.rows, c.dpiList, c.dpiPosition});
+        const GlyphPayload p = customPayload({QString::fromUtf8(c.value), QStringLiteral("宋体"),
+                                              c.heightPosition, c.rows, c.dpiList, c.dpiPosition});
         EXPECT_EQ(p.command, c.command) << c.value;
         EXPECT_EQ(p.resolution, c.resolutionNumber) << c.value;
         EXPECT_EQ(p.height, 8 * c.heightPosition) << c.value;
@@ -119,7 +119,8 @@ TEST(CustomGlyphs, RefusedBeforeDrawing) {
     // Columns with no resolution chosen (a list of one entry, the second asked for).
     EXPECT_THROW(customPayload({"A", "宋体", 2, false, {"200dpi"}, 2}), GlyphRefused);
     // 3000 "年" at 128 dots in rows: 3000 x 128 x 16 bytes, above 255 chunks of 3072.
-    EXPECT_THROW(customPayload({QString(3000, QChar(0x5E74)), "宋体", 16, true, {"200dpi"}, 1}), GlyphRefused);
+    EXPECT_THROW(customPayload({QString(3000, QChar(0x5E74)), "宋体", 16, true, {"200dpi"}, 1}),
+                 GlyphRefused);
 }
 
 TEST(GlyphFace, PrinterNamesMapToTheirFaces) {

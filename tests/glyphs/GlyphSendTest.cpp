@@ -36,7 +36,8 @@ QList<int> allRows() {
 // Frame header bytes 2..8 of each received frame, as hex.
 QStringList headers(const QStringList& frames) {
     QStringList out;
-    for (const QString& f : frames) out << f.mid(6, 7 * 3 - 1);
+    for (const QString& f : frames)
+        out << f.mid(6, 7 * 3 - 1);
     return out;
 }
 } // namespace
@@ -61,17 +62,18 @@ TEST(GlyphSend, AllHeightsAt400dpiNumberTheirOwnChunks) {
     const QStringList frames = link.printer.receivedAtLeast(29);
     ASSERT_EQ(frames.size(), 29);
     const QStringList h = headers(frames);
-    EXPECT_EQ(h[0], "B8 02 65 04 10 01 01");  // 608 + 5
-    EXPECT_EQ(h[2], "B8 0C 05 04 30 02 01");  // 3072 + 5, chunk 1 of 2
-    EXPECT_EQ(h[3], "B8 09 65 04 30 02 02");  // 5472 - 3072 = 2400, + 5
-    EXPECT_EQ(h[28], "B8 08 05 04 80 0D 0D"); // 38912 - 12 x 3072 = 2048, + 5
+    EXPECT_EQ(h[0], "B8 02 65 04 10 01 01");                // 608 + 5
+    EXPECT_EQ(h[2], "B8 0C 05 04 30 02 01");                // 3072 + 5, chunk 1 of 2
+    EXPECT_EQ(h[3], "B8 09 65 04 30 02 02");                // 5472 - 3072 = 2400, + 5
+    EXPECT_EQ(h[28], "B8 08 05 04 80 0D 0D");               // 38912 - 12 x 3072 = 2048, + 5
     EXPECT_EQ(link.lamp, (std::vector<bool>{true, false})); // one opening for the whole operation
 }
 
 TEST(GlyphSend, ExactlyTwoFullChunks) {
     Link link;
     ASSERT_TRUE(link.send({{0xBA, 1, 0x80, QByteArray(6144, '\x55')}}));
-    EXPECT_EQ(headers(link.printer.receivedAtLeast(2)), (QStringList{"BA 0C 05 01 80 02 01", "BA 0C 05 01 80 02 02"}));
+    EXPECT_EQ(headers(link.printer.receivedAtLeast(2)),
+              (QStringList{"BA 0C 05 01 80 02 01", "BA 0C 05 01 80 02 02"}));
 }
 
 TEST(GlyphSend, EmptyValueOpensAndClosesWithoutAFrame) {

@@ -12,8 +12,8 @@
 
 namespace {
 
-const QStringList kGlyphValueOptions = kLinkValueOptions + QStringList{"--custom", "--height", "--dpi", "--font",
-                                                                       "--direction", "--out"};
+const QStringList kGlyphValueOptions =
+    kLinkValueOptions + QStringList{"--custom", "--height", "--dpi", "--font", "--direction", "--out"};
 
 // Height rows of the standard set: one height or "all".
 std::optional<QList<int>> standardRows(const QString& text) {
@@ -25,10 +25,12 @@ std::optional<QList<int>> standardRows(const QString& text) {
 
 std::optional<QList<GlyphPayload>> standardFromArgs(const CliArgs& args) {
     const std::optional<QList<int>> rows = standardRows(args.value("--height").value_or(QString()));
-    if (!rows) return printErr(QStringLiteral("--height must be 16, 32, 48, 64, 96, 128 or all")), std::nullopt;
+    if (!rows)
+        return printErr(QStringLiteral("--height must be 16, 32, 48, 64, 96, 128 or all")), std::nullopt;
     const QString dpi = args.value("--dpi").value_or(QStringLiteral("200dpi"));
     const qsizetype position = standardDpiEntries().indexOf(dpi);
-    if (position < 0) return printErr(QStringLiteral("--dpi must be 100dpi, 200dpi, 300dpi or 400dpi")), std::nullopt;
+    if (position < 0)
+        return printErr(QStringLiteral("--dpi must be 100dpi, 200dpi, 300dpi or 400dpi")), std::nullopt;
     return standardPayloads(*rows, int(position) + 1, args.value("--font").value_or(QStringLiteral("宋体")),
                             [](const QByteArray& bytes) { writeCode16(bytes); });
 }
@@ -53,9 +55,9 @@ std::optional<QList<GlyphPayload>> customFromArgs(const CliArgs& args) {
                                 .arg(app.dpiList.join(QStringLiteral(", ")))),
                    std::nullopt;
     }
-    return QList<GlyphPayload>{customPayload({*args.value("--custom"), args.value("--font").value_or(QStringLiteral("宋体")),
-                                              height / 8, direction == QLatin1String("horizontal"), app.dpiList,
-                                              position})};
+    return QList<GlyphPayload>{
+        customPayload({*args.value("--custom"), args.value("--font").value_or(QStringLiteral("宋体")),
+                       height / 8, direction == QLatin1String("horizontal"), app.dpiList, position})};
 }
 
 int runGlyphs(const QStringList& argv) {
@@ -65,17 +67,20 @@ int runGlyphs(const QStringList& argv) {
         return printErr(QStringLiteral("give either --standard or --custom TEXT")), kExitError;
     const std::optional<QString> out = args.value("--out");
     if (out.has_value() == args.value("--port").has_value())
-        return printErr(QStringLiteral("give either --port PORT to send or --out FILE to write the payload")), kExitError;
+        return printErr(QStringLiteral("give either --port PORT to send or --out FILE to write the payload")),
+               kExitError;
     LinkOptions options;
     if (!out && !readLinkOptions(args, options)) return kExitError;
     if (out && !args.positional().isEmpty())
-        return printErr(QStringLiteral("unexpected argument '%1'").arg(args.positional().first())), kExitError;
+        return printErr(QStringLiteral("unexpected argument '%1'").arg(args.positional().first())),
+               kExitError;
     try {
         const auto payloads = args.flag("--standard") ? standardFromArgs(args) : customFromArgs(args);
         if (!payloads) return kExitError;
         if (out) {
             QByteArray all;
-            for (const GlyphPayload& p : *payloads) all += p.bytes;
+            for (const GlyphPayload& p : *payloads)
+                all += p.bytes;
             writePayloadFile(*out, all);
             printOut(QStringLiteral("%1 bytes written to %2").arg(all.size()).arg(*out));
             return kExitOk;
@@ -97,7 +102,8 @@ const CliCommand kGlyphsCommand{
     "       (--port PORT [--baud ...] | --out FILE)\n"
     "glyphs --custom TEXT --height 8..128 --direction vertical|horizontal [--dpi ENTRY] [--font NAME]\n"
     "       (--port PORT [--baud ...] | --out FILE)\n"
-    "      renders glyphs from a font (default 宋体; 岱霖字体1 and 岱霖字体2 name the printer faces) and sends\n"
+    "      renders glyphs from a font (default 宋体; 岱霖字体1 and 岱霖字体2 name the printer faces) and "
+    "sends\n"
     "      them, or writes the payload (all heights one after the other); TEXT items are separated by ^;\n"
     "      ENTRY is a resolution of Config.ini; the 16-dot standard set is also kept in Code-16",
     runGlyphs};

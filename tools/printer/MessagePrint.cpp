@@ -129,11 +129,14 @@ PrintedMessage printMessage(const StoredMessage& message, const QDateTime& now, 
         if (!message.fields[size_t(kind)]) continue;
         QString problem;
         const auto field = decodeField(kind, *message.fields[size_t(kind)], now, problem);
-        const GlyphSet* set = glyphs && kind != kShiftKind ? glyphs->standardSet(field ? field->fontDots : 0, message.resolution)
-                                                           : nullptr;
-        if (field && set) drawWithGlyphs(printed.picture, *field, standardGlyphs(*set));
-        else if (field) drawFieldValue(printed.picture, *field);
-        else printed.problems << QString::fromLatin1(kKindNames[kind]) + QStringLiteral(" left out: ") + problem;
+        if (!field) {
+            printed.problems << QString::fromLatin1(kKindNames[kind]) + QStringLiteral(" left out: ") + problem;
+            continue;
+        }
+        const GlyphSet* set =
+            glyphs && kind != kShiftKind ? glyphs->standardSet(field->fontDots, message.resolution) : nullptr;
+        if (set) drawWithGlyphs(printed.picture, *field, standardGlyphs(*set));
+        else drawFieldValue(printed.picture, *field);
     }
     return printed;
 }
