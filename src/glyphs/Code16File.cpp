@@ -1,11 +1,11 @@
 #include "glyphs/Code16File.h"
 
+#include "common/AtomicWrite.h"
 #include "link/GlyphSend.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 QString code16Folder() {
@@ -17,13 +17,12 @@ QString code16Folder() {
 }
 
 void writePayloadFile(const QString& path, const QByteArray& payload) {
-    QSaveFile file(path);
-    const bool written = QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
-                         file.write(payload) == payload.size() && file.flush() && file.commit();
-    if (!written)
-        throw GlyphRefused(QStringLiteral("无法写入文件“%1”：%2")
-                               .arg(QDir::toNativeSeparators(path), file.errorString())
-                               .toStdString());
+    const QString folder = QFileInfo(path).absolutePath();
+    const QString reason = QDir().mkpath(folder) ? writeFileAtomically(path, payload)
+                                                 : QStringLiteral("cannot make the folder %1").arg(folder);
+    if (!reason.isEmpty())
+        throw GlyphRefused(
+            QStringLiteral("无法写入文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason).toStdString());
 }
 
 QString writeCode16(const QByteArray& payload, const QString& folder) {

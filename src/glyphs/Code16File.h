@@ -10,7 +10,7 @@ inline constexpr char kCode16Name[] = "Code-16";
 
 // The program's folder when it is writable, else the user's data folder.
 QString code16Folder();
-// Writes bytes to path in one checked atomic write, making its folder when
+// Writes bytes to path through writeFileAtomically, making its folder when
 // missing; throws GlyphRefused with the file error (the old file stays).
 void writePayloadFile(const QString& path, const QByteArray& payload);
 // Writes the payload to folder/Code-16 in one checked atomic write (the old

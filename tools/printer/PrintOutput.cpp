@@ -1,5 +1,6 @@
 #include "printer/PrintOutput.h"
 
+#include "common/AtomicWrite.h"
 #include "printer/GlyphStore.h"
 #include "printer/MessagePrint.h"
 #include "common/MonoImage.h"
@@ -10,7 +11,8 @@
 namespace {
 QString save(const QImage& picture, const QString& path) {
     if (picture.isNull()) return QStringLiteral("nothing to write to %1").arg(path);
-    if (!picture.save(path, "PNG")) return QStringLiteral("cannot write %1").arg(path);
+    if (const QString reason = writePngAtomically(path, picture); !reason.isEmpty())
+        return QStringLiteral("cannot write %1: %2").arg(path, reason);
     return path;
 }
 } // namespace
