@@ -12,6 +12,8 @@
 #include "shell/FlashEraseDialog.h"
 #include "shell/PrinterSearchTask.h"
 #include "serial/PortList.h"
+#include "shell/GlyphDialog.h"
+#include "glyphs/Code16File.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -89,7 +91,7 @@ void MainWindow::buildMenus() {
     menuLink_->addAction(QStringLiteral("查找"), this, &MainWindow::searchForPrinter);
 
     menuGlyphs_ = menuBar()->addMenu(QStringLiteral("字模"));
-    menuGlyphs_->addAction(QStringLiteral("设置字模"));
+    menuGlyphs_->addAction(QStringLiteral("设置字模"), this, &MainWindow::openGlyphDialog);
     menuGlyphs_->addAction(QStringLiteral("擦除FLASH"), this, &MainWindow::openFlashEraseDialog);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
@@ -242,4 +244,14 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     if (event->isAccepted()) search_->stop();
+}
+
+void MainWindow::openGlyphDialog() {
+    GlyphDialog window(
+        settings_.dpiList, QFontDatabase::families(),
+        [this](const QList<GlyphPayload>& payloads) {
+            runPrinterCommand([&] { sendGlyphPayloads(*comPort_, *this, payloads); });
+        },
+        [](const QByteArray& payload) { writeCode16(payload); }, this);
+    window.exec();
 }
