@@ -2,6 +2,7 @@
 // 400 dpi (40000 columns) holding 65 elements of every kind.
 #include "model/FieldPlacement.h"
 #include "common/FontSetup.h"
+#include "link/BackgroundPacking.h"
 #include "link/MessageRender.h"
 
 #include <QGuiApplication>
@@ -24,6 +25,15 @@ void BM_RenderWidestMessage(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(renderMessage(m, kWidest.width));
 }
 BENCHMARK(BM_RenderWidestMessage)->Unit(benchmark::kMillisecond);
+
+// Scaling to 400 dpi (40000 columns) and packing, without the rendering.
+void BM_ScaleAndPackWidest(benchmark::State& state) {
+    MessageTemplate m;
+    fillWidest(m);
+    const QImage background = renderMessage(m, kWidest.width).background;
+    for (auto _ : state) benchmark::DoNotOptimize(packColumns(scaleColumns(background, 2 * kWidest.width)).data());
+}
+BENCHMARK(BM_ScaleAndPackWidest)->Unit(benchmark::kMillisecond);
 
 void BM_PlanWidestMessage(benchmark::State& state) {
     MessageTemplate m;
