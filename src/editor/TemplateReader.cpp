@@ -45,12 +45,14 @@ template <typename Setter> void setBarcode(Barcode& barcode, Setter set) {
 
 std::unique_ptr<Barcode> readBarcode(const IniFile& ini, const QString& section) {
     auto b = std::make_unique<Barcode>();
+    b->HoldDrawing(); // the six values below are checked in this order, then drawn once
     setBarcode(*b, [&] { b->SetBar_CodeType(ini.readInteger(section, "BarCodeType", 1)); });
     setBarcode(*b, [&] { b->SetBar_ModuleWidth(ini.readInteger(section, "ModuleWidth", 1)); });
     setBarcode(*b, [&] { b->SetBar_Rotation(ini.readInteger(section, "Rotation", 1)); });
     setBarcode(*b, [&] { b->SetBar_HeightPercent(ini.readInteger(section, "HeightPercent", 1)); });
     setBarcode(*b, [&] { b->SetBar_Caption(gbk::encode(ini.readString(section, "BarCodeValue", ""))); });
     setBarcode(*b, [&] { b->SetBar_HumanReadable(ini.readBool(section, "HumanReadable", true)); });
+    setBarcode(*b, [&] { b->ReleaseDrawing(); });
     return b;
 }
 
