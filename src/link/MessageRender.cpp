@@ -61,6 +61,8 @@ RenderedMessage renderMessage(const MessageTemplate& message, int width) {
 
 MessagePlan planMessage(const MessageTemplate& message, const SendSettings& settings) {
     MessagePlan plan;
+    if (settings.moBan < 0 || settings.moBan > 255)
+        throw SendRefused(QStringLiteral("模板号 %1 超出范围 0..255").arg(settings.moBan).toStdString());
     const int columns = scaledWidth(settings.mainDpi, settings.zoom, settings.width);
     const int chunks = chunkCount(qint64(columns) * (kPrintHeight / 8));
     if (chunks > kMaxChunks)
@@ -70,7 +72,7 @@ MessagePlan planMessage(const MessageTemplate& message, const SendSettings& sett
                               .arg(kMaxChunks)
                               .toStdString());
     RenderedMessage rendered = renderMessage(message, settings.width);
-    plan.moBan = static_cast<quint8>(settings.moBan & 0xFF);
+    plan.moBan = static_cast<quint8>(settings.moBan);
     plan.resolution = static_cast<quint8>(resolutionNumber(settings.dpiList, settings.zoom) & 0xFF);
     if (columns > 0) { // scaled as packed columns, then unpacked for whoever wants to see it
         plan.packed = scalePackedColumns(packColumns(rendered.background), kPrintHeight / 8, columns);

@@ -2,6 +2,7 @@
 // pseudo-terminal. Prints the device to open on its first line, then checks
 // and answers frames until it is stopped (SIGTERM or SIGINT).
 #include "common/FontSetup.h"
+#include "common/SharedRoutines.h"
 #include "printer/PtyPrinter.h"
 
 #include <QCommandLineParser>
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
+#include <limits>
 
 namespace {
 volatile std::sig_atomic_t stopRequested = 0;
@@ -19,12 +21,12 @@ void onStop(int) {
 
 bool intOption(const QCommandLineParser& parser, const QString& name, int& into) {
     if (!parser.isSet(name)) return true;
-    bool ok = false;
-    into = parser.value(name).toInt(&ok);
-    if (!ok || into < 0) {
+    const std::optional<int> value = decimalInRange(parser.value(name), 0, std::numeric_limits<int>::max());
+    if (!value) {
         std::fprintf(stderr, "--%s needs a whole number of 0 or more\n", qPrintable(name));
         return false;
     }
+    into = *value;
     return true;
 }
 } // namespace
@@ -45,6 +47,11 @@ int main(int argc, char** argv) {
         {QStringLiteral("pieces"), QStringLiteral("Answer one byte at a time, <ms> apart."), QStringLiteral("ms")},
         {QStringLiteral("delay"), QStringLiteral("Answer <ms> after the frame arrived."), QStringLiteral("ms")},
         {QStringLiteral("answer-limit"), QStringLiteral("Answer only the first <n> frames."), QStringLiteral("n")},
+        {QStringLiteral("no-ack-chunk"), QStringLiteral("Never answer chunk <s> of a chunked transfer."),
+         QStringLiteral("s")},
+        {QStringLiteral("line-rate"),
+         QStringLiteral("Take at most <bytes> bytes a second from the line (960 is a line at 9600 bit/s)."),
+         QStringLiteral("bytes")},
         {QStringLiteral("print-dir"),
          QStringLiteral("After each complete message write <dir>/background-N.png and <dir>/message-N.png "
                         "(N the template number)."),
@@ -57,7 +64,9 @@ int main(int argc, char** argv) {
     behaviour.wrongThird = parser.isSet(QStringLiteral("wrong-third"));
     if (!intOption(parser, QStringLiteral("pieces"), behaviour.pieceGapMs) ||
         !intOption(parser, QStringLiteral("delay"), behaviour.delayMs) ||
-        !intOption(parser, QStringLiteral("answer-limit"), behaviour.answerLimit))
+        !intOption(parser, QStringLiteral("answer-limit"), behaviour.answerLimit) ||
+        !intOption(parser, QStringLiteral("no-ack-chunk"), behaviour.unansweredChunk) ||
+        !intOption(parser, QStringLiteral("line-rate"), behaviour.lineRate))
         return 2;
 
     PtyPrinter printer(behaviour);
