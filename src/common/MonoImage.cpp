@@ -73,14 +73,16 @@ void copyBits(const uchar* source, int from, uchar* target, int to, int count, b
     }
 }
 
-// Adds a whole row of `bytes` bytes (the bits past its width are white) at bit
-// `to` of the target row, a source byte at a time. Dots never fall past the
-// target's width, so only bytes that receive dots are touched.
-void addRow(const uchar* source, int bytes, uchar* target, int to) {
+// Adds a whole source row of `width` dots at bit `to` of the target row, a
+// source byte at a time (the bits past the width are left out). The caller has
+// made sure that every dot lands inside the target's width.
+void addRow(const uchar* source, int width, uchar* target, int to) {
     const int shift = to & 7;
     uchar* at = target + (to >> 3);
+    const int bytes = (width + 7) / 8;
+    const auto lastMask = static_cast<uchar>(width % 8 ? 0xFF << (8 - width % 8) : 0xFF);
     for (int b = 0; b < bytes; ++b) {
-        const uchar s = source[b];
+        const auto s = static_cast<uchar>(b == bytes - 1 ? source[b] & lastMask : source[b]);
         if (!s) continue;
         at[b] |= static_cast<uchar>(s >> shift);
         if (const auto low = static_cast<uchar>(s << (8 - shift)); shift && low) at[b + 1] |= low;
@@ -105,7 +107,7 @@ void blit(QImage& target, QPoint to, const QImage& source, const QRect& from, bo
     uchar* out = target.bits() + (src.top() + shift.y()) * target.bytesPerLine();
     const bool wholeRows = add && src.left() == 0 && src.width() == source.width();
     for (int y = src.top(); y <= src.bottom(); ++y, in += source.bytesPerLine(), out += target.bytesPerLine()) {
-        if (wholeRows) addRow(in, (src.width() + 7) / 8, out, shift.x());
+        if (wholeRows) addRow(in, src.width(), out, shift.x());
         else copyBits(in, src.left(), out, src.left() + shift.x(), src.width(), add);
     }
 }

@@ -12,6 +12,7 @@
 #include <cstring>
 
 const QStringList kLinkValueOptions{QStringLiteral("--port"), QStringLiteral("--baud"), QStringLiteral("--quiet-ms")};
+const QStringList kLinkFlags{QStringLiteral("--fast-ack")};
 
 bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional) {
     if (!args.ok()) return printErr(args.error()), false;
@@ -29,8 +30,11 @@ bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional) 
     if (const std::optional<QString> quiet = args.value(QStringLiteral("--quiet-ms"))) {
         const std::optional<int> ms = decimalInRange(*quiet, 1, 60000);
         if (!ms) return printErr(QStringLiteral("--quiet-ms must be 1 to 60000, not '%1'").arg(*quiet)), false;
-        options.quietMs = *ms;
+        options.timing.quietMs = *ms;
     }
+    AppSettings config;
+    readConfigIni(config, configIniPath());
+    options.timing.fastAck = config.fastAck || args.flag(QStringLiteral("--fast-ack"));
     return true;
 }
 
@@ -41,7 +45,7 @@ int runOnPort(const LinkOptions& options, const LinkRun& run) {
     PrintingReporter reporter;
     const int interruptsBefore = interruptsTaken();
     try {
-        if (run(port, reporter, options.quietMs)) return kExitOk;
+        if (run(port, reporter, options.timing)) return kExitOk;
         return interruptsTaken() != interruptsBefore ? kExitInterrupted : kExitFailed;
     } catch (const ComPortError& e) {
         printErr(portErrorText(e, options.port));
