@@ -2,9 +2,7 @@
 // ZBarcode_Encode_and_Buffer on the same data at the same module width (one
 // pixel), human-readable text on in both.
 #include "barcode/Barcode.h"
-#include "common/FontSetup.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <cstring>
 #include <zint.h>
@@ -75,12 +73,3 @@ void BM_ZintEncodeAndBuffer(benchmark::State& state) {
 BENCHMARK(BM_ZintEncodeAndBuffer)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

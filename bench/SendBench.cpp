@@ -1,11 +1,9 @@
 // Rendering, scaling and packing the widest message: a 20000-dot template at
 // 400 dpi (40000 columns) holding 65 elements of every kind.
 #include "model/FieldPlacement.h"
-#include "common/FontSetup.h"
 #include "link/BackgroundPacking.h"
 #include "link/MessageRender.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -47,12 +45,3 @@ void BM_PlanWidestMessage(benchmark::State& state) {
 BENCHMARK(BM_PlanWidestMessage)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -1,11 +1,9 @@
 // Opening a template of 65 barcodes, and the INI dialect read and written at
 // growing section counts (its growth should stay linear).
-#include "common/FontSetup.h"
 #include "common/IniFile.h"
 #include "editor/TemplateFile.h"
 #include "model/FieldPlacement.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -63,12 +61,3 @@ void BM_IniRead(benchmark::State& state) {
 BENCHMARK(BM_IniRead)->RangeMultiplier(4)->Range(100, 6400)->Complexity()->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
