@@ -182,6 +182,15 @@ void MainWindow::ShowMessage(const QString& text) {
     repaint();
 }
 
+namespace {
+// How exchanges end: fast acknowledgement only when Config.ini asks for it.
+ReplyTiming replyTiming(const AppSettings& settings) {
+    ReplyTiming timing;
+    timing.fastAck = settings.fastAck;
+    return timing;
+}
+} // namespace
+
 void MainWindow::runPrinterCommand(const std::function<void()>& command) {
     try {
         command();
@@ -191,11 +200,11 @@ void MainWindow::runPrinterCommand(const std::function<void()>& command) {
 }
 
 void MainWindow::setClockFromComputer() {
-    runPrinterCommand([this] { setPrinterClock(*comPort_, *this); });
+    runPrinterCommand([this] { setPrinterClock(*comPort_, *this, QDateTime::currentDateTime(), replyTiming(settings_)); });
 }
 
 void MainWindow::openFlashEraseDialog() {
-    FlashEraseDialog window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment); }); },
+    FlashEraseDialog window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment, replyTiming(settings_)); }); },
                       this);
     window.exec();
 }
