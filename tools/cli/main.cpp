@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "common/FontSetup.h"
 #include "common/Gbk.h"
+#include "common/VersionOption.h"
 
 #include <QGuiApplication>
 #include <iterator>
@@ -13,7 +14,7 @@ static const CliCommand* const kCommands[] = {
 };
 
 static void printHelp() {
-    printOut(QStringLiteral("usage: daviduv-cli COMMAND [options]\n\ncommands:"));
+    printOut(QStringLiteral("usage: daviduv-cli COMMAND [options]\n       daviduv-cli --version\n\ncommands:"));
     for (const CliCommand* c : kCommands) printOut(QStringLiteral("  ") + QString::fromUtf8(c->usage));
     printOut(QStringLiteral("\nexit codes: 0 done, 1 the printer did not acknowledge after three tries,\n"
                             "2 serial-port, file or argument error (the text on standard error)"));
@@ -26,6 +27,7 @@ static void quietHandler(QtMsgType type, const QMessageLogContext&, const QStrin
 }
 
 int main(int argc, char** argv) {
+    if (printVersionIfAsked(argc, argv, "daviduv-cli")) return kExitOk;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietHandler);
     QGuiApplication app(argc, argv);

@@ -2,6 +2,7 @@
 // pseudo-terminal. Prints the device to open on its first line, then checks
 // and answers frames until it is stopped (SIGTERM or SIGINT).
 #include "common/FontSetup.h"
+#include "common/VersionOption.h"
 #include "printer/PtyPrinter.h"
 
 #include <QCommandLineParser>
@@ -30,6 +31,7 @@ bool intOption(const QCommandLineParser& parser, const QString& name, int& into)
 } // namespace
 
 int main(int argc, char** argv) {
+    if (printVersionIfAsked(argc, argv, "daviduv-printer")) return 0;
     // Printing draws text, which needs a font system but never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
