@@ -13,6 +13,7 @@
 
 #include "serial/AbortEvent.h"
 #include "link/LinkTexts.h"
+#include "link/TransactionTrace.h"
 
 #include <QByteArray>
 #include <memory>
@@ -51,6 +52,7 @@ public:
 private:
     QByteArray gatherReply();
 
+    TransactionTrace trace_; // appends the transaction to the log when it ends
     SerialPort& port_;
     LinkReporter& reporter_;
     int quietMs_;

@@ -1,11 +1,17 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Transactions of the tests (and of the programs they start) log into a
+    // folder of their own, never into the user's.
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     QApplication app(argc, argv);
     installTestFonts();
     ::testing::InitGoogleTest(&argc, argv);

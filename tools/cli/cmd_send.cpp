@@ -10,18 +10,23 @@
 #include "link/MessageRender.h"
 #include "link/SendMessage.h"
 #include "link/SendRefused.h"
+#include "link/TransactionLog.h"
 #include "editor/TemplateFile.h"
 
 #include <QFileInfo>
 
 namespace {
 
-// Opens the file and plans the send; prints the reason and returns nothing on failure.
-std::optional<MessagePlan> planFromFile(const QString& path) {
-    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable()) {
-        printErr(QStringLiteral("cannot read %1").arg(path));
+// Opens the file and plans the send; prints the reason (also kept in
+// *failure) and returns nothing on failure.
+std::optional<MessagePlan> planFromFile(const QString& path, QString* failure = nullptr) {
+    const auto fail = [failure](const QString& reason) {
+        printErr(reason);
+        if (failure) *failure = reason;
         return std::nullopt;
-    }
+    };
+    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable())
+        return fail(QStringLiteral("cannot read %1").arg(path));
     AppSettings app;
     readConfigIni(app, configIniPath());
     try {
@@ -30,9 +35,8 @@ std::optional<MessagePlan> planFromFile(const QString& path) {
         loadTemplate(message, path, [&](const TemplateAttributes& a) { attributes = a; });
         return planMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
     } catch (const std::exception& e) { // BarcodeError, FieldError, SendRefused: the element's own text
-        printErr(QString::fromUtf8(e.what()));
+        return fail(QString::fromUtf8(e.what()));
     }
-    return std::nullopt;
 }
 
 int render(const QStringList& args) {
@@ -59,8 +63,14 @@ int send(const QStringList& argv) {
     const CliArgs args(argv, kLinkValueOptions, {});
     LinkOptions options;
     if (!readLinkOptions(args, options, 1)) return kExitError;
-    const auto plan = planFromFile(args.positional().first());
-    if (!plan) return kExitError;
+    const QString path = QFileInfo(args.positional().first()).absoluteFilePath();
+    QString refusal;
+    const auto plan = planFromFile(args.positional().first(), &refusal);
+    if (!plan) {
+        recordRefusedSend(options.port, options.baud, path, refusal);
+        return kExitError;
+    }
+    const TransactionLabel label(QStringLiteral("send"), path);
     const int code = runOnPort(options, [&](SerialPort& port, LinkReporter& reporter, int quietMs) {
         return sendMessage(port, reporter, *plan, quietMs);
     });

@@ -4,13 +4,14 @@
 #include "common/FontSetup.h"
 #include "common/Gbk.h"
 #include "common/VersionOption.h"
+#include "link/TransactionLog.h"
 
 #include <QGuiApplication>
 #include <iterator>
 
 // Each command is defined in its own cmd_*.cpp.
 static const CliCommand* const kCommands[] = {
-    &kQueryCommand, &kClockCommand, &kEraseCommand, &kBarcodeCommand, &kSendCommand, &kRenderCommand,
+    &kQueryCommand, &kClockCommand, &kEraseCommand, &kBarcodeCommand, &kSendCommand, &kRenderCommand, &kLogCommand,
 };
 
 static void printHelp() {
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
         return kExitError;
     }
     const QString name = args.takeFirst();
+    const TransactionLabel label(name); // the transaction log names the command
     for (const CliCommand* c : kCommands)
         if (name == QLatin1String(c->name)) return c->run(args);
     printErr(QStringLiteral("unknown command '%1'; see daviduv-cli --help").arg(name));
