@@ -9,3 +9,4 @@ extern const CliCommand kBarcodeCommand; // cmd_barcode.cpp
 extern const CliCommand kSendCommand;    // cmd_send.cpp
 extern const CliCommand kRenderCommand;  // cmd_send.cpp
 extern const CliCommand kLogCommand;     // cmd_log.cpp
+extern const CliCommand kVerifyCommand;  // cmd_send.cpp

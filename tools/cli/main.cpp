@@ -11,7 +11,7 @@
 
 // Each command is defined in its own cmd_*.cpp.
 static const CliCommand* const kCommands[] = {
-    &kQueryCommand, &kClockCommand, &kEraseCommand, &kBarcodeCommand, &kSendCommand, &kRenderCommand, &kLogCommand,
+    &kQueryCommand, &kClockCommand, &kEraseCommand, &kBarcodeCommand, &kSendCommand, &kVerifyCommand, &kRenderCommand, &kLogCommand,
 };
 
 static void printHelp() {
