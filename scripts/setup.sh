@@ -11,4 +11,4 @@ $SUDO apt-get install -y -qq \
   libjpeg62-turbo-dev libzxing-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   fonts-arphic-uming fonts-liberation fonts-dejavu-core \
-  xvfb x11-apps imagemagick >/dev/null
+  xvfb x11-apps imagemagick xdotool >/dev/null

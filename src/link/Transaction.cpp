@@ -9,7 +9,6 @@
 
 Transaction::Transaction(SerialPort& port, LinkReporter& reporter, int quietMs)
     : trace_(port), port_(port), reporter_(reporter), quietMs_(quietMs), abort_(std::make_unique<AbortEvent>()) {
-    installInterruptHook();
     if (!registerRunningAbort(abort_.get())) throw std::logic_error("another printer transaction is running");
     port_.SetEvents(0);
     try {
@@ -30,6 +29,14 @@ Transaction::~Transaction() {
     port_.Close();
 }
 
+void Transaction::dropLateBytes() {
+    // Bytes that came after an earlier try's quiet period are read now, ahead
+    // of this try's own, and are no answer to a frame not yet written: the
+    // reply is what arrives from the write on (before the wait begins too).
+    QByteArray late;
+    port_.ReadBytes(late, port_.InputCount());
+}
+
 QByteArray Transaction::gatherReply() {
     QByteArray reply;
     while (reply.size() < kMaxReply) {
@@ -45,6 +52,7 @@ QByteArray Transaction::gatherReply() {
 
 bool Transaction::Exchange(const QByteArray& frame, const LinkAction& action) try {
     for (int attempt = 1; attempt <= kTries; ++attempt) {
+        dropLateBytes();
         port_.WriteBytes(frame);
         trace_.frameWritten(frame, attempt);
         reporter_.ShowMessage(action.waiting);
