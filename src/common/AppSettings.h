@@ -19,6 +19,7 @@ struct AppSettings {
 };
 
 inline constexpr int kCanvasHeight = 128;
+inline constexpr int kMaxDpiEntries = 255; // a larger DpiCount is read as 255
 inline constexpr int kDefaultWidth = 512;
 
 // The Config.ini the programs read: the one in the folder of the running

@@ -2,6 +2,7 @@
 // number and resolution are the ones sent; the per-user store is not touched),
 // Config.ini beside the program giving the resolution list and the send mode.
 #include "common/AppSettings.h"
+#include "common/AtomicWrite.h"
 #include "barcode/Barcode.h"
 #include "cli/CliLink.h"
 #include "cli/CliSupport.h"
@@ -19,8 +20,10 @@
 namespace {
 
 // Opens the file and plans the send; prints the reason (also kept in
-// *failure) and returns nothing on failure. With checks, also decodes each
-// barcode in the planned background.
+// *failure) and returns nothing on failure. A file that is no template is
+// refused (the editor would open it as an empty one, which the operator sees;
+// a script does not). A picture that cannot be loaded prints white, with a
+// warning. With checks, also decodes each barcode in the planned background.
 std::optional<MessagePlan> planFromFile(const QString& path, QString* failure = nullptr,
                                         QList<BarcodeCheck>* checks = nullptr) {
     const auto fail = [failure](const QString& reason) {
@@ -28,14 +31,15 @@ std::optional<MessagePlan> planFromFile(const QString& path, QString* failure = 
         if (failure) *failure = reason;
         return std::nullopt;
     };
-    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable())
-        return fail(QStringLiteral("cannot read %1").arg(path));
+    if (const QString reason = notATemplateReason(path); !reason.isEmpty()) return fail(reason);
     AppSettings app;
     readConfigIni(app, configIniPath());
     try {
         MessageTemplate message;
         TemplateAttributes attributes;
-        loadTemplate(message, path, [&](const TemplateAttributes& a) { attributes = a; });
+        QStringList pictureProblems;
+        loadTemplate(message, path, [&](const TemplateAttributes& a) { attributes = a; }, &pictureProblems);
+        for (const QString& problem : pictureProblems) printErr(QStringLiteral("warning: ") + problem);
         MessagePlan plan =
             planMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
         if (checks) *checks = verifyBarcodes(message, attributes.width, plan.scaled);
@@ -57,8 +61,8 @@ int render(const QStringList& args) {
         printErr(QStringLiteral("the background is 0 columns wide (MainDpi of Config.ini)"));
         return kExitError;
     }
-    if (!plan->scaled.save(*a.value("--out"), "PNG")) {
-        printErr(QStringLiteral("cannot write %1").arg(*a.value("--out")));
+    if (const QString reason = writePngAtomically(*a.value("--out"), plan->scaled); !reason.isEmpty()) {
+        printErr(QStringLiteral("cannot write %1: %2").arg(*a.value("--out"), reason));
         return kExitError;
     }
     printOut(QStringLiteral("%1 %2").arg(plan->scaled.width()).arg(plan->scaled.height()));

@@ -2,6 +2,7 @@
 // pseudo-terminal. Prints the device to open on its first line, then checks
 // and answers frames until it is stopped (SIGTERM or SIGINT).
 #include "common/FontSetup.h"
+#include "common/SharedRoutines.h"
 #include "common/VersionOption.h"
 #include "printer/PtyPrinter.h"
 
@@ -10,6 +11,7 @@
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
+#include <limits>
 
 namespace {
 volatile std::sig_atomic_t stopRequested = 0;
@@ -20,12 +22,12 @@ void onStop(int) {
 
 bool intOption(const QCommandLineParser& parser, const QString& name, int& into) {
     if (!parser.isSet(name)) return true;
-    bool ok = false;
-    into = parser.value(name).toInt(&ok);
-    if (!ok || into < 0) {
+    const std::optional<int> value = decimalInRange(parser.value(name), 0, std::numeric_limits<int>::max());
+    if (!value) {
         std::fprintf(stderr, "--%s needs a whole number of 0 or more\n", qPrintable(name));
         return false;
     }
+    into = *value;
     return true;
 }
 } // namespace
