@@ -5,9 +5,16 @@
 #include "common/SharedRoutines.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 QString configIniPath() {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/Config.ini");
+    return chooseConfigIni(QCoreApplication::applicationDirPath() + QStringLiteral("/Config.ini"),
+                           QStringLiteral(DAVIDUV_SYSTEM_CONFIG_INI));
+}
+
+QString chooseConfigIni(const QString& besideProgram, const QString& systemWide) {
+    if (QFileInfo::exists(besideProgram) || !QFileInfo::exists(systemWide)) return besideProgram;
+    return systemWide;
 }
 
 void readConfigIni(AppSettings& s, const QString& path) {

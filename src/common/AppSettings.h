@@ -23,8 +23,13 @@ inline constexpr int kCanvasHeight = 128;
 inline constexpr int kMaxDpiEntries = 255; // a larger DpiCount is read as 255
 inline constexpr int kDefaultWidth = 512;
 
-// Path of Config.ini in the folder of the running executable.
+// The Config.ini the programs read: the one in the folder of the running
+// executable when it exists, else the system-wide one an installation puts
+// under /etc/daviduv (its path fixed at configure time).
 QString configIniPath();
+// The choice itself: besideProgram when that file exists, else systemWide when
+// that one exists, else besideProgram (whose absence gives the defaults).
+QString chooseConfigIni(const QString& besideProgram, const QString& systemWide);
 
 // Reads MaxLength, MainDpi and DpiList from Config.ini (the first three things start-up reads).
 void readConfigIni(AppSettings& settings, const QString& path);

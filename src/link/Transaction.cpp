@@ -9,11 +9,15 @@
 #include <stdexcept>
 
 Transaction::Transaction(SerialPort& port, LinkReporter& reporter, ReplyTiming timing)
-    : port_(port), reporter_(reporter), timing_(timing), abort_(std::make_unique<AbortEvent>()) {
+    : trace_(port), port_(port), reporter_(reporter), timing_(timing), abort_(std::make_unique<AbortEvent>()) {
     if (!registerRunningAbort(abort_.get())) throw std::logic_error("another printer transaction is running");
     port_.SetEvents(0);
     try {
         port_.Open();
+    } catch (const ComPortError& e) {
+        trace_.portError(e.Text());
+        unregisterRunningAbort(abort_.get());
+        throw;
     } catch (...) {
         unregisterRunningAbort(abort_.get());
         throw;
@@ -49,15 +53,20 @@ QByteArray Transaction::gatherReply() {
     return reply;
 }
 
-bool Transaction::Exchange(const QByteArray& frame, const LinkAction& action) {
+bool Transaction::Exchange(const QByteArray& frame, const LinkAction& action) try {
     for (int attempt = 1; attempt <= kTries; ++attempt) {
         dropLateBytes();
         port_.WriteBytes(frame);
+        trace_.frameWritten(frame, attempt);
         reporter_.ShowMessage(action.waiting);
         if (replyAccepted(gatherReply())) return true;
     }
+    trace_.frameRejected();
     reporter_.ShowMessage(action.failed);
     return false;
+} catch (const ComPortError& e) {
+    trace_.portError(e.Text());
+    throw;
 }
 
 bool Transaction::Send(const QByteArray& frame, const LinkAction& action) {

@@ -13,6 +13,7 @@
 
 #include "serial/AbortEvent.h"
 #include "link/LinkTexts.h"
+#include "link/TransactionTrace.h"
 
 #include <QByteArray>
 #include <memory>
@@ -66,6 +67,7 @@ private:
     void dropLateBytes();
     QByteArray gatherReply();
 
+    TransactionTrace trace_; // appends the transaction to the log when it ends
     SerialPort& port_;
     LinkReporter& reporter_;
     ReplyTiming timing_;

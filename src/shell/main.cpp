@@ -1,6 +1,7 @@
 // The editor's entry: title, main window, event loop.
 #include "common/AppSettings.h"
 #include "common/Gbk.h"
+#include "common/VersionOption.h"
 #include "shell/StartUp.h"
 #include "shell/MainWindow.h"
 
@@ -8,6 +9,7 @@
 #include <QMessageBox>
 
 int main(int argc, char** argv) {
+    if (printVersionIfAsked(argc, argv, "daviduv")) return 0;
     QApplication app(argc, argv);
     initApplication();
     if (!gbk::available()) {

@@ -107,3 +107,16 @@ TEST(Startup, BaudTexts) {
     EXPECT_EQ(baudFromText("115200 "), std::nullopt);
     EXPECT_EQ(baudFromText("38400"), std::nullopt);
 }
+
+TEST(Startup, ConfigBesideTheProgramComesBeforeTheSystemWideOne) {
+    QTemporaryDir program, etc;
+    const QString beside = program.filePath("Config.ini"), system = etc.filePath("Config.ini");
+    EXPECT_EQ(chooseConfigIni(beside, system), beside); // neither: the defaults, read from the absent file
+    writeConfig(etc, "[Main]\r\nMaxLength=7000\r\n");
+    EXPECT_EQ(chooseConfigIni(beside, system), system); // an installed program has none beside it
+    AppSettings s;
+    readConfigIni(s, chooseConfigIni(beside, system));
+    EXPECT_EQ(s.maxLength, 7000);
+    writeConfig(program, "[Main]\r\nMaxLength=9000\r\n");
+    EXPECT_EQ(chooseConfigIni(beside, system), beside);
+}

@@ -1,6 +1,8 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -8,6 +10,10 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // A window shown by a test searches no port of this machine.
     if (!qEnvironmentVariableIsSet("DAVIDUV_PORTS")) qputenv("DAVIDUV_PORTS", "");
+    // Transactions of the tests (and of the programs they start) log into a
+    // folder of their own, never into the user's.
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     QApplication app(argc, argv);
     installTestFonts();
     ::testing::InitGoogleTest(&argc, argv);

@@ -10,3 +10,5 @@ extern const CliCommand kSendCommand;    // cmd_send.cpp
 extern const CliCommand kRenderCommand;  // cmd_send.cpp
 extern const CliCommand kSearchCommand;  // cmd_search.cpp
 extern const CliCommand kGlyphsCommand;  // cmd_glyphs.cpp
+extern const CliCommand kLogCommand;     // cmd_log.cpp
+extern const CliCommand kVerifyCommand;  // cmd_send.cpp

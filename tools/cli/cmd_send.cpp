@@ -11,19 +11,27 @@
 #include "link/MessageRender.h"
 #include "link/SendMessage.h"
 #include "link/SendRefused.h"
+#include "link/TransactionLog.h"
+#include "link/BarcodeVerification.h"
 #include "editor/TemplateFile.h"
+
+#include <QFileInfo>
 
 namespace {
 
-// Opens the file and plans the send; prints the reason and returns nothing on
-// failure. A file that is no template is refused (the editor would open it as
-// an empty one, which the operator sees; a script does not). A picture that
-// cannot be loaded prints white, with a warning.
-std::optional<MessagePlan> planFromFile(const QString& path) {
-    if (const QString reason = notATemplateReason(path); !reason.isEmpty()) {
+// Opens the file and plans the send; prints the reason (also kept in
+// *failure) and returns nothing on failure. A file that is no template is
+// refused (the editor would open it as an empty one, which the operator sees;
+// a script does not). A picture that cannot be loaded prints white, with a
+// warning. With checks, also decodes each barcode in the planned background.
+std::optional<MessagePlan> planFromFile(const QString& path, QString* failure = nullptr,
+                                        QList<BarcodeCheck>* checks = nullptr) {
+    const auto fail = [failure](const QString& reason) {
         printErr(reason);
+        if (failure) *failure = reason;
         return std::nullopt;
-    }
+    };
+    if (const QString reason = notATemplateReason(path); !reason.isEmpty()) return fail(reason);
     AppSettings app;
     readConfigIni(app, configIniPath());
     try {
@@ -32,11 +40,13 @@ std::optional<MessagePlan> planFromFile(const QString& path) {
         QStringList pictureProblems;
         loadTemplate(message, path, [&](const TemplateAttributes& a) { attributes = a; }, &pictureProblems);
         for (const QString& problem : pictureProblems) printErr(QStringLiteral("warning: ") + problem);
-        return planMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
+        MessagePlan plan =
+            planMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
+        if (checks) *checks = verifyBarcodes(message, attributes.width, plan.scaled);
+        return plan;
     } catch (const std::exception& e) { // BarcodeError, FieldError, SendRefused: the element's own text
-        printErr(QString::fromUtf8(e.what()));
+        return fail(QString::fromUtf8(e.what()));
     }
-    return std::nullopt;
 }
 
 int render(const QStringList& args) {
@@ -59,12 +69,34 @@ int render(const QStringList& args) {
     return kExitOk;
 }
 
+int verify(const QStringList& argv) {
+    const CliArgs args(argv, {}, {});
+    if (!args.ok()) return printErr(args.error()), kExitError;
+    if (args.positional().size() != 1)
+        return printErr(QStringLiteral("usage: daviduv-cli %1").arg(QString::fromUtf8(kVerifyCommand.usage))), kExitError;
+    QList<BarcodeCheck> checks;
+    if (!planFromFile(args.positional().first(), nullptr, &checks)) return kExitError;
+    for (const BarcodeCheck& check : checks) printOut(describeCheck(check));
+    return unreadableBarcodes(checks).isEmpty() ? kExitOk : kExitFailed;
+}
+
 int send(const QStringList& argv) {
-    const CliArgs args(argv, kLinkValueOptions, kLinkFlags);
+    const CliArgs args(argv, kLinkValueOptions, kLinkFlags + QStringList{QStringLiteral("--strict")});
     LinkOptions options;
     if (!readLinkOptions(args, options, 1)) return kExitError;
-    const auto plan = planFromFile(args.positional().first());
-    if (!plan) return kExitError;
+    const QString path = QFileInfo(args.positional().first()).absoluteFilePath();
+    QString refusal;
+    QList<BarcodeCheck> checks;
+    const auto plan = planFromFile(args.positional().first(), &refusal, &checks);
+    for (const BarcodeCheck& check : unreadableBarcodes(checks)) {
+        refusal = QStringLiteral("barcode not readable at this resolution: ") + describeCheck(check);
+        printErr((args.flag(QStringLiteral("--strict")) ? QString() : QStringLiteral("warning: ")) + refusal);
+    }
+    if (!plan || (args.flag(QStringLiteral("--strict")) && !unreadableBarcodes(checks).isEmpty())) {
+        recordRefusedSend(options.port, options.baud, path, refusal);
+        return kExitError;
+    }
+    const TransactionLabel label(QStringLiteral("send"), path);
     const int code = runOnPort(options, [&](SerialPort& port, LinkReporter& reporter, ReplyTiming timing) {
         return sendMessage(port, reporter, *plan, timing);
     });
@@ -74,7 +106,11 @@ int send(const QStringList& argv) {
 
 } // namespace
 
-const CliCommand kSendCommand{"send", "send FILE.spt --port PORT [--baud 9600|57600|115200]\n"
-                                      "      sends the template to the printer", send};
+const CliCommand kSendCommand{"send", "send FILE.spt --port PORT [--baud 9600|57600|115200] [--strict]\n"
+                                      "      sends the template to the printer; a barcode that does not decode at the\n"
+                                      "      printer's resolution is a warning, with --strict a refusal (exit 2)", send};
+const CliCommand kVerifyCommand{"verify", "verify FILE.spt\n"
+                                          "      decodes each barcode as a send would pack it, a line per barcode;\n"
+                                          "      exit 0 when every verifiable one reads back, 1 otherwise", verify};
 const CliCommand kRenderCommand{"render", "render FILE.spt --out FILE.png\n"
                                           "      writes the background a send would pack, W' x 128, 1 bit", render};

@@ -3,6 +3,8 @@
 #include "cli/CliSupport.h"
 #include "common/FontSetup.h"
 #include "common/Gbk.h"
+#include "common/VersionOption.h"
+#include "link/TransactionLog.h"
 
 #include <QGuiApplication>
 #include <iterator>
@@ -10,12 +12,12 @@
 
 // Each command is defined in its own cmd_*.cpp.
 static const CliCommand* const kCommands[] = {
-    &kQueryCommand, &kClockCommand, &kEraseCommand, &kBarcodeCommand, &kSendCommand, &kRenderCommand, &kSearchCommand,
-    &kGlyphsCommand,
+    &kQueryCommand, &kClockCommand, &kEraseCommand, &kBarcodeCommand, &kSendCommand, &kVerifyCommand, &kRenderCommand,
+    &kSearchCommand, &kGlyphsCommand, &kLogCommand,
 };
 
 static void printHelp() {
-    printOut(QStringLiteral("usage: daviduv-cli COMMAND [options]\n\ncommands:"));
+    printOut(QStringLiteral("usage: daviduv-cli COMMAND [options]\n       daviduv-cli --version\n\ncommands:"));
     for (const CliCommand* c : kCommands) printOut(QStringLiteral("  ") + QString::fromUtf8(c->usage));
     printOut(QStringLiteral("\nexit codes: 0 done, 1 the printer did not acknowledge after three tries,\n"
                             "2 serial-port, file or argument error (the text on standard error),\n"
@@ -37,6 +39,7 @@ static const CliCommand* findCommand(const QString& name) {
 }
 
 int main(int argc, char** argv) {
+    if (printVersionIfAsked(argc, argv, "daviduv-cli")) return kExitOk;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietHandler);
     // The printer-only commands start no font machinery (it costs more than their work).
@@ -58,6 +61,7 @@ int main(int argc, char** argv) {
         return kExitError;
     }
     const QString name = args.takeFirst();
+    const TransactionLabel label(name); // the transaction log names the command
     if (const CliCommand* c = findCommand(name)) return c->run(args);
     printErr(QStringLiteral("unknown command '%1'; see daviduv-cli --help").arg(name));
     return kExitError;

@@ -4,6 +4,7 @@
 #include "common/FontSetup.h"
 #include "common/SharedRoutines.h"
 #include "printer/PortAnnouncement.h"
+#include "common/VersionOption.h"
 #include "printer/PtyPrinter.h"
 
 #include <QCommandLineParser>
@@ -33,6 +34,7 @@ bool intOption(const QCommandLineParser& parser, const QString& name, int& into)
 } // namespace
 
 int main(int argc, char** argv) {
+    if (printVersionIfAsked(argc, argv, "daviduv-printer")) return 0;
     // Printing draws text, which needs a font system but never a screen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
