@@ -6,7 +6,7 @@ SUDO=""
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq \
-  cmake ninja-build g++ pkg-config ccache \
+  cmake ninja-build g++ clang pkg-config ccache \
   qt6-base-dev qt6-serialport-dev libgl-dev \
   libjpeg62-turbo-dev libzxing-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
