@@ -3,6 +3,7 @@
 # (default 60), two at a time on a two-core machine. New corpus entries and
 # crashes are kept outside the repository, in $FUZZ_WORK (default
 # ~/.cache/daviduv-fuzz/<target>/); the seeds in fuzz/corpus/ are only read.
+# FUZZ_TARGETS="spt barcode" runs only those.
 # Prints one line per target (runs, coverage, crashes) and exits 1 when any
 # target crashed, timed out or ran out of memory.
 set -euo pipefail
@@ -11,7 +12,7 @@ SECONDS_EACH=${1:-60}
 BUILD_DIR=${FUZZ_BUILD_DIR:-build-fuzz}
 WORK=${FUZZ_WORK:-${XDG_CACHE_HOME:-$HOME/.cache}/daviduv-fuzz}
 JOBS=${FUZZ_JOBS:-$(nproc)}
-TARGETS=(ini spt barcode frames picture)
+TARGETS=(${FUZZ_TARGETS:-ini spt barcode frames picture})
 declare -A DICT=([ini]=spt.dict [spt]=spt.dict [frames]=frames.dict)
 
 LAUNCHER=()
