@@ -36,7 +36,11 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     runStartUp(configPath);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The canvas watches template_, which as a member goes before QWidget
+    // deletes the children: the widgets go first.
+    delete takeCentralWidget();
+}
 
 void MainWindow::runStartUp(const QString& configPath) {
     // Config.ini, then the per-user values; nothing is written back.
