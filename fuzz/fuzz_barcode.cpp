@@ -100,11 +100,6 @@ template <typename Set> void setOrRefuse(Set set) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    startQt();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     const int type = in.ConsumeIntegralInRange(-1, kBarcodeTypeCount);

@@ -77,11 +77,6 @@ void checkAssembly(FuzzedDataProvider& in) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    startQt();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     if (in.ConsumeBool()) {

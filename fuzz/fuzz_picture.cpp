@@ -8,11 +8,6 @@
 
 #include <QRegularExpression>
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    startQt();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const PictureType type = bytes.startsWith("BM") ? PictureType::Bmp : PictureType::Jpeg;

@@ -46,11 +46,6 @@ bool openAndSave(const QString& path, QByteArray& saved) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    startQt();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QByteArray first;
     if (!openAndSave(scratchFile(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))), first)) return 0;
