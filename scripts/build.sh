@@ -5,6 +5,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
 LAUNCHER=()
-if command -v ccache >/dev/null; then LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+if command -v ccache >/dev/null; then
+    LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    # Paths relative to the checkout, so every clone shares the cache.
+    export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
+    export CCACHE_SLOPPINESS=${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}
+fi
 cmake -S . -B "$BUILD_DIR" -G Ninja "${LAUNCHER[@]}" "$@" >/dev/null
 cmake --build "$BUILD_DIR" -j "$(nproc)"

@@ -3,7 +3,7 @@
 # Does nothing (and never touches the package lists) when all are installed.
 set -euo pipefail
 PACKAGES=(
-  cmake ninja-build g++ pkg-config ccache
+  cmake ninja-build g++ clang pkg-config ccache
   qt6-base-dev qt6-serialport-dev libgl-dev
   libjpeg62-turbo-dev libzxing-dev
   libgtest-dev libgmock-dev libbenchmark-dev libzint-dev

@@ -35,8 +35,10 @@ std::string_view Code39Encoder::pattern(char c) const { return kPatterns[kCharse
 void encodeCode39(BarcodeParams& params, SymbolEncoding& out) {
     const Code39Encoder& table = Code39Encoder::instance();
     std::string text = params.caption;
+    // Lower case is not in the set either; "*" is, but only as the start and
+    // stop: inside the data a reader would take it for the end of the symbol.
     for (char& c : text)
-        if (!table.contains(c)) c = '0'; // lower case is not in the set either
+        if (!table.contains(c) || c == '*') c = '0';
     out.symbol = "*" + text + "*";
     out.readable = text;
     for (char c : out.symbol) {

@@ -50,6 +50,9 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
 
 MainWindow::~MainWindow() {
     search_->stop(); // the worker uses the serial port, which goes first
+    // The canvas watches template_, which as a member goes before QWidget
+    // deletes the children: the widgets go first.
+    delete takeCentralWidget();
 }
 
 void MainWindow::runStartUp(const QString& configPath) {

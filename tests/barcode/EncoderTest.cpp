@@ -60,6 +60,8 @@ const Row kRows[] = {
     {__LINE__, UPC_E, "123453", "1234531", "", "expanded 0 123 00000 45, sum 29 gives 1"},
     {__LINE__, UPC_E, "123454", "1234543", "", "expanded 0 1234 00000 5, sum 37 gives 3"},
     {__LINE__, CODE39, "A", "*A*", kC39Star + kC39A + kC39Star, "Code 39 table; 48 modules"},
+    {__LINE__, CODE39, "A*", "*A0*", kC39Star + kC39A + kC39Zero + kC39Star,
+     "ISO/IEC 16388: * is only the start and stop; inside the data it would end the symbol (found by fuzz_barcode)"},
     {__LINE__, CODE39, "abc", "*000*", kC39Star + kC39Zero + kC39Zero + kC39Zero + kC39Star,
      "lower case is not in the set and becomes 0"},
     {__LINE__, CODE25i, "123", "1236",
