@@ -1,10 +1,15 @@
 #include "shell/panels/FieldPanel.h"
 
+#include "shell/EditHistory.h"
 #include "shell/panels/NumberBox.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+
+namespace {
+constexpr int kTypedPositionMerge = 1; // the digits typed into X or Y make one step
+}
 
 FieldPanel::FieldPanel(MessageTemplate& message, eStyle kind, const QString& name, const QString& caption,
                        const QString& boxPrefix, QWidget* parent)
@@ -53,5 +58,12 @@ void FieldPanel::moveSelected(std::optional<int> x, std::optional<int> y) {
     FieldElement* e = selectedOfKind();
     if (!e) return;
     const QPoint at = e->TemplatePos();
-    message_.moveTo(*e, x.value_or(at.x()), y.value_or(at.y()));
+    recordEdit(*e, [&] { message_.moveTo(*e, x.value_or(at.x()), y.value_or(at.y())); }, kTypedPositionMerge);
+}
+
+void FieldPanel::recordEdit(FieldElement& element, const std::function<void()>& change, int mergeKey) {
+    if (history_)
+        history_->edit(element, QStringLiteral("属性"), change, mergeKey);
+    else
+        change();
 }

@@ -6,7 +6,9 @@
 #include "model/MessageTemplate.h"
 
 #include <QGroupBox>
+#include <functional>
 
+class EditHistory;
 class NumberBox;
 
 class FieldPanel : public QGroupBox {
@@ -24,6 +26,7 @@ public:
     void setPosition(QPoint templatePoint);
     NumberBox* xBox() const { return x_; }
     NumberBox* yBox() const { return y_; }
+    void setEditHistory(EditHistory* history) { history_ = history; }
 
 protected:
     // Fills the kind's own controls from the element; the frame fills X and Y.
@@ -34,6 +37,10 @@ protected:
     // The selected element when it is of this panel's kind, else none: every
     // handler of a panel checks this first and does nothing without it.
     FieldElement* selectedOfKind() const;
+    // Runs change on the element as one undoable step: change sets the
+    // properties, redraws and calls message().notifyChanged. Changes of one
+    // mergeKey (not 0) to one element in a row are one step (typing).
+    void recordEdit(FieldElement& element, const std::function<void()>& change, int mergeKey = 0);
 
 private:
     void moveSelected(std::optional<int> x, std::optional<int> y);
@@ -43,4 +50,5 @@ private:
     QWidget* controls_;
     NumberBox* x_;
     NumberBox* y_;
+    EditHistory* history_ = nullptr;
 };

@@ -43,3 +43,7 @@ FieldPanel* PropertyPanels::showFor(FieldElement& element) {
 QWidget* PropertyPanels::current() const {
     return stack_->currentWidget();
 }
+
+void PropertyPanels::setEditHistory(EditHistory* history) {
+    for (FieldPanel* panel : panels_) panel->setEditHistory(history);
+}

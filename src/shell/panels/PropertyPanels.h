@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 
+class EditHistory;
 class FieldPanel;
 class QStackedLayout;
 
@@ -21,6 +22,8 @@ public:
     FieldPanel* showFor(FieldElement& element);
 
     FieldPanel* panelFor(eStyle kind) const { return panels_[kind]; }
+    // Every panel records its edits as steps of this history.
+    void setEditHistory(EditHistory* history);
     QWidget* current() const;
 
 private:
