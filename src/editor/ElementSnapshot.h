@@ -17,6 +17,10 @@ struct ElementSnapshot {
     QSize size() const;
 };
 
+// Whether two snapshots hold the same element in the same state (number,
+// stacking place, position, every property and the picture).
+bool sameState(const ElementSnapshot& a, const ElementSnapshot& b);
+
 ElementSnapshot snapshotOf(const MessageTemplate& message, const FieldElement& element);
 
 // Puts the element back as the snapshot holds it, under its number and at its

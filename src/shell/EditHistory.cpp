@@ -1,9 +1,8 @@
 #include "shell/EditHistory.h"
 
+#include "shell/ErrorBox.h"
 #include "shell/panels/PropertyPanels.h"
 
-#include <QApplication>
-#include <QMessageBox>
 #include <QUndoStack>
 
 class ElementStep : public QUndoCommand {
@@ -53,9 +52,11 @@ void EditHistory::edit(FieldElement& element, const QString& text, const std::fu
     ElementSnapshot before = snapshotOf(message_, element);
     const int number = element.Number();
     change();
-    FieldElement* after = message_.find(number);
-    stack_->push(new ElementStep(*this, text, std::move(before),
-                                 after ? std::optional(snapshotOf(message_, *after)) : std::nullopt, mergeKey));
+    FieldElement* changed = message_.find(number);
+    std::optional<ElementSnapshot> after;
+    if (changed) after = snapshotOf(message_, *changed);
+    if (after && sameState(before, *after)) return; // filling a panel, or a value typed again: no step
+    stack_->push(new ElementStep(*this, text, std::move(before), std::move(after), mergeKey));
 }
 
 void EditHistory::remove(FieldElement& element, const QString& text) {
@@ -81,6 +82,6 @@ void EditHistory::showElement(FieldElement& element) {
     try {
         panels_->showFor(element);
     } catch (const std::exception& e) {
-        QMessageBox::critical(window_, QApplication::applicationName(), QString::fromUtf8(e.what()));
+        showErrorBox(window_, QString::fromUtf8(e.what()));
     }
 }

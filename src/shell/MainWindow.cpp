@@ -53,6 +53,7 @@ void MainWindow::runStartUp(const QString& configPath) {
     comPort_->SetOpenListener([led = statusBar_->connectionLamp()](bool open) { led->setLit(open); });
     showConnectedSummary(settings_.comm, settings_.baudText);
     stringFonts_ = stringFieldFontList(QFontDatabase::families());
+    propertyPanels_->setStringFonts(stringFonts_);
 }
 
 void MainWindow::applyCanvasWidth(int width) {

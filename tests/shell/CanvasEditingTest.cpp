@@ -1,3 +1,4 @@
+#include "EditorHarness.h"
 #include "editor/TemplateFile.h"
 #include "model/FieldPlacement.h"
 #include "shell/CanvasArea.h"
@@ -8,8 +9,6 @@
 #include "shell/panels/PropertyPanels.h"
 #include "support/TestSupport.h"
 
-#include "EditorFixture.h"
-
 #include <QFile>
 #include <QGroupBox>
 #include <QMessageBox>
@@ -19,7 +18,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
-
 
 TEST(ToolPalette, NineButtonsOneDownAtATime) {
     Editor e;

@@ -5,10 +5,11 @@
 #include "shell/EditMenus.h"
 #include "shell/FieldClipboard.h"
 
-#include "EditorFixture.h"
+#include "EditorHarness.h"
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QUndoStack>
@@ -53,19 +54,27 @@ TEST(EditHistory, UndoReturnsTheEmptyTemplateAndRedoReplays) {
     const QByteArray dragged = fileOf(e);
     EXPECT_EQ(e.model.find(0)->TemplatePos(), QPoint(10 + 25 + 1 + 9, 20 + 5 + 10)); // moves added by hand
     const QImage picture = e.model.find(0)->Picture();
+    e.window.findChild<QLineEdit*>("EdtStr_Source")->setText("AB"); // a property edit from the panel
+    const QByteArray edited = fileOf(e);
+    const QImage editedPicture = e.model.find(0)->Picture();
+    ASSERT_NE(editedPicture, picture);
     {
         BoxAnswer ok(QMessageBox::Ok);
         e.click("SpedBtn_Del");
     }
     ASSERT_EQ(e.model.count(), 0);
-    EXPECT_EQ(e.window.editHistory()->stack()->count(), 5); // place, three drags, delete
+    EXPECT_EQ(e.window.editHistory()->stack()->count(), 6); // place, three drags, edit, delete
 
     run(e, "编辑", "撤销");
     ASSERT_EQ(e.model.count(), 1);
-    EXPECT_EQ(fileOf(e), dragged);
-    EXPECT_EQ(e.model.find(0)->Picture(), picture);
+    EXPECT_EQ(fileOf(e), edited);
+    EXPECT_EQ(e.model.find(0)->Picture(), editedPicture);
     EXPECT_EQ(e.model.SelectedControl(), e.model.find(0));
     EXPECT_EQ(e.front()->objectName(), "GrpBox_Str");
+    EXPECT_EQ(e.window.findChild<QLineEdit*>("EdtStr_Source")->text(), "AB");
+    run(e, "编辑", "撤销");
+    EXPECT_EQ(fileOf(e), dragged);
+    EXPECT_EQ(e.model.find(0)->Picture(), picture);
     EXPECT_EQ(e.text("EdtStr_X"), "45");
     for (int i = 0; i < 3; ++i) run(e, "编辑", "撤销");
     EXPECT_EQ(fileOf(e), placed);
@@ -74,8 +83,8 @@ TEST(EditHistory, UndoReturnsTheEmptyTemplateAndRedoReplays) {
     EXPECT_EQ(e.model.NextControlNo(), 1); // ControlNo0 was given: it is not given again
     EXPECT_EQ(e.front()->objectName(), "GrpBox_Main");
 
-    for (int i = 0; i < 4; ++i) run(e, "编辑", "重做");
-    EXPECT_EQ(fileOf(e), dragged);
+    for (int i = 0; i < 5; ++i) run(e, "编辑", "重做");
+    EXPECT_EQ(fileOf(e), edited);
     run(e, "编辑", "重做");
     EXPECT_EQ(e.model.count(), 0);
 

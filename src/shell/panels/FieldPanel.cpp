@@ -1,23 +1,31 @@
 #include "shell/panels/FieldPanel.h"
 
 #include "shell/EditHistory.h"
+#include "shell/ErrorBox.h"
 #include "shell/panels/NumberBox.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace {
-constexpr int kTypedPositionMerge = 1; // the digits typed into X or Y make one step
-}
+constexpr int kTypedXMerge = 1; // the digits typed into X make one step, and so into Y
+constexpr int kTypedYMerge = 2;
+constexpr int kFirstBoxMerge = 3;
+} // namespace
 
 FieldPanel::FieldPanel(MessageTemplate& message, eStyle kind, const QString& name, const QString& caption,
                        const QString& boxPrefix, QWidget* parent)
     : QGroupBox(caption, parent), message_(message), kind_(kind), controls_(new QWidget(this)),
-      x_(new NumberBox(this)), y_(new NumberBox(this)) {
+      grid_(new QGridLayout(controls_)), x_(new NumberBox(this)), y_(new NumberBox(this)) {
     setObjectName(name);
     x_->setObjectName(QStringLiteral("Edt%1_X").arg(boxPrefix));
     y_->setObjectName(QStringLiteral("Edt%1_Y").arg(boxPrefix));
+    grid_->setContentsMargins(0, 0, 0, 0);
+    grid_->setHorizontalSpacing(4);
+    grid_->setVerticalSpacing(4);
     x_->setFixedWidth(64);
     y_->setFixedWidth(64);
 
@@ -58,7 +66,8 @@ void FieldPanel::moveSelected(std::optional<int> x, std::optional<int> y) {
     FieldElement* e = selectedOfKind();
     if (!e) return;
     const QPoint at = e->TemplatePos();
-    recordEdit(*e, [&] { message_.moveTo(*e, x.value_or(at.x()), y.value_or(at.y())); }, kTypedPositionMerge);
+    recordEdit(*e, [&] { message_.moveTo(*e, x.value_or(at.x()), y.value_or(at.y())); },
+               x ? kTypedXMerge : kTypedYMerge);
 }
 
 void FieldPanel::recordEdit(FieldElement& element, const std::function<void()>& change, int mergeKey) {
@@ -66,4 +75,32 @@ void FieldPanel::recordEdit(FieldElement& element, const std::function<void()>& 
         history_->edit(element, QStringLiteral("属性"), change, mergeKey);
     else
         change();
+}
+
+void FieldPanel::edit(const std::function<void(FieldImage&)>& store) {
+    FieldElement* e = selectedOfKind();
+    if (!e || !e->AsField()) return;
+    QString failure;
+    recordEdit(*e, [&] {
+        try {
+            store(*e->AsField());
+            redraw(*e->AsField());
+        } catch (const std::exception& error) {
+            failure = QString::fromUtf8(error.what());
+        }
+        message_.notifyChanged(*e);
+    }, typingKey());
+    if (!failure.isEmpty()) reportError(failure);
+}
+
+// The keys typed into one text box of the panel, one after another, make one
+// step; a choice from a list or a button is a step of its own.
+int FieldPanel::typingKey() const {
+    QWidget* focus = QApplication::focusWidget();
+    if (!qobject_cast<QLineEdit*>(focus) || !isAncestorOf(focus)) return 0;
+    return kFirstBoxMerge + static_cast<int>(qHash(focus->objectName()) % 1000000);
+}
+
+void FieldPanel::reportError(const QString& text) {
+    showErrorBox(window(), text);
 }

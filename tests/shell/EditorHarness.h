@@ -1,5 +1,6 @@
 #pragma once
-// The main window offscreen as the canvas tests drive it, and an answerer of message boxes.
+// The main window offscreen for the editing tests, and an answerer of the
+// message boxes that open while a test runs.
 #include "shell/CanvasArea.h"
 #include "shell/FieldLayer.h"
 #include "shell/MainWindow.h"
@@ -14,8 +15,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <vector>
 
-namespace {
 // The main window offscreen with its canvas 512 x 128 (the default width).
 struct Editor {
     ScopedStore store;
@@ -66,4 +67,3 @@ public:
 private:
     QTimer timer_;
 };
-} // namespace
