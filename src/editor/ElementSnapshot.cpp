@@ -11,9 +11,11 @@ QSize ElementSnapshot::size() const {
 namespace {
 bool sameField(const FieldImage& a, const FieldImage& b) {
     return a.Left() == b.Left() && a.Top() == b.Top() && a.UserStyle() == b.UserStyle() &&
-           a.UserValue() == b.UserValue() && a.UserFontSize() == b.UserFontSize() && a.UserSpace() == b.UserSpace() &&
-           a.UserExplain() == b.UserExplain() && a.UserFont() == b.UserFont() && a.UserPeriod() == b.UserPeriod() &&
-           a.UserNoDigit() == b.UserNoDigit() && a.UserIncrement() == b.UserIncrement() && a.Picture() == b.Picture();
+           a.UserValue() == b.UserValue() && a.UserFontSize() == b.UserFontSize() &&
+           a.UserSpace() == b.UserSpace() && a.UserExplain() == b.UserExplain() &&
+           a.UserFont() == b.UserFont() && a.UserPeriod() == b.UserPeriod() &&
+           a.UserNoDigit() == b.UserNoDigit() && a.UserIncrement() == b.UserIncrement() &&
+           a.Picture() == b.Picture();
 }
 
 bool sameBarcode(const Barcode& a, const Barcode& b) {
@@ -46,7 +48,8 @@ ElementSnapshot snapshotOf(const MessageTemplate& message, const FieldElement& e
     return s;
 }
 
-FieldElement& addCopy(MessageTemplate& message, const ElementSnapshot& snapshot, int number, QPoint surfacePos) {
+FieldElement& addCopy(MessageTemplate& message, const ElementSnapshot& snapshot, int number,
+                      QPoint surfacePos) {
     // Copies, so that the snapshot stays as it was whatever happens to the element.
     if (snapshot.barcode) {
         auto barcode = std::make_unique<Barcode>(*snapshot.barcode);

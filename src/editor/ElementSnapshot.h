@@ -10,7 +10,7 @@
 struct ElementSnapshot {
     int number = -1;
     int stackIndex = 0;
-    std::shared_ptr<const FieldImage> field;  // exactly one of field and barcode
+    std::shared_ptr<const FieldImage> field; // exactly one of field and barcode
     std::shared_ptr<const Barcode> barcode;
 
     QPoint surfacePos() const;
@@ -29,4 +29,5 @@ FieldElement& restoreSnapshot(MessageTemplate& message, const ElementSnapshot& s
 
 // Adds a copy of the snapshot's element under a new number, in front of all
 // others, with its top-left corner at the surface point.
-FieldElement& addCopy(MessageTemplate& message, const ElementSnapshot& snapshot, int number, QPoint surfacePos);
+FieldElement& addCopy(MessageTemplate& message, const ElementSnapshot& snapshot, int number,
+                      QPoint surfacePos);

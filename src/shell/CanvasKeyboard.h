@@ -9,12 +9,12 @@ class CanvasEditor;
 class QWidget;
 
 class CanvasKeyboard : public QObject {
-public:
+  public:
     CanvasKeyboard(QWidget* layer, CanvasEditor& editor);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     CanvasEditor& editor_;
 };

@@ -6,7 +6,7 @@
 #include <QUndoStack>
 
 class ElementStep : public QUndoCommand {
-public:
+  public:
     ElementStep(EditHistory& history, const QString& text, std::optional<ElementSnapshot> before,
                 std::optional<ElementSnapshot> after, int mergeKey)
         : QUndoCommand(text), history_(history), before_(std::move(before)), after_(std::move(after)),
@@ -25,7 +25,7 @@ public:
         return true;
     }
 
-private:
+  private:
     int number() const { return before_ ? before_->number : after_->number; }
 
     EditHistory& history_;

@@ -12,8 +12,8 @@
 #include <QUndoStack>
 #include <QWheelEvent>
 
-EditMenus::EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& editor, FieldClipboard& clipboard,
-                     CanvasArea* canvas)
+EditMenus::EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& editor,
+                     FieldClipboard& clipboard, CanvasArea* canvas)
     : QObject(window), canvas_(canvas) {
     QMenuBar* bar = window->menuBar();
     QAction* settings = nullptr; // the menus go in front of 设置, or last without it
@@ -38,10 +38,12 @@ void EditMenus::buildEditMenu(EditHistory& history, CanvasEditor& editor, FieldC
     undo->setText(QStringLiteral("撤销"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     // The stack names the step in the text; the menu keeps its own words.
-    connect(history.stack(), &QUndoStack::undoTextChanged, undo, [undo] { undo->setText(QStringLiteral("撤销")); });
+    connect(history.stack(), &QUndoStack::undoTextChanged, undo,
+            [undo] { undo->setText(QStringLiteral("撤销")); });
     QAction* redo = history.stack()->createRedoAction(edit_, QStringLiteral("重做"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    connect(history.stack(), &QUndoStack::redoTextChanged, redo, [redo] { redo->setText(QStringLiteral("重做")); });
+    connect(history.stack(), &QUndoStack::redoTextChanged, redo,
+            [redo] { redo->setText(QStringLiteral("重做")); });
     redo->setText(QStringLiteral("重做"));
     undo->setObjectName(QStringLiteral("Act_Undo"));
     redo->setObjectName(QStringLiteral("Act_Redo"));
@@ -50,7 +52,8 @@ void EditMenus::buildEditMenu(EditHistory& history, CanvasEditor& editor, FieldC
     edit_->addSeparator();
     edit_->addAction(QStringLiteral("剪切"), QKeySequence::Cut, &clipboard, &FieldClipboard::cut);
     edit_->addAction(QStringLiteral("复制"), QKeySequence::Copy, &clipboard, &FieldClipboard::copy);
-    QAction* paste = edit_->addAction(QStringLiteral("粘贴"), QKeySequence::Paste, &clipboard, &FieldClipboard::paste);
+    QAction* paste =
+        edit_->addAction(QStringLiteral("粘贴"), QKeySequence::Paste, &clipboard, &FieldClipboard::paste);
     paste->setEnabled(false);
     connect(&clipboard, &FieldClipboard::contentChanged, paste, [paste] { paste->setEnabled(true); });
     edit_->addAction(QStringLiteral("删除"), QKeySequence::Delete, &editor, &CanvasEditor::deleteSelected);
@@ -59,8 +62,10 @@ void EditMenus::buildEditMenu(EditHistory& history, CanvasEditor& editor, FieldC
 void EditMenus::buildViewMenu() {
     view_->addAction(QStringLiteral("放大"), QKeySequence(Qt::CTRL | Qt::Key_Plus), this, &EditMenus::zoomIn)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    view_->addAction(QStringLiteral("缩小"), QKeySequence(Qt::CTRL | Qt::Key_Minus), this, &EditMenus::zoomOut);
-    view_->addAction(QStringLiteral("实际大小"), QKeySequence(Qt::CTRL | Qt::Key_0), this, &EditMenus::actualSize);
+    view_->addAction(QStringLiteral("缩小"), QKeySequence(Qt::CTRL | Qt::Key_Minus), this,
+                     &EditMenus::zoomOut);
+    view_->addAction(QStringLiteral("实际大小"), QKeySequence(Qt::CTRL | Qt::Key_0), this,
+                     &EditMenus::actualSize);
 }
 
 void EditMenus::zoomIn() {

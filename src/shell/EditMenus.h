@@ -17,7 +17,7 @@ inline const QString kCanvasZoomValue = QStringLiteral("CanvasZoom");
 
 class EditMenus : public QObject {
     Q_OBJECT
-public:
+  public:
     EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& editor, FieldClipboard& clipboard,
               CanvasArea* canvas);
 
@@ -27,10 +27,10 @@ public:
     void zoomOut();
     void actualSize();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildEditMenu(EditHistory& history, CanvasEditor& editor, FieldClipboard& clipboard);
     void buildViewMenu();
     void setZoom(int zoom, std::optional<QPoint> anchor = std::nullopt);

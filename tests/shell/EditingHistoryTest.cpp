@@ -1,11 +1,10 @@
+#include "EditorHarness.h"
 #include "common/RegStore.h"
 #include "editor/TemplateFile.h"
 #include "shell/CanvasArea.h"
 #include "shell/EditHistory.h"
 #include "shell/EditMenus.h"
 #include "shell/FieldClipboard.h"
-
-#include "EditorHarness.h"
 
 #include <QAction>
 #include <QFile>
@@ -36,7 +35,8 @@ QByteArray fileOf(Editor& e) {
 TEST(EditMenus, SitBetweenFileAndSettings) {
     Editor e;
     QStringList titles;
-    for (QAction* m : e.window.menuBar()->actions()) titles << m->text();
+    for (QAction* m : e.window.menuBar()->actions())
+        titles << m->text();
     EXPECT_EQ(titles.indexOf("编辑"), titles.indexOf("文件") + 1);
     EXPECT_EQ(titles.indexOf("视图"), titles.indexOf("编辑") + 1);
     EXPECT_EQ(titles.indexOf("设置"), titles.indexOf("视图") + 1);
@@ -48,7 +48,7 @@ TEST(EditHistory, UndoReturnsTheEmptyTemplateAndRedoReplays) {
     const QByteArray placed = fileOf(e);
     e.drag({35, 45}, {60, 50});
     e.drag({60, 50}, {61, 50});
-    e.drag({61, 50}, {70, 60}); // three moves, one step
+    e.drag({61, 50}, {70, 60});                                  // three moves, one step
     QTest::mousePress(e.layer(), Qt::LeftButton, {}, {30, 100}); // a press on the canvas alone is no step
     QTest::mouseRelease(e.layer(), Qt::LeftButton, {}, {30, 100});
     const QByteArray dragged = fileOf(e);
@@ -76,14 +76,16 @@ TEST(EditHistory, UndoReturnsTheEmptyTemplateAndRedoReplays) {
     EXPECT_EQ(fileOf(e), dragged);
     EXPECT_EQ(e.model.find(0)->Picture(), picture);
     EXPECT_EQ(e.text("EdtStr_X"), "45");
-    for (int i = 0; i < 3; ++i) run(e, "编辑", "撤销");
+    for (int i = 0; i < 3; ++i)
+        run(e, "编辑", "撤销");
     EXPECT_EQ(fileOf(e), placed);
     run(e, "编辑", "撤销");
     EXPECT_EQ(e.model.count(), 0);
     EXPECT_EQ(e.model.NextControlNo(), 1); // ControlNo0 was given: it is not given again
     EXPECT_EQ(e.front()->objectName(), "GrpBox_Main");
 
-    for (int i = 0; i < 5; ++i) run(e, "编辑", "重做");
+    for (int i = 0; i < 5; ++i)
+        run(e, "编辑", "重做");
     EXPECT_EQ(fileOf(e), edited);
     run(e, "编辑", "重做");
     EXPECT_EQ(e.model.count(), 0);
