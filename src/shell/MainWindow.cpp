@@ -15,8 +15,11 @@
 #include "shell/ConnectionLamp.h"
 #include "serial/SerialPort.h"
 #include "shell/FlashEraseDialog.h"
+#include "shell/PrinterSearchTask.h"
+#include "serial/PortList.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -40,9 +43,18 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     runStartUp(configPath);
+    searchNotice_ = makeSearchNotice(this);
+    search_ = new PrinterSearchTask(*comPort_, this);
+    connect(search_, &PrinterSearchTask::finished, this, [this] {
+        searchNotice_->hide();
+        setSearchRunning(false);
+    });
+    connect(searchButton_, &QPushButton::clicked, this, &MainWindow::searchForPrinter);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    search_->stop(); // the worker uses the serial port, which goes first
+}
 
 void MainWindow::runStartUp(const QString& configPath) {
     // Config.ini, then the per-user values; nothing is written back.
@@ -80,7 +92,7 @@ void MainWindow::buildMenus() {
     menuLink_->addAction(QStringLiteral("通讯测试"))->setVisible(false);
     menuLink_->addAction(QStringLiteral("校正时间"), this, &MainWindow::setClockFromComputer);
     menuLink_->addAction(QStringLiteral("发送"));
-    menuLink_->addAction(QStringLiteral("查找"));
+    menuLink_->addAction(QStringLiteral("查找"), this, &MainWindow::searchForPrinter);
 
     menuGlyphs_ = menuBar()->addMenu(QStringLiteral("字模"));
     menuGlyphs_->addAction(QStringLiteral("设置字模"));
@@ -119,6 +131,7 @@ void MainWindow::buildToolBar() {
         const QString tip = QString::fromUtf8(b.tip);
         if (tip == QStringLiteral("退出")) connect(a, &QAction::triggered, this, &MainWindow::confirmExit);
         if (tip == QStringLiteral("校正时间")) connect(a, &QAction::triggered, this, &MainWindow::setClockFromComputer);
+        if (tip == QStringLiteral("查找已连接喷码机")) connect(a, &QAction::triggered, this, &MainWindow::searchForPrinter);
     }
 }
 
@@ -202,4 +215,50 @@ void MainWindow::openFlashEraseDialog() {
     FlashEraseDialog window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment); }); },
                       this);
     window.exec();
+}
+
+void MainWindow::showFound(const QString& port, const QString& speedText) {
+    settings_.comm = port;
+    settings_.baudText = speedText;
+    showConnectedSummary(port, speedText);
+}
+
+void MainWindow::showNotFound() {
+    statusBar_->showSummary(summaryNotFound(settings_.moBan, settings_.width, settings_.zoom));
+}
+
+void MainWindow::searchForPrinter() {
+    startPrinterSearch(availablePortNames());
+}
+
+void MainWindow::startPrinterSearch(const QStringList& ports, int quietMs) {
+    // With no port there is nothing to send, and the notice and the controls are left alone.
+    if (ports.isEmpty() || search_->isRunning()) return;
+    placeSearchNotice(searchNotice_, this);
+    searchNotice_->show();
+    searchNotice_->raise();
+    setSearchRunning(true); // before the worker starts, so that no other command slips in
+    search_->start(ports, *this, quietMs);
+}
+
+bool MainWindow::searchRunning() const {
+    return search_->isRunning();
+}
+
+void MainWindow::setSearchRunning(bool running) {
+    toolBar_->setEnabled(!running);
+    for (QMenu* menu : {menuSettings_, menuLink_, menuGlyphs_}) menu->menuAction()->setEnabled(!running);
+    searchButton_->setEnabled(!running);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    searchForPrinter();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) search_->stop();
 }

@@ -3,7 +3,7 @@
 // and status line. It owns the process-wide settings and the serial port.
 #include "common/AppSettings.h"
 #include "model/MessageTemplate.h"
-#include "link/LinkReporter.h"
+#include "link/PrinterSearch.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -17,6 +17,8 @@ class FieldClipboard;
 class PropertyPanels;
 class ToolPalette;
 class QAction;
+class QFrame;
+class PrinterSearchTask;
 class QGroupBox;
 class QMenu;
 class QPushButton;
@@ -24,7 +26,7 @@ class QToolBar;
 class StatusLine;
 class SerialPort;
 
-class MainWindow : public QMainWindow, public LinkReporter {
+class MainWindow : public QMainWindow, public SearchReporter {
     Q_OBJECT
 public:
     // configPath: Config.ini (the executable's folder in the program).
@@ -56,8 +58,25 @@ public:
     // The link's status texts: the message panel, repainted at once.
     void ShowMessage(const QString& text) override;
 
+    // The printer search's summaries: the port that answered (stored by the
+    // search) or the not-found form.
+    void showFound(const QString& port, const QString& speedText) override;
+    void showNotFound() override;
+
+    // Searches the port list on a worker thread (start-up, Btn_Search, 通讯/查找, the toolbar).
+    void searchForPrinter();
+    // The same over the given ports; nothing while a search runs.
+    void startPrinterSearch(const QStringList& ports, int quietMs = kQuietMs);
+    bool searchRunning() const;
+    // Off while a search runs: the toolbar, the menus 设置, 通讯 and 字模, and Btn_Search.
+    void setSearchRunning(bool running);
+
     void setClockFromComputer();    // 通讯/校正时间
     void openFlashEraseDialog(); // 字模/擦除FLASH
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void runStartUp(const QString& configPath);
@@ -90,4 +109,7 @@ private:
     QMenu* menuSettings_ = nullptr;
     QMenu* menuLink_ = nullptr;
     QMenu* menuGlyphs_ = nullptr;
+    QFrame* searchNotice_ = nullptr;
+    PrinterSearchTask* search_ = nullptr;
+    bool shownOnce_ = false;
 };
