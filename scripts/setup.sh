@@ -6,7 +6,7 @@ PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-serialport-dev libgl-dev
   libjpeg62-turbo-dev libzxing-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libzint-dev
   fonts-arphic-uming fonts-liberation fonts-dejavu-core
   xvfb x11-apps imagemagick xdotool
 )

@@ -33,6 +33,11 @@ void BarcodeBase::SetBounds(int left, int top, int width, int height) {
 
 template <typename Apply> void BarcodeBase::change(Apply apply) {
     apply(ll_.Params());
+    if (!drawingHeld_) Paint();
+}
+
+void BarcodeBase::ReleaseDrawing() {
+    drawingHeld_ = false;
     Paint();
 }
 
@@ -127,9 +132,12 @@ void BarcodeBase::repaint(bool resize) {
     try {
         const BarcodeLayout layout = prepare();
         const QSize size = resize ? rotatedSize(layout, params().rotation) : QSize(width_, height_);
-        QImage fresh = mono::create(size.width(), size.height());
-        paintLayout(fresh, 0, 0, layout, params().rotation, Bar_Fontname());
-        picture_ = fresh;
+        // Drawing cannot fail past this point, so the picture of that size is reused.
+        if (picture_.size() == QSize(std::max(size.width(), 1), std::max(size.height(), 1)) && mono::isNormalized(picture_))
+            picture_.fill(0);
+        else
+            picture_ = mono::create(size.width(), size.height());
+        paintLayout(picture_, 0, 0, layout, params().rotation, Bar_Fontname());
         width_ = size.width();
         height_ = size.height();
         drawError_.clear();

@@ -74,6 +74,11 @@ public:
     // Redraws the picture at the element's current size.
     virtual void Paint();
 
+    // While drawing is held, setters check and store their value but do not
+    // draw; releasing draws once, throwing a drawing failure as a setter would.
+    void HoldDrawing() { drawingHeld_ = true; }
+    void ReleaseDrawing();
+
 protected:
     const BarcodeParams& params() const;
     // Draws into a fresh picture; on success stores it (and, when resize is
@@ -92,6 +97,7 @@ private:
     int height_ = 66;
     QImage picture_;
     QString drawError_;
+    bool drawingHeld_ = false;
 };
 
 class Barcode : public BarcodeBase {

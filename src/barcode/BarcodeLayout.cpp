@@ -57,6 +57,7 @@ void addBars(const SymbolEncoder& ll, const Linear& lin, BarcodeLayout& out) {
     const int n = static_cast<int>(m.size());
     const int dataBottom = roundEven(out.barLength * 0.917) - out.shortening;
     const int guardBottom = out.barLength - out.shortening;
+    out.bars.reserve(static_cast<std::size_t>(n / 2 + 1));
     for (int i = 1; i <= n;) {
         int run = 1;
         while (i + run <= n && m[i + run - 1] == m[i - 1]) ++run;

@@ -14,6 +14,7 @@ void readConfigIni(AppSettings& s, const QString& path) {
     const IniFile ini = IniFile::load(path);
     s.maxLength = ini.readInteger("Main", "MaxLength", 20000);
     s.mainDpi = ini.readInteger("Main", "MainDpi", 1);
+    s.fastAck = ini.readBool("Main", "FastAck", false);
     // The number of a resolution travels in one byte: at most 255 entries.
     const int count = std::min(ini.readInteger("Dpi", "DpiCount", 1), kMaxDpiEntries);
     s.dpiList.clear();

@@ -9,8 +9,9 @@
 
 namespace {
 
-bool sameName(const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+// Names are looked up by their case-folded form, so "Main" and "MAIN" meet.
+QString folded(const QString& name) {
+    return name.toCaseFolded();
 }
 
 QString trimmedValue(const QString& raw) {
@@ -32,7 +33,7 @@ IniFile IniFile::fromBytes(const QByteArray& gbkBytes) {
         if (n == lines.size() - 1 && raw.isEmpty()) break; // text after the last line end
         const QString t = raw.trimmed();
         if (t.startsWith(QChar('[')) && t.contains(QChar(']'))) {
-            ini.sections_.push_back({t.mid(1, t.indexOf(QChar(']')) - 1).trimmed(), {}});
+            ini.addSection(t.mid(1, t.indexOf(QChar(']')) - 1).trimmed());
             continue;
         }
         Line line{raw, {}, {}};
@@ -41,7 +42,8 @@ IniFile IniFile::fromBytes(const QByteArray& gbkBytes) {
             line.key = raw.left(eq).trimmed();
             line.value = raw.mid(eq + 1);
         }
-        (ini.sections_.empty() ? ini.preamble_ : ini.sections_.back().lines).push_back(line);
+        if (ini.sections_.empty()) ini.preamble_.push_back(line);
+        else addLine(ini.sections_.back(), static_cast<qsizetype>(ini.sections_.back().lines.size()), line);
     }
     return ini;
 }
@@ -66,10 +68,23 @@ QString IniFile::save(const QString& path) const {
     return writeFileAtomically(path, toBytes());
 }
 
+IniFile::Section& IniFile::addSection(const QString& name) {
+    const QString key = folded(name);
+    if (!sectionIndex_.contains(key)) sectionIndex_.insert(key, static_cast<qsizetype>(sections_.size()));
+    return sections_.emplace_back(Section{name, {}, {}});
+}
+
+// Puts a line at position at of the section. Only blank lines ever follow
+// that position, so the positions of the keys already indexed stay right.
+void IniFile::addLine(Section& section, qsizetype at, const Line& line) {
+    const QString key = folded(line.key);
+    if (!line.key.isEmpty() && !section.keys.contains(key)) section.keys.insert(key, at);
+    section.lines.insert(section.lines.begin() + at, line);
+}
+
 const IniFile::Section* IniFile::findSection(const QString& name) const {
-    for (const Section& s : sections_)
-        if (sameName(s.name, name)) return &s;
-    return nullptr;
+    const auto it = sectionIndex_.constFind(folded(name));
+    return it == sectionIndex_.cend() ? nullptr : &sections_[static_cast<size_t>(*it)];
 }
 
 IniFile::Section* IniFile::findSection(const QString& name) {
@@ -79,9 +94,8 @@ IniFile::Section* IniFile::findSection(const QString& name) {
 const IniFile::Line* IniFile::findKey(const QString& section, const QString& key) const {
     const Section* s = findSection(section);
     if (!s) return nullptr;
-    for (const Line& l : s->lines)
-        if (!l.key.isEmpty() && sameName(l.key, key)) return &l;
-    return nullptr;
+    const auto it = s->keys.constFind(folded(key));
+    return it == s->keys.cend() ? nullptr : &s->lines[static_cast<size_t>(*it)];
 }
 
 bool IniFile::hasSection(const QString& section) const {
@@ -108,21 +122,17 @@ bool IniFile::readBool(const QString& section, const QString& key, bool fallback
 
 void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
     Section* s = findSection(section);
-    if (!s) {
-        sections_.push_back({section, {}});
-        s = &sections_.back();
-    }
+    if (!s) s = &addSection(section);
     const Line line{key + QChar('=') + value, key, value};
-    for (Line& l : s->lines) {
-        if (!l.key.isEmpty() && sameName(l.key, key)) {
-            l = line;
-            return;
-        }
+    const auto it = s->keys.constFind(folded(key));
+    if (it != s->keys.cend()) {
+        s->lines[static_cast<size_t>(*it)] = line;
+        return;
     }
     // After the section's last non-blank line, so trailing blank lines stay below it.
-    auto at = s->lines.end();
-    while (at != s->lines.begin() && (at - 1)->raw.trimmed().isEmpty()) --at;
-    s->lines.insert(at, line);
+    auto at = static_cast<qsizetype>(s->lines.size());
+    while (at > 0 && s->lines[static_cast<size_t>(at - 1)].raw.trimmed().isEmpty()) --at;
+    addLine(*s, at, line);
 }
 
 void IniFile::writeInteger(const QString& section, const QString& key, qint64 value) {

@@ -8,6 +8,7 @@
 // Writing: an existing key is replaced where it stands, a new key goes to the
 // end of its section, a new section to the end of the file.
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <vector>
 
@@ -50,12 +51,17 @@ private:
     struct Section {
         QString name;
         std::vector<Line> lines;
+        QHash<QString, qsizetype> keys; // case-folded key -> its first line
     };
 
     const Section* findSection(const QString& name) const;
     Section* findSection(const QString& name);
     const Line* findKey(const QString& section, const QString& key) const;
 
+    Section& addSection(const QString& name);
+    static void addLine(Section& section, qsizetype at, const Line& line);
+
     std::vector<Line> preamble_;
     std::vector<Section> sections_;
+    QHash<QString, qsizetype> sectionIndex_; // case-folded name -> its first section
 };

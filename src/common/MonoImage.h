@@ -19,6 +19,8 @@ QImage fromImage(const QImage& source, int threshold = 128);
 void applyColorTable(QImage& image);
 
 bool dot(const QImage& image, int x, int y);
+// True when the picture already follows the convention above.
+bool isNormalized(const QImage& image);
 // The picture itself when it already follows the convention above, else its reduction.
 QImage normalized(const QImage& image);
 // Fast access to a normalized picture's row: bit x set means a dot.
@@ -26,6 +28,13 @@ inline bool rowDot(const uchar* line, int x) {
     return (line[x >> 3] & (0x80 >> (x & 7))) != 0;
 }
 void setDot(QImage& image, int x, int y, bool on);
+// Copies the rectangle `from` of source to the target with its top-left corner
+// at `to`, white included; what lies outside either picture is left out. Whole
+// rows at a time when both pictures follow the convention above.
+void copyRect(QImage& target, QPoint to, const QImage& source, const QRect& from);
+// Adds the dots of the whole source to the target at `to`: where the source is
+// white the target keeps what it had.
+void addDots(QImage& target, QPoint to, const QImage& source);
 
 // Picture as text, one line per row, '#' for a dot and '.' for white; and back.
 QString toText(const QImage& image);

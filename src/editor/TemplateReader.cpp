@@ -48,12 +48,14 @@ template <typename Setter> void setBarcode(Barcode& barcode, Setter set) {
 
 std::unique_ptr<Barcode> readBarcode(const IniFile& ini, const QString& section) {
     auto b = std::make_unique<Barcode>();
+    b->HoldDrawing(); // the six values below are checked in this order, then drawn once
     setBarcode(*b, [&] { b->SetBar_CodeType(read(ini, section, spt::kBarCodeType)); });
     setBarcode(*b, [&] { b->SetBar_ModuleWidth(read(ini, section, spt::kModuleWidth)); });
     setBarcode(*b, [&] { b->SetBar_Rotation(read(ini, section, spt::kRotation)); });
     setBarcode(*b, [&] { b->SetBar_HeightPercent(read(ini, section, spt::kHeightPercent)); });
     setBarcode(*b, [&] { b->SetBar_Caption(gbk::encode(read(ini, section, spt::kBarCodeValue))); });
     setBarcode(*b, [&] { b->SetBar_HumanReadable(ini.readBool(section, spt::kHumanreadable, spt::kHumanReadableFallback)); });
+    setBarcode(*b, [&] { b->ReleaseDrawing(); });
     return b;
 }
 

@@ -4,6 +4,30 @@
 #include "link/SendRefused.h"
 #include "common/SharedRoutines.h"
 
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// An 8 x 8 block of dots turned about its diagonal: byte i of the input is row
+// i (most significant bit = left column), byte c of the output is column c
+// (most significant bit = top row). Turning twice gives the block back.
+void transposeBlock(const uchar in[8], uchar out[8]) {
+    quint64 x = 0;
+    for (int i = 0; i < 8; ++i) x = x << 8 | in[i];
+    quint64 t = (x ^ (x >> 7)) & 0x00AA00AA00AA00AAULL;
+    x ^= t ^ (t << 7);
+    t = (x ^ (x >> 14)) & 0x0000CCCC0000CCCCULL;
+    x ^= t ^ (t << 14);
+    t = (x ^ (x >> 28)) & 0x00000000F0F0F0F0ULL;
+    x ^= t ^ (t << 28);
+    for (int c = 7; c >= 0; --c, x >>= 8) out[c] = static_cast<uchar>(x);
+}
+
+int columnBytes(int height) { return (height + 7) / 8; }
+
+} // namespace
+
 int resolutionNumber(const QStringList& dpiList, const QString& zoom) {
     const QString wanted = trimBlanks(zoom);
     const qsizetype at = dpiList.indexOf(wanted);
@@ -24,35 +48,66 @@ QImage scaleColumns(const QImage& picture, int newWidth) {
     if (newWidth <= 0) return {};
     const QImage source = mono::normalized(picture);
     const int height = source.height();
-    const int width = source.width();
-    QImage target = mono::create(newWidth, height);
-    if (width <= 0) return target;
-    for (int y = 0; y < height; ++y) {
-        const uchar* from = source.constScanLine(y);
-        uchar* to = target.scanLine(y);
-        const auto set = [to](int x) { to[x >> 3] |= static_cast<uchar>(0x80 >> (x & 7)); };
-        if (newWidth >= width) { // stretch: every target column repeats its source column
-            for (int t = 0; t < newWidth; ++t)
-                if (mono::rowDot(from, static_cast<int>(qint64(t) * width / newWidth))) set(t);
-        } else { // squeeze: a target column holds every dot of its source columns
-            for (int s = 0; s < width; ++s)
-                if (mono::rowDot(from, s)) set(static_cast<int>(qint64(s) * newWidth / width));
+    return unpackColumns(scalePackedColumns(packColumns(source), columnBytes(height), newWidth), newWidth, height);
+}
+
+QByteArray scalePackedColumns(const QByteArray& packed, int bytesPerColumn, int newWidth) {
+    QByteArray scaled(qsizetype(std::max(newWidth, 0)) * bytesPerColumn, '\0');
+    const qsizetype width = bytesPerColumn > 0 ? packed.size() / bytesPerColumn : 0;
+    if (width <= 0 || newWidth <= 0) return scaled;
+    const char* from = packed.constData();
+    char* to = scaled.data();
+    if (newWidth >= width) { // stretch: every target column repeats its source column
+        for (qsizetype t = 0; t < newWidth; ++t)
+            std::memcpy(to + t * bytesPerColumn, from + (t * width / newWidth) * bytesPerColumn, bytesPerColumn);
+    } else { // squeeze: a target column holds every dot of its source columns
+        for (qsizetype s = 0; s < width; ++s) {
+            char* column = to + (s * newWidth / width) * bytesPerColumn;
+            for (int b = 0; b < bytesPerColumn; ++b) column[b] |= from[s * bytesPerColumn + b];
         }
     }
-    return target;
+    return scaled;
 }
 
 QByteArray packColumns(const QImage& image) {
     if (image.isNull()) return {};
     const QImage picture = mono::normalized(image);
-    const int bytesPerColumn = (picture.height() + 7) / 8;
-    QByteArray packed(qsizetype(picture.width()) * bytesPerColumn, '\0');
-    char* out = packed.data();
-    for (int y = 0; y < picture.height(); ++y) {
-        const uchar* line = picture.constScanLine(y);
-        const char bit = static_cast<char>(0x80 >> (y % 8));
-        for (int x = 0; x < picture.width(); ++x)
-            if (mono::rowDot(line, x)) out[qsizetype(x) * bytesPerColumn + y / 8] |= bit;
+    const int width = picture.width();
+    const int height = picture.height();
+    const int bytesPerColumn = columnBytes(height);
+    QByteArray packed(qsizetype(width) * bytesPerColumn, '\0');
+    auto* out = reinterpret_cast<uchar*>(packed.data());
+    static const uchar kBlank[8] = {};
+    uchar rows[8], columns[8];
+    for (int k = 0; k < bytesPerColumn; ++k) {
+        const uchar* lines[8];
+        for (int i = 0; i < 8; ++i) lines[i] = 8 * k + i < height ? picture.constScanLine(8 * k + i) : kBlank;
+        for (int j = 0; 8 * j < width; ++j) {
+            for (int i = 0; i < 8; ++i) rows[i] = lines[i] == kBlank ? 0 : lines[i][j];
+            transposeBlock(rows, columns);
+            const int count = std::min(8, width - 8 * j);
+            for (int c = 0; c < count; ++c) out[qsizetype(8 * j + c) * bytesPerColumn + k] = columns[c];
+        }
     }
     return packed;
+}
+
+QImage unpackColumns(const QByteArray& packed, int width, int height) {
+    QImage picture = mono::create(width, height);
+    const int bytesPerColumn = columnBytes(height);
+    if (packed.size() < qsizetype(width) * bytesPerColumn) return picture;
+    const auto* in = reinterpret_cast<const uchar*>(packed.constData());
+    uchar* bits = picture.bits();
+    const qsizetype stride = picture.bytesPerLine();
+    uchar rows[8], columns[8];
+    for (int k = 0; k < bytesPerColumn; ++k) {
+        const int rowCount = std::min(8, height - 8 * k);
+        for (int j = 0; 8 * j < width; ++j) {
+            const int count = std::min(8, width - 8 * j);
+            for (int c = 0; c < 8; ++c) columns[c] = c < count ? in[qsizetype(8 * j + c) * bytesPerColumn + k] : 0;
+            transposeBlock(columns, rows);
+            for (int i = 0; i < rowCount; ++i) bits[(8 * k + i) * stride + j] = rows[i];
+        }
+    }
+    return picture;
 }

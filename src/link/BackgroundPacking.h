@@ -24,3 +24,10 @@ QImage scaleColumns(const QImage& source, int newWidth);
 // Columns left to right, each as 16 bytes top to bottom; the most significant
 // bit of byte k is row 8k. A set bit is a dot (any pixel that is not white).
 QByteArray packColumns(const QImage& picture);
+
+// scaleColumns on packed columns of bytesPerColumn bytes: newWidth columns,
+// each a copy of one column or the union of several.
+QByteArray scalePackedColumns(const QByteArray& packed, int bytesPerColumn, int newWidth);
+
+// The picture (width x height, 1 bit) that packColumns would pack into packed.
+QImage unpackColumns(const QByteArray& packed, int width, int height);

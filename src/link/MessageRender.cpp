@@ -11,22 +11,10 @@
 
 namespace {
 
-// Copies source rectangle `from` of an element's picture to (to) in the
-// background, white included; parts outside either picture are left out.
-void copyDots(QImage& background, const QImage& picture, const QRect& from, const QPoint& to) {
-    for (int dy = 0; dy < from.height(); ++dy) {
-        for (int dx = 0; dx < from.width(); ++dx) {
-            const int sx = from.x() + dx, sy = from.y() + dy;
-            if (!picture.valid(sx, sy)) continue;
-            mono::setDot(background, to.x() + dx, to.y() + dy, mono::dot(picture, sx, sy));
-        }
-    }
-}
-
 // The element's picture without its outermost ring of dots.
 void copyInterior(QImage& background, const FieldElement& e) {
     const QPoint at = e.TemplatePos();
-    copyDots(background, e.Picture(), QRect(1, 1, e.Width() - 2, e.Height() - 2), at + QPoint(1, 1));
+    mono::copyRect(background, at + QPoint(1, 1), e.Picture(), QRect(1, 1, e.Width() - 2, e.Height() - 2));
 }
 
 QByteArray fieldBytes(const FieldImage& f, const FieldPlace& place) {
@@ -46,7 +34,7 @@ void renderVariable(RenderedMessage& out, const FieldElement& e) {
     const QByteArray lead = gbk::encode(f.UserExplain());
     if (!lead.isEmpty()) {
         const int lw = leadWidth(lead, f.UserFontSize(), f.UserSpace());
-        copyDots(out.background, e.Picture(), QRect(1, 1, lw - 2, e.Height() - 2), at + QPoint(1, 1));
+        mono::copyRect(out.background, at + QPoint(1, 1), e.Picture(), QRect(1, 1, lw - 2, e.Height() - 2));
         x += lw;
     }
     const auto slot = std::find(kVariableKinds.begin(), kVariableKinds.end(), f.UserStyle()) - kVariableKinds.begin();
@@ -86,8 +74,10 @@ MessagePlan planMessage(const MessageTemplate& message, const SendSettings& sett
     RenderedMessage rendered = renderMessage(message, settings.width);
     plan.moBan = static_cast<quint8>(settings.moBan);
     plan.resolution = static_cast<quint8>(resolutionNumber(settings.dpiList, settings.zoom) & 0xFF);
-    plan.scaled = scaleColumns(rendered.background, columns);
-    plan.packed = packColumns(plan.scaled);
+    if (columns > 0) { // scaled as packed columns, then unpacked for whoever wants to see it
+        plan.packed = scalePackedColumns(packColumns(rendered.background), kPrintHeight / 8, columns);
+        plan.scaled = unpackColumns(plan.packed, columns, kPrintHeight);
+    }
     plan.fields = std::move(rendered.fields);
     return plan;
 }

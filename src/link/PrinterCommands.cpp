@@ -3,20 +3,20 @@
 #include "link/Frame.h"
 
 namespace {
-bool sendOne(SerialPort& port, LinkReporter& reporter, const QByteArray& frame, const LinkAction& action, int quietMs) {
-    Transaction transaction(port, reporter, quietMs);
+bool sendOne(SerialPort& port, LinkReporter& reporter, const QByteArray& frame, const LinkAction& action, ReplyTiming timing) {
+    Transaction transaction(port, reporter, timing);
     return transaction.Send(frame, action);
 }
 } // namespace
 
-bool setPrinterClock(SerialPort& port, LinkReporter& reporter, const QDateTime& now, int quietMs) {
-    return sendOne(port, reporter, clockFrame(now), actionSetClock(), quietMs);
+bool setPrinterClock(SerialPort& port, LinkReporter& reporter, const QDateTime& now, ReplyTiming timing) {
+    return sendOne(port, reporter, clockFrame(now), actionSetClock(), timing);
 }
 
-bool eraseFlashSegment(SerialPort& port, LinkReporter& reporter, int segment, int quietMs) {
-    return sendOne(port, reporter, eraseFrame(segment), actionEraseFlash(), quietMs);
+bool eraseFlashSegment(SerialPort& port, LinkReporter& reporter, int segment, ReplyTiming timing) {
+    return sendOne(port, reporter, eraseFrame(segment), actionEraseFlash(), timing);
 }
 
-bool queryPrinter(SerialPort& port, LinkReporter& reporter, int quietMs) {
-    return sendOne(port, reporter, queryFrame(), actionQuery(), quietMs);
+bool queryPrinter(SerialPort& port, LinkReporter& reporter, ReplyTiming timing) {
+    return sendOne(port, reporter, queryFrame(), actionQuery(), timing);
 }

@@ -14,11 +14,11 @@ std::array<QByteArray, 4> SettingsFrames(const MessagePlan& plan) {
     return frames;
 }
 
-bool sendMessage(SerialPort& port, LinkReporter& reporter, const MessagePlan& plan, int quietMs) {
+bool sendMessage(SerialPort& port, LinkReporter& reporter, const MessagePlan& plan, ReplyTiming timing) {
     const std::array<QByteArray, 4> frames = SettingsFrames(plan);
     const LinkAction actions[] = {actionDateSettings(), actionExpirySettings(), actionSerialNoSettings(),
                                   actionShiftSettings()};
-    Transaction t(port, reporter, quietMs);
+    Transaction t(port, reporter, timing);
     if (!t.SendChunks(cmdBackgroundChunk, plan.moBan, plan.resolution, plan.packed, actionBackground()))
         return false;
     for (size_t i = 0; i < frames.size(); ++i)

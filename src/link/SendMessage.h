@@ -15,4 +15,4 @@ std::array<QByteArray, 4> SettingsFrames(const MessagePlan& plan);
 
 // True when every frame was accepted (the caller then shows kSendSucceeded).
 // Serial-port errors are thrown as ComPortError.
-bool sendMessage(SerialPort& port, LinkReporter& reporter, const MessagePlan& plan, int quietMs = kQuietMs);
+bool sendMessage(SerialPort& port, LinkReporter& reporter, const MessagePlan& plan, ReplyTiming timing = {});

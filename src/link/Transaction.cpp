@@ -5,10 +5,11 @@
 #include "link/LinkReporter.h"
 #include "serial/SerialPort.h"
 
+#include <algorithm>
 #include <stdexcept>
 
-Transaction::Transaction(SerialPort& port, LinkReporter& reporter, int quietMs)
-    : port_(port), reporter_(reporter), quietMs_(quietMs), abort_(std::make_unique<AbortEvent>()) {
+Transaction::Transaction(SerialPort& port, LinkReporter& reporter, ReplyTiming timing)
+    : port_(port), reporter_(reporter), timing_(timing), abort_(std::make_unique<AbortEvent>()) {
     if (!registerRunningAbort(abort_.get())) throw std::logic_error("another printer transaction is running");
     port_.SetEvents(0);
     try {
@@ -35,13 +36,15 @@ void Transaction::dropLateBytes() {
 
 QByteArray Transaction::gatherReply() {
     QByteArray reply;
+    int wait = timing_.quietMs;
     while (reply.size() < kMaxReply) {
         TComEvents events = evRxChar;
-        port_.WaitForEvent(events, abort_.get(), quietMs_);
+        port_.WaitForEvent(events, abort_.get(), wait);
         if (!(events & evRxChar)) break;
         QByteArray read;
         port_.ReadBytes(read, port_.InputCount());
         reply += read;
+        if (timing_.fastAck && replyAccepted(reply)) wait = std::min(timing_.settleMs, timing_.quietMs);
     }
     return reply;
 }

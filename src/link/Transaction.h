@@ -21,14 +21,27 @@ class LinkReporter;
 class SerialPort;
 
 inline constexpr int kQuietMs = 3000; // a reply ends after this long without a byte
+inline constexpr int kSettleMs = 30;  // with fast acknowledgement: the wait for bytes trailing an acknowledgement
 inline constexpr int kTries = 3;
 inline constexpr int kMaxReply = 4096; // a babbling line cannot hold a try forever
+
+// When a reply is over. As the printer's protocol asks: after quietMs without
+// a byte. With fast acknowledgement (an opt-in that trades the protocol's
+// quiet period for speed): also as soon as the reply holds a complete
+// acknowledgement (three bytes, the third 0xB3) and settleMs then pass without
+// a byte. A reply that is no acknowledgement still waits the quiet period.
+struct ReplyTiming {
+    ReplyTiming(int quiet = kQuietMs) : quietMs(quiet) {} // a quiet period alone
+    int quietMs;
+    bool fastAck = false;
+    int settleMs = kSettleMs;
+};
 
 class Transaction {
 public:
     // Throws ComPortError when the port cannot be opened (the port stays
     // closed), std::logic_error when another transaction is running.
-    Transaction(SerialPort& port, LinkReporter& reporter, int quietMs = kQuietMs);
+    Transaction(SerialPort& port, LinkReporter& reporter, ReplyTiming timing = {});
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
@@ -55,6 +68,6 @@ private:
 
     SerialPort& port_;
     LinkReporter& reporter_;
-    int quietMs_;
+    ReplyTiming timing_;
     std::unique_ptr<AbortEvent> abort_;
 };

@@ -17,6 +17,8 @@
 #include "shell/FlashEraseDialog.h"
 #include "shell/PrinterSearchTask.h"
 #include "serial/PortList.h"
+#include "shell/GlyphDialog.h"
+#include "glyphs/Code16File.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -95,7 +97,7 @@ void MainWindow::buildMenus() {
     menuLink_->addAction(QStringLiteral("查找"), this, &MainWindow::searchForPrinter);
 
     menuGlyphs_ = menuBar()->addMenu(QStringLiteral("字模"));
-    menuGlyphs_->addAction(QStringLiteral("设置字模"));
+    menuGlyphs_->addAction(QStringLiteral("设置字模"), this, &MainWindow::openGlyphDialog);
     menuGlyphs_->addAction(QStringLiteral("擦除FLASH"), this, &MainWindow::openFlashEraseDialog);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
@@ -199,6 +201,15 @@ void MainWindow::ShowMessage(const QString& text) {
     repaint();
 }
 
+namespace {
+// How exchanges end: fast acknowledgement only when Config.ini asks for it.
+ReplyTiming replyTiming(const AppSettings& settings) {
+    ReplyTiming timing;
+    timing.fastAck = settings.fastAck;
+    return timing;
+}
+} // namespace
+
 void MainWindow::runPrinterCommand(const std::function<void()>& command) {
     try {
         command();
@@ -208,11 +219,11 @@ void MainWindow::runPrinterCommand(const std::function<void()>& command) {
 }
 
 void MainWindow::setClockFromComputer() {
-    runPrinterCommand([this] { setPrinterClock(*comPort_, *this); });
+    runPrinterCommand([this] { setPrinterClock(*comPort_, *this, QDateTime::currentDateTime(), replyTiming(settings_)); });
 }
 
 void MainWindow::openFlashEraseDialog() {
-    FlashEraseDialog window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment); }); },
+    FlashEraseDialog window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment, replyTiming(settings_)); }); },
                       this);
     window.exec();
 }
@@ -261,4 +272,14 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     if (event->isAccepted()) search_->stop();
+}
+
+void MainWindow::openGlyphDialog() {
+    GlyphDialog window(
+        settings_.dpiList, QFontDatabase::families(),
+        [this](const QList<GlyphPayload>& payloads) {
+            runPrinterCommand([&] { sendGlyphPayloads(*comPort_, *this, payloads); });
+        },
+        [](const QByteArray& payload) { writeCode16(payload); }, this);
+    window.exec();
 }

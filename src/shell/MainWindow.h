@@ -73,6 +73,7 @@ public:
 
     void setClockFromComputer();    // 通讯/校正时间
     void openFlashEraseDialog(); // 字模/擦除FLASH
+    void openGlyphDialog();      // 字模/设置字模
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -96,3 +96,16 @@ TEST(IniFile, AFifoIsNeverOpened) {
     // nobody writes to it: opening it for reading the ordinary way would wait forever
     EXPECT_TRUE(IniFile::load(fifo).sectionNames().isEmpty());
 }
+
+// Repeated names: the first section and the first key of a name win, whatever
+// their case, for reading and for replacing; a new key goes to the end of that
+// first section, above its blank lines, and is found again.
+TEST(IniFile, RepeatedNamesMeetTheFirstOfThem) {
+    IniFile ini = IniFile::fromBytes(gbk::encode("[Main]\r\nK=1\r\nk=2\r\n\r\n[MAIN]\r\nK=3\r\n[Ωmega]\r\nx=4\r\n"));
+    EXPECT_EQ(ini.readString("main", "K", ""), "1");
+    EXPECT_EQ(ini.readString("ωMEGA", "X", ""), "4"); // Greek letters are in GBK and have cases too
+    ini.writeString("MAIN", "k", "5");
+    ini.writeString("main", "New", "6");
+    EXPECT_EQ(ini.readString("Main", "new", ""), "6");
+    EXPECT_EQ(ini.toBytes(), gbk::encode("[Main]\r\nk=5\r\nk=2\r\nNew=6\r\n\r\n[MAIN]\r\nK=3\r\n[Ωmega]\r\nx=4\r\n"));
+}

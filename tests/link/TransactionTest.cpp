@@ -293,3 +293,17 @@ TEST(Transaction, BabblingLineStillEndsAfterThreeTries) {
     EXPECT_LT(t.elapsed(), 10000);
     EXPECT_EQ(reporter.texts.back(), actionEraseFlash().failed);
 }
+
+// With fast acknowledgement an accepted reply ends the exchange after the
+// short settle time; without it the same exchange would last the whole quiet
+// period (20 s here), so finishing within half of it shows the difference.
+TEST(Transaction, FastAcknowledgementEndsTheExchangeAtTheAcknowledgement) {
+    Link link;
+    ReplyTiming timing(20000);
+    timing.fastAck = true;
+    QElapsedTimer t;
+    t.start();
+    EXPECT_TRUE(setPrinterClock(link.port, link.reporter, kClockTime, timing));
+    EXPECT_LT(t.elapsed(), 10000);
+    EXPECT_EQ(link.printer.received(), QStringList{kClockHex});
+}

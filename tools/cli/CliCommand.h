@@ -7,6 +7,7 @@ struct CliCommand {
     const char* name;
     const char* usage; // shown by --help, may span lines
     int (*run)(const QStringList& args); // args after the command name; returns the exit code
+    bool linkOnly = false; // talks to the printer only: no fonts, no pictures, so no GUI application
 };
 
 // Exit codes shared by every command.

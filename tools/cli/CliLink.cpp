@@ -9,6 +9,7 @@
 #include "cli/CliCommand.h"
 
 const QStringList kLinkValueOptions{QStringLiteral("--port"), QStringLiteral("--baud"), QStringLiteral("--quiet-ms")};
+const QStringList kLinkFlags{QStringLiteral("--fast-ack")};
 
 bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional) {
     if (!args.ok()) return printErr(args.error()), false;
@@ -18,7 +19,10 @@ bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional) 
     const std::optional<QString> port = args.value(QStringLiteral("--port"));
     if (!port || port->isEmpty()) return printErr(QStringLiteral("--port PORT is required")), false;
     options.port = *port;
-    return readSpeedOptions(args, options.baud, options.quietMs);
+    AppSettings config;
+    readConfigIni(config, configIniPath());
+    options.timing.fastAck = config.fastAck || args.flag(QStringLiteral("--fast-ack"));
+    return readSpeedOptions(args, options.baud, options.timing.quietMs);
 }
 
 bool readSpeedOptions(const CliArgs& args, int& baud, int& quietMs) {
@@ -42,7 +46,7 @@ int runOnPort(const LinkOptions& options, const LinkRun& run) {
     PrintingReporter reporter;
     const int interruptsBefore = interruptsTaken();
     try {
-        if (run(port, reporter, options.quietMs)) return kExitOk;
+        if (run(port, reporter, options.timing)) return kExitOk;
         return interruptsTaken() != interruptsBefore ? kExitInterrupted : kExitFailed;
     } catch (const ComPortError& e) {
         printErr(portErrorText(e, options.port));

@@ -19,10 +19,11 @@ public:
 struct LinkOptions {
     QString port;
     int baud = 57600;
-    int quietMs = kQuietMs;
+    ReplyTiming timing; // --quiet-ms; fast acknowledgement from Config.ini "Main"/"FastAck" or --fast-ack
 };
 
 extern const QStringList kLinkValueOptions; // --port, --baud, --quiet-ms
+extern const QStringList kLinkFlags;        // --fast-ack
 
 // Reads the link options; prints the reason and returns false when something
 // is wrong (also when the words given are not exactly `positional` many).
@@ -31,7 +32,7 @@ bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional =
 // --baud and --quiet-ms, each left as it is when not given.
 bool readSpeedOptions(const CliArgs& args, int& baud, int& quietMs);
 
-using LinkRun = std::function<bool(SerialPort&, LinkReporter&, int quietMs)>;
+using LinkRun = std::function<bool(SerialPort&, LinkReporter&, ReplyTiming)>;
 // Runs one printer command: 0 acknowledged, 1 failed after three tries, 2 port
 // error, 130 interrupted (Ctrl+C) before everything was acknowledged.
 int runOnPort(const LinkOptions& options, const LinkRun& run);

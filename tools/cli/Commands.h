@@ -9,3 +9,4 @@ extern const CliCommand kBarcodeCommand; // cmd_barcode.cpp
 extern const CliCommand kSendCommand;    // cmd_send.cpp
 extern const CliCommand kRenderCommand;  // cmd_send.cpp
 extern const CliCommand kSearchCommand;  // cmd_search.cpp
+extern const CliCommand kGlyphsCommand;  // cmd_glyphs.cpp

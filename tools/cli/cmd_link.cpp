@@ -9,20 +9,20 @@
 namespace {
 int runQuery(const QStringList& argv) {
     LinkOptions options;
-    if (!readLinkOptions(CliArgs(argv, kLinkValueOptions, {}), options)) return kExitError;
-    return runOnPort(options, [](SerialPort& p, LinkReporter& r, int quiet) { return queryPrinter(p, r, quiet); });
+    if (!readLinkOptions(CliArgs(argv, kLinkValueOptions, kLinkFlags), options)) return kExitError;
+    return runOnPort(options, [](SerialPort& p, LinkReporter& r, ReplyTiming timing) { return queryPrinter(p, r, timing); });
 }
 
 int runClock(const QStringList& argv) {
     LinkOptions options;
-    if (!readLinkOptions(CliArgs(argv, kLinkValueOptions, {}), options)) return kExitError;
-    return runOnPort(options, [](SerialPort& p, LinkReporter& r, int quiet) {
-        return setPrinterClock(p, r, QDateTime::currentDateTime(), quiet);
+    if (!readLinkOptions(CliArgs(argv, kLinkValueOptions, kLinkFlags), options)) return kExitError;
+    return runOnPort(options, [](SerialPort& p, LinkReporter& r, ReplyTiming timing) {
+        return setPrinterClock(p, r, QDateTime::currentDateTime(), timing);
     });
 }
 
 int runErase(const QStringList& argv) {
-    const CliArgs args(argv, kLinkValueOptions + QStringList{QStringLiteral("--segment")}, {});
+    const CliArgs args(argv, kLinkValueOptions + QStringList{QStringLiteral("--segment")}, kLinkFlags);
     LinkOptions options;
     if (!readLinkOptions(args, options)) return kExitError;
     const std::optional<QString> text = args.value(QStringLiteral("--segment"));
@@ -32,8 +32,8 @@ int runErase(const QStringList& argv) {
         return printErr(QStringLiteral("--segment must be a flash segment from 0 to 15, not '%1'").arg(*text)),
                kExitError;
     const int segment = *chosen;
-    return runOnPort(options, [segment](SerialPort& p, LinkReporter& r, int quiet) {
-        return eraseFlashSegment(p, r, segment, quiet);
+    return runOnPort(options, [segment](SerialPort& p, LinkReporter& r, ReplyTiming timing) {
+        return eraseFlashSegment(p, r, segment, timing);
     });
 }
 } // namespace
@@ -41,12 +41,12 @@ int runErase(const QStringList& argv) {
 const CliCommand kQueryCommand{"query",
                                "query --port PORT [--baud 9600|57600|115200]\n"
                                "      ask whether a printer answers on PORT (default speed 57600)",
-                               runQuery};
+                               runQuery, true};
 const CliCommand kClockCommand{"clock",
                                "clock --port PORT [--baud ...]\n"
                                "      set the printer's clock to this computer's local date and time",
-                               runClock};
+                               runClock, true};
 const CliCommand kEraseCommand{"erase",
                                "erase --port PORT --segment N [--baud ...]\n"
                                "      erase flash segment N (0 to 15) of the printer",
-                               runErase};
+                               runErase, true};

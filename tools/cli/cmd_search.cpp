@@ -53,4 +53,4 @@ const CliCommand kSearchCommand{"search",
                                 "      query each port in turn (default: every serial port and virtual printer)\n"
                                 "      at one speed (default: the stored one); the first that answers is\n"
                                 "      stored as \"Comm\"/\"Baud\" for the editor and printed last; Ctrl+C ends the search",
-                                runSearch};
+                                runSearch, true};

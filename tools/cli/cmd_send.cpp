@@ -60,13 +60,13 @@ int render(const QStringList& args) {
 }
 
 int send(const QStringList& argv) {
-    const CliArgs args(argv, kLinkValueOptions, {});
+    const CliArgs args(argv, kLinkValueOptions, kLinkFlags);
     LinkOptions options;
     if (!readLinkOptions(args, options, 1)) return kExitError;
     const auto plan = planFromFile(args.positional().first());
     if (!plan) return kExitError;
-    const int code = runOnPort(options, [&](SerialPort& port, LinkReporter& reporter, int quietMs) {
-        return sendMessage(port, reporter, *plan, quietMs);
+    const int code = runOnPort(options, [&](SerialPort& port, LinkReporter& reporter, ReplyTiming timing) {
+        return sendMessage(port, reporter, *plan, timing);
     });
     if (code == kExitOk) printOut(kSendSucceeded);
     return code;

@@ -6,10 +6,12 @@
 
 #include <QGuiApplication>
 #include <iterator>
+#include <memory>
 
 // Each command is defined in its own cmd_*.cpp.
 static const CliCommand* const kCommands[] = {
     &kQueryCommand, &kClockCommand, &kEraseCommand, &kBarcodeCommand, &kSendCommand, &kRenderCommand, &kSearchCommand,
+    &kGlyphsCommand,
 };
 
 static void printHelp() {
@@ -18,6 +20,8 @@ static void printHelp() {
     printOut(QStringLiteral("\nexit codes: 0 done, 1 the printer did not acknowledge after three tries,\n"
                             "2 serial-port, file or argument error (the text on standard error),\n"
                             "130 interrupted (Ctrl+C) before the printer acknowledged everything"));
+    printOut(QStringLiteral("\nprinter commands also take --fast-ack (or Config.ini [Main] FastAck=1): an exchange\n"
+                            "ends at a complete acknowledgement instead of after 3000 ms of quiet"));
 }
 
 // Qt's notes about the desktop session mean nothing to a script; warnings of our own still show.
@@ -26,12 +30,25 @@ static void quietHandler(QtMsgType type, const QMessageLogContext&, const QStrin
     printErr(text);
 }
 
+static const CliCommand* findCommand(const QString& name) {
+    for (const CliCommand* c : kCommands)
+        if (name == QLatin1String(c->name)) return c;
+    return nullptr;
+}
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(quietHandler);
-    QGuiApplication app(argc, argv);
-    installFontSubstitutions();
-    QStringList args = app.arguments().mid(1);
+    // The printer-only commands start no font machinery (it costs more than their work).
+    const CliCommand* early = argc > 1 ? findCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
+    std::unique_ptr<QCoreApplication> app;
+    if (early && early->linkOnly) {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QGuiApplication>(argc, argv);
+        installFontSubstitutions();
+    }
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         printHelp();
         return args.isEmpty() ? kExitError : kExitOk;
@@ -41,8 +58,7 @@ int main(int argc, char** argv) {
         return kExitError;
     }
     const QString name = args.takeFirst();
-    for (const CliCommand* c : kCommands)
-        if (name == QLatin1String(c->name)) return c->run(args);
+    if (const CliCommand* c = findCommand(name)) return c->run(args);
     printErr(QStringLiteral("unknown command '%1'; see daviduv-cli --help").arg(name));
     return kExitError;
 }

@@ -4,6 +4,8 @@
 #include "model/DateStyles.h"
 #include "model/FieldRender.h"
 #include "common/MonoImage.h"
+#include "printer/GlyphPrint.h"
+#include "printer/GlyphStore.h"
 #include "printer/PrinterState.h"
 
 #include <QFontMetrics>
@@ -14,6 +16,7 @@ namespace {
 constexpr int kFieldBytes[kVariableKindCount] = {7, 9, 15, 7};
 constexpr const char* kKindNames[kVariableKindCount] = {"date", "expiry", "serial number", "shift"};
 constexpr int kShiftLetters = 8;
+constexpr int kShiftKind = 3; // the only kind the printer never draws with glyphs
 
 quint8 at(const QByteArray& bytes, int i) {
     return quint8(bytes[i]);
@@ -115,7 +118,7 @@ void drawFieldValue(QImage& picture, const FieldPrint& field) {
             if (mono::dot(dots, x, y)) mono::setDot(picture, box.x() + x, box.y() + y, true);
 }
 
-PrintedMessage printMessage(const StoredMessage& message, const QDateTime& now) {
+PrintedMessage printMessage(const StoredMessage& message, const QDateTime& now, const GlyphStore* glyphs) {
     PrintedMessage printed{unpackColumns(message.background), {}};
     if (printed.picture.isNull()) {
         printed.problems << QStringLiteral("background of %1 bytes cannot be unpacked").arg(message.background.size());
@@ -125,8 +128,14 @@ PrintedMessage printMessage(const StoredMessage& message, const QDateTime& now) 
         if (!message.fields[size_t(kind)]) continue;
         QString problem;
         const auto field = decodeField(kind, *message.fields[size_t(kind)], now, problem);
-        if (field) drawFieldValue(printed.picture, *field);
-        else printed.problems << QString::fromLatin1(kKindNames[kind]) + QStringLiteral(" left out: ") + problem;
+        if (!field) {
+            printed.problems << QString::fromLatin1(kKindNames[kind]) + QStringLiteral(" left out: ") + problem;
+            continue;
+        }
+        const GlyphSet* set =
+            glyphs && kind != kShiftKind ? glyphs->standardSet(field->fontDots, message.resolution) : nullptr;
+        if (set) drawWithGlyphs(printed.picture, *field, standardGlyphs(*set));
+        else drawFieldValue(printed.picture, *field);
     }
     return printed;
 }

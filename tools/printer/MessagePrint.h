@@ -44,4 +44,7 @@ struct PrintedMessage {
     QImage picture;       // null when the background cannot be unpacked
     QStringList problems; // fields left out, and why
 };
-PrintedMessage printMessage(const StoredMessage& message, const QDateTime& now);
+class GlyphStore;
+// Dates, expiry dates and serial numbers are drawn with the standard glyph set
+// of their height when glyphs holds one, else in the built-in font.
+PrintedMessage printMessage(const StoredMessage& message, const QDateTime& now, const GlyphStore* glyphs = nullptr);

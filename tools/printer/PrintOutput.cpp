@@ -1,7 +1,9 @@
 #include "printer/PrintOutput.h"
 
 #include "common/AtomicWrite.h"
+#include "printer/GlyphStore.h"
 #include "printer/MessagePrint.h"
+#include "common/MonoImage.h"
 
 #include <QDir>
 #include <QImage>
@@ -24,9 +26,25 @@ QString PrintOutput::writeBackground(const StoredMessage& message) const {
            save(unpackColumns(message.background), path("background", message.templateNumber));
 }
 
-QString PrintOutput::writeMessage(const StoredMessage& message, const QDateTime& now) const {
-    const PrintedMessage printed = printMessage(message, now);
+QString PrintOutput::writeMessage(const StoredMessage& message, const QDateTime& now, const GlyphStore* glyphs) const {
+    const PrintedMessage printed = printMessage(message, now, glyphs);
     QString line = QStringLiteral("printed ") + save(printed.picture, path("message", message.templateNumber));
     if (!printed.problems.isEmpty()) line += QStringLiteral(" (") + printed.problems.join(QStringLiteral("; ")) + ')';
     return line;
+}
+
+// The sets one under another, a blank row between them.
+QString PrintOutput::writeGlyphs(const GlyphStore& glyphs, int height) const {
+    QList<QImage> bands;
+    int width = 0;
+    for (const GlyphSet& set : glyphs.setsOfHeight(height)) {
+        bands << glyphSetPicture(set);
+        width = std::max(width, int(bands.last().width()));
+    }
+    QImage sheet = mono::create(width, int(bands.size()) * (height + 1));
+    for (int i = 0; i < bands.size(); ++i)
+        for (int y = 0; y < bands[i].height(); ++y)
+            for (int x = 0; x < bands[i].width(); ++x)
+                if (mono::dot(bands[i], x, y)) mono::setDot(sheet, x, i * (height + 1) + y, true);
+    return QStringLiteral("glyphs ") + save(bands.isEmpty() ? QImage() : sheet, path("glyphs", height));
 }

@@ -96,10 +96,7 @@ QString PrinterState::applyGlyph(const ReadFrame& frame) {
     if (p.size() < kChunkHeader) return QStringLiteral("chunk too short");
     ChunkRecord c{frame.command, quint8(p[0]), quint8(p[1]), quint8(p[2]), quint8(p[3]), p.mid(kChunkHeader)};
     glyphs_.append(c);
-    return QStringLiteral("chunk %1/%2 of %3 bytes, parameters %4 %5")
-        .arg(c.number)
-        .arg(c.count)
-        .arg(c.data.size())
-        .arg(c.first)
-        .arg(c.second);
+    const GlyphStore::Outcome outcome = glyphStore_.add({c.command, c.first, c.second, c.count, c.number, c.data});
+    if (outcome.done) events_.append({PrinterEvent::GlyphsReady, outcome.done->height});
+    return outcome.note;
 }

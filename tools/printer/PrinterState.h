@@ -6,6 +6,7 @@
 
 #include "printer/BackgroundAssembler.h"
 #include "printer/FrameReader.h"
+#include "printer/GlyphStore.h"
 #include "printer/MessageBook.h"
 
 #include <QDateTime>
@@ -24,9 +25,9 @@ struct ChunkRecord {
 
 // Something for the printer to act on beyond answering.
 struct PrinterEvent {
-    enum Kind { BackgroundReady, MessageReady };
+    enum Kind { BackgroundReady, MessageReady, GlyphsReady };
     Kind kind;
-    int templateNumber;
+    int templateNumber; // GlyphsReady: the glyph height
 };
 
 class PrinterState {
@@ -47,6 +48,8 @@ public:
 
     QList<int> erasedSegments() const { return erased_; }
     QList<ChunkRecord> glyphChunks() const { return glyphs_; }
+    // The glyph sets put together from those chunks.
+    const GlyphStore& glyphStore() const { return glyphStore_; }
     const StoredMessage* message(int templateNumber) const { return book_.message(templateNumber); }
     int queries() const { return queries_; }
 
@@ -65,6 +68,7 @@ private:
     MessageBook book_;
     QList<PrinterEvent> events_;
     QList<ChunkRecord> glyphs_;
+    GlyphStore glyphStore_;
     int queries_ = 0;
 };
 

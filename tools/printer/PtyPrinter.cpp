@@ -66,10 +66,14 @@ void PtyPrinter::handleFrame(const ReadFrame& frame) {
 
 void PtyPrinter::actOnEvents() {
     for (const PrinterEvent& e : state_.takeEvents()) {
+        if (output_ && e.kind == PrinterEvent::GlyphsReady) {
+            log(QStringLiteral("out"), {}, output_->writeGlyphs(state_.glyphStore(), e.templateNumber));
+            continue;
+        }
         const StoredMessage* message = state_.message(e.templateNumber);
         if (!output_ || !message) continue;
         if (e.kind == PrinterEvent::BackgroundReady) log(QStringLiteral("out"), {}, output_->writeBackground(*message));
-        else log(QStringLiteral("print"), {}, output_->writeMessage(*message, state_.now()));
+        else log(QStringLiteral("print"), {}, output_->writeMessage(*message, state_.now(), &state_.glyphStore()));
     }
 }
 

@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
          QStringLiteral("bytes")},
         {QStringLiteral("print-dir"),
          QStringLiteral("After each complete message write <dir>/background-N.png and <dir>/message-N.png "
-                        "(N the template number)."),
+                        "(N the template number); after each whole glyph set <dir>/glyphs-H.png (H its height)."),
          QStringLiteral("dir")},
         {QStringLiteral("name"),
          QStringLiteral("Show up as <name> in the port lists of daviduv and daviduv-cli (a link in the virtual "

@@ -1,0 +1,32 @@
+#include "glyphs/Code16File.h"
+
+#include "common/AtomicWrite.h"
+#include "link/GlyphSend.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString code16Folder() {
+    const QString program = QCoreApplication::applicationDirPath();
+    if (QFileInfo(program).isWritable()) return program;
+    // One folder for the editor and daviduv-cli alike.
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("daviduv"));
+}
+
+void writePayloadFile(const QString& path, const QByteArray& payload) {
+    const QString folder = QFileInfo(path).absolutePath();
+    const QString reason = QDir().mkpath(folder) ? writeFileAtomically(path, payload)
+                                                 : QStringLiteral("cannot make the folder %1").arg(folder);
+    if (!reason.isEmpty())
+        throw GlyphRefused(
+            QStringLiteral("无法写入文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason).toStdString());
+}
+
+QString writeCode16(const QByteArray& payload, const QString& folder) {
+    const QString path = QDir(folder).filePath(QString::fromLatin1(kCode16Name));
+    writePayloadFile(path, payload);
+    return path;
+}

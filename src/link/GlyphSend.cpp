@@ -1,0 +1,18 @@
+#include "link/GlyphSend.h"
+
+#include "link/Frame.h"
+
+bool sendGlyphPayloads(SerialPort& port, LinkReporter& reporter, const QList<GlyphPayload>& payloads,
+                       int quietMs) {
+    for (const GlyphPayload& p : payloads)
+        if (chunkCount(p.bytes.size()) > kMaxChunks)
+            throw GlyphRefused(QStringLiteral("字模数据共%1字节，超过%2块（每块%3字节），无法发送。")
+                                   .arg(p.bytes.size())
+                                   .arg(kMaxChunks)
+                                   .arg(kChunkSize)
+                                   .toStdString());
+    Transaction transaction(port, reporter, quietMs);
+    for (const GlyphPayload& p : payloads)
+        if (!transaction.SendChunks(p.command, p.resolution, p.height, p.bytes, actionGlyph())) return false;
+    return true;
+}

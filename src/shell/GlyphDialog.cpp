@@ -1,0 +1,142 @@
+#include "shell/GlyphDialog.h"
+
+#include "glyphs/GlyphPayloads.h"
+#include "glyphs/StandardGlyphs.h"
+#include "model/FontTable.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kCustomHeights = 16; // 8 to 128 in steps of 8
+
+template <class W> W* named(W* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QComboBox* fixedList(const char* name, const QStringList& items, int selected) {
+    auto* box = named(new QComboBox, name);
+    box->addItems(items);
+    box->setCurrentIndex(selected);
+    return box;
+}
+
+// The font lists are editable; "宋体" is selected when the host has it, else nothing is.
+QComboBox* fontList(const char* name, const QStringList& fonts) {
+    auto* box = named(new QComboBox, name);
+    box->setEditable(true);
+    box->addItems(fonts);
+    box->setCurrentIndex(int(fonts.indexOf(kPreviewFace)));
+    return box;
+}
+
+void addRow(QGridLayout* grid, const QString& label, QWidget* field, QLabel* labelWidget = nullptr) {
+    const int row = grid->rowCount();
+    grid->addWidget(labelWidget ? labelWidget : new QLabel(label), row, 0);
+    grid->addWidget(field, row, 1);
+}
+} // namespace
+
+GlyphDialog::GlyphDialog(const QStringList& dpiList, const QStringList& fonts, Sender send,
+                         Code16Writer writeCode16, QWidget* parent)
+    : QDialog(parent), dpiList_(dpiList), send_(std::move(send)), writeCode16_(std::move(writeCode16)) {
+    setObjectName(QStringLiteral("Frm_GudingZi"));
+    setWindowTitle(QStringLiteral("字模"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    const QStringList listed = glyphFontList(fonts);
+    pages = named(new QTabWidget(this), "PageControl1");
+    pages->addTab(buildStandardPage(listed), QStringLiteral("普通字模"));
+    pages->addTab(buildCustomPage(dpiList, listed), QStringLiteral("自定义字模"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(pages);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* GlyphDialog::buildStandardPage(const QStringList& fonts) {
+    auto* page = named(new QWidget, "TabSheet1");
+    auto* grid = new QGridLayout(page);
+    fontBox = fontList("Comb_Font", fonts);
+    heightBox = fixedList("Comb_FontHeight", fontHeightLabels(), 0);
+    dpiBox = fixedList("Comb_Dpi", standardDpiEntries(), 1);
+    addRow(grid, QStringLiteral("字体"), fontBox);
+    addRow(grid, QStringLiteral("字高"), heightBox);
+    addRow(grid, QStringLiteral("分辨率"), dpiBox);
+    sendOneButton = named(new QPushButton(QStringLiteral("单独发送")), "Btn_DaiCi");
+    sendAllButton = named(new QPushButton(QStringLiteral("全部发送")), "Btn_SendAll");
+    grid->addWidget(sendOneButton, grid->rowCount(), 0);
+    grid->addWidget(sendAllButton, grid->rowCount() - 1, 1);
+    connect(sendOneButton, &QPushButton::clicked, this, &GlyphDialog::sendSelectedHeight);
+    connect(sendAllButton, &QPushButton::clicked, this, &GlyphDialog::sendAllHeights);
+    return page;
+}
+
+QWidget* GlyphDialog::buildCustomPage(const QStringList& dpiList, const QStringList& fonts) {
+    auto* page = named(new QWidget, "TabSheet2");
+    auto* grid = new QGridLayout(page);
+    valueEdit = named(new QLineEdit(QStringLiteral("请输入字模")), "Edt_FontValue");
+    userFontBox = fontList("Comb_UserFont", fonts);
+    QStringList heights;
+    for (int i = 1; i <= kCustomHeights; ++i)
+        heights << QString::number(8 * i);
+    userHeightBox = fixedList("Comb_UserFontHeight", heights, 0);
+    // The second entry; a list of one entry (the default) has that one selected, so columns can still be
+    // sent.
+    userDpiBox = fixedList("Comb_UserDpi", dpiList, dpiList.size() > 1 ? 1 : 0);
+    userDpiLabel = named(new QLabel(QStringLiteral("分辨率")), "Label6");
+    directionBox = fixedList("ComboBox1", {QStringLiteral("纵向"), QStringLiteral("横向")}, 0);
+    addRow(grid, QStringLiteral("字模值"), valueEdit);
+    addRow(grid, QStringLiteral("字体"), userFontBox);
+    addRow(grid, QStringLiteral("字高"), userHeightBox);
+    addRow(grid, {}, userDpiBox, userDpiLabel);
+    addRow(grid, QStringLiteral("方向"), directionBox);
+    userSendButton = named(new QPushButton(QStringLiteral("发送")), "Btn_UserSend");
+    grid->addWidget(userSendButton, grid->rowCount(), 1);
+    connect(directionBox, &QComboBox::currentIndexChanged, this, &GlyphDialog::directionChanged);
+    connect(userSendButton, &QPushButton::clicked, this, &GlyphDialog::sendCustom);
+    return page;
+}
+
+void GlyphDialog::directionChanged() {
+    const bool columns = directionBox->currentIndex() != 1;
+    userDpiLabel->setEnabled(columns);
+    userDpiBox->setEnabled(columns);
+}
+
+void GlyphDialog::buildAndSend(const std::function<QList<GlyphPayload>()>& build) {
+    try {
+        const QList<GlyphPayload> payloads = build();
+        if (send_) send_(payloads);
+    } catch (const GlyphRefused& e) {
+        QMessageBox::critical(this, QApplication::applicationName(), QString::fromUtf8(e.what()));
+    }
+}
+
+void GlyphDialog::sendSelectedHeight() {
+    buildAndSend([this] {
+        return standardPayloads({heightBox->currentIndex()}, dpiBox->currentIndex() + 1,
+                                fontBox->currentText(), writeCode16_);
+    });
+}
+
+void GlyphDialog::sendAllHeights() {
+    buildAndSend([this] {
+        return standardPayloads({0, 1, 2, 3, 4, 5}, dpiBox->currentIndex() + 1, fontBox->currentText(),
+                                writeCode16_);
+    });
+}
+
+void GlyphDialog::sendCustom() {
+    buildAndSend([this] {
+        return QList<GlyphPayload>{
+            customPayload({valueEdit->text(), userFontBox->currentText(), userHeightBox->currentIndex() + 1,
+                           directionBox->currentIndex() == 1, dpiList_, userDpiBox->currentIndex() + 1})};
+    });
+}

@@ -1,0 +1,55 @@
+#pragma once
+// The glyph window "字模": the standard glyph set ("普通字模") sent for one
+// height or all six, and custom glyphs ("自定义字模") from the operator's
+// text. Each button builds every payload first (the 16-dot set is also kept
+// in "Code-16"), then hands them to the sender, which runs one transaction.
+// A refusal (a file that cannot be written, a payload too long) is shown in
+// an error box before anything is sent.
+#include "link/GlyphSend.h"
+
+#include <QDialog>
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+
+class GlyphDialog : public QDialog {
+    Q_OBJECT
+  public:
+    using Sender = std::function<void(const QList<GlyphPayload>&)>;
+    using Code16Writer = std::function<void(const QByteArray&)>;
+    // dpiList: the configured resolution list; fonts: the host's faces.
+    GlyphDialog(const QStringList& dpiList, const QStringList& fonts, Sender send, Code16Writer writeCode16,
+                QWidget* parent = nullptr);
+
+    QTabWidget* pages = nullptr;
+    QComboBox* fontBox = nullptr;          // Comb_Font
+    QComboBox* heightBox = nullptr;        // Comb_FontHeight
+    QComboBox* dpiBox = nullptr;           // Comb_Dpi
+    QPushButton* sendOneButton = nullptr;  // Btn_DaiCi
+    QPushButton* sendAllButton = nullptr;  // Btn_SendAll
+    QLineEdit* valueEdit = nullptr;        // Edt_FontValue
+    QComboBox* userFontBox = nullptr;      // Comb_UserFont
+    QComboBox* userHeightBox = nullptr;    // Comb_UserFontHeight
+    QLabel* userDpiLabel = nullptr;        // Label6
+    QComboBox* userDpiBox = nullptr;       // Comb_UserDpi
+    QComboBox* directionBox = nullptr;     // ComboBox1
+    QPushButton* userSendButton = nullptr; // Btn_UserSend
+
+    void sendSelectedHeight(); // 单独发送
+    void sendAllHeights();     // 全部发送
+    void sendCustom();         // 发送
+    void directionChanged();   // "横向" disables the custom resolution
+
+  private:
+    QWidget* buildStandardPage(const QStringList& fonts);
+    QWidget* buildCustomPage(const QStringList& dpiList, const QStringList& fonts);
+    void buildAndSend(const std::function<QList<GlyphPayload>()>& build);
+
+    QStringList dpiList_;
+    Sender send_;
+    Code16Writer writeCode16_;
+};
