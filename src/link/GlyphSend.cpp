@@ -3,7 +3,7 @@
 #include "link/Frame.h"
 
 bool sendGlyphPayloads(SerialPort& port, LinkReporter& reporter, const QList<GlyphPayload>& payloads,
-                       int quietMs) {
+                       ReplyTiming timing) {
     for (const GlyphPayload& p : payloads)
         if (chunkCount(p.bytes.size()) > kMaxChunks)
             throw GlyphRefused(QStringLiteral("字模数据共%1字节，超过%2块（每块%3字节），无法发送。")
@@ -11,7 +11,7 @@ bool sendGlyphPayloads(SerialPort& port, LinkReporter& reporter, const QList<Gly
                                    .arg(kMaxChunks)
                                    .arg(kChunkSize)
                                    .toStdString());
-    Transaction transaction(port, reporter, quietMs);
+    Transaction transaction(port, reporter, timing);
     for (const GlyphPayload& p : payloads)
         if (!transaction.SendChunks(p.command, p.resolution, p.height, p.bytes, actionGlyph())) return false;
     return true;

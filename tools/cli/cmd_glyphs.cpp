@@ -85,8 +85,8 @@ int runGlyphs(const QStringList& argv) {
             printOut(QStringLiteral("%1 bytes written to %2").arg(all.size()).arg(*out));
             return kExitOk;
         }
-        return runOnPort(options, [&](SerialPort& port, LinkReporter& reporter, int quietMs) {
-            return sendGlyphPayloads(port, reporter, *payloads, quietMs);
+        return runOnPort(options, [&](SerialPort& port, LinkReporter& reporter, ReplyTiming timing) {
+            return sendGlyphPayloads(port, reporter, *payloads, timing);
         });
     } catch (const GlyphRefused& e) {
         printErr(QString::fromUtf8(e.what()));
