@@ -105,3 +105,19 @@ void MessageTemplate::moveTo(FieldElement& element, int x, int y) {
     element.MoveToTemplatePoint(x, y);
     notifyChanged(element);
 }
+
+int MessageTemplate::stackIndex(const FieldElement& element) const {
+    for (std::size_t i = 0; i < elements_.size(); ++i)
+        if (elements_[i].get() == &element) return static_cast<int>(i);
+    return -1;
+}
+
+void MessageTemplate::restack(FieldElement& element, int index) {
+    const int from = stackIndex(element);
+    if (from < 0) return;
+    const int to = std::clamp(index, 0, count() - 1);
+    auto owned = std::move(elements_[from]);
+    elements_.erase(elements_.begin() + from);
+    elements_.insert(elements_.begin() + to, std::move(owned));
+    notifyChanged(element);
+}

@@ -68,6 +68,10 @@ public:
     void notifyChanged(FieldElement& element);
     // Moves the element to a template point and notifies.
     void moveTo(FieldElement& element, int x, int y);
+    // The element's place from the back (0 = oldest, drawn behind all others).
+    int stackIndex(const FieldElement& element) const;
+    // Puts the element at that place from the back (clamped) and notifies.
+    void restack(FieldElement& element, int index);
 
 private:
     FieldElement& insert(std::unique_ptr<FieldElement> element);

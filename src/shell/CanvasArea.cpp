@@ -1,9 +1,11 @@
 #include "shell/CanvasArea.h"
 
+#include "shell/CanvasPicture.h"
 #include "shell/FieldLayer.h"
 #include "shell/Ruler.h"
 
 #include <QPixmap>
+#include <QScrollBar>
 
 CanvasArea::CanvasArea(QWidget* parent) : QScrollArea(parent) {
     setObjectName(QStringLiteral("ScrollBox1"));
@@ -23,7 +25,7 @@ CanvasArea::CanvasArea(QWidget* parent) : QScrollArea(parent) {
     panel_->setAutoFillBackground(true);
     ruler_ = new RulerPicture(panel_);
     ruler_->setObjectName(QStringLiteral("Img_Main"));
-    canvas_ = new QLabel(panel_);
+    canvas_ = new CanvasPicture(panel_);
     canvas_->setObjectName(QStringLiteral("Img_Center"));
     canvas_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fields_ = new FieldLayer(panel_);
@@ -34,14 +36,38 @@ CanvasArea::CanvasArea(QWidget* parent) : QScrollArea(parent) {
 }
 
 void CanvasArea::setCanvasWidth(int width) {
-    const CanvasGeometry g = canvasGeometryFor(width);
-    panel_->setGeometry(kPanelLeft, kPanelTop, g.panelWidth, kPanelHeight);
-    ruler_->setGeometry(1, 1, g.rulerWidth, kPanelHeight - 2);
-    canvas_->setGeometry(kCanvasInPanel, kCanvasInPanel, g.canvasWidth, canvasHeight_);
-    fields_->setGeometry(0, 0, g.panelWidth, kPanelHeight);
-    content_->resize(g.scrollRange, kPanelTop + kPanelHeight + 20);
+    canvasWidth_ = width;
+    layOut();
     clearCanvas();
     ruler_->update();
+}
+
+// The panel keeps its place in the scroll box; everything on it grows by the zoom.
+void CanvasArea::layOut() {
+    const CanvasGeometry g = canvasGeometryFor(canvasWidth_);
+    const int z = zoom_;
+    panel_->setGeometry(kPanelLeft, kPanelTop, g.panelWidth * z, kPanelHeight * z);
+    panel_->setLineWidth(z);
+    ruler_->setGeometry(z, z, g.rulerWidth * z, (kPanelHeight - 2) * z);
+    canvas_->setGeometry(kCanvasInPanel * z, kCanvasInPanel * z, g.canvasWidth * z, canvasHeight_ * z);
+    fields_->setGeometry(0, 0, g.panelWidth * z, kPanelHeight * z);
+    content_->resize(g.scrollRange + g.panelWidth * (z - 1), kPanelTop + kPanelHeight * z + 20);
+}
+
+void CanvasArea::setZoom(int zoom, std::optional<QPoint> anchor) {
+    zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    if (zoom == zoom_) return;
+    const QPoint at = anchor.value_or(viewport()->rect().center());
+    const QPoint scroll(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    const QPointF dot = QPointF(at + scroll - panel_->pos()) / zoom_;
+    zoom_ = zoom;
+    layOut();
+    canvas_->setZoom(zoom);
+    ruler_->setZoom(zoom);
+    fields_->setZoom(zoom);
+    const QPoint kept = panel_->pos() + (dot * zoom).toPoint() - at;
+    horizontalScrollBar()->setValue(kept.x());
+    verticalScrollBar()->setValue(kept.y());
 }
 
 void CanvasArea::setCanvasSize(int width, int height) {
@@ -50,9 +76,9 @@ void CanvasArea::setCanvasSize(int width, int height) {
 }
 
 void CanvasArea::clearCanvas() {
-    canvas_->setPixmap(QPixmap::fromImage(blankCanvasImage(canvas_->width(), canvasHeight_)));
+    canvas_->setPixmap(QPixmap::fromImage(blankCanvasImage(canvasWidth_, canvasHeight_)));
 }
 
 QSize CanvasArea::canvasSize() const {
-    return {canvas_->width(), canvasHeight_};
+    return {canvasWidth_, canvasHeight_};
 }

@@ -3,9 +3,11 @@
 // Pnl_Main, the ruler picture Img_Main, the canvas Img_Center and, in front of
 // them all, the layer that draws the template's elements.
 #include "shell/CanvasGeometry.h"
+#include "shell/CanvasPicture.h"
 
 #include <QLabel>
 #include <QScrollArea>
+#include <optional>
 
 class FieldLayer;
 class RulerPicture;
@@ -20,6 +22,13 @@ public:
     // Gives the canvas a new size and clears it (opening a template file).
     void setCanvasSize(int width, int height);
 
+    // Shows every template dot as zoom x zoom screen dots (1 to 8), keeping the
+    // template dot at anchor (a point of the viewport) where it was.
+    void setZoom(int zoom, std::optional<QPoint> anchor = std::nullopt);
+    int zoom() const { return zoom_; }
+    static constexpr int kMinZoom = 1;
+    static constexpr int kMaxZoom = 8;
+
     QWidget* Pnl_Main() const { return panel_; }
     QLabel* canvasPicture() const { return canvas_; }
     RulerPicture* rulerPicture() const { return ruler_; }
@@ -29,11 +38,14 @@ public:
 
 private:
     void clearCanvas();
+    void layOut();
 
     QWidget* content_;
     QFrame* panel_;
     RulerPicture* ruler_;
-    QLabel* canvas_;
+    CanvasPicture* canvas_;
     FieldLayer* fields_;
+    int canvasWidth_ = 512;
     int canvasHeight_ = 128;
+    int zoom_ = 1;
 };

@@ -3,6 +3,7 @@
 #include "editor/CanvasLayout.h"
 #include "model/FieldPlacement.h"
 #include "shell/CanvasArea.h"
+#include "shell/EditHistory.h"
 #include "shell/FieldLayer.h"
 #include "shell/panels/FieldPanel.h"
 #include "shell/panels/PropertyPanels.h"
@@ -54,6 +55,7 @@ void CanvasEditor::place(SurfacePart part, QPoint panelPoint) {
     const QPoint at = *placementPoint(part, panelPoint);
     try {
         FieldElement& placed = PlaceField(message_, *kind, at.x(), at.y());
+        if (history_) history_->record(QStringLiteral("放置"), std::nullopt, snapshotOf(message_, placed));
         panels_->showFor(placed);
     } catch (const std::exception& e) {
         QMessageBox::critical(window_, QApplication::applicationName(), QString::fromUtf8(e.what()));
@@ -63,6 +65,7 @@ void CanvasEditor::place(SurfacePart part, QPoint panelPoint) {
 void CanvasEditor::startDrag(FieldElement& element, QPoint panelPoint) {
     message_.select(&element);
     dragged_ = element.Number();
+    dragStart_ = snapshotOf(message_, element);
     grip_ = panelPoint - QPoint(element.Left(), element.Top());
     panels_->showFor(element);
 }
@@ -78,7 +81,60 @@ void CanvasEditor::onDragged(QPoint panelPoint) {
 }
 
 void CanvasEditor::onReleased() {
+    FieldElement* e = dragged_ >= 0 ? message_.find(dragged_) : nullptr;
+    // A drag is one step, however many moves it took; a press alone is none.
+    if (e && history_ && dragStart_ && dragStart_->surfacePos() != QPoint(e->Left(), e->Top()))
+        history_->record(QStringLiteral("移动"), dragStart_, snapshotOf(message_, *e));
+    dragStart_.reset();
     dragged_ = -1;
+}
+
+void CanvasEditor::moveSelectedBy(int dx, int dy) {
+    FieldElement* e = message_.SelectedControl();
+    if (!e || dragged_ >= 0) return;
+    const QPoint to = dragPosition(QPoint(e->Left() + dx, e->Top() + dy), QPoint(0, 0),
+                                   QSize(e->Width(), e->Height()), canvas_->canvasSize());
+    if (to == QPoint(e->Left(), e->Top())) return;
+    auto move = [&] {
+        e->SetLeft(to.x());
+        e->SetTop(to.y());
+        message_.notifyChanged(*e);
+    };
+    if (history_)
+        history_->edit(*e, QStringLiteral("移动"), move);
+    else
+        move();
+    panels_->panelFor(e->Kind())->setPosition(e->TemplatePos());
+}
+
+void CanvasEditor::selectNext() {
+    const auto all = message_.elements();
+    if (all.empty()) return;
+    const FieldElement* selected = message_.SelectedControl();
+    FieldElement* next = nullptr;  // the smallest number above the selected one
+    FieldElement* first = nullptr; // the smallest number of all
+    for (FieldElement* e : all) {
+        if (!first || e->Number() < first->Number()) first = e;
+        if (selected && e->Number() > selected->Number() && (!next || e->Number() < next->Number())) next = e;
+    }
+    FieldElement* chosen = next ? next : first;
+    message_.select(chosen);
+    if (history_)
+        history_->showElement(*chosen);
+    else
+        panels_->showFor(*chosen);
+}
+
+void CanvasEditor::selectionMode() {
+    palette_->pressArrow();
+    window_->setCursor(Qt::ArrowCursor);
+}
+
+void CanvasEditor::removeElement(FieldElement& element) {
+    if (history_)
+        history_->remove(element, QStringLiteral("删除"));
+    else
+        message_.remove(element.Number());
 }
 
 void CanvasEditor::deleteSelected() {
@@ -86,7 +142,7 @@ void CanvasEditor::deleteSelected() {
         const auto answer = QMessageBox::warning(window_, QStringLiteral("提示"), QStringLiteral("确定要删除该组件吗？"),
                                                  QMessageBox::Ok | QMessageBox::Cancel);
         if (answer == QMessageBox::Ok) {
-            message_.removeSelected();
+            removeElement(*message_.SelectedControl());
             panels_->showMain();
         }
     }

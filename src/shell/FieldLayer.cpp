@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 FieldLayer::FieldLayer(QWidget* panel) : QWidget(panel) {
     setAttribute(Qt::WA_NoSystemBackground);
@@ -26,6 +27,19 @@ void FieldLayer::showTemplate(MessageTemplate& message) {
     update();
 }
 
+void FieldLayer::setZoom(int zoom) {
+    zoom_ = zoom;
+    update();
+}
+
+QRect FieldLayer::onScreen(const QRect& dots) const {
+    return {dots.topLeft() * zoom_, dots.size() * zoom_};
+}
+
+QPoint FieldLayer::toPanel(QPointF screen) const {
+    return {static_cast<int>(std::floor(screen.x() / zoom_)), static_cast<int>(std::floor(screen.y() / zoom_))};
+}
+
 void FieldLayer::track(const FieldElement& element) {
     Shown& s = shown_[element.Number()];
     const QRect before = s.rect;
@@ -36,13 +50,13 @@ void FieldLayer::track(const FieldElement& element) {
         s.pixmap = QPixmap::fromImage(picture);
         s.pictureKey = picture.cacheKey();
     }
-    update(QRegion(before) + QRegion(s.rect));
+    update(QRegion(onScreen(before)) + QRegion(onScreen(s.rect)));
 }
 
 void FieldLayer::forget(int number) {
     const auto it = shown_.find(number);
     if (it == shown_.end()) return;
-    update(it->second.rect);
+    update(onScreen(it->second.rect));
     shown_.erase(it);
 }
 
@@ -50,19 +64,20 @@ void FieldLayer::paintEvent(QPaintEvent* event) {
     if (!message_) return;
     QPainter painter(this);
     const QRegion& dirty = event->region();
+    painter.scale(zoom_, zoom_); // no smoothing: each dot stays a crisp square
     for (const FieldElement* e : message_->elements()) {
         const auto it = shown_.find(e->Number());
-        if (it == shown_.end() || !dirty.intersects(it->second.rect)) continue;
+        if (it == shown_.end() || !dirty.intersects(onScreen(it->second.rect))) continue;
         painter.drawPixmap(it->second.rect.topLeft(), it->second.pixmap);
     }
 }
 
 void FieldLayer::mousePressEvent(QMouseEvent* event) {
-    emit pressed(event->position().toPoint());
+    emit pressed(toPanel(event->position()));
 }
 
 void FieldLayer::mouseMoveEvent(QMouseEvent* event) {
-    emit dragged(event->position().toPoint());
+    emit dragged(toPanel(event->position()));
 }
 
 void FieldLayer::mouseReleaseEvent(QMouseEvent*) {

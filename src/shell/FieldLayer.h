@@ -19,6 +19,9 @@ public:
 
     // Shows the template's elements from now on (none before).
     void showTemplate(MessageTemplate& message);
+    // Each dot as zoom x zoom screen dots, nearest neighbour; the points it
+    // hands on stay panel dots.
+    void setZoom(int zoom);
 
 signals:
     void pressed(QPoint panelPoint);
@@ -39,8 +42,11 @@ private:
     };
     void track(const FieldElement& element);
     void forget(int number);
+    QRect onScreen(const QRect& dots) const;
+    QPoint toPanel(QPointF screen) const;
 
     MessageTemplate* message_ = nullptr;
     int subscription_ = 0;
+    int zoom_ = 1;
     std::unordered_map<int, Shown> shown_; // by element number
 };

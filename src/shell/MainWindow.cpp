@@ -2,6 +2,11 @@
 
 #include "shell/CanvasArea.h"
 #include "shell/CanvasEditor.h"
+#include "shell/CanvasKeyboard.h"
+#include "shell/EditHistory.h"
+#include "shell/EditMenus.h"
+#include "shell/FieldClipboard.h"
+#include "shell/FieldLayer.h"
 #include "shell/ToolPalette.h"
 #include "shell/panels/PropertyPanels.h"
 #include "shell/StartUp.h"
@@ -35,6 +40,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     buildMenus();
     buildToolBar();
     setCentralWidget(buildBody());
+    installEditing();
     resize(800, 534);
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -172,6 +178,19 @@ QWidget* MainWindow::buildBody() {
     outer->addWidget(statusBar_);
     canvasEditor_ = new CanvasEditor(this, template_, canvas_, toolPalette_, propertyPanels_);
     return body;
+}
+
+void MainWindow::installEditing() {
+    history_ = new EditHistory(this, template_, propertyPanels_);
+    canvasEditor_->setHistory(history_);
+    propertyPanels_->setEditHistory(history_);
+    new CanvasKeyboard(canvas_->fieldLayer(), *canvasEditor_);
+    clipboard_ = new FieldClipboard(template_, *history_, [this] { return canvas_->canvasSize(); }, this);
+    editMenus_ = new EditMenus(this, *history_, *canvasEditor_, *clipboard_, canvas_);
+}
+
+void MainWindow::clearEditHistory() {
+    history_->clear();
 }
 
 void MainWindow::confirmExit() {

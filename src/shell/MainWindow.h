@@ -11,6 +11,9 @@
 
 class CanvasArea;
 class CanvasEditor;
+class EditHistory;
+class EditMenus;
+class FieldClipboard;
 class PropertyPanels;
 class ToolPalette;
 class QAction;
@@ -41,6 +44,14 @@ public:
     QStringList stringFontList() const { return stringFonts_; }
 
     SerialPort& serialPort() const { return *comPort_; }
+
+    // The undo history of the canvas and the panels. A panel records a property
+    // edit with editHistory()->edit(element, text, change) (see FieldPanel::recordEdit).
+    EditHistory* editHistory() const { return history_; }
+    // Forgets every undo step: a new or opened template starts without history.
+    void clearEditHistory();
+    EditMenus* editMenus() const { return editMenus_; }
+    FieldClipboard* fieldClipboard() const { return clipboard_; }
 
     // Writes the summary line in its connected form from the current settings.
     void showConnectedSummary(const QString& port, const QString& speedText);
@@ -74,6 +85,7 @@ private:
     void buildToolBar();
     QWidget* buildBody();
     void applyCanvasWidth(int width);
+    void installEditing(); // the undo history, keys, clipboard, 编辑 and 视图
 
     void confirmExit(); // 文件/退出
     // Runs one printer command; a serial-port error goes to the error box.
@@ -89,6 +101,9 @@ private:
     ToolPalette* toolPalette_ = nullptr;
     PropertyPanels* propertyPanels_ = nullptr;
     CanvasEditor* canvasEditor_ = nullptr;
+    EditHistory* history_ = nullptr;
+    FieldClipboard* clipboard_ = nullptr;
+    EditMenus* editMenus_ = nullptr;
     QWidget* propertyArea_ = nullptr;
     QGroupBox* mainPanel_ = nullptr;
     QPushButton* searchButton_ = nullptr;

@@ -23,8 +23,7 @@ void drawRuler(QPainter& painter, const QRect& area) {
     for (int c = first; c <= last; c += 20) {
         const int x = c + kCanvasOffset;
         const bool major = c % 100 == 0;
-        painter.setPen(kTickColor);
-        painter.drawLine(x, 0, x, (major ? 16 : 7) - 1);
+        painter.fillRect(QRect(x, 0, 1, major ? 16 : 7), kTickColor);
         if (major) {
             painter.setPen(kNumberColor);
             const QString number = QString::number(c);
@@ -34,8 +33,7 @@ void drawRuler(QPainter& painter, const QRect& area) {
     if (area.left() < kCanvasOffset) {
         const int rows[] = {20, 120};
         for (int row : rows) {
-            painter.setPen(kTickColor);
-            painter.drawLine(0, row, 6, row);
+            painter.fillRect(QRect(0, row, 7, 1), kTickColor);
             painter.setPen(kNumberColor);
             painter.drawText(QRect(0, row + 1, 20, 12), Qt::AlignLeft | Qt::AlignTop,
                              QString::number(row - 20));
@@ -47,7 +45,17 @@ RulerPicture::RulerPicture(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void RulerPicture::setZoom(int zoom) {
+    zoom_ = zoom;
+    update();
+}
+
 void RulerPicture::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    drawRuler(painter, event->rect().intersected(QRect(0, 0, kRulerWidth, kRulerHeight)));
+    const QRect screen = event->rect();
+    // The picture dots the dirty screen rectangle touches.
+    const QRect dots(QPoint(screen.left() / zoom_, screen.top() / zoom_),
+                     QPoint(screen.right() / zoom_, screen.bottom() / zoom_));
+    painter.scale(zoom_, zoom_);
+    drawRuler(painter, dots.intersected(QRect(0, 0, kRulerWidth, kRulerHeight)));
 }

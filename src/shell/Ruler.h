@@ -15,10 +15,16 @@ inline constexpr int kRulerHeight = 172;
 void drawRuler(QPainter& painter, const QRect& area);
 
 // The picture `rulerPicture`: shows the ruler from its top-left corner, cut off at its own width.
+// Zoomed by a whole factor, each dot of the picture is that many screen dots
+// square and the numbers grow with it.
 class RulerPicture : public QWidget {
 public:
     explicit RulerPicture(QWidget* parent = nullptr);
+    void setZoom(int zoom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    int zoom_ = 1;
 };

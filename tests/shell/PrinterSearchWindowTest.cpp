@@ -22,8 +22,9 @@ QList<bool> controlsEnabled(MainWindow& window) {
     enabled << window.findChild<QPushButton*>("Btn_Search")->isEnabled();
     return enabled;
 }
-const QList<bool> kAllOn{true, true, true, true, true, true, true};
-const QList<bool> kSearching{false, true, false, false, false, true, false};
+// toolbar; 文件 编辑 视图 设置 通讯 字模 帮助; Btn_Search
+const QList<bool> kAllOn{true, true, true, true, true, true, true, true, true};
+const QList<bool> kSearching{false, true, true, true, false, false, false, true, false};
 } // namespace
 
 TEST(MainWindowSearch, ControlsAreOffWhileTheWorkerRunsAndTheFoundPortIsShown) {

@@ -1,11 +1,20 @@
 #include "shell/panels/FieldPanel.h"
 
+#include "shell/EditHistory.h"
 #include "shell/ErrorBox.h"
 #include "shell/panels/NumberBox.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+
+namespace {
+constexpr int kTypedXMerge = 1; // the digits typed into X make one step, and so into Y
+constexpr int kTypedYMerge = 2;
+constexpr int kFirstBoxMerge = 3;
+} // namespace
 
 FieldPanel::FieldPanel(MessageTemplate& message, eStyle kind, const QString& name, const QString& caption,
                        const QString& boxPrefix, QWidget* parent)
@@ -57,21 +66,39 @@ void FieldPanel::moveSelected(std::optional<int> x, std::optional<int> y) {
     FieldElement* e = selectedOfKind();
     if (!e) return;
     const QPoint at = e->TemplatePos();
-    message_.moveTo(*e, x.value_or(at.x()), y.value_or(at.y()));
+    recordEdit(*e, [&] { message_.moveTo(*e, x.value_or(at.x()), y.value_or(at.y())); },
+               x ? kTypedXMerge : kTypedYMerge);
+}
+
+void FieldPanel::recordEdit(FieldElement& element, const std::function<void()>& change, int mergeKey) {
+    if (history_)
+        history_->edit(element, QStringLiteral("属性"), change, mergeKey);
+    else
+        change();
 }
 
 void FieldPanel::edit(const std::function<void(FieldImage&)>& store) {
     FieldElement* e = selectedOfKind();
     if (!e || !e->AsField()) return;
-    try {
-        store(*e->AsField());
-        redraw(*e->AsField());
-    } catch (const std::exception& failure) {
+    QString failure;
+    recordEdit(*e, [&] {
+        try {
+            store(*e->AsField());
+            redraw(*e->AsField());
+        } catch (const std::exception& error) {
+            failure = QString::fromUtf8(error.what());
+        }
         message_.notifyChanged(*e);
-        reportError(QString::fromUtf8(failure.what()));
-        return;
-    }
-    message_.notifyChanged(*e);
+    }, typingKey());
+    if (!failure.isEmpty()) reportError(failure);
+}
+
+// The keys typed into one text box of the panel, one after another, make one
+// step; a choice from a list or a button is a step of its own.
+int FieldPanel::typingKey() const {
+    QWidget* focus = QApplication::focusWidget();
+    if (!qobject_cast<QLineEdit*>(focus) || !isAncestorOf(focus)) return 0;
+    return kFirstBoxMerge + static_cast<int>(qHash(focus->objectName()) % 1000000);
 }
 
 void FieldPanel::reportError(const QString& text) {

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <functional>
 
+class EditHistory;
 class NumberBox;
 class QGridLayout;
 
@@ -26,6 +27,7 @@ public:
     void setPosition(QPoint templatePoint);
     NumberBox* xBox() const { return x_; }
     NumberBox* yBox() const { return y_; }
+    void setEditHistory(EditHistory* history) { history_ = history; }
 
 protected:
     // Fills the kind's own controls from the element; the frame fills X and Y.
@@ -38,6 +40,10 @@ protected:
     // The selected element when it is of this panel's kind, else none: every
     // handler of a panel checks this first and does nothing without it.
     FieldElement* selectedOfKind() const;
+    // Runs change on the element as one undoable step: change sets the
+    // properties, redraws and calls message().notifyChanged. Changes of one
+    // mergeKey (not 0) to one element in a row are one step (typing).
+    void recordEdit(FieldElement& element, const std::function<void()>& change, int mergeKey = 0);
     // The handlers' common course for the kinds drawn as a FieldImage: when the
     // selected element is of this kind, store() changes it, redraw() draws it
     // with the panel's current choices, and the canvas is told. A failure goes
@@ -46,6 +52,8 @@ protected:
     virtual void redraw(FieldImage&) {}
     // The application's error box over this panel's window.
     void reportError(const QString& text);
+    // The merge key of the edits of the text box that has the focus (0: none).
+    int typingKey() const;
 
 private:
     void moveSelected(std::optional<int> x, std::optional<int> y);
@@ -56,4 +64,5 @@ private:
     QGridLayout* grid_;
     NumberBox* x_;
     NumberBox* y_;
+    EditHistory* history_ = nullptr;
 };

@@ -53,3 +53,7 @@ void PropertyPanels::setStringFonts(const QStringList& faces) {
 QWidget* PropertyPanels::current() const {
     return stack_->currentWidget();
 }
+
+void PropertyPanels::setEditHistory(EditHistory* history) {
+    for (FieldPanel* panel : panels_) panel->setEditHistory(history);
+}

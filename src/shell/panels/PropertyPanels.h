@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 
+class EditHistory;
 class FieldPanel;
 class QStackedLayout;
 
@@ -25,6 +26,8 @@ public:
     void setStringFonts(const QStringList& faces);
 
     FieldPanel* panelFor(eStyle kind) const { return panels_[kind]; }
+    // Every panel records its edits as steps of this history.
+    void setEditHistory(EditHistory* history);
     QWidget* current() const;
 
 private:

@@ -1,0 +1,25 @@
+#include "shell/CanvasPicture.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+void CanvasPicture::setZoom(int zoom) {
+    zoom_ = zoom;
+    update();
+}
+
+void CanvasPicture::paintEvent(QPaintEvent* event) {
+    if (zoom_ == 1) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // The canvas is white inside a one-dot black frame: paint that at the zoom
+    // rather than a scaled copy of a picture that may be 160000 dots wide.
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    painter.fillRect(dirty, Qt::white);
+    const int w = width(), h = height(), z = zoom_;
+    const QRect frame[] = {{0, 0, w, z}, {0, h - z, w, z}, {0, 0, z, h}, {w - z, 0, z, h}};
+    for (const QRect& side : frame)
+        painter.fillRect(side.intersected(dirty), Qt::black);
+}

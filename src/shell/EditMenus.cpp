@@ -1,0 +1,95 @@
+#include "shell/EditMenus.h"
+
+#include "common/RegStore.h"
+#include "shell/CanvasArea.h"
+#include "shell/CanvasEditor.h"
+#include "shell/EditHistory.h"
+#include "shell/FieldClipboard.h"
+
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QUndoStack>
+#include <QWheelEvent>
+
+EditMenus::EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& editor,
+                     FieldClipboard& clipboard, CanvasArea* canvas)
+    : QObject(window), canvas_(canvas) {
+    QMenuBar* bar = window->menuBar();
+    QAction* settings = nullptr; // the menus go in front of 设置, or last without it
+    for (QAction* a : bar->actions())
+        if (a->text() == QStringLiteral("设置")) settings = a;
+    edit_ = new QMenu(QStringLiteral("编辑"), bar);
+    edit_->setObjectName(QStringLiteral("Menu_Edit"));
+    view_ = new QMenu(QStringLiteral("视图"), bar);
+    view_->setObjectName(QStringLiteral("Menu_View"));
+    bar->insertMenu(settings, edit_);
+    bar->insertMenu(settings, view_);
+    buildEditMenu(history, editor, clipboard);
+    buildViewMenu();
+    canvas_->viewport()->installEventFilter(this);
+    bool ok = false;
+    const int stored = readRegString(kCanvasZoomValue, QStringLiteral("1")).trimmed().toInt(&ok);
+    canvas_->setZoom(ok ? stored : 1); // out of range: the nearest factor
+}
+
+void EditMenus::buildEditMenu(EditHistory& history, CanvasEditor& editor, FieldClipboard& clipboard) {
+    QAction* undo = history.stack()->createUndoAction(edit_, QStringLiteral("撤销"));
+    undo->setText(QStringLiteral("撤销"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    // The stack names the step in the text; the menu keeps its own words.
+    connect(history.stack(), &QUndoStack::undoTextChanged, undo,
+            [undo] { undo->setText(QStringLiteral("撤销")); });
+    QAction* redo = history.stack()->createRedoAction(edit_, QStringLiteral("重做"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(history.stack(), &QUndoStack::redoTextChanged, redo,
+            [redo] { redo->setText(QStringLiteral("重做")); });
+    redo->setText(QStringLiteral("重做"));
+    undo->setObjectName(QStringLiteral("Act_Undo"));
+    redo->setObjectName(QStringLiteral("Act_Redo"));
+    edit_->addAction(undo);
+    edit_->addAction(redo);
+    edit_->addSeparator();
+    edit_->addAction(QStringLiteral("剪切"), QKeySequence::Cut, &clipboard, &FieldClipboard::cut);
+    edit_->addAction(QStringLiteral("复制"), QKeySequence::Copy, &clipboard, &FieldClipboard::copy);
+    QAction* paste =
+        edit_->addAction(QStringLiteral("粘贴"), QKeySequence::Paste, &clipboard, &FieldClipboard::paste);
+    paste->setEnabled(false);
+    connect(&clipboard, &FieldClipboard::contentChanged, paste, [paste] { paste->setEnabled(true); });
+    edit_->addAction(QStringLiteral("删除"), QKeySequence::Delete, &editor, &CanvasEditor::deleteSelected);
+}
+
+void EditMenus::buildViewMenu() {
+    view_->addAction(QStringLiteral("放大"), QKeySequence(Qt::CTRL | Qt::Key_Plus), this, &EditMenus::zoomIn)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    view_->addAction(QStringLiteral("缩小"), QKeySequence(Qt::CTRL | Qt::Key_Minus), this,
+                     &EditMenus::zoomOut);
+    view_->addAction(QStringLiteral("实际大小"), QKeySequence(Qt::CTRL | Qt::Key_0), this,
+                     &EditMenus::actualSize);
+}
+
+void EditMenus::zoomIn() {
+    setZoom(canvas_->zoom() + 1);
+}
+
+void EditMenus::zoomOut() {
+    setZoom(canvas_->zoom() - 1);
+}
+
+void EditMenus::actualSize() {
+    setZoom(1);
+}
+
+void EditMenus::setZoom(int zoom, std::optional<QPoint> anchor) {
+    const int before = canvas_->zoom();
+    canvas_->setZoom(zoom, anchor);
+    if (canvas_->zoom() != before) writeRegString(kCanvasZoomValue, QString::number(canvas_->zoom()));
+}
+
+bool EditMenus::eventFilter(QObject*, QEvent* event) {
+    if (event->type() != QEvent::Wheel) return false;
+    const auto* wheel = static_cast<QWheelEvent*>(event);
+    if (!(wheel->modifiers() & Qt::ControlModifier) || wheel->angleDelta().y() == 0) return false;
+    setZoom(canvas_->zoom() + (wheel->angleDelta().y() > 0 ? 1 : -1), wheel->position().toPoint());
+    return true;
+}

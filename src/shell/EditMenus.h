@@ -1,0 +1,41 @@
+#pragma once
+// The 编辑 and 视图 menus, put between 文件 and 设置: undo and redo of the edit
+// history, cut, copy, paste and delete of the selected field; zooming the canvas
+// by whole factors (also Ctrl + mouse wheel), remembered in the per-user store.
+#include <QObject>
+#include <QPoint>
+#include <optional>
+
+class CanvasArea;
+class CanvasEditor;
+class EditHistory;
+class FieldClipboard;
+class QMainWindow;
+class QMenu;
+
+inline const QString kCanvasZoomValue = QStringLiteral("CanvasZoom");
+
+class EditMenus : public QObject {
+    Q_OBJECT
+  public:
+    EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& editor, FieldClipboard& clipboard,
+              CanvasArea* canvas);
+
+    QMenu* editMenu() const { return edit_; }
+    QMenu* viewMenu() const { return view_; }
+    void zoomIn();
+    void zoomOut();
+    void actualSize();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void buildEditMenu(EditHistory& history, CanvasEditor& editor, FieldClipboard& clipboard);
+    void buildViewMenu();
+    void setZoom(int zoom, std::optional<QPoint> anchor = std::nullopt);
+
+    CanvasArea* canvas_;
+    QMenu* edit_ = nullptr;
+    QMenu* view_ = nullptr;
+};
