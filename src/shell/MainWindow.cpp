@@ -7,8 +7,19 @@
 #include "shell/ConnectionLamp.h"
 #include "serial/SerialPort.h"
 #include "shell/FlashEraseDialog.h"
+#include "shell/AboutDialog.h"
+#include "shell/HelpDialog.h"
+#include "shell/PaintProgram.h"
+#include "shell/SerialPortDialog.h"
+#include "shell/TemplateAttributesDialog.h"
+#include "shell/TemplateCommands.h"
+#include "shell/ToolIcons.h"
+#include "link/SendMessage.h"
+#include "link/SendRefused.h"
+#include "serial/PortList.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,7 +27,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -44,6 +54,7 @@ void MainWindow::runStartUp(const QString& configPath) {
     comPort_->SetOpenListener([led = statusBar_->connectionLamp()](bool open) { led->setLit(open); });
     showConnectedSummary(settings_.comm, settings_.baudText);
     stringFonts_ = stringFieldFontList(QFontDatabase::families());
+    paintPrograms_ = paintProgramsFromConfig(configPath);
 }
 
 void MainWindow::applyCanvasWidth(int width) {
@@ -54,22 +65,27 @@ void MainWindow::showConnectedSummary(const QString& port, const QString& speedT
     statusBar_->showSummary(summaryConnected(port, speedText, settings_.moBan, settings_.width, settings_.zoom));
 }
 
+void MainWindow::refreshSummary() {
+    const int baud = comPort_->BaudRate();
+    if (baud == 9600 || baud == 57600 || baud == 115200) showConnectedSummary(comPort_->Port(), QString::number(baud));
+}
+
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("文件"));
-    file->addAction(QStringLiteral("新建"));
-    file->addAction(QStringLiteral("打开"));
-    file->addAction(QStringLiteral("保存"));
+    file->addAction(QStringLiteral("新建"), this, [this] { newTemplate(*this); });
+    file->addAction(QStringLiteral("打开"), this, [this] { openTemplateWithDialog(*this); });
+    file->addAction(QStringLiteral("保存"), this, [this] { saveTemplateWithDialog(*this); });
     file->addAction(QStringLiteral("退出"), this, &MainWindow::confirmExit);
 
     menuSettings_ = menuBar()->addMenu(QStringLiteral("设置"));
-    menuSettings_->addAction(QStringLiteral("模板属性"));
-    menuSettings_->addAction(QStringLiteral("通讯设置"));
-    menuSettings_->addAction(QStringLiteral("画图"));
+    menuSettings_->addAction(QStringLiteral("模板属性"), this, &MainWindow::openTemplateAttributes);
+    menuSettings_->addAction(QStringLiteral("通讯设置"), this, &MainWindow::openSerialPortDialog);
+    menuSettings_->addAction(QStringLiteral("画图"), this, &MainWindow::startPaint);
 
     menuLink_ = menuBar()->addMenu(QStringLiteral("通讯"));
     menuLink_->addAction(QStringLiteral("通讯测试"))->setVisible(false);
     menuLink_->addAction(QStringLiteral("校正时间"), this, &MainWindow::setClockFromComputer);
-    menuLink_->addAction(QStringLiteral("发送"));
+    menuLink_->addAction(QStringLiteral("发送"), this, &MainWindow::sendToPrinter);
     menuLink_->addAction(QStringLiteral("查找"));
 
     menuGlyphs_ = menuBar()->addMenu(QStringLiteral("字模"));
@@ -77,8 +93,8 @@ void MainWindow::buildMenus() {
     menuGlyphs_->addAction(QStringLiteral("擦除FLASH"), this, &MainWindow::openFlashEraseDialog);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
-    help->addAction(QStringLiteral("帮助主题"));
-    help->addAction(QStringLiteral("关于"));
+    help->addAction(QStringLiteral("帮助主题"), this, &MainWindow::showHelp);
+    help->addAction(QStringLiteral("关于"), this, &MainWindow::openAboutBox);
 }
 
 void MainWindow::buildToolBar() {
@@ -87,28 +103,31 @@ void MainWindow::buildToolBar() {
     toolBar_->setMovable(false);
     toolBar_->setFixedHeight(33);
     toolBar_->setIconSize(QSize(20, 20));
-    QStyle* s = style();
+    const auto run = [this](void (MainWindow::*command)()) { return [this, command] { (this->*command)(); }; };
     const struct {
-        QStyle::StandardPixmap icon;
-        const char* tip;
+        ToolIcon icon;
+        const char* tip; // nullptr: a separator
+        std::function<void()> command;
     } buttons[] = {
-        {QStyle::SP_FileIcon, "新建文件"},         {QStyle::SP_DialogOpenButton, "打开文件"},
-        {QStyle::SP_DialogSaveButton, "保存文件"}, {QStyle::SP_CustomBase, nullptr},
-        {QStyle::SP_BrowserReload, "校正时间"},    {QStyle::SP_ArrowUp, "发送数据"},
-        {QStyle::SP_FileDialogContentsView, "查找已连接喷码机"},
-        {QStyle::SP_DesktopIcon, ""},              {QStyle::SP_MessageBoxInformation, "关于"},
-        {QStyle::SP_DialogCloseButton, "退出"},
+        {ToolIcon::New, "新建文件", [this] { newTemplate(*this); }},
+        {ToolIcon::Open, "打开文件", [this] { openTemplateWithDialog(*this); }},
+        {ToolIcon::Save, "保存文件", [this] { saveTemplateWithDialog(*this); }},
+        {ToolIcon::New, nullptr, {}},
+        {ToolIcon::Clock, "校正时间", run(&MainWindow::setClockFromComputer)},
+        {ToolIcon::Send, "发送数据", run(&MainWindow::sendToPrinter)},
+        {ToolIcon::Search, "查找已连接喷码机", {}},
+        {ToolIcon::Paint, "", run(&MainWindow::startPaint)},
+        {ToolIcon::About, "关于", run(&MainWindow::openAboutBox)},
+        {ToolIcon::Exit, "退出", run(&MainWindow::confirmExit)},
     };
     for (const auto& b : buttons) {
         if (!b.tip) {
             toolBar_->addSeparator();
             continue;
         }
-        QAction* a = toolBar_->addAction(s->standardIcon(b.icon), QString());
+        QAction* a = toolBar_->addAction(toolIcon(b.icon), QString());
         a->setToolTip(QString::fromUtf8(b.tip));
-        const QString tip = QString::fromUtf8(b.tip);
-        if (tip == QStringLiteral("退出")) connect(a, &QAction::triggered, this, &MainWindow::confirmExit);
-        if (tip == QStringLiteral("校正时间")) connect(a, &QAction::triggered, this, &MainWindow::setClockFromComputer);
+        if (b.command) connect(a, &QAction::triggered, this, b.command);
     }
 }
 
@@ -167,8 +186,12 @@ void MainWindow::runPrinterCommand(const std::function<void()>& command) {
     try {
         command();
     } catch (const ComPortError& e) {
-        QMessageBox::critical(this, QApplication::applicationName(), QString::fromUtf8(e.what()));
+        showError(QString::fromUtf8(e.what()));
     }
+}
+
+void MainWindow::showError(const QString& text) {
+    QMessageBox::critical(this, QApplication::applicationName(), text);
 }
 
 void MainWindow::setClockFromComputer() {
@@ -179,4 +202,58 @@ void MainWindow::openFlashEraseDialog() {
     FlashEraseDialog window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment); }); },
                       this);
     window.exec();
+}
+
+void MainWindow::sendToPrinter() {
+    MessagePlan plan;
+    try {
+        plan = planMessage(template_, {settings_.width, settings_.moBan, settings_.zoom, settings_.dpiList,
+                                       settings_.mainDpi});
+    } catch (const SendRefused& e) {
+        showError(QString::fromUtf8(e.what()));
+        return;
+    }
+    runPrinterCommand([&] {
+        if (sendMessage(*comPort_, *this, plan))
+            QMessageBox::information(this, QStringLiteral("提示"), kSendSucceeded);
+    });
+}
+
+void MainWindow::openTemplateAttributes() {
+    TemplateAttributesDialog dialog(settings_.maxLength, settings_.dpiList, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    settings_.moBan = dialog.moBan();
+    settings_.zoom = dialog.zoom();
+    settings_.width = dialog.canvasWidth();
+    applyCanvasWidth(settings_.width);
+    refreshSummary();
+}
+
+void MainWindow::openSerialPortDialog() {
+    SerialPortDialog dialog(availablePortNames(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    comPort_->SetPort(dialog.portName());
+    if (const auto baud = dialog.baudRate()) comPort_->SetBaudRate(*baud);
+    showConnectedSummary(dialog.portName(), dialog.baudText());
+}
+
+void MainWindow::startPaint() {
+    startPaintProgram(paintPrograms_); // nothing is reported when none starts
+}
+
+void MainWindow::showHelp() {
+    HelpDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::openAboutBox() {
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closeQuery(*this))
+        event->accept();
+    else
+        event->ignore();
 }

@@ -39,8 +39,24 @@ public:
     // The link's status texts: the message panel, repainted at once.
     void ShowMessage(const QString& text) override;
 
+    // The connected form with the port's current name and speed; left as it is
+    // when the port's speed is none of 9600, 57600 and 115200.
+    void refreshSummary();
+    // The standard error box.
+    void showError(const QString& text);
+
     void setClockFromComputer();    // 通讯/校正时间
     void openFlashEraseDialog(); // 字模/擦除FLASH
+    void sendToPrinter();           // 通讯/发送
+    void openTemplateAttributes();  // 设置/模板属性
+    void openSerialPortDialog();    // 设置/通讯设置
+    void startPaint();              // 设置/画图
+    void showHelp();                // 帮助/帮助主题
+    void openAboutBox();            // 帮助/关于
+
+protected:
+    // Closing by the frame asks whether to save first.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void runStartUp(const QString& configPath);
@@ -57,6 +73,7 @@ private:
     MessageTemplate template_;
     std::unique_ptr<SerialPort> comPort_;
     QStringList stringFonts_;
+    QStringList paintPrograms_;
     CanvasArea* canvas_ = nullptr;
     StatusLine* statusBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
