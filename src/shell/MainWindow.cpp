@@ -174,7 +174,9 @@ QWidget* MainWindow::buildBody() {
 void MainWindow::confirmExit() {
     const auto answer = QMessageBox::question(this, QStringLiteral("提示"), QStringLiteral("你确定要退出系统吗? "),
                                               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-    if (answer == QMessageBox::Ok) QApplication::exit(0);
+    if (answer != QMessageBox::Ok) return;
+    exitConfirmed_ = true; // the program ends with its only window, without the save question
+    close();
 }
 
 void MainWindow::ShowMessage(const QString& text) {
@@ -252,7 +254,7 @@ void MainWindow::openAboutBox() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (closeQuery(*this))
+    if (exitConfirmed_ || closeQuery(*this))
         event->accept();
     else
         event->ignore();

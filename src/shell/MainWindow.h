@@ -84,4 +84,5 @@ private:
     QMenu* menuSettings_ = nullptr;
     QMenu* menuLink_ = nullptr;
     QMenu* menuGlyphs_ = nullptr;
+    bool exitConfirmed_ = false;
 };
