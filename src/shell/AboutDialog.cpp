@@ -35,7 +35,12 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     picture->setObjectName(QStringLiteral("ProgramIcon"));
     picture->setPixmap(programIcon().pixmap(48, 48));
     grid->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
-    grid->addWidget(line(QStringLiteral("ProductName"), QStringLiteral("Dravo喷码编辑系统")), 0, 1);
+    QLabel* product = line(QStringLiteral("ProductName"), QStringLiteral("Dravo喷码编辑系统"));
+    QFont larger = product->font();
+    larger.setPixelSize(16);
+    larger.setBold(true);
+    product->setFont(larger);
+    grid->addWidget(product, 0, 1);
     grid->addWidget(line(QStringLiteral("Version"), QStringLiteral("版本：%1").arg(QStringLiteral(DAVIDUV_VERSION))),
                     1, 1);
     grid->addWidget(line(QStringLiteral("Copyright"), QStringLiteral("制作：daviduv 开发组")), 2, 1);

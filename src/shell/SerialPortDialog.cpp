@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 constexpr int kSpeeds[] = {9600, 57600, 115200};
@@ -38,7 +39,7 @@ SerialPortDialog::SerialPortDialog(const QStringList& ports, QWidget* parent) : 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addLayout(okCancelRow(*this, QStringLiteral("RzButton1"), QStringLiteral("RzButton2")));
-    setFixedSize(322, 167);
+    setFixedSize(322, std::max(137, sizeHint().height()));
     presetFromStore();
 }
 

@@ -53,7 +53,7 @@ TemplateAttributesDialog::TemplateAttributesDialog(int maxLength, const QStringL
     layout->addLayout(top);
     layout->addWidget(size);
     layout->addLayout(okCancelRow(*this, QStringLiteral("Btn_OK"), QStringLiteral("Btn_Cannel")));
-    setFixedSize(322, 180);
+    setFixedSize(322, std::max(150, sizeHint().height()));
     presetFromStore();
 }
 
