@@ -1,15 +1,18 @@
 #pragma once
-// The interrupt (Ctrl+C, SIGINT) hook: installed once for the process, it
-// only sets the abort event of the transaction that is running, so that the
-// remaining tries of its exchange fail at once. With no transaction running
-// it does nothing.
+// The interrupt (Ctrl+C, SIGINT) hook. While a transaction runs, an interrupt
+// only sets that transaction's abort event, so that the remaining tries of its
+// exchange fail at once. Between transactions SIGINT does whatever it did
+// before the first one (for a program that did not change it: end the program).
 
 class AbortEvent;
 
-void installInterruptHook();
-// Makes event the running transaction's abort event. False when another
-// transaction's event is registered already.
+// Makes event the running transaction's abort event and puts the hook in
+// place. False (and nothing changed) when another transaction's event is
+// registered already.
 bool registerRunningAbort(AbortEvent* event);
-// Removes event; on return no interrupt handler is still touching it, so it
-// may be freed.
+// Removes event and gives SIGINT back its earlier disposition; on return no
+// interrupt handler is still touching event, so it may be freed.
 void unregisterRunningAbort(AbortEvent* event);
+// How many interrupts the hook has taken during transactions since the
+// program started.
+int interruptsTaken();

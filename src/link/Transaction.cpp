@@ -9,7 +9,6 @@
 
 Transaction::Transaction(SerialPort& port, LinkReporter& reporter, int quietMs)
     : port_(port), reporter_(reporter), quietMs_(quietMs), abort_(std::make_unique<AbortEvent>()) {
-    installInterruptHook();
     if (!registerRunningAbort(abort_.get())) throw std::logic_error("another printer transaction is running");
     port_.SetEvents(0);
     try {
@@ -24,6 +23,14 @@ Transaction::~Transaction() {
     unregisterRunningAbort(abort_.get());
     abort_.reset();
     port_.Close();
+}
+
+void Transaction::dropLateBytes() {
+    // Bytes that came after an earlier try's quiet period are read now, ahead
+    // of this try's own, and are no answer to a frame not yet written: the
+    // reply is what arrives from the write on (before the wait begins too).
+    QByteArray late;
+    port_.ReadBytes(late, port_.InputCount());
 }
 
 QByteArray Transaction::gatherReply() {
@@ -41,6 +48,7 @@ QByteArray Transaction::gatherReply() {
 
 bool Transaction::Exchange(const QByteArray& frame, const LinkAction& action) {
     for (int attempt = 1; attempt <= kTries; ++attempt) {
+        dropLateBytes();
         port_.WriteBytes(frame);
         reporter_.ShowMessage(action.waiting);
         if (replyAccepted(gatherReply())) return true;

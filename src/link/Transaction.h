@@ -1,9 +1,9 @@
 #pragma once
 // One transaction with the printer: construction begins it (a fresh abort
 // event, the interrupt hook in place, the port's Events emptied, Open) and
-// destruction ends it (the abort event freed, Close). In between, frames are
-// exchanged in the caller's order; a failed exchange ends the caller's
-// sequence. Serial-port errors (ComPortError) are not caught: they leave the
+// destruction ends it (the hook removed, the abort event freed, Close). In
+// between, frames are exchanged in the caller's order; a failed exchange ends
+// the caller's sequence. Serial-port errors (ComPortError) are not caught: they leave the
 // transaction, which closes the port and frees the event on the way out.
 //
 // The send of a message is, in one transaction:
@@ -34,8 +34,9 @@ public:
     Transaction& operator=(const Transaction&) = delete;
 
     // Up to three tries of: write the frame, show the waiting text, gather the
-    // reply until the line is quiet, test it. Shows the failure text after the
-    // third rejected try. No success text.
+    // reply until the line is quiet, test it. Bytes that were waiting before
+    // a try's frame was written never count as its reply. Shows the failure
+    // text after the third rejected try. No success text.
     bool Exchange(const QByteArray& frame, const LinkAction& action);
     // Exchange, then the success text when accepted.
     bool Send(const QByteArray& frame, const LinkAction& action);
@@ -49,6 +50,7 @@ public:
     AbortEvent& Abort() { return *abort_; }
 
 private:
+    void dropLateBytes();
     QByteArray gatherReply();
 
     SerialPort& port_;

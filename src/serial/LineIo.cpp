@@ -6,11 +6,16 @@
 #include <algorithm>
 #include <cerrno>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 // Without an eventfd the abort flag is looked at every few milliseconds.
 constexpr int kFlagPollMs = 5;
+// How often a draining output queue is looked at.
+constexpr int kDrainPollMs = 2;
 
 int remainingMs(const QDeadlineTimer& deadline) {
     return int(std::max<qint64>(0, deadline.remainingTime()));
@@ -59,9 +64,8 @@ int drainInput(int fd, QByteArray& into) {
     }
 }
 
-int writeWithDeadline(int fd, const QByteArray& data, int timeoutMs, qsizetype& written) {
+int writeWithDeadline(int fd, const QByteArray& data, const QDeadlineTimer& deadline, qsizetype& written) {
     written = 0;
-    QDeadlineTimer deadline(std::max(0, timeoutMs));
     while (written < data.size()) {
         const ssize_t n = ::write(fd, data.constData() + written, size_t(data.size() - written));
         if (n > 0) {
@@ -76,4 +80,23 @@ int writeWithDeadline(int fd, const QByteArray& data, int timeoutMs, qsizetype& 
         if (out.revents & (POLLHUP | POLLERR | POLLNVAL)) return EIO;
     }
     return 0;
+}
+
+int waitUntilSent(int fd, const QDeadlineTimer& lineFree, const QDeadlineTimer& deadline, int& unsent) {
+    unsent = 0;
+    for (;;) {
+        int queued = 0;
+        if (::ioctl(fd, TIOCOUTQ, &queued) != 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        if (queued == 0 && lineFree.hasExpired()) return 0;
+        if (deadline.hasExpired()) {
+            if (queued > 0 && ::tcflush(fd, TCOFLUSH) != 0) return errno;
+            unsent = queued;
+            return 0;
+        }
+        const int wait = queued > 0 ? kDrainPollMs : int(std::max<qint64>(1, lineFree.remainingTime()));
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(wait, remainingMs(deadline))));
+    }
 }

@@ -142,10 +142,16 @@ int SerialPort::handle() const {
 int SerialPort::WriteBytes(const QByteArray& bytes) {
     if (!Connected()) throw ComPortError(CE_WriteFailed, 0);
     if (bytes.isEmpty()) return 0;
+    const QDeadlineTimer started = QDeadlineTimer::current();
+    const QDeadlineTimer deadline(std::min<qsizetype>(bytes.size() * 100 + 1000, 1 << 30));
     qsizetype written = 0;
-    const int timeoutMs = int(std::min<qsizetype>(bytes.size() * 100 + 1000, 1 << 30));
-    if (const int error = writeWithDeadline(handle(), bytes, timeoutMs, written)) throw ComPortError(CE_WriteFailed, error);
-    return int(written);
+    if (const int error = writeWithDeadline(handle(), bytes, deadline, written)) throw ComPortError(CE_WriteFailed, error);
+    // Each byte is a start bit, 8 data bits and a stop bit on the line.
+    const QDeadlineTimer lineFree =
+        QDeadlineTimer::addNSecs(started, written * 10 * 1000000000LL / std::max(1, baudRate_));
+    int unsent = 0;
+    if (const int error = waitUntilSent(handle(), lineFree, deadline, unsent)) throw ComPortError(CE_WriteFailed, error);
+    return int(written - unsent);
 }
 
 void SerialPort::pullInput() {

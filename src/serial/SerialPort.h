@@ -56,8 +56,10 @@ public:
     void Open();  // nothing if already open
     void Close(); // nothing if already closed; unread input is lost
 
-    // Writes every byte and returns when all are out, or after 100 ms per
-    // byte plus 1000 ms with the count that went out by then.
+    // Writes every byte and returns when all are out on the line: the
+    // driver's queue is empty and the line has had the time to carry them at
+    // BaudRate. After 100 ms per byte plus 1000 ms, what has not gone out is
+    // dropped and the count that went out is returned.
     int WriteBytes(const QByteArray& bytes);
     // Waits for the first received byte (evRxChar), the abort event or the
     // time-out; bytes already waiting end it at once. Afterwards events holds

@@ -70,10 +70,9 @@ TEST(BarcodeCli, RefusalsExitWithTheElementsMessage) {
     const QString png = dir.filePath("bad.png");
     struct Case { QStringList args; QString message; };
     const Case cases[] = {
-        {{"--type", "EAN_13", "--caption", "1", "--module", "SC15"}, "Bar_SC_Size must be in the range 0..14!"},
-        {{"--type", "EAN_13", "--caption", "1", "--height", "10"}, "Bar_HeightPercent must be in the range 20..200!"},
-        {{"--type", "EAN_13", "--caption", "1", "--rotation", "45"},
-         "Bar_Rotate must be in the range rotate_000..rotate_270!"},
+        {{"--type", "EAN_13", "--caption", "1", "--module", "SC15"}, "--module must be SC0..SC14, not 'SC15'"},
+        {{"--type", "EAN_13", "--caption", "1", "--height", "10"}, "--height must be 20..200 (percent), not '10'"},
+        {{"--type", "EAN_13", "--caption", "1", "--rotation", "45"}, "--rotation must be 0, 90, 180 or 270, not '45'"},
         {{"--type", "EAN_13", "--caption", QString(51, '1')}, "String exceeds maximum length"},
         {{"--type", "CODE128_B", "--caption", "中文"}, "ZurazAZ: Code128 error"},
         {{"--type", "EAN_14", "--caption", "1"}, "unknown barcode type 'EAN_14'"},

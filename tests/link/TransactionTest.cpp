@@ -32,6 +32,16 @@ private:
     const SerialPort& port_;
 };
 
+// Takes a while to show each text, as a window repainting would.
+class SlowReporter : public RecordingReporter {
+public:
+    using RecordingReporter::RecordingReporter;
+    void ShowMessage(const QString& text) override {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        RecordingReporter::ShowMessage(text);
+    }
+};
+
 struct Link {
     PrinterProcess printer;
     SerialPort port;
@@ -150,10 +160,11 @@ TEST(Transaction, InterruptMakesTheRemainingTriesFailAtOnce) {
     EXPECT_LT(ms, 2000); // three tries of 3000 ms each would take 9 s
     EXPECT_EQ(link.printer.receivedAtLeast(3), repeated("01 00 B3 00 02 B1 0A", 3));
     EXPECT_EQ(link.reporter.texts.back(), actionQuery().failed);
-    // With no transaction running the hook does nothing, and the next
-    // transaction starts with a clear event.
-    ::kill(::getpid(), SIGINT);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    // Between transactions an interrupt ends the program as it would any other.
+    struct sigaction now {};
+    sigaction(SIGINT, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL);
+    // The next transaction starts with a clear event.
     PrinterProcess answering;
     link.port.SetPort(answering.devicePath());
     EXPECT_TRUE(queryPrinter(link.port, link.reporter, kTestQuietMs));
@@ -202,6 +213,46 @@ TEST(Transaction, OnlyOneTransactionAtATime) {
     RecordingReporter reporter(other);
     EXPECT_THROW(Transaction(other, reporter, kTestQuietMs), std::logic_error);
     EXPECT_FALSE(other.Connected());
+}
+
+// Bytes that were waiting before a frame was written are late bytes of an
+// earlier one: they never answer it, and they do not shift its reply.
+TEST(Transaction, BytesWaitingBeforeTheWriteNeverAnswerTheFrame) {
+    struct Row {
+        const char* late;
+        const char* answer;
+        bool accepted;
+        int frames;
+        const char* why;
+    };
+    const Row rows[] = {
+        {"06 00 B3", "", false, 3, "a stale acknowledgement, then silence"},
+        {"06 00 B3", "00 00 00", false, 3, "a stale acknowledgement ahead of a refusal"},
+        {"06", "06 00 B3", true, 1, "a stale byte ahead of the acknowledgement"},
+        {"", "06 00 B3", true, 1, "the answer arrives before the wait begins"},
+    };
+    for (const Row& r : rows) {
+        PtyPair far;
+        SerialPort port;
+        port.SetPort(far.slavePath());
+        SlowReporter reporter(port); // the answer is in before the wait begins
+        Transaction t(port, reporter, kTestQuietMs);
+        far.write(hexBytes(r.late));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::atomic<bool> done{false};
+        int frames = 0;
+        std::thread printer([&] {
+            for (QByteArray in; !done;) {
+                in += far.read(20);
+                for (; in.size() >= 7; in.remove(0, 7), ++frames) far.write(hexBytes(r.answer));
+            }
+        });
+        EXPECT_EQ(t.Exchange(eraseFrame(0), actionEraseFlash()), r.accepted) << r.why;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        done = true;
+        printer.join();
+        EXPECT_EQ(frames, r.frames) << r.why;
+    }
 }
 
 // The one exchange that runs with the real quiet time.

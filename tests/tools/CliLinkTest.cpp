@@ -71,7 +71,9 @@ TEST(CliLink, BadArgumentsAndPortsExitTwoWithTheReason) {
         {{"clock", "--port", port, "--baud", "38400"}, "--baud must be 9600, 57600 or 115200, not '38400'"},
         {{"clock"}, "--port PORT is required"},
         {{"query", "--port", port, "extra"}, "unexpected argument 'extra'"},
-        {{"clock", "--port", "/dev/daviduv-missing"}, "Unable to open com port (win error code: 2)"},
+        {{"clock", "--port", "/dev/daviduv-missing"},
+         "Unable to open com port (win error code: 2): /dev/daviduv-missing: No such file or directory"},
+        {{"query", "--port", "COM250"}, "Unable to open com port (win error code: 2): /dev/ttyS249: No such file or directory"},
     };
     for (const Row& r : rows) {
         const CliRun run = runCli(r.args);
@@ -88,7 +90,7 @@ TEST(CliLink, InterruptEndsTheTransactionWithTheFailureText) {
     t.start();
     const CliRun run = runCli({"query", "--port", printer.devicePath()}, 300); // real 3000 ms quiet time
     EXPECT_LT(t.elapsed(), 3000);
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.exitCode, 130); // not 1: a script can tell the operator's Ctrl+C from a printer failure
     EXPECT_EQ(run.out.value(run.out.size() - 1), QStringLiteral("查找已连接喷码仪失败，请检查线路或重新尝试！"));
     EXPECT_EQ(printer.receivedAtLeast(3).size(), 3);
 }
@@ -100,7 +102,8 @@ TEST(CliLink, PortHeldByAnotherProgramIsRefused) {
     holder.Open();
     const CliRun run = runCli({"query", "--port", printer.devicePath(), "--quiet-ms", "200"});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_EQ(run.err, "Unable to open com port (win error code: 16)"); // EBUSY
+    EXPECT_EQ(run.err, "Unable to open com port (win error code: 16): " + printer.devicePath() +
+                           ": Device or resource busy"); // EBUSY
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(printer.received().isEmpty());
 }

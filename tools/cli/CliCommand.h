@@ -13,3 +13,4 @@ struct CliCommand {
 inline constexpr int kExitOk = 0;        // the printer acknowledged / the work is done
 inline constexpr int kExitFailed = 1;    // an exchange failed after three tries
 inline constexpr int kExitError = 2;     // port, file or argument error (text on stderr)
+inline constexpr int kExitInterrupted = 130; // Ctrl+C before the printer acknowledged everything

@@ -1,10 +1,14 @@
 #include "cli/CliLink.h"
 
 #include "common/AppSettings.h"
+#include "link/InterruptHook.h"
 #include "serial/ComPortError.h"
+#include "serial/PortNames.h"
 #include "serial/SerialPort.h"
 
 #include "cli/CliCommand.h"
+
+#include <cstring>
 
 const QStringList kLinkValueOptions{QStringLiteral("--port"), QStringLiteral("--baud"), QStringLiteral("--quiet-ms")};
 
@@ -35,11 +39,19 @@ int runOnPort(const LinkOptions& options, const LinkRun& run) {
     port.SetPort(options.port);
     port.SetBaudRate(options.baud);
     PrintingReporter reporter;
+    const int interruptsBefore = interruptsTaken();
     try {
-        return run(port, reporter, options.quietMs) ? kExitOk : kExitFailed;
+        if (run(port, reporter, options.quietMs)) return kExitOk;
+        return interruptsTaken() != interruptsBefore ? kExitInterrupted : kExitFailed;
     } catch (const ComPortError& e) {
-        printErr(e.Text());
+        printErr(portErrorText(e, options.port));
         return kExitError;
     }
+}
+
+QString portErrorText(const ComPortError& error, const QString& port) {
+    QString text = error.Text() + QStringLiteral(": ") + portDevicePath(port);
+    if (error.OsError() != 0) text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error.OsError()));
+    return text;
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class ComPortError;
 class SerialPort;
 
 // The status texts, one per line, as the editor shows them in its status bar.
@@ -28,5 +29,9 @@ extern const QStringList kLinkValueOptions; // --port, --baud, --quiet-ms
 bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional = 0);
 
 using LinkRun = std::function<bool(SerialPort&, LinkReporter&, int quietMs)>;
-// Runs one printer command: 0 acknowledged, 1 failed after three tries, 2 port error.
+// Runs one printer command: 0 acknowledged, 1 failed after three tries, 2 port
+// error, 130 interrupted (Ctrl+C) before everything was acknowledged.
 int runOnPort(const LinkOptions& options, const LinkRun& run);
+// The port error's own text, then the device and the system's reason:
+// "Unable to open com port (win error code: 2): /dev/ttyS6: No such file or directory".
+QString portErrorText(const ComPortError& error, const QString& port);

@@ -18,20 +18,20 @@ struct BarcodeOptions {
     QString out;
 };
 
-// "SC0".."SC14" (any number after "SC" is passed on, so the element judges the range).
+// "SC0".."SC14" (either case) as 0..14.
 std::optional<int> moduleNumber(const QString& text) {
     if (!text.startsWith(QLatin1String("SC"), Qt::CaseInsensitive)) return std::nullopt;
     bool ok = false;
     const int n = text.mid(2).toInt(&ok);
-    return ok ? std::optional<int>(n) : std::nullopt;
+    return ok && n >= SC0 && n <= SC14 ? std::optional<int>(n) : std::nullopt;
 }
 
-// 0, 90, 180, 270 become rotate_000..rotate_270; any other number is passed on as -1.
+// 0, 90, 180, 270 as rotate_000..rotate_270.
 std::optional<int> rotationIndex(const QString& text) {
     bool ok = false;
     const int degrees = text.toInt(&ok);
-    if (!ok) return std::nullopt;
-    return degrees >= 0 && degrees <= 270 && degrees % 90 == 0 ? degrees / 90 : -1;
+    if (!ok || degrees < 0 || degrees > 270 || degrees % 90 != 0) return std::nullopt;
+    return degrees / 90;
 }
 
 // Symbol texts are ASCII but for the Code 128 symbol bytes; those are written as \xNN.
@@ -59,17 +59,18 @@ QString readOptions(const CliArgs& args, BarcodeOptions& o) {
     o.text = !args.flag("--no-text");
     if (const auto m = args.value("--module")) {
         const auto n = moduleNumber(*m);
-        if (!n) return QStringLiteral("--module takes SC0..SC14");
+        if (!n) return QStringLiteral("--module must be SC0..SC14, not '%1'").arg(*m);
         o.module = *n;
     }
     if (const auto h = args.value("--height")) {
         bool ok = false;
         o.height = h->toInt(&ok);
-        if (!ok) return QStringLiteral("--height takes a whole number of percent, 20..200");
+        if (!ok || o.height < 20 || o.height > 200)
+            return QStringLiteral("--height must be 20..200 (percent), not '%1'").arg(*h);
     }
     if (const auto r = args.value("--rotation")) {
         const auto n = rotationIndex(*r);
-        if (!n) return QStringLiteral("--rotation takes 0, 90, 180 or 270");
+        if (!n) return QStringLiteral("--rotation must be 0, 90, 180 or 270, not '%1'").arg(*r);
         o.rotation = *n;
     }
     return {};
@@ -90,8 +91,8 @@ int runBarcode(const QStringList& list) {
         element.SetBar_HumanReadable(o.text);
         element.SetBar_Caption(o.caption);
         element.SetBar_CodeType(o.type); // last: the default type draws every caption
-    } catch (const BarcodeError& e) {
-        printErr(QString::fromUtf8(e.what()));
+    } catch (const BarcodeError& e) { // the options were checked: what is left is the caption's
+        printErr(QStringLiteral("--caption: ") + QString::fromUtf8(e.what()));
         return kExitError;
     }
     if (!element.Picture().save(o.out, "PNG")) {

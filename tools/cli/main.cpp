@@ -16,7 +16,8 @@ static void printHelp() {
     printOut(QStringLiteral("usage: daviduv-cli COMMAND [options]\n\ncommands:"));
     for (const CliCommand* c : kCommands) printOut(QStringLiteral("  ") + QString::fromUtf8(c->usage));
     printOut(QStringLiteral("\nexit codes: 0 done, 1 the printer did not acknowledge after three tries,\n"
-                            "2 serial-port, file or argument error (the text on standard error)"));
+                            "2 serial-port, file or argument error (the text on standard error),\n"
+                            "130 interrupted (Ctrl+C) before the printer acknowledged everything"));
 }
 
 // Qt's notes about the desktop session mean nothing to a script; warnings of our own still show.

@@ -12,6 +12,9 @@
 namespace {
 constexpr int kGiveUpPartialMs = 500; // an incomplete frame is dropped after this much quiet
 constexpr int kIdlePollMs = 200;
+constexpr int kMaxRead = 4096;
+// At a limited line rate, bytes are taken in portions of about this long a time.
+constexpr int kLinePortionMs = 10;
 } // namespace
 
 PtyPrinter::PtyPrinter(const PrinterBehaviour& behaviour) : behaviour_(behaviour) {
@@ -55,7 +58,7 @@ void PtyPrinter::handleFrame(const ReadFrame& frame) {
         return;
     }
     log(QStringLiteral("rx"), frame.bytes, state_.apply(frame));
-    const QList<ReplyPiece> pieces = planReply(behaviour_, answered_);
+    const QList<ReplyPiece> pieces = leftUnanswered(behaviour_, frame) ? QList<ReplyPiece>{} : planReply(behaviour_, answered_);
     if (!pieces.isEmpty()) ++answered_;
     for (const ReplyPiece& p : pieces) pending_.append({clock_.elapsed() + p.atMs, p.bytes});
     actOnEvents();
@@ -88,24 +91,45 @@ void PtyPrinter::writeDue() {
     if (reader_.hasPartial() && now - lastInputMs_ >= kGiveUpPartialMs) handleFrame(reader_.dropPartial());
 }
 
+int PtyPrinter::readAllowance() const {
+    if (behaviour_.lineRate <= 0) return kMaxRead;
+    if (clock_.nsecsElapsed() < lineBusyUntilNs_) return 0;
+    return int(std::clamp<qint64>(qint64(behaviour_.lineRate) * kLinePortionMs / 1000, 1, kMaxRead));
+}
+
+void PtyPrinter::lineCarried(qsizetype bytes) {
+    if (behaviour_.lineRate <= 0) return;
+    // A late wake-up does not slow the line down: the next portion is due on
+    // the line's own schedule, unless the line had gone idle meanwhile.
+    const qint64 now = clock_.nsecsElapsed();
+    const qint64 from = now - lineBusyUntilNs_ > kLinePortionMs * 1000000LL ? now : lineBusyUntilNs_;
+    lineBusyUntilNs_ = from + bytes * 1000000000LL / behaviour_.lineRate;
+}
+
 int PtyPrinter::nextTimeoutMs() const {
     qint64 wait = kIdlePollMs;
     const qint64 now = clock_.elapsed();
     for (const Pending& p : pending_) wait = std::min(wait, p.dueMs - now);
     if (reader_.hasPartial()) wait = std::min(wait, lastInputMs_ + kGiveUpPartialMs - now);
+    if (readAllowance() == 0) wait = std::min(wait, (lineBusyUntilNs_ - clock_.nsecsElapsed()) / 1000000 + 1);
     return int(std::max<qint64>(0, wait));
 }
 
 int PtyPrinter::run(const volatile std::sig_atomic_t& stop) {
     // Replies are queued in order of their due time, which is arrival order.
     while (!stop) {
-        pollfd p{master_, POLLIN, 0};
+        const int allowance = readAllowance();
+        // While the line is still carrying the last portion, nothing more is read.
+        pollfd p{master_, short(allowance > 0 ? POLLIN : 0), 0};
         const int n = ::poll(&p, 1, nextTimeoutMs());
         if (n < 0 && errno != EINTR) return 1;
         if (n > 0 && (p.revents & POLLIN)) {
-            char buffer[4096];
-            const ssize_t got = ::read(master_, buffer, sizeof buffer);
-            if (got > 0) handleInput(QByteArray(buffer, got));
+            char buffer[kMaxRead];
+            const ssize_t got = ::read(master_, buffer, size_t(allowance));
+            if (got > 0) {
+                lineCarried(got);
+                handleInput(QByteArray(buffer, got));
+            }
         }
         writeDue();
     }

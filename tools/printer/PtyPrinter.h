@@ -38,6 +38,9 @@ private:
     void writeDue();
     void actOnEvents();
     int nextTimeoutMs() const;
+    // How many bytes may be read now without outrunning the line rate.
+    int readAllowance() const;
+    void lineCarried(qsizetype bytes);
     void log(const QString& direction, const QByteArray& bytes, const QString& note = {});
 
     PrinterBehaviour behaviour_;
@@ -46,6 +49,7 @@ private:
     QList<Pending> pending_;
     QElapsedTimer clock_;
     qint64 lastInputMs_ = 0;
+    qint64 lineBusyUntilNs_ = 0; // at a limited rate: when the line has carried what was read
     int answered_ = 0;
     int master_ = -1;
     int slave_ = -1; // held so the line stays up while the host has it closed

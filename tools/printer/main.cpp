@@ -45,6 +45,11 @@ int main(int argc, char** argv) {
         {QStringLiteral("pieces"), QStringLiteral("Answer one byte at a time, <ms> apart."), QStringLiteral("ms")},
         {QStringLiteral("delay"), QStringLiteral("Answer <ms> after the frame arrived."), QStringLiteral("ms")},
         {QStringLiteral("answer-limit"), QStringLiteral("Answer only the first <n> frames."), QStringLiteral("n")},
+        {QStringLiteral("no-ack-chunk"), QStringLiteral("Never answer chunk <s> of a chunked transfer."),
+         QStringLiteral("s")},
+        {QStringLiteral("line-rate"),
+         QStringLiteral("Take at most <bytes> bytes a second from the line (960 is a line at 9600 bit/s)."),
+         QStringLiteral("bytes")},
         {QStringLiteral("print-dir"),
          QStringLiteral("After each complete message write <dir>/background-N.png and <dir>/message-N.png "
                         "(N the template number)."),
@@ -57,7 +62,9 @@ int main(int argc, char** argv) {
     behaviour.wrongThird = parser.isSet(QStringLiteral("wrong-third"));
     if (!intOption(parser, QStringLiteral("pieces"), behaviour.pieceGapMs) ||
         !intOption(parser, QStringLiteral("delay"), behaviour.delayMs) ||
-        !intOption(parser, QStringLiteral("answer-limit"), behaviour.answerLimit))
+        !intOption(parser, QStringLiteral("answer-limit"), behaviour.answerLimit) ||
+        !intOption(parser, QStringLiteral("no-ack-chunk"), behaviour.unansweredChunk) ||
+        !intOption(parser, QStringLiteral("line-rate"), behaviour.lineRate))
         return 2;
 
     PtyPrinter printer(behaviour);
