@@ -4,6 +4,7 @@
 #include "serial/SerialPort.h"
 #include "shell/CanvasArea.h"
 #include "shell/MainWindow.h"
+#include "shell/PaintProgram.h"
 #include "shell/Ruler.h"
 #include "shell/SerialPortDialog.h"
 #include "shell/StatusLine.h"
@@ -159,4 +160,19 @@ TEST(MainWindowExit, OkQuitsWithoutTheSaveQuestion) {
     menuItem(window, "文件", "退出")->trigger();
     EXPECT_FALSE(window.isVisible()); // the only window closed: the program ends
     EXPECT_EQ(asked, QStringList{QStringLiteral("你确定要退出系统吗? ")});
+}
+
+TEST(PaintProgram, ListFromConfigAndTheFirstThatStarts) {
+    QTemporaryDir dir;
+    EXPECT_EQ(paintProgramsFromConfig(dir.filePath("none.ini")),
+              (QStringList{"kolourpaint", "pinta", "gimp", "mtpaint"})); // the documented default
+    const QString path = dir.filePath("Config.ini");
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write("[Paint]\r\nPrograms= /no/such/paint ; true ;\r\n");
+    f.close();
+    const QStringList programs = paintProgramsFromConfig(path);
+    EXPECT_EQ(programs, (QStringList{"/no/such/paint", "true"}));
+    EXPECT_TRUE(startPaintProgram(programs));             // the second one starts
+    EXPECT_FALSE(startPaintProgram({"/no/such/paint"})); // none: no error either
 }
