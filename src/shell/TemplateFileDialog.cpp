@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace {
@@ -47,6 +48,11 @@ TemplateFileDialog::TemplateFileDialog(Purpose purpose, QWidget* parent) : QFile
     if (auto* grid = qobject_cast<QGridLayout*>(layout()))
         grid->addWidget(preview_, 0, grid->columnCount(), grid->rowCount(), 1);
     connect(this, &QFileDialog::currentChanged, this, &TemplateFileDialog::showPreview);
+    // a name typed into the file name box is previewed as soon as it names a file
+    if (auto* name = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+        connect(name, &QLineEdit::textChanged, this, [this](const QString& text) {
+            if (!text.isEmpty()) showPreview(directory().absoluteFilePath(text));
+        });
     resize(860, 440);
 }
 

@@ -1,3 +1,4 @@
+#include "common/Gbk.h"
 #include "common/RegStore.h"
 #include "editor/TemplateFile.h"
 #include "model/FieldPlacement.h"
@@ -28,13 +29,15 @@ QByteArray readFile(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Chooses path in the file dialog as a typed name and confirms it.
-void choose(QWidget* modal, const QString& path) {
+// Chooses path in the file dialog as a typed name and confirms it; preview
+// gets what the preview pane showed then.
+void choose(QWidget* modal, const QString& path, QString* preview = nullptr) {
     auto* dialog = qobject_cast<QFileDialog*>(modal);
     ASSERT_TRUE(dialog) << modal->metaObject()->className();
     EXPECT_EQ(dialog->nameFilters(), QStringList{QStringLiteral("spt配置文档(*.spt)")});
     dialog->setDirectory(QFileInfo(path).absolutePath());
     dialog->selectFile(QFileInfo(path).fileName());
+    if (preview) *preview = dialog->findChild<QPlainTextEdit*>("Preview")->toPlainText();
     static_cast<QDialog*>(dialog)->accept();
 }
 
@@ -52,8 +55,12 @@ TEST(FileCommands, OpenThenSaveThroughTheDialogsGivesTheSavedBytes) {
 
     MainWindow window(dir.filePath("Config.ini"));
     {
-        ModalDriver driver([&](QWidget* modal) { choose(modal, original); });
+        QString preview;
+        ModalDriver driver([&](QWidget* modal) {
+            choose(modal, original, &preview);
+        });
         fileItem(window, "打开")->trigger();
+        EXPECT_EQ(preview, gbk::decode(readFile(original)).remove(QChar('\r'))); // the pane shows lines
     }
     EXPECT_EQ(window.messageTemplate().count(), 2);
     EXPECT_EQ(window.messageTemplate().SelectedControl(), window.messageTemplate().find(1)); // the last one
