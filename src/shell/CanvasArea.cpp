@@ -1,5 +1,6 @@
 #include "shell/CanvasArea.h"
 
+#include "shell/FieldLayer.h"
 #include "shell/Ruler.h"
 
 #include <QPixmap>
@@ -25,6 +26,8 @@ CanvasArea::CanvasArea(QWidget* parent) : QScrollArea(parent) {
     canvas_ = new QLabel(panel_);
     canvas_->setObjectName(QStringLiteral("Img_Center"));
     canvas_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fields_ = new FieldLayer(panel_);
+    fields_->setObjectName(QStringLiteral("FieldLayer"));
     setWidget(content_);
     setWidgetResizable(false);
     setCanvasWidth(512);
@@ -35,6 +38,7 @@ void CanvasArea::setCanvasWidth(int width) {
     panel_->setGeometry(kPanelLeft, kPanelTop, g.panelWidth, kPanelHeight);
     ruler_->setGeometry(1, 1, g.rulerWidth, kPanelHeight - 2);
     canvas_->setGeometry(kCanvasInPanel, kCanvasInPanel, g.canvasWidth, canvasHeight_);
+    fields_->setGeometry(0, 0, g.panelWidth, kPanelHeight);
     content_->resize(g.scrollRange, kPanelTop + kPanelHeight + 20);
     clearCanvas();
     ruler_->update();
@@ -47,4 +51,8 @@ void CanvasArea::setCanvasSize(int width, int height) {
 
 void CanvasArea::clearCanvas() {
     canvas_->setPixmap(QPixmap::fromImage(blankCanvasImage(canvas_->width(), canvasHeight_)));
+}
+
+QSize CanvasArea::canvasSize() const {
+    return {canvas_->width(), canvasHeight_};
 }

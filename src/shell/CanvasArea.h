@@ -1,11 +1,13 @@
 #pragma once
-// The canvas area: the purple scroll box `canvasArea`, the editing surface
-// `Pnl_Main`, the ruler picture `rulerPicture` behind it and the canvas `canvasPicture`.
+// The canvas area: the purple scroll box ScrollBox1, the editing surface
+// Pnl_Main, the ruler picture Img_Main, the canvas Img_Center and, in front of
+// them all, the layer that draws the template's elements.
 #include "shell/CanvasGeometry.h"
 
 #include <QLabel>
 #include <QScrollArea>
 
+class FieldLayer;
 class RulerPicture;
 
 class CanvasArea : public QScrollArea {
@@ -22,6 +24,8 @@ public:
     QLabel* canvasPicture() const { return canvas_; }
     RulerPicture* rulerPicture() const { return ruler_; }
     int canvasHeight() const { return canvasHeight_; }
+    QSize canvasSize() const;
+    FieldLayer* fieldLayer() const { return fields_; }
 
 private:
     void clearCanvas();
@@ -30,5 +34,6 @@ private:
     QFrame* panel_;
     RulerPicture* ruler_;
     QLabel* canvas_;
+    FieldLayer* fields_;
     int canvasHeight_ = 128;
 };

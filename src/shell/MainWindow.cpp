@@ -1,6 +1,9 @@
 #include "shell/MainWindow.h"
 
 #include "shell/CanvasArea.h"
+#include "shell/CanvasEditor.h"
+#include "shell/ToolPalette.h"
+#include "shell/panels/PropertyPanels.h"
 #include "shell/StartUp.h"
 #include "link/PrinterCommands.h"
 #include "shell/StatusLine.h"
@@ -139,10 +142,7 @@ QWidget* MainWindow::buildBody() {
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(0);
-    toolPalette_ = new QFrame;
-    toolPalette_->setObjectName(QStringLiteral("Panel1"));
-    toolPalette_->setFixedWidth(41);
-    static_cast<QFrame*>(toolPalette_)->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    toolPalette_ = new ToolPalette;
     middle->addWidget(toolPalette_);
 
     auto* right = new QVBoxLayout;
@@ -160,7 +160,9 @@ QWidget* MainWindow::buildBody() {
     searchButton_->setObjectName(QStringLiteral("Btn_Search"));
     searchButton_->setToolTip(QStringLiteral("查找已连接喷码机"));
     searchButton_->setGeometry(16, 30, 75, 25);
-    panelLayout->addWidget(mainPanel_);
+    propertyPanels_ = new PropertyPanels(template_, propertyArea_);
+    propertyPanels_->setMainPanel(mainPanel_);
+    panelLayout->addWidget(propertyPanels_);
     right->addWidget(propertyArea_);
     middle->addLayout(right, 1);
     outer->addLayout(middle, 1);
@@ -168,6 +170,7 @@ QWidget* MainWindow::buildBody() {
     statusBar_ = new StatusLine;
     statusBar_->setObjectName(QStringLiteral("StatusBarEx"));
     outer->addWidget(statusBar_);
+    canvasEditor_ = new CanvasEditor(this, template_, canvas_, toolPalette_, propertyPanels_);
     return body;
 }
 

@@ -10,6 +10,9 @@
 #include <memory>
 
 class CanvasArea;
+class CanvasEditor;
+class PropertyPanels;
+class ToolPalette;
 class QAction;
 class QGroupBox;
 class QMenu;
@@ -30,6 +33,9 @@ public:
     MessageTemplate& messageTemplate() { return template_; }
     StatusLine* statusLine() const { return statusBar_; }
     CanvasArea* canvasArea() const { return canvas_; }
+    ToolPalette* toolPalette() const { return toolPalette_; }
+    // The property area's panels: the field panels and GrpBox_Main.
+    PropertyPanels* propertyPanels() const { return propertyPanels_; }
     QStringList stringFontList() const { return stringFonts_; }
 
     SerialPort& serialPort() const { return *comPort_; }
@@ -77,7 +83,9 @@ private:
     CanvasArea* canvas_ = nullptr;
     StatusLine* statusBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
-    QWidget* toolPalette_ = nullptr;
+    ToolPalette* toolPalette_ = nullptr;
+    PropertyPanels* propertyPanels_ = nullptr;
+    CanvasEditor* canvasEditor_ = nullptr;
     QWidget* propertyArea_ = nullptr;
     QGroupBox* mainPanel_ = nullptr;
     QPushButton* searchButton_ = nullptr;

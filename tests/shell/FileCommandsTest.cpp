@@ -63,6 +63,9 @@ TEST(FileCommands, OpenThenSaveThroughTheDialogsGivesTheSavedBytes) {
         EXPECT_EQ(preview, gbk::decode(readFile(original)).remove(QChar('\r'))); // the pane shows lines
     }
     EXPECT_EQ(window.messageTemplate().count(), 2);
+    // the string's frame corner on the canvas: its template point (10, 5) + 21
+    const auto cornerShown = [&] { return window.canvasArea()->Pnl_Main()->grab().toImage().pixelColor(31, 26); };
+    EXPECT_EQ(cornerShown(), QColor(Qt::black));
     EXPECT_EQ(window.messageTemplate().SelectedControl(), window.messageTemplate().find(1)); // the last one
     EXPECT_EQ(window.canvasArea()->canvasPicture()->width(), 700);
     EXPECT_EQ(readRegString("MoBan", ""), QStringLiteral("9"));
@@ -78,6 +81,7 @@ TEST(FileCommands, OpenThenSaveThroughTheDialogsGivesTheSavedBytes) {
 
     fileItem(window, "新建")->trigger();
     EXPECT_EQ(window.messageTemplate().count(), 0);
+    EXPECT_EQ(cornerShown(), QColor(Qt::white));
     EXPECT_EQ(window.canvasArea()->canvasPicture()->width(), 700); // New keeps the canvas
 }
 

@@ -1,0 +1,59 @@
+// One step of dragging a field on the widest canvas holding the most fields:
+// the move handled by the editor and the repaint of what it changed.
+#include "model/FieldPlacement.h"
+#include "shell/CanvasArea.h"
+#include "shell/FieldLayer.h"
+#include "shell/MainWindow.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
+    QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+void dragAcross(benchmark::State& state, bool wholeSurface) {
+    QTemporaryDir dir;
+    MainWindow window(dir.filePath("Config.ini"));
+    window.canvasArea()->setCanvasWidth(20000);
+    window.show();
+    MessageTemplate& model = window.messageTemplate();
+    for (int i = 0; i < 65; ++i) PlaceField(model, kAllFieldKinds[i % kFieldKindCount], i * 300, (i * 37) % 100);
+    QApplication::processEvents();
+    FieldLayer* layer = window.canvasArea()->fieldLayer();
+    const FieldElement& dragged = *model.find(32); // a string in the middle of the strip
+    const QPoint grip(dragged.Left() + 3, dragged.Top() + 3);
+    window.canvasArea()->ensureVisible(72 + dragged.Left(), 108 + dragged.Top(), 200, 50);
+    QApplication::processEvents();
+    sendMouse(layer, QEvent::MouseButtonPress, grip);
+    int step = 0;
+    for (auto _ : state) {
+        sendMouse(layer, QEvent::MouseMove, grip + QPoint(step % 40, step % 7));
+        if (wholeSurface) layer->update();
+        QApplication::processEvents();
+        ++step;
+    }
+    state.counters["shown"] = layer->visibleRegion().intersects(QRect(dragged.Left(), dragged.Top(), dragged.Width(), dragged.Height()));
+    sendMouse(layer, QEvent::MouseButtonRelease, grip);
+}
+
+void BM_DragStepRepaint(benchmark::State& state) { dragAcross(state, false); }
+// For comparison: the same step repainting all of the surface the window shows.
+void BM_DragStepWholeSurface(benchmark::State& state) { dragAcross(state, true); }
+} // namespace
+
+BENCHMARK(BM_DragStepRepaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DragStepWholeSurface)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

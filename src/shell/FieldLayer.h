@@ -1,0 +1,46 @@
+#pragma once
+// The template's elements drawn over the canvas and the ruler picture, covering
+// the whole editing surface Pnl_Main, newer elements in front. It follows the
+// template's events and repaints only the dots an added, changed or removed
+// element covered or covers. It takes every mouse press on the surface and
+// hands it on in panel coordinates; the press's target holds the mouse until
+// the release, as an element being dragged must.
+#include "model/MessageTemplate.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <unordered_map>
+
+class FieldLayer : public QWidget {
+    Q_OBJECT
+public:
+    explicit FieldLayer(QWidget* panel);
+    ~FieldLayer() override;
+
+    // Shows the template's elements from now on (none before).
+    void showTemplate(MessageTemplate& message);
+
+signals:
+    void pressed(QPoint panelPoint);
+    void dragged(QPoint panelPoint);
+    void released();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    struct Shown {
+        QRect rect;
+        qint64 pictureKey = 0;
+        QPixmap pixmap;
+    };
+    void track(const FieldElement& element);
+    void forget(int number);
+
+    MessageTemplate* message_ = nullptr;
+    int subscription_ = 0;
+    std::unordered_map<int, Shown> shown_; // by element number
+};

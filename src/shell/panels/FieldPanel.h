@@ -1,0 +1,46 @@
+#pragma once
+// The frame every field's property panel shares: a captioned group box for one
+// field kind with the X and Y boxes of the field's template position. A change
+// typed into X or Y moves the selected field there at once, without bound.
+// Each kind's panel derives from it and puts its own controls in controlsArea().
+#include "model/MessageTemplate.h"
+
+#include <QGroupBox>
+
+class NumberBox;
+
+class FieldPanel : public QGroupBox {
+    Q_OBJECT
+public:
+    // name: the panel's objectName ("GrpBox_Str"); boxPrefix names the X/Y boxes
+    // ("Str" gives EdtStr_X and EdtStr_Y).
+    FieldPanel(MessageTemplate& message, eStyle kind, const QString& name, const QString& caption,
+               const QString& boxPrefix, QWidget* parent = nullptr);
+
+    eStyle kind() const { return kind_; }
+    // Fills the panel from the element (its own properties, then X and Y).
+    void showElement(FieldElement& element);
+    // Shows a template position in the X and Y boxes.
+    void setPosition(QPoint templatePoint);
+    NumberBox* xBox() const { return x_; }
+    NumberBox* yBox() const { return y_; }
+
+protected:
+    // Fills the kind's own controls from the element; the frame fills X and Y.
+    virtual void fillFrom(FieldElement& element);
+    // Where a kind's own controls go, left of the position boxes.
+    QWidget* controlsArea() const { return controls_; }
+    MessageTemplate& message() const { return message_; }
+    // The selected element when it is of this panel's kind, else none: every
+    // handler of a panel checks this first and does nothing without it.
+    FieldElement* selectedOfKind() const;
+
+private:
+    void moveSelected(std::optional<int> x, std::optional<int> y);
+
+    MessageTemplate& message_;
+    eStyle kind_;
+    QWidget* controls_;
+    NumberBox* x_;
+    NumberBox* y_;
+};

@@ -1,0 +1,45 @@
+#include "shell/panels/PropertyPanels.h"
+
+#include "shell/panels/BarcodePanel.h"
+#include "shell/panels/DatePanel.h"
+#include "shell/panels/ImagePanel.h"
+#include "shell/panels/PeriodPanel.h"
+#include "shell/panels/SerialPanel.h"
+#include "shell/panels/ShiftPanel.h"
+#include "shell/panels/StringPanel.h"
+
+#include <QStackedLayout>
+
+PropertyPanels::PropertyPanels(MessageTemplate& message, QWidget* parent)
+    : QWidget(parent), stack_(new QStackedLayout(this)) {
+    stack_->setContentsMargins(0, 0, 0, 0);
+    panels_[csBarCode] = new BarcodePanel(message, this);
+    panels_[csImage] = new ImagePanel(message, this);
+    panels_[csStr] = new StringPanel(message, this);
+    panels_[csDate] = new DatePanel(message, this);
+    panels_[csPeriod] = new PeriodPanel(message, this);
+    panels_[csNo] = new SerialPanel(message, this);
+    panels_[csRunNo] = new ShiftPanel(message, this);
+    for (FieldPanel* panel : panels_) stack_->addWidget(panel);
+}
+
+void PropertyPanels::setMainPanel(QWidget* panel) {
+    main_ = panel;
+    stack_->addWidget(panel);
+    showMain();
+}
+
+void PropertyPanels::showMain() {
+    if (main_) stack_->setCurrentWidget(main_);
+}
+
+FieldPanel* PropertyPanels::showFor(FieldElement& element) {
+    FieldPanel* panel = panels_[element.Kind()];
+    stack_->setCurrentWidget(panel);
+    panel->showElement(element);
+    return panel;
+}
+
+QWidget* PropertyPanels::current() const {
+    return stack_->currentWidget();
+}

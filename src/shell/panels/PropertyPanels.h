@@ -1,0 +1,30 @@
+#pragma once
+// The property area's panels, one in front at a time: a panel per field kind
+// and the general panel GrpBox_Main for no field.
+#include "model/MessageTemplate.h"
+
+#include <QWidget>
+#include <array>
+
+class FieldPanel;
+class QStackedLayout;
+
+class PropertyPanels : public QWidget {
+    Q_OBJECT
+public:
+    explicit PropertyPanels(MessageTemplate& message, QWidget* parent = nullptr);
+
+    // Takes the general panel (GrpBox_Main) and brings it to the front.
+    void setMainPanel(QWidget* panel);
+    void showMain();
+    // Brings the panel of the element's kind to the front and fills it.
+    FieldPanel* showFor(FieldElement& element);
+
+    FieldPanel* panelFor(eStyle kind) const { return panels_[kind]; }
+    QWidget* current() const;
+
+private:
+    QStackedLayout* stack_;
+    QWidget* main_ = nullptr;
+    std::array<FieldPanel*, kFieldKindCount> panels_{};
+};
