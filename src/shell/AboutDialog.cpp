@@ -1,5 +1,6 @@
 #include "shell/AboutDialog.h"
 
+#include "shell/DialogFrame.h"
 #include "shell/ToolIcons.h"
 
 #include <QDesktopServices>
@@ -7,6 +8,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #ifndef DAVIDUV_VERSION
@@ -24,8 +26,7 @@ QLabel* line(const QString& name, const QString& text) {
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("关于"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    useCloseBoxOnly(*this);
 
     auto* panel = new QFrame;
     panel->setObjectName(QStringLiteral("Panel1"));
@@ -61,6 +62,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     layout->addWidget(panel);
     layout->addWidget(close, 0, Qt::AlignHCenter);
     setFixedSize(sizeHint().expandedTo(QSize(320, 200)));
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center()); // centred on the screen
 }
 
 QUrl AboutDialog::contactAddress() {
