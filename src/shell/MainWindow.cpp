@@ -200,11 +200,11 @@ void MainWindow::showError(const QString& text) {
 }
 
 void MainWindow::setClockFromComputer() {
-    runPrinterCommand([this] { setPrinterClock(*comPort_, *this); });
+    runPrinterCommand([this] { setPrinterClock(*comPort_, *this, QDateTime::currentDateTime(), quietMs_); });
 }
 
 void MainWindow::openFlashEraseDialog() {
-    FlashEraseDialog window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment); }); },
+    FlashEraseDialog window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment, quietMs_); }); },
                       this);
     window.exec();
 }
@@ -219,7 +219,7 @@ void MainWindow::sendToPrinter() {
         return;
     }
     runPrinterCommand([&] {
-        if (sendMessage(*comPort_, *this, plan))
+        if (sendMessage(*comPort_, *this, plan, quietMs_))
             QMessageBox::information(this, QStringLiteral("提示"), kSendSucceeded);
     });
 }

@@ -4,6 +4,7 @@
 #include "common/AppSettings.h"
 #include "model/MessageTemplate.h"
 #include "link/LinkReporter.h"
+#include "link/Transaction.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -39,6 +40,8 @@ public:
     QStringList stringFontList() const { return stringFonts_; }
 
     SerialPort& serialPort() const { return *comPort_; }
+    // The quiet time the printer commands wait for each answer (tests shorten it).
+    void setQuietMs(int ms) { quietMs_ = ms; }
 
     // Writes the summary line in its connected form from the current settings.
     void showConnectedSummary(const QString& port, const QString& speedText);
@@ -80,6 +83,7 @@ private:
     std::unique_ptr<SerialPort> comPort_;
     QStringList stringFonts_;
     QStringList paintPrograms_;
+    int quietMs_ = kQuietMs;
     CanvasArea* canvas_ = nullptr;
     StatusLine* statusBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;

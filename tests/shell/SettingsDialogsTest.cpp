@@ -8,6 +8,7 @@
 #include "shell/Ruler.h"
 #include "shell/SerialPortDialog.h"
 #include "shell/StatusLine.h"
+#include "support/PrinterProcess.h"
 #include "support/TestSupport.h"
 #include "ModalDriver.h"
 
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -175,4 +177,23 @@ TEST(PaintProgram, ListFromConfigAndTheFirstThatStarts) {
     EXPECT_EQ(programs, (QStringList{"/no/such/paint", "true"}));
     EXPECT_TRUE(startPaintProgram(programs));             // the second one starts
     EXPECT_FALSE(startPaintProgram({"/no/such/paint"})); // none: no error either
+}
+
+TEST(MainWindowSend, ToolbarSendReachesThePrinterAndCongratulates) {
+    ScopedStore store;
+    PrinterProcess printer;
+    writeRegString("Comm", printer.devicePath());
+    QTemporaryDir dir;
+    MainWindow window(dir.filePath("Config.ini"));
+    window.setQuietMs(200);
+    QAction* send = nullptr;
+    for (QAction* a : window.findChild<QToolBar*>("ToolBar1")->actions())
+        if (a->toolTip() == QStringLiteral("发送数据")) send = a;
+    ASSERT_TRUE(send);
+    QStringList boxes;
+    ModalDriver driver([&](QWidget* modal) { boxes << answer(modal, QMessageBox::Ok); });
+    send->trigger();
+    EXPECT_EQ(boxes, QStringList{QStringLiteral("恭喜您，传输数据成功！ ")});
+    // 512 x 16 bytes of background in 3072-byte chunks: 3 chunks, then the four settings frames
+    EXPECT_EQ(printer.receivedAtLeast(7).size(), 7);
 }
