@@ -3,6 +3,7 @@
 #include "editor/TemplateFile.h"
 #include "model/FieldPlacement.h"
 #include "shell/CanvasArea.h"
+#include "shell/FieldLayer.h"
 #include "shell/MainWindow.h"
 #include "shell/StatusLine.h"
 #include "shell/TemplateFileDialog.h"
@@ -13,7 +14,9 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QLineEdit>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -132,4 +135,42 @@ TEST(TemplateFileDialog, NamesGetTheSuffixAndThePreviewShowsGbkText) {
     f.close();
     EXPECT_EQ(previewText(path), QStringLiteral("[csStr0]\r\nUserValue=生产\r\n"));
     EXPECT_EQ(previewText(dir.path()), QString());
+}
+
+TEST(FileCommands, PlacedFieldsComeBackAfterSaveNewAndOpen) {
+    ScopedStore store;
+    QTemporaryDir dir;
+    MainWindow window(dir.filePath("Config.ini"));
+    MessageTemplate& model = window.messageTemplate();
+    QWidget* surface = window.canvasArea()->fieldLayer();
+    const auto place = [&](const char* kind, QPoint canvasPoint) {
+        QTest::mouseClick(window.findChild<QToolButton*>(kind), Qt::LeftButton);
+        QTest::mousePress(surface, Qt::LeftButton, {}, canvasPoint + QPoint(21, 21));
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, canvasPoint + QPoint(21, 21));
+    };
+    place("SpedBtn_Str", {10, 5});
+    place("SpedBtn_Date", {100, 60});
+    QLineEdit* x = window.findChild<QLineEdit*>("EdtDate_X");
+    x->selectAll();
+    QTest::keyClicks(x, "200");
+    ASSERT_EQ(model.count(), 2);
+    const QString path = dir.filePath("day.spt");
+    {
+        ModalDriver driver([&](QWidget* modal) { choose(modal, path); });
+        fileItem(window, "保存")->trigger();
+    }
+    fileItem(window, "新建")->trigger();
+    ASSERT_EQ(model.count(), 0);
+    {
+        ModalDriver driver([&](QWidget* modal) { choose(modal, path); });
+        fileItem(window, "打开")->trigger();
+    }
+    ASSERT_EQ(model.count(), 2);
+    // renumbered in file order; positions as placed and typed, in template dots
+    EXPECT_EQ(model.find(0)->Kind(), csStr);
+    EXPECT_EQ(model.find(0)->Left(), 10 + 21);
+    EXPECT_EQ(model.find(0)->Top(), 5 + 21);
+    EXPECT_EQ(model.find(1)->Kind(), csDate);
+    EXPECT_EQ(model.find(1)->Left(), 200 + 21);
+    EXPECT_EQ(model.find(1)->Top(), 60 + 21);
 }
