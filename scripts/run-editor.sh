@@ -1,7 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the editor.
+# Installs what is missing, builds what changed, and starts the editor.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh
-exec "${BUILD_DIR:-build}/bin/daviduv"
+BUILD_DIR=${BUILD_DIR:-build}
+# Configured once; afterwards ninja rebuilds only what changed (and reconfigures
+# by itself when a CMakeLists.txt changed).
+if [ -f "$BUILD_DIR/build.ninja" ]; then
+  cmake --build "$BUILD_DIR"
+else
+  scripts/build.sh
+fi
+exec "$BUILD_DIR/bin/daviduv"

@@ -14,7 +14,8 @@ void readConfigIni(AppSettings& s, const QString& path) {
     const IniFile ini = IniFile::load(path);
     s.maxLength = ini.readInteger("Main", "MaxLength", 20000);
     s.mainDpi = ini.readInteger("Main", "MainDpi", 1);
-    const int count = ini.readInteger("Dpi", "DpiCount", 1);
+    // The number of a resolution travels in one byte: at most 255 entries.
+    const int count = std::min(ini.readInteger("Dpi", "DpiCount", 1), kMaxDpiEntries);
     s.dpiList.clear();
     for (int i = 1; i <= count; ++i) s.dpiList << ini.readString("Dpi", QString::number(i), "200dpi");
 }

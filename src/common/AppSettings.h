@@ -19,6 +19,7 @@ struct AppSettings {
 };
 
 inline constexpr int kCanvasHeight = 128;
+inline constexpr int kMaxDpiEntries = 255; // a larger DpiCount is read as 255
 inline constexpr int kDefaultWidth = 512;
 
 // Path of Config.ini in the folder of the running executable.

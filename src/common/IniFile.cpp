@@ -1,10 +1,11 @@
 #include "common/IniFile.h"
 
+#include "common/AtomicWrite.h"
 #include "common/Gbk.h"
+#include "common/RegularFile.h"
 #include "common/SharedRoutines.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace {
 
@@ -46,8 +47,8 @@ IniFile IniFile::fromBytes(const QByteArray& gbkBytes) {
 }
 
 IniFile IniFile::load(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
+    QFile file;
+    if (!openRegularFile(file, path) || file.size() > kMaxFileBytes) return {};
     return fromBytes(file.readAll());
 }
 
@@ -61,15 +62,8 @@ QByteArray IniFile::toBytes() const {
     return gbk::encode(text);
 }
 
-bool IniFile::save(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = toBytes();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+QString IniFile::save(const QString& path) const {
+    return writeFileAtomically(path, toBytes());
 }
 
 const IniFile::Section* IniFile::findSection(const QString& name) const {

@@ -14,16 +14,19 @@
 class IniFile {
 public:
     static constexpr int kMaxValueLength = 2047;
+    static constexpr qint64 kMaxFileBytes = qint64(16) << 20;
 
     IniFile() = default;
     static IniFile fromBytes(const QByteArray& gbkBytes);
-    // A missing or unreadable file gives an empty IniFile.
+    // A missing or unreadable file gives an empty IniFile, and so does one that
+    // is no regular file (a FIFO is never opened, so reading never blocks) or
+    // is larger than kMaxFileBytes.
     static IniFile load(const QString& path);
 
     QByteArray toBytes() const;
-    // Writes the whole file to a temporary file beside path and renames it over
-    // path only when complete; on failure path is untouched.
-    bool save(const QString& path) const;
+    // Writes the whole file with writeFileAtomically: empty on success, else the
+    // system's reason, path untouched.
+    QString save(const QString& path) const;
 
     bool hasSection(const QString& section) const;
     bool hasKey(const QString& section, const QString& key) const;

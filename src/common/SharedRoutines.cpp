@@ -84,6 +84,17 @@ std::optional<int> strToInt(const QString& text) {
     return std::nullopt;
 }
 
+std::optional<qint64> decimalToInt64(const QString& text) {
+    if (text.startsWith(QChar(' '))) return std::nullopt;
+    const auto parsed = parseWhole(text);
+    return parsed && !parsed->hex ? std::optional<qint64>(parsed->value) : std::nullopt;
+}
+
+std::optional<int> decimalInRange(const QString& text, int low, int high) {
+    const auto value = decimalToInt64(text);
+    return value && *value >= low && *value <= high ? std::optional<int>(int(*value)) : std::nullopt;
+}
+
 int strToIntDef(const QString& text, int fallback) {
     return strToInt(text).value_or(fallback);
 }

@@ -22,3 +22,8 @@ QString trimBlanks(const QString& text);
 std::optional<int> strToInt(const QString& text);
 std::optional<qint64> StrToInt64(const QString& text);
 int strToIntDef(const QString& text, int fallback);
+// The same reading limited to decimal: an optional sign and digits, nothing
+// before or after ("$10", " 1" are no decimal numbers).
+std::optional<qint64> decimalToInt64(const QString& text);
+// A decimal whole number within low..high (options, device numbers), or nothing.
+std::optional<int> decimalInRange(const QString& text, int low, int high);

@@ -3,85 +3,114 @@
 #include "model/Coordinates.h"
 #include "common/Gbk.h"
 #include "common/IniFile.h"
+#include "editor/TemplateKeys.h"
 
 namespace {
 
-void writePosition(IniFile& ini, const QString& section, const FieldElement& e) {
-    ini.writeInteger(section, "Left", templateFromSurface(e.Left()));
-    ini.writeInteger(section, "Top", templateFromSurface(e.Top()));
+// The writer's INI file and the texts it could not hold in GBK.
+struct Writer {
+    IniFile ini;
+    QStringList lost;
+
+    void text(const QString& section, const char* key, const QString& value) {
+        if (!gbk::canEncode(value)) lost << section + QChar('/') + QLatin1String(key);
+        ini.writeString(section, key, value);
+    }
+    void number(const QString& section, const char* key, qint64 value) { ini.writeInteger(section, key, value); }
+    void flag(const QString& section, const char* key, bool value) { ini.writeBool(section, key, value); }
+};
+
+void writePosition(Writer& w, const QString& section, const FieldElement& e) {
+    w.number(section, spt::kLeft.name, templateFromSurface(e.Left()));
+    w.number(section, spt::kTop.name, templateFromSurface(e.Top()));
 }
 
-void writeBarcode(IniFile& ini, const QString& section, const Barcode& b) {
-    ini.writeInteger(section, "BarCodeType", b.Bar_CodeType());
-    ini.writeInteger(section, "Rotation", b.Bar_Rotation());
-    ini.writeInteger(section, "ModuleWidth", b.Bar_ModuleWidth());
-    ini.writeInteger(section, "HeightPercent", b.Bar_HeightPercent());
-    ini.writeString(section, "BarCodeValue", gbk::decode(b.Bar_Caption()));
-    ini.writeBool(section, "Humanreadable", b.Bar_HumanReadable());
+void writeBarcode(Writer& w, const QString& section, const Barcode& b) {
+    w.number(section, spt::kBarCodeType.name, b.Bar_CodeType());
+    w.number(section, spt::kRotation.name, b.Bar_Rotation());
+    w.number(section, spt::kModuleWidth.name, b.Bar_ModuleWidth());
+    w.number(section, spt::kHeightPercent.name, b.Bar_HeightPercent());
+    w.text(section, spt::kBarCodeValue.name, gbk::decode(b.Bar_Caption()));
+    w.flag(section, spt::kHumanreadable, b.Bar_HumanReadable());
 }
 
-void writeField(IniFile& ini, const QString& section, const FieldElement& e) {
+void writeField(Writer& w, const QString& section, const FieldElement& e) {
     const FieldImage& f = *e.AsField();
     switch (f.UserStyle()) {
     case csImage:
-        ini.writeString(section, "Source", f.UserValue());
-        ini.writeInteger(section, "Width", e.Width());
-        ini.writeInteger(section, "Height", e.Height());
+        w.text(section, spt::kSource.name, f.UserValue());
+        w.number(section, spt::kPictureWidth.name, e.Width());
+        w.number(section, spt::kPictureHeight.name, e.Height());
         return;
     case csStr: {
         const FieldFont font = f.UserFont();
-        ini.writeString(section, "FontName", font.name);
-        ini.writeInteger(section, "FontSize", font.size);
-        ini.writeInteger(section, "Space", f.UserSpace());
-        ini.writeBool(section, "Bold", font.bold);
-        ini.writeBool(section, "Italic", font.italic);
-        ini.writeBool(section, "Underline", font.underline);
-        ini.writeString(section, "UserValue", f.UserValue());
+        w.text(section, spt::kFontName.name, font.name);
+        w.number(section, spt::kFontSize.name, font.size);
+        w.number(section, spt::kSpace.name, f.UserSpace());
+        w.flag(section, spt::kBold, font.bold);
+        w.flag(section, spt::kItalic, font.italic);
+        w.flag(section, spt::kUnderline, font.underline);
+        w.text(section, spt::kUserValue.name, f.UserValue());
         return;
     }
     default:
-        ini.writeString(section, "UserExplain", f.UserExplain());
-        ini.writeInteger(section, "UserFontSize", f.UserFontSize());
-        ini.writeInteger(section, "UserSpace", f.UserSpace());
-        ini.writeString(section, "UserValue", f.UserValue());
-        if (f.UserStyle() == csPeriod) ini.writeInteger(section, "UserPeriod", f.UserPeriod());
+        w.text(section, spt::kUserExplain, f.UserExplain());
+        w.number(section, spt::kUserFontSize.name, f.UserFontSize());
+        w.number(section, spt::kUserSpace.name, f.UserSpace());
+        w.text(section, spt::kUserValue.name, f.UserValue());
+        if (f.UserStyle() == csPeriod) w.number(section, spt::kUserPeriod.name, f.UserPeriod());
         if (f.UserStyle() == csNo) {
-            ini.writeInteger(section, "UserNoDigit", f.UserNoDigit());
-            ini.writeInteger(section, "UserIncrement", f.UserIncrement());
+            w.number(section, spt::kUserNoDigit.name, f.UserNoDigit());
+            w.number(section, spt::kUserIncrement.name, f.UserIncrement());
         }
         return;
     }
 }
 
-IniFile templateIni(const MessageTemplate& message, const TemplateAttributes& attributes) {
-    IniFile ini;
-    ini.writeInteger("Main", "ImageWidth", attributes.width);
-    ini.writeInteger("Main", "ImageHeight", attributes.height);
-    ini.writeInteger("Main", "MoBan", attributes.moBan);
-    ini.writeString("Main", "Zoom", attributes.zoom);
+Writer templateIni(const MessageTemplate& message, const TemplateAttributes& attributes) {
+    Writer w;
+    const QString main = QLatin1String(spt::kMain);
+    w.number(main, spt::kImageWidth.name, attributes.width);
+    w.number(main, spt::kImageHeight.name, attributes.height);
+    w.number(main, spt::kMoBan.name, attributes.moBan);
+    w.text(main, spt::kZoom.name, attributes.zoom);
     QStringList sections;
     for (const FieldElement* e : message.addressable()) {
         const QString section = kindWord(e->Kind()) + QString::number(e->Number());
-        ini.writeString(section, "ConStyle", kindWord(e->Kind()));
+        w.text(section, spt::kConStyle, kindWord(e->Kind()));
         if (e->IsBarcode())
-            writeBarcode(ini, section, *e->AsBarcode());
+            writeBarcode(w, section, *e->AsBarcode());
         else
-            writeField(ini, section, *e);
-        writePosition(ini, section, *e);
+            writeField(w, section, *e);
+        writePosition(w, section, *e);
         sections << section;
     }
-    ini.writeInteger("Main", "ControlCount", sections.size());
-    ini.writeString("Main", "ControlCaption", sections.join(QChar('/')));
-    return ini;
+    w.number(main, spt::kControlCount, sections.size());
+    w.text(main, spt::kControlCaption.name, sections.join(QChar('/')));
+    return w;
+}
+
+bool isPictureSource(const QString& sectionAndKey) {
+    return sectionAndKey.startsWith(QLatin1String("csImage")) &&
+           sectionAndKey.endsWith(QChar('/') + QLatin1String(spt::kSource.name));
 }
 
 } // namespace
 
 QByteArray templateFileBytes(const MessageTemplate& message, const TemplateAttributes& attributes) {
-    return templateIni(message, attributes).toBytes();
+    return templateIni(message, attributes).ini.toBytes();
 }
 
-void saveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path) {
-    if (!templateIni(message, attributes).save(path))
-        throw TemplateFileError(QStringLiteral("Unable to write to %1").arg(path).toStdString());
+QStringList textsGbkCannotHold(const MessageTemplate& message, const TemplateAttributes& attributes) {
+    return templateIni(message, attributes).lost;
+}
+
+void saveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path,
+                  LostCharacters lostCharacters) {
+    const Writer w = templateIni(message, attributes);
+    const bool pathLost = std::any_of(w.lost.begin(), w.lost.end(), isPictureSource);
+    if (!w.lost.isEmpty() && (pathLost || lostCharacters == LostCharacters::Refuse))
+        throw TemplateTextError(w.lost);
+    if (const QString reason = w.ini.save(path); !reason.isEmpty())
+        throw TemplateFileError(QStringLiteral("Unable to write to %1").arg(path).toStdString(), reason);
 }

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <stdexcept>
 
@@ -17,18 +18,54 @@ struct TemplateAttributes {
     QString zoom = QStringLiteral("200dpi");
 };
 
-// A template file that cannot be written; what() is "Unable to write to <path>" (UTF-8).
+// A template file that cannot be written; what() is "Unable to write to <path>"
+// (UTF-8), reason() the system's ("No space left on device").
 class TemplateFileError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    TemplateFileError(const std::string& what, QString reason)
+        : std::runtime_error(what), reason_(std::move(reason)) {}
+    const QString& reason() const { return reason_; }
+
+private:
+    QString reason_;
 };
 
 // The file's bytes for the template's elements 0..64.
 QByteArray templateFileBytes(const MessageTemplate& message, const TemplateAttributes& attributes);
 
+// A save that would lose characters: GBK cannot hold the texts of these keys,
+// each named "section/key" ("csStr0/UserValue").
+class TemplateTextError : public std::runtime_error {
+public:
+    explicit TemplateTextError(QStringList keys)
+        : std::runtime_error(("GBK cannot hold the text of " + keys.join(QStringLiteral(", "))).toStdString()),
+          keys_(std::move(keys)) {}
+    const QStringList& keys() const { return keys_; }
+
+private:
+    QStringList keys_;
+};
+
+// The "section/key" names of the texts GBK cannot hold, in file order.
+QStringList textsGbkCannotHold(const MessageTemplate& message, const TemplateAttributes& attributes);
+
+// What a save does with a text GBK cannot hold: refuse the save, or write each
+// such character as "?" once the operator has been told (textsGbkCannotHold).
+// A picture's "Source" is never written with a "?": it would name another file.
+enum class LostCharacters { Refuse, WriteAsQuestionMarks };
+
 // Writes the file whole to a temporary file beside path and puts it in place
-// only when complete: a failed save leaves an existing file as it was.
-void saveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path);
+// only when every byte is on the disk: a failed save throws TemplateFileError and
+// leaves an existing file as it was. Texts GBK cannot hold throw
+// TemplateTextError before anything is written (see LostCharacters).
+void saveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path,
+                  LostCharacters lostCharacters = LostCharacters::Refuse);
+
+// Why the file is no template, empty when it is one: it cannot be read, has no
+// "Main" section, or its "ControlCaption" names an element section the file
+// lacks. loadTemplate opens such files with the defaults; the command-line tool
+// refuses them.
+QString notATemplateReason(const QString& path);
 
 // Reads the file into message, which the caller has cleared: NextControlNo
 // restarts at 0, onAttributes gets the canvas size, template number and
@@ -36,7 +73,11 @@ void saveTemplate(const MessageTemplate& message, const TemplateAttributes& attr
 // "ControlCaption" are rebuilt in caption order as ControlNo0, 1, 2, ...
 // (a piece naming no kind is skipped but still counts) and drawn; the last
 // becomes the selected element. A missing file reads as an empty template.
+// A number outside its key's range reads as the key's default (TemplateKeys.h).
 // A barcode value the element refuses (a missing "HeightPercent") throws
-// BarcodeError; the elements made before it stay.
+// BarcodeError; the elements made before it stay. A picture that cannot be
+// loaded stays white in its frame; its reason is added to pictureProblems
+// when given.
 void loadTemplate(MessageTemplate& message, const QString& path,
-                  const std::function<void(const TemplateAttributes&)>& onAttributes);
+                  const std::function<void(const TemplateAttributes&)>& onAttributes,
+                  QStringList* pictureProblems = nullptr);

@@ -1,4 +1,4 @@
-// Opening a template file: loadTemplate of TemplateFile.h.
+// Opening a template file: loadTemplate and notATemplateReason of TemplateFile.h.
 #include "editor/TemplateFile.h"
 
 #include "model/Coordinates.h"
@@ -6,16 +6,20 @@
 #include "common/Gbk.h"
 #include "common/IniFile.h"
 #include "common/SharedRoutines.h"
+#include "editor/TemplateKeys.h"
+
+#include <QFileInfo>
 
 namespace {
 
-// Sizes beyond these are no template's and would only exhaust memory.
-constexpr int kMaxCanvasWidth = 65535;
-constexpr int kMaxCanvasHeight = 4096;
-constexpr int kMaxPictureSide = 20048;
+// A number outside the key's range reads as its default.
+int read(const IniFile& ini, const QString& section, const IntegerKey& key) {
+    const int value = ini.readInteger(section, key.name, key.fallback);
+    return value < key.low || value > key.high ? key.fallback : value;
+}
 
-int sane(int value, int low, int high, int fallback) {
-    return value < low || value > high ? fallback : value;
+QString read(const IniFile& ini, const QString& section, const TextKey& key) {
+    return ini.readString(section, key.name, QString::fromUtf8(key.fallback));
 }
 
 // The kind words in the order a caption piece is searched for them.
@@ -28,8 +32,7 @@ std::optional<eStyle> kindOfPiece(const QString& piece) {
 }
 
 QPoint readPosition(const IniFile& ini, const QString& section) {
-    return {surfaceFromTemplate(ini.readInteger(section, "Left", 1)),
-            surfaceFromTemplate(ini.readInteger(section, "Top", 1))};
+    return {surfaceFromTemplate(read(ini, section, spt::kLeft)), surfaceFromTemplate(read(ini, section, spt::kTop))};
 }
 
 // Sets one barcode property. A range the element refuses stops the opening;
@@ -45,74 +48,88 @@ template <typename Setter> void setBarcode(Barcode& barcode, Setter set) {
 
 std::unique_ptr<Barcode> readBarcode(const IniFile& ini, const QString& section) {
     auto b = std::make_unique<Barcode>();
-    setBarcode(*b, [&] { b->SetBar_CodeType(ini.readInteger(section, "BarCodeType", 1)); });
-    setBarcode(*b, [&] { b->SetBar_ModuleWidth(ini.readInteger(section, "ModuleWidth", 1)); });
-    setBarcode(*b, [&] { b->SetBar_Rotation(ini.readInteger(section, "Rotation", 1)); });
-    setBarcode(*b, [&] { b->SetBar_HeightPercent(ini.readInteger(section, "HeightPercent", 1)); });
-    setBarcode(*b, [&] { b->SetBar_Caption(gbk::encode(ini.readString(section, "BarCodeValue", ""))); });
-    setBarcode(*b, [&] { b->SetBar_HumanReadable(ini.readBool(section, "HumanReadable", true)); });
+    setBarcode(*b, [&] { b->SetBar_CodeType(read(ini, section, spt::kBarCodeType)); });
+    setBarcode(*b, [&] { b->SetBar_ModuleWidth(read(ini, section, spt::kModuleWidth)); });
+    setBarcode(*b, [&] { b->SetBar_Rotation(read(ini, section, spt::kRotation)); });
+    setBarcode(*b, [&] { b->SetBar_HeightPercent(read(ini, section, spt::kHeightPercent)); });
+    setBarcode(*b, [&] { b->SetBar_Caption(gbk::encode(read(ini, section, spt::kBarCodeValue))); });
+    setBarcode(*b, [&] { b->SetBar_HumanReadable(ini.readBool(section, spt::kHumanreadable, spt::kHumanReadableFallback)); });
     return b;
 }
 
 void readVariableField(const IniFile& ini, const QString& section, FieldImage& f) {
-    struct Defaults {
-        const char* explain;
-        const char* value;
-    };
-    const Defaults d = f.UserStyle() == csDate     ? Defaults{"生产日期：", "A1"}
-                       : f.UserStyle() == csPeriod ? Defaults{"有效期：", "A1"}
-                       : f.UserStyle() == csNo     ? Defaults{"序号：", "1"}
-                                                   : Defaults{"班次：", "1"};
-    f.SetUserExplain(ini.readString(section, "UserExplain", QString::fromUtf8(d.explain)));
-    f.SetUserFontSize(ini.readInteger(section, "UserFontSize", 16));
-    f.SetUserSpace(ini.readInteger(section, "UserSpace", 16));
-    f.SetUserValue(ini.readString(section, "UserValue", QString::fromUtf8(d.value)));
-    if (f.UserStyle() == csPeriod) f.SetUserPeriod(ini.readInteger(section, "UserPeriod", 365));
+    const VariableFieldDefaults& d = variableFieldDefaults(f.UserStyle());
+    f.SetUserExplain(ini.readString(section, spt::kUserExplain, QString::fromUtf8(d.lead)));
+    f.SetUserFontSize(read(ini, section, spt::kUserFontSize));
+    f.SetUserSpace(read(ini, section, spt::kUserSpace));
+    f.SetUserValue(ini.readString(section, spt::kUserValue.name, QString::fromUtf8(d.fileValue)));
+    if (f.UserStyle() == csPeriod) f.SetUserPeriod(read(ini, section, spt::kUserPeriod));
     if (f.UserStyle() == csNo) {
-        f.SetUserNoDigit(ini.readInteger(section, "UserNoDigit", 8));
-        f.SetUserIncrement(ini.readInteger(section, "UserIncrement", 1));
+        f.SetUserNoDigit(read(ini, section, spt::kUserNoDigit));
+        f.SetUserIncrement(read(ini, section, spt::kUserIncrement));
     }
 }
 
-std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section, eStyle kind) {
+std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section, eStyle kind, QString& problem) {
     auto f = std::make_unique<FieldImage>();
     f->SetUserStyle(kind);
     if (kind == csImage) {
-        f->SetUserValue(ini.readString(section, "Source", ""));
-        f->SetSize(sane(ini.readInteger(section, "Width", 1), 1, kMaxPictureSide, 1),
-                   sane(ini.readInteger(section, "Height", 1), 1, kMaxPictureSide, 1));
+        f->SetUserValue(read(ini, section, spt::kSource));
+        f->SetSize(read(ini, section, spt::kPictureWidth), read(ini, section, spt::kPictureHeight));
     } else if (kind == csStr) {
         FieldFont font;
-        font.name = ini.readString(section, "FontName", QStringLiteral("宋体"));
-        font.size = ini.readInteger(section, "FontSize", 12);
-        font.bold = ini.readBool(section, "Bold", false);
-        font.italic = ini.readBool(section, "Italic", false);
-        font.underline = ini.readBool(section, "Underline", false);
+        font.name = read(ini, section, spt::kFontName);
+        font.size = read(ini, section, spt::kFontSize);
+        font.bold = ini.readBool(section, spt::kBold, false);
+        font.italic = ini.readBool(section, spt::kItalic, false);
+        font.underline = ini.readBool(section, spt::kUnderline, false);
         f->SetUserFont(font);
-        f->SetUserSpace(ini.readInteger(section, "Space", 2));
+        f->SetUserSpace(read(ini, section, spt::kSpace));
         f->SetUserFontSize(font.size);
-        f->SetUserValue(ini.readString(section, "UserValue", ""));
+        f->SetUserValue(read(ini, section, spt::kUserValue));
     } else {
         readVariableField(ini, section, *f);
     }
-    drawOpenedPreview(*f);
+    problem = drawOpenedPreview(*f);
     return f;
+}
+
+TemplateAttributes readAttributes(const IniFile& ini) {
+    const QString main = QLatin1String(spt::kMain);
+    TemplateAttributes a;
+    a.width = read(ini, main, spt::kImageWidth);
+    a.height = read(ini, main, spt::kImageHeight);
+    a.moBan = read(ini, main, spt::kMoBan);
+    a.zoom = read(ini, main, spt::kZoom);
+    return a;
+}
+
+QStringList captionPieces(const IniFile& ini) {
+    return splitText(read(ini, QLatin1String(spt::kMain), spt::kControlCaption), QChar('/'));
 }
 
 } // namespace
 
+QString notATemplateReason(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable()) return QStringLiteral("cannot read %1").arg(path);
+    const IniFile ini = IniFile::load(path);
+    if (!ini.hasSection(QLatin1String(spt::kMain)))
+        return QStringLiteral("%1 is no template: it has no [%2] section").arg(path, QLatin1String(spt::kMain));
+    for (const QString& piece : captionPieces(ini))
+        if (kindOfPiece(piece) && !ini.hasSection(piece))
+            return QStringLiteral("%1 is no template: its %2 names the section [%3], which it lacks")
+                .arg(path, QLatin1String(spt::kControlCaption.name), piece);
+    return {};
+}
+
 void loadTemplate(MessageTemplate& message, const QString& path,
-                  const std::function<void(const TemplateAttributes&)>& onAttributes) {
+                  const std::function<void(const TemplateAttributes&)>& onAttributes, QStringList* pictureProblems) {
     const IniFile ini = IniFile::load(path);
     message.SetNextControlNo(0);
-    TemplateAttributes attributes;
-    attributes.width = sane(ini.readInteger("Main", "ImageWidth", 512), 1, kMaxCanvasWidth, 512);
-    attributes.height = sane(ini.readInteger("Main", "ImageHeight", 512), 1, kMaxCanvasHeight, 512);
-    attributes.moBan = ini.readInteger("Main", "MoBan", 1);
-    attributes.zoom = ini.readString("Main", "Zoom", QStringLiteral("200dpi"));
-    if (onAttributes) onAttributes(attributes);
+    if (onAttributes) onAttributes(readAttributes(ini));
 
-    const QStringList pieces = splitText(ini.readString("Main", "ControlCaption", ""), QChar('/'));
+    const QStringList pieces = captionPieces(ini);
     for (int i = 0; i < pieces.size(); ++i) {
         const auto kind = kindOfPiece(pieces[i]);
         if (!kind) continue;
@@ -125,7 +142,9 @@ void loadTemplate(MessageTemplate& message, const QString& path,
             barcode->SetTop(at.y());
             element = &message.add(i, std::move(barcode));
         } else {
-            auto field = readField(ini, section, *kind);
+            QString problem;
+            auto field = readField(ini, section, *kind, problem);
+            if (!problem.isEmpty() && pictureProblems) *pictureProblems << problem;
             field->SetLeft(at.x());
             field->SetTop(at.y());
             element = &message.add(i, std::move(field));

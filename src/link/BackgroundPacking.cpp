@@ -14,11 +14,10 @@ int scaledWidth(int mainDpi, const QString& zoom, int width) {
     if (mainDpi == 2) return width / 2;
     if (mainDpi != 1) return 0;
     const QString digits = keepDigits(zoom);
-    bool whole = !digits.isEmpty() && !digits.contains(QChar('.'));
-    const qint64 r = whole ? digits.toLongLong(&whole) : 0;
-    if (!whole || r > 100000)
+    const std::optional<qint64> r = digits.contains(QChar('.')) ? std::nullopt : StrToInt64(digits);
+    if (!r || *r > 100000)
         throw SendRefused(QStringLiteral("'%1' is not a valid integer value").arg(digits).toStdString());
-    return static_cast<int>(r * width / 200);
+    return static_cast<int>(*r * width / 200);
 }
 
 QImage scaleColumns(const QImage& picture, int newWidth) {

@@ -1,10 +1,10 @@
 #include "link/FieldSettings.h"
 
 #include "common/Gbk.h"
+#include "common/SharedRoutines.h"
 #include "link/SendRefused.h"
-
-#include <QRegularExpression>
-#include <optional>
+#include "model/DateStyles.h"
+#include "model/FontTable.h"
 
 namespace {
 
@@ -12,9 +12,13 @@ char low8(qint64 v) {
     return static_cast<char>(v & 0xFF);
 }
 
+// The value's position travels as two bytes across and one down: a position
+// they cannot hold is refused, never wrapped.
 QByteArray commonBytes(const FieldPlace& p) {
+    if (p.x < 0 || p.x > 0xFFFF || p.y < 0 || p.y > 0xFF)
+        throw SendRefused(QStringLiteral("字段位置 (%1, %2) 超出打印机可接收的范围").arg(p.x).arg(p.y).toStdString());
     QByteArray b;
-    b += low8(fontSizeCode(p.fontSize));
+    b += low8(dotsToSizeCode(p.fontSize));
     b += low8(p.fontSize);
     b += low8(p.x >> 8);
     b += low8(p.x);
@@ -23,33 +27,14 @@ QByteArray commonBytes(const FieldPlace& p) {
     return b;
 }
 
-// A decimal number: an optional sign and digits, nothing else.
-std::optional<qint64> decimalValue(const QString& text) {
-    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!decimal.match(text).hasMatch()) return std::nullopt;
-    bool ok = false;
-    const qint64 v = text.toLongLong(&ok);
-    return ok ? std::optional<qint64>(v) : std::nullopt;
-}
-
 } // namespace
 
-int fontSizeCode(int fontSize) {
-    switch (fontSize) {
-    case 16: return 1;
-    case 32: return 2;
-    case 48: return 3;
-    case 64: return 4;
-    case 96: return 5;
-    case 128: return 6;
-    default: return 1;
-    }
-}
-
 unsigned char dateStyleCode(const QString& userValue) {
-    bool ok = false;
-    const int code = userValue.toInt(&ok, 16);
-    return (ok && userValue.size() == 2 && code >= 0xA1 && code <= 0xAA) ? static_cast<unsigned char>(code) : 0xA1;
+    const auto index = dateStyleIndex(userValue);
+    if (!index)
+        throw SendRefused(
+            QStringLiteral("日期格式代码 '%1' 无效：应为 A1 至 AA").arg(userValue).toStdString());
+    return static_cast<unsigned char>(kFirstDateStyleCode + *index);
 }
 
 int leadWidth(const QByteArray& explainGbk, int fontSize, int space) {
@@ -74,7 +59,7 @@ QByteArray periodFieldBytes(const FieldPlace& place, const QString& style, int d
 }
 
 QByteArray serialFieldBytes(const FieldPlace& place, int digits, const QString& startValue, int increment) {
-    const auto start = decimalValue(startValue);
+    const auto start = decimalToInt64(startValue);
     if (!start)
         throw SendRefused(QStringLiteral("'%1' is not a valid integer value").arg(startValue).toStdString());
     QByteArray b = commonBytes(place);

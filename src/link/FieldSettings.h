@@ -12,9 +12,8 @@ struct FieldPlace {
     int space;    // UserSpace
 };
 
-// 16, 32, 48, 64, 96, 128 dots give 1 to 6; anything else 1.
-int fontSizeCode(int fontSize);
-// "A1".."AA" read as hexadecimal (0xA1..0xAA); anything else 0xA1.
+// The code byte of a date style (dateStyleIndex); a code naming no style
+// throws SendRefused, so nothing is sent.
 unsigned char dateStyleCode(const QString& userValue);
 // Width on the print head of a lead text (GBK bytes) in a font of F dots with spacing P.
 int leadWidth(const QByteArray& explainGbk, int fontSize, int space);

@@ -73,6 +73,8 @@ RenderedMessage renderMessage(const MessageTemplate& message, int width) {
 
 MessagePlan planMessage(const MessageTemplate& message, const SendSettings& settings) {
     MessagePlan plan;
+    if (settings.moBan < 0 || settings.moBan > 255)
+        throw SendRefused(QStringLiteral("模板号 %1 超出范围 0..255").arg(settings.moBan).toStdString());
     const int columns = scaledWidth(settings.mainDpi, settings.zoom, settings.width);
     const int chunks = chunkCount(qint64(columns) * (kPrintHeight / 8));
     if (chunks > kMaxChunks)
@@ -82,7 +84,7 @@ MessagePlan planMessage(const MessageTemplate& message, const SendSettings& sett
                               .arg(kMaxChunks)
                               .toStdString());
     RenderedMessage rendered = renderMessage(message, settings.width);
-    plan.moBan = static_cast<quint8>(settings.moBan & 0xFF);
+    plan.moBan = static_cast<quint8>(settings.moBan);
     plan.resolution = static_cast<quint8>(resolutionNumber(settings.dpiList, settings.zoom) & 0xFF);
     plan.scaled = scaleColumns(rendered.background, columns);
     plan.packed = packColumns(plan.scaled);

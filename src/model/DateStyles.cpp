@@ -75,7 +75,7 @@ std::optional<int> tryStyleCodeToIndex(const QString& code) {
     compact.remove(QLatin1Char(' '));
     const auto value = strToInt(QLatin1Char('$') + compact);
     if (!value) return std::nullopt;
-    return *value - 0xA1;
+    return *value - kFirstDateStyleCode;
 }
 
 int styleCodeToIndex(const QString& code) {
@@ -86,6 +86,16 @@ int styleCodeToIndex(const QString& code) {
         throw notAnInteger(QLatin1Char('$') + compact);
     }
     return *index;
+}
+
+std::optional<int> dateStyleIndex(const QString& code) {
+    const auto index = tryStyleCodeToIndex(code);
+    return index && *index >= 0 && *index < kDateStyleCount ? index : std::nullopt;
+}
+
+std::optional<int> dateStyleIndexOfByte(int codeByte) {
+    const int index = codeByte - kFirstDateStyleCode;
+    return index >= 0 && index < kDateStyleCount ? std::optional<int>(index) : std::nullopt;
 }
 
 QString styleIndexToCode(int index) {

@@ -29,6 +29,13 @@ QString padLeftZeros(const QString& text, int length);
 // "'$<code>' is not a valid integer value".
 int styleCodeToIndex(const QString& code);
 std::optional<int> tryStyleCodeToIndex(const QString& code);
+// The one reading of a style code that preview, send and the printer share:
+// blanks dropped, then hexadecimal; only 0xA1 .. 0xAA name a style (index 0..9).
+// "A 2" is style 1; "AB", "B5", "ZZ" and "" name none.
+inline constexpr int kFirstDateStyleCode = 0xA1;
+std::optional<int> dateStyleIndex(const QString& code);
+// The style a code byte on the line names, 0xA1 .. 0xAA.
+std::optional<int> dateStyleIndexOfByte(int codeByte);
 // "A1" .. "A9" for 0..8, "AA" for 9 ("A0" for -1, no style chosen).
 QString styleIndexToCode(int index);
 

@@ -41,3 +41,15 @@ QString kindHint(eStyle kind) {
 bool isVariableKind(eStyle kind) {
     return kind == csDate || kind == csPeriod || kind == csNo || kind == csRunNo;
 }
+
+const VariableFieldDefaults& variableFieldDefaults(eStyle kind) {
+    static constexpr VariableFieldDefaults kDefaults[] = {
+        {csDate, "生产日期：", "A1", "A1"},
+        {csPeriod, "有效期：", "A1", "A1"},
+        {csNo, "序号：", "00000001", "1"},
+        {csRunNo, "班次：", "A", "1"},
+    };
+    for (const auto& d : kDefaults)
+        if (d.kind == kind) return d;
+    return kDefaults[3];
+}

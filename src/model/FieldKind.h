@@ -22,3 +22,14 @@ std::optional<eStyle> kindFromWord(const QString& text);
 QString kindHint(eStyle kind);
 // Date, expiry, serial number and shift: the printer fills their content.
 bool isVariableKind(eStyle kind);
+
+// The defaults of a variable kind: its lead text, the value a newly placed
+// field takes and the value a file without "UserValue" gives.
+struct VariableFieldDefaults {
+    eStyle kind;
+    const char* lead;
+    const char* newValue;
+    const char* fileValue;
+};
+// The entry of a variable kind; any other kind gives the shift's.
+const VariableFieldDefaults& variableFieldDefaults(eStyle kind);

@@ -1,10 +1,16 @@
 #include "model/FieldPicture.h"
 
-#include "model/JpegReader.h"
 #include "common/MonoImage.h"
+#include "common/RegularFile.h"
 #include "common/SharedRoutines.h"
+#include "model/JpegReader.h"
+
+#include <QImageReader>
 
 namespace {
+
+// A BMP needing more memory than this (in megabytes) is not read.
+constexpr int kMaxPictureMegabytes = 256;
 
 // The extension as the file name carries it: from the last "." after the last
 // folder separator (either kind of slash), "." included; empty when none.
@@ -15,9 +21,11 @@ QString extensionOf(const QString& path) {
 }
 
 QImage readBmp(const QString& path) {
-    QImage picture;
-    if (!picture.load(path, "BMP")) return QImage();
-    return picture;
+    QFile file;
+    if (!openRegularFile(file, path)) return QImage();
+    QImageReader reader(&file, "BMP");
+    reader.setAllocationLimit(kMaxPictureMegabytes);
+    return reader.read();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "model/FieldPlacement.h"
 
+#include "common/SharedRoutines.h"
 #include "model/Coordinates.h"
 #include "model/DateStyles.h"
 #include "model/FieldError.h"
@@ -13,25 +14,12 @@ constexpr int kNewPictureSize = 64;
 constexpr int kNewSpacing = 2;
 constexpr int kNewFontDots = 16;
 
-struct VariableDefaults {
-    eStyle kind;
-    const char* value;
-    const char* lead;
-};
-
-constexpr VariableDefaults kVariableDefaults[] = {
-    {csDate, "A1", "生产日期："},
-    {csPeriod, "A1", "有效期："},
-    {csNo, "00000001", "序号："},
-    {csRunNo, "A", "班次："},
-};
-
 int previewPoints(const FieldImage& field) {
     return labelToPoints(dotsToLabel(field.UserFontSize()));
 }
 
 int styleIndex(const FieldImage& field) {
-    return tryStyleCodeToIndex(field.UserValue()).value_or(-1);
+    return dateStyleIndex(field.UserValue()).value_or(-1);
 }
 
 } // namespace
@@ -47,13 +35,12 @@ void applyNewFieldDefaults(FieldImage& field) {
         return;
     default: break;
     }
-    for (const auto& d : kVariableDefaults) {
-        if (d.kind != field.UserStyle()) continue;
-        field.SetUserValue(QString::fromUtf8(d.value));
-        field.SetUserExplain(QString::fromUtf8(d.lead));
-        field.SetUserFontSize(kNewFontDots);
-        field.SetUserSpace(kNewSpacing);
-    }
+    if (!isVariableKind(field.UserStyle())) return;
+    const VariableFieldDefaults& d = variableFieldDefaults(field.UserStyle());
+    field.SetUserValue(QString::fromUtf8(d.newValue));
+    field.SetUserExplain(QString::fromUtf8(d.lead));
+    field.SetUserFontSize(kNewFontDots);
+    field.SetUserSpace(kNewSpacing);
     if (field.UserStyle() == csPeriod) field.SetUserPeriod(365);
     if (field.UserStyle() == csNo) {
         field.SetUserNoDigit(8);
@@ -94,28 +81,30 @@ void drawFieldPreview(FieldImage& field) {
     }
 }
 
-void drawOpenedPreview(FieldImage& field) {
+QString drawOpenedPreview(FieldImage& field) {
     const QString lead = field.UserExplain();
     const int space = field.UserSpace();
     const int dots = field.UserFontSize();
     switch (field.UserStyle()) {
     case csImage:
         resetFieldBox(field, field.Width(), field.Height());
+        // An opened picture that cannot be read stays white in its frame.
         try {
-            loadFieldPicture(field, field.UserValue());
-        } catch (const FieldError&) {
-            // An opened picture that cannot be read stays white in its frame.
+            if (trimBlanks(field.UserValue()).isEmpty() || loadFieldPicture(field, field.UserValue())) return {};
+            return QStringLiteral("cannot load the picture %1").arg(field.UserValue());
+        } catch (const FieldError& e) {
+            return QStringLiteral("cannot load the picture %1: %2").arg(field.UserValue(), QString::fromUtf8(e.what()));
         }
-        return;
-    case csStr: drawStringField(field, field.UserValue(), field.UserFont(), space); return;
+    case csStr: drawStringField(field, field.UserValue(), field.UserFont(), space); break;
     case csDate:
-    case csPeriod: drawFieldTextInDots(field, lead, space, dots, dateStyleSample(styleIndex(field))); return;
+    case csPeriod: drawFieldTextInDots(field, lead, space, dots, dateStyleSample(styleIndex(field))); break;
     case csNo:
         drawFieldTextInDots(field, lead, space, dots, padLeftZeros(field.UserValue(), field.UserNoDigit()));
-        return;
-    case csRunNo: drawFieldTextInDots(field, lead, space, dots, field.UserValue()); return;
-    case csBarCode: return;
+        break;
+    case csRunNo: drawFieldTextInDots(field, lead, space, dots, field.UserValue()); break;
+    case csBarCode: break;
     }
+    return {};
 }
 
 FieldElement& PlaceField(MessageTemplate& message, eStyle kind, int x, int y) {

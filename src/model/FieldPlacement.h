@@ -18,8 +18,9 @@ void drawFieldPreview(FieldImage& field);
 // Draws a field as it shows itself right after a file is opened: the variable
 // kinds at UserFontSize dots (box UserFontSize + 2 high), a date or expiry with
 // the sample text of its style instead of a date; a picture field is framed at
-// its size and reads UserValue, white on any failure (no error).
-void drawOpenedPreview(FieldImage& field);
+// its size and reads UserValue, white on any failure. Returns why a picture
+// could not be loaded, empty otherwise.
+QString drawOpenedPreview(FieldImage& field);
 
 // Creates an element of the kind with its top-left corner at template point
 // (x, y), gives it the defaults of its kind and draws it, numbers it with

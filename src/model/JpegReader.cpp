@@ -1,5 +1,6 @@
 #include "model/JpegReader.h"
 
+#include "common/RegularFile.h"
 #include "model/FieldError.h"
 
 #include <QBuffer>
@@ -107,6 +108,11 @@ bool startProtected(Decoder& d) {
     d.created = true;
     d.info.src = &d.source.pub;
     jpeg_read_header(&d.info, TRUE);
+    // A progressive or multi-scan picture keeps every coefficient of the whole
+    // picture, whatever the output scale: judge the size the header claims
+    // before libjpeg allocates for it.
+    if (qint64(d.info.image_width) * d.info.image_height > kMaxJpegSourcePixels)
+        ERREXIT1(&d.info, JERR_IMAGE_TOO_BIG, JPEG_MAX_DIMENSION);
     d.info.out_color_space = isCmyk(d.info) ? JCS_CMYK : JCS_GRAYSCALE;
     for (unsigned denom = 1; denom <= 8; denom *= 2) {
         d.info.scale_num = 1;
@@ -179,8 +185,8 @@ QImage decodeJpeg(const QByteArray& data) {
 }
 
 QImage readJpegFile(const QString& path) {
-    QFile file(path);
-    if (!path.isEmpty() && !file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    if (!openRegularFile(file, path)) {
         // Stays closed: decoded as empty data, so it fails like a file that is no JPEG.
     }
     return decodeJpeg(file);

@@ -14,7 +14,12 @@ class QIODevice;
 // above it even at 1/8, decoding fails ("JPEG error #41", image too big).
 inline constexpr qint64 kMaxJpegPixels = qint64(1) << 24;
 
-// A Format_Grayscale8 picture.
+// A header claiming more pixels than this is refused before decoding starts
+// ("JPEG error #41"), 8192 x 8192 at most.
+inline constexpr qint64 kMaxJpegSourcePixels = qint64(1) << 26;
+
+// A Format_Grayscale8 picture. A path that names no regular file (a FIFO, a
+// folder) is not opened and reads as empty data.
 QImage readJpegFile(const QString& path);
 QImage decodeJpeg(const QByteArray& data);
 QImage decodeJpeg(QIODevice& device);

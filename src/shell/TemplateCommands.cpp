@@ -47,16 +47,34 @@ void openTemplateWithDialog(MainWindow& window) {
     if (!path.isEmpty()) openTemplateFile(window, path);
 }
 
-bool saveTemplateWithDialog(MainWindow& window) {
-    const QString path = TemplateFileDialog::choose(TemplateFileDialog::Save, &window);
-    if (path.isEmpty()) return true;
+namespace {
+// Writes the file; texts GBK cannot hold are written as "?" only when the
+// operator agrees. False when nothing was written.
+bool writeTemplate(MainWindow& window, const QString& path) {
+    const TemplateAttributes attributes = attributesOf(window);
+    LostCharacters lost = LostCharacters::Refuse;
+    const QStringList keys = textsGbkCannotHold(window.messageTemplate(), attributes);
+    if (!keys.isEmpty()) {
+        const auto answer = QMessageBox::question(
+            &window, QStringLiteral("提示"),
+            QStringLiteral("以下文字含有无法保存的字符：%1\n是否用“?”代替这些字符并保存？").arg(keys.join(QStringLiteral("，"))),
+            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok) return false;
+        lost = LostCharacters::WriteAsQuestionMarks;
+    }
     try {
-        saveTemplate(window.messageTemplate(), attributesOf(window), path);
+        saveTemplate(window.messageTemplate(), attributes, path, lost);
     } catch (const std::exception& e) {
         window.showError(QString::fromUtf8(e.what()));
         return false;
     }
     return true;
+}
+} // namespace
+
+bool saveTemplateWithDialog(MainWindow& window) {
+    const QString path = TemplateFileDialog::choose(TemplateFileDialog::Save, &window);
+    return path.isEmpty() || writeTemplate(window, path);
 }
 
 bool closeQuery(MainWindow& window) {

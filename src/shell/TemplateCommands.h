@@ -16,8 +16,9 @@ void openTemplateFile(MainWindow& window, const QString& path);
 // 打开: the open dialog, then openTemplateFile.
 void openTemplateWithDialog(MainWindow& window);
 // 保存: the save dialog, then the file written whole. False when the write
-// failed (the error is shown and an existing file is kept); a cancelled
-// dialog saves nothing and counts as done.
+// failed (the error is shown and an existing file is kept) or the operator
+// declined to write texts GBK cannot hold as "?"; a cancelled dialog saves
+// nothing and counts as done.
 bool saveTemplateWithDialog(MainWindow& window);
 // Asks "是否将改动保存到文件? "; true when the window may close.
 bool closeQuery(MainWindow& window);

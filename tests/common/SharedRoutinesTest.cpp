@@ -38,3 +38,11 @@ TEST(SharedRoutines, TrimBlanksRemovesControlCharacters) {
     EXPECT_EQ(trimBlanks(" \t640\r\n "), "640");
     EXPECT_EQ(trimBlanks("   "), "");
 }
+
+TEST(SharedRoutines, DecimalInRange) {
+    // decimal only, nothing around it, inside the bounds
+    EXPECT_EQ(decimalInRange("15", 0, 15), 15);
+    EXPECT_EQ(decimalInRange("-3", -5, 5), -3);
+    for (const char* text : {"16", "$F", "0xF", " 1", "1 ", "", "99999999999"})
+        EXPECT_EQ(decimalInRange(text, 0, 15), std::nullopt) << text;
+}

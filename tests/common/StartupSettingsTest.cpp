@@ -53,6 +53,9 @@ TEST(Startup, DpiListFromConfig) {
         EXPECT_EQ(s.dpiList, r.expected) << r.config.constData();
     }
     AppSettings s;
+    // a resolution's number travels in one byte: 255 entries at most, not two thousand million
+    readConfigIni(s, writeConfig(dir, "[Dpi]\r\nDpiCount=2000000000\r\n"));
+    EXPECT_EQ(s.dpiList.size(), 255);
     readConfigIni(s, writeConfig(dir, "[Main]\r\nMaxLength=9000\r\nMainDpi=2\r\n"));
     EXPECT_EQ(s.maxLength, 9000);
     EXPECT_EQ(s.mainDpi, 2);

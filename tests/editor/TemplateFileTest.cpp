@@ -3,6 +3,7 @@
 #include "common/Gbk.h"
 #include "common/MonoImage.h"
 #include "editor/TemplateFile.h"
+#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QFileDevice>
@@ -231,4 +232,45 @@ TEST(TemplateFile, AFailedSaveLeavesTheOldFileByteForByte) {
     if (getuid() == 0 && !refused) GTEST_SKIP() << "this file system lets root write anywhere";
     EXPECT_TRUE(refused);
     EXPECT_EQ(readFile(path), old);
+}
+
+TEST(TemplateFile, ASaveOnAFullDiskFailsAndKeepsTheOldFile) {
+    const QByteArray old = crlf("[Main]\nImageWidth=777\n");
+    FullFileSystem disk("keep.spt", old);
+    if (!disk.full()) GTEST_SKIP() << "this machine does not permit mounting a tmpfs";
+    MessageTemplate m;
+    for (int i = 0; i < 20; ++i) PlaceField(m, csStr, 0, i); // about 4 KB: less than the save file's buffer
+    const QString path = disk.filePath("keep.spt");
+    try {
+        saveTemplate(m, {}, path);
+        ADD_FAILURE() << "a save on a full disk reported success";
+    } catch (const TemplateFileError& e) {
+        EXPECT_EQ(QString::fromUtf8(e.what()), QStringLiteral("Unable to write to %1").arg(path));
+    }
+    EXPECT_EQ(readFile(path), old);
+}
+
+TEST(TemplateFile, TextsGbkCannotHoldAreNamedAndNeverSilentlyLost) {
+    QTemporaryDir dir;
+    MessageTemplate m;
+    PlaceField(m, csStr, 0, 0).AsField()->SetUserValue(QStringLiteral("Straße 한국")); // ß and Hangul: not in GBK
+    PlaceField(m, csDate, 0, 20);                                                       // 生产日期： is GBK
+    FieldElement& picture = PlaceField(m, csImage, 0, 40);
+    const QStringList lost{"csStr0/UserValue"};
+    EXPECT_EQ(textsGbkCannotHold(m, {}), lost);
+    const QString path = dir.filePath("t.spt");
+    try {
+        saveTemplate(m, {}, path);
+        ADD_FAILURE() << "characters were dropped without a word";
+    } catch (const TemplateTextError& e) {
+        EXPECT_EQ(e.keys(), lost);
+    }
+    EXPECT_FALSE(QFile::exists(path));
+    // told, the operator may keep the rest: each such character becomes one "?"
+    saveTemplate(m, {}, path, LostCharacters::WriteAsQuestionMarks);
+    EXPECT_TRUE(readFile(path).contains("UserValue=Stra?e ??\r\n"));
+    // a picture path with "?" would name another file: refused whatever the choice
+    picture.AsField()->SetUserValue(QStringLiteral("/tmp/ñ.bmp"));
+    EXPECT_THROW(saveTemplate(m, {}, path, LostCharacters::WriteAsQuestionMarks), TemplateTextError);
+    EXPECT_FALSE(readFile(path).contains("Source=/tmp/?.bmp"));
 }

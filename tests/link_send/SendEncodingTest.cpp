@@ -1,4 +1,5 @@
 #include "link/BackgroundPacking.h"
+#include "model/DateStyles.h"
 #include "link/FieldSettings.h"
 #include "common/Gbk.h"
 #include "common/MonoImage.h"
@@ -56,11 +57,8 @@ TEST(FieldSettings, StartValueThatIsNoDecimalNumberIsRefused) {
 }
 
 TEST(FieldSettings, CodesAndLeadWidths) {
-    const int sizes[][2] = {{16, 1}, {32, 2}, {48, 3}, {64, 4}, {96, 5}, {128, 6}, {24, 1}, {0, 1}};
-    for (const auto& s : sizes) EXPECT_EQ(fontSizeCode(s[0]), s[1]) << s[0];
     EXPECT_EQ(dateStyleCode("A1"), 0xA1);
     EXPECT_EQ(dateStyleCode("AA"), 0xAA);
-    EXPECT_EQ(dateStyleCode("ZZ"), 0xA1);
     const char* shifts[][2] = {{"A", "01"}, {"H", "08"}, {"I", "01"}, {"b", "01"}, {"", "01"}};
     for (const auto& s : shifts) EXPECT_EQ(toHex(shiftFieldBytes({16, 0, 0, 0}, s[0]).right(1)), s[1]) << s[0];
     // 生产日期： is five double-byte characters: (16 + 2) x 5
@@ -115,4 +113,34 @@ TEST(BackgroundPacking, SqueezingKeepsEveryDotAndStretchingRepeatsColumns) {
     EXPECT_EQ(mono::toText(scaleColumns(source, 6)), mono::toText(source));
     EXPECT_EQ(mono::toText(scaleColumns(source, 9)), QString("##....##.\n..#......\n"));
     EXPECT_TRUE(scaleColumns(source, 0).isNull());
+}
+
+TEST(FieldSettings, OneReadingOfTheDateStyleCodeForPreviewAndSend) {
+    // Codes are hexadecimal after the blanks are dropped; A1..AA are the ten styles.
+    struct Row {
+        const char* code;
+        int style; // -1: names no style
+    };
+    const Row rows[] = {{"A1", 0}, {"A 2", 1}, {" AA ", 9}, {"a5", 4}, {"AB", -1}, {"B5", -1}, {"ZZ", -1}, {"", -1}, {"A0", -1}};
+    for (const Row& r : rows) {
+        const QString code = QString::fromLatin1(r.code);
+        EXPECT_EQ(dateStyleIndex(code).value_or(-1), r.style) << r.code;
+        if (r.style >= 0) {
+            EXPECT_EQ(int(dateStyleCode(code)), 0xA1 + r.style) << r.code; // the byte is the code read as hex
+            continue;
+        }
+        try {
+            dateStyleCode(code);
+            ADD_FAILURE() << "sent " << r.code;
+        } catch (const SendRefused& e) {
+            EXPECT_TRUE(QString::fromUtf8(e.what()).contains(QStringLiteral("A1 至 AA"))) << e.what();
+        }
+    }
+}
+
+TEST(FieldSettings, APositionTheLineCannotHoldIsRefused) {
+    // two bytes across, one down
+    const FieldPlace places[] = {{16, -1, 0, 0}, {16, 65536, 0, 0}, {16, 0, 256, 0}, {16, 0, -2147483647, 0}};
+    for (const FieldPlace& p : places) EXPECT_THROW(shiftFieldBytes(p, "A"), SendRefused) << p.x << " " << p.y;
+    EXPECT_EQ(toHex(shiftFieldBytes({16, 65535, 255, 0}, "A")), "01 10 FF FF FF 00 01");
 }

@@ -174,3 +174,32 @@ TEST(FileCommands, PlacedFieldsComeBackAfterSaveNewAndOpen) {
     EXPECT_EQ(model.find(1)->Left(), 200 + 21);
     EXPECT_EQ(model.find(1)->Top(), 60 + 21);
 }
+
+TEST(FileCommands, TextGbkCannotHoldIsWrittenAsQuestionMarkOnlyWhenAgreed) {
+    ScopedStore store;
+    QTemporaryDir dir;
+    MainWindow window(dir.filePath("Config.ini"));
+    PlaceField(window.messageTemplate(), csStr, 0, 0).AsField()->SetUserValue(QStringLiteral("A😀B"));
+    const struct {
+        QMessageBox::StandardButton answer;
+        const char* name;
+        QByteArray line; // the value line written; empty: no file
+    } cases[] = {{QMessageBox::Cancel, "kept.spt", {}}, {QMessageBox::Ok, "lossy.spt", "UserValue=A?B\r\n"}};
+    for (const auto& c : cases) {
+        QStringList asked;
+        ModalDriver driver([&](QWidget* modal) {
+            if (qobject_cast<QFileDialog*>(modal)) {
+                choose(modal, dir.filePath(c.name));
+            } else {
+                asked << answer(modal, c.answer);
+            }
+        });
+        fileItem(window, "保存")->trigger();
+        ASSERT_EQ(asked.size(), 1);
+        EXPECT_TRUE(asked[0].contains("csStr0/UserValue")) << asked[0].toStdString();
+        EXPECT_EQ(QFile::exists(dir.filePath(c.name)), !c.line.isEmpty());
+        if (!c.line.isEmpty()) {
+            EXPECT_TRUE(readFile(dir.filePath(c.name)).contains(c.line));
+        }
+    }
+}

@@ -23,3 +23,20 @@ private:
 // "01 00 B3" -> bytes; and back, upper-case hex separated by blanks.
 QByteArray hexBytes(const char* text);
 QString toHex(const QByteArray& bytes);
+
+// A small tmpfs mounted on a fresh temporary folder and filled to the brim, so
+// that the next write of more than a few bytes meets "No space left on device".
+// Mounting needs root; full() is false where the machine does not permit it.
+class FullFileSystem {
+public:
+    // keep: a file written before the file system is filled (name, bytes).
+    FullFileSystem(const QString& keepName, const QByteArray& keepBytes);
+    ~FullFileSystem();
+    bool full() const { return full_; }
+    QString filePath(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+    bool full_ = false;
+};

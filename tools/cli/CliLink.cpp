@@ -1,6 +1,7 @@
 #include "cli/CliLink.h"
 
 #include "common/AppSettings.h"
+#include "common/SharedRoutines.h"
 #include "link/InterruptHook.h"
 #include "serial/ComPortError.h"
 #include "serial/PortNames.h"
@@ -26,10 +27,9 @@ bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional) 
         options.baud = *speed;
     }
     if (const std::optional<QString> quiet = args.value(QStringLiteral("--quiet-ms"))) {
-        bool ok = false;
-        options.quietMs = quiet->toInt(&ok);
-        if (!ok || options.quietMs < 1 || options.quietMs > 60000)
-            return printErr(QStringLiteral("--quiet-ms must be 1 to 60000, not '%1'").arg(*quiet)), false;
+        const std::optional<int> ms = decimalInRange(*quiet, 1, 60000);
+        if (!ms) return printErr(QStringLiteral("--quiet-ms must be 1 to 60000, not '%1'").arg(*quiet)), false;
+        options.quietMs = *ms;
     }
     return true;
 }

@@ -1,6 +1,8 @@
 // barcode: draws one barcode element to a 1-bit PNG, as the editor would.
+#include "common/AtomicWrite.h"
 #include "barcode/Barcode.h"
 #include "cli/CliSupport.h"
+#include "common/SharedRoutines.h"
 #include "cli/Commands.h"
 #include "common/Gbk.h"
 
@@ -21,17 +23,14 @@ struct BarcodeOptions {
 // "SC0".."SC14" (either case) as 0..14.
 std::optional<int> moduleNumber(const QString& text) {
     if (!text.startsWith(QLatin1String("SC"), Qt::CaseInsensitive)) return std::nullopt;
-    bool ok = false;
-    const int n = text.mid(2).toInt(&ok);
-    return ok && n >= SC0 && n <= SC14 ? std::optional<int>(n) : std::nullopt;
+    return decimalInRange(text.mid(2), SC0, SC14);
 }
 
 // 0, 90, 180, 270 as rotate_000..rotate_270.
 std::optional<int> rotationIndex(const QString& text) {
-    bool ok = false;
-    const int degrees = text.toInt(&ok);
-    if (!ok || degrees < 0 || degrees > 270 || degrees % 90 != 0) return std::nullopt;
-    return degrees / 90;
+    const auto degrees = decimalInRange(text, 0, 270);
+    if (!degrees || *degrees % 90 != 0) return std::nullopt;
+    return *degrees / 90;
 }
 
 // Symbol texts are ASCII but for the Code 128 symbol bytes; those are written as \xNN.
@@ -63,10 +62,9 @@ QString readOptions(const CliArgs& args, BarcodeOptions& o) {
         o.module = *n;
     }
     if (const auto h = args.value("--height")) {
-        bool ok = false;
-        o.height = h->toInt(&ok);
-        if (!ok || o.height < 20 || o.height > 200)
-            return QStringLiteral("--height must be 20..200 (percent), not '%1'").arg(*h);
+        const auto height = decimalInRange(*h, 20, 200);
+        if (!height) return QStringLiteral("--height must be 20..200 (percent), not '%1'").arg(*h);
+        o.height = *height;
     }
     if (const auto r = args.value("--rotation")) {
         const auto n = rotationIndex(*r);
@@ -95,8 +93,8 @@ int runBarcode(const QStringList& list) {
         printErr(QStringLiteral("--caption: ") + QString::fromUtf8(e.what()));
         return kExitError;
     }
-    if (!element.Picture().save(o.out, "PNG")) {
-        printErr(QStringLiteral("cannot write %1").arg(o.out));
+    if (const QString reason = writePngAtomically(o.out, element.Picture()); !reason.isEmpty()) {
+        printErr(QStringLiteral("cannot write %1: %2").arg(o.out, reason));
         return kExitError;
     }
     printOut(QStringLiteral("%1 %2 %3").arg(element.Width()).arg(element.Height()).arg(printable(element.SymbolText())));

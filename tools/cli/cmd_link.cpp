@@ -1,5 +1,6 @@
 // query, clock, erase: the short printer commands, one transaction each.
 #include "cli/CliSupport.h"
+#include "common/SharedRoutines.h"
 #include "cli/Commands.h"
 
 #include "cli/CliLink.h"
@@ -26,11 +27,11 @@ int runErase(const QStringList& argv) {
     if (!readLinkOptions(args, options)) return kExitError;
     const std::optional<QString> text = args.value(QStringLiteral("--segment"));
     if (!text) return printErr(QStringLiteral("--segment N (0 to 15) is required")), kExitError;
-    bool ok = false;
-    const int segment = text->toInt(&ok);
-    if (!ok || segment < 0 || segment > 15)
+    const std::optional<int> chosen = decimalInRange(*text, 0, 15);
+    if (!chosen)
         return printErr(QStringLiteral("--segment must be a flash segment from 0 to 15, not '%1'").arg(*text)),
                kExitError;
+    const int segment = *chosen;
     return runOnPort(options, [segment](SerialPort& p, LinkReporter& r, int quiet) {
         return eraseFlashSegment(p, r, segment, quiet);
     });

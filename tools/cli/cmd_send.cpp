@@ -2,6 +2,7 @@
 // number and resolution are the ones sent; the per-user store is not touched),
 // Config.ini beside the program giving the resolution list and the send mode.
 #include "common/AppSettings.h"
+#include "common/AtomicWrite.h"
 #include "barcode/Barcode.h"
 #include "cli/CliLink.h"
 #include "cli/CliSupport.h"
@@ -12,14 +13,15 @@
 #include "link/SendRefused.h"
 #include "editor/TemplateFile.h"
 
-#include <QFileInfo>
-
 namespace {
 
-// Opens the file and plans the send; prints the reason and returns nothing on failure.
+// Opens the file and plans the send; prints the reason and returns nothing on
+// failure. A file that is no template is refused (the editor would open it as
+// an empty one, which the operator sees; a script does not). A picture that
+// cannot be loaded prints white, with a warning.
 std::optional<MessagePlan> planFromFile(const QString& path) {
-    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable()) {
-        printErr(QStringLiteral("cannot read %1").arg(path));
+    if (const QString reason = notATemplateReason(path); !reason.isEmpty()) {
+        printErr(reason);
         return std::nullopt;
     }
     AppSettings app;
@@ -27,7 +29,9 @@ std::optional<MessagePlan> planFromFile(const QString& path) {
     try {
         MessageTemplate message;
         TemplateAttributes attributes;
-        loadTemplate(message, path, [&](const TemplateAttributes& a) { attributes = a; });
+        QStringList pictureProblems;
+        loadTemplate(message, path, [&](const TemplateAttributes& a) { attributes = a; }, &pictureProblems);
+        for (const QString& problem : pictureProblems) printErr(QStringLiteral("warning: ") + problem);
         return planMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
     } catch (const std::exception& e) { // BarcodeError, FieldError, SendRefused: the element's own text
         printErr(QString::fromUtf8(e.what()));
@@ -47,8 +51,8 @@ int render(const QStringList& args) {
         printErr(QStringLiteral("the background is 0 columns wide (MainDpi of Config.ini)"));
         return kExitError;
     }
-    if (!plan->scaled.save(*a.value("--out"), "PNG")) {
-        printErr(QStringLiteral("cannot write %1").arg(*a.value("--out")));
+    if (const QString reason = writePngAtomically(*a.value("--out"), plan->scaled); !reason.isEmpty()) {
+        printErr(QStringLiteral("cannot write %1: %2").arg(*a.value("--out"), reason));
         return kExitError;
     }
     printOut(QStringLiteral("%1 %2").arg(plan->scaled.width()).arg(plan->scaled.height()));

@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kFieldBytes[kVariableKindCount] = {7, 9, 15, 7};
 constexpr const char* kKindNames[kVariableKindCount] = {"date", "expiry", "serial number", "shift"};
-constexpr int kFirstStyleCode = 0xA1;
 constexpr int kShiftLetters = 8;
 
 quint8 at(const QByteArray& bytes, int i) {
@@ -21,13 +20,13 @@ quint8 at(const QByteArray& bytes, int i) {
 }
 
 std::optional<QString> dateText(quint8 styleCode, int days, const QDateTime& now, QString& problem) {
-    const int style = styleCode - kFirstStyleCode;
-    if (style < 0 || style >= kDateStyleCount) {
+    const auto style = dateStyleIndexOfByte(styleCode);
+    if (!style) {
         problem = QStringLiteral("unknown date style code %1")
                       .arg(QStringLiteral("%1").arg(styleCode, 2, 16, QLatin1Char('0')).toUpper());
         return std::nullopt;
     }
-    return formatFieldDate(style, days, now);
+    return formatFieldDate(*style, days, now);
 }
 
 std::optional<int> packedDays(quint8 high, quint8 low, QString& problem) {

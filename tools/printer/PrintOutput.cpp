@@ -1,5 +1,6 @@
 #include "printer/PrintOutput.h"
 
+#include "common/AtomicWrite.h"
 #include "printer/MessagePrint.h"
 
 #include <QDir>
@@ -8,7 +9,8 @@
 namespace {
 QString save(const QImage& picture, const QString& path) {
     if (picture.isNull()) return QStringLiteral("nothing to write to %1").arg(path);
-    if (!picture.save(path, "PNG")) return QStringLiteral("cannot write %1").arg(path);
+    if (const QString reason = writePngAtomically(path, picture); !reason.isEmpty())
+        return QStringLiteral("cannot write %1: %2").arg(path, reason);
     return path;
 }
 } // namespace

@@ -2,6 +2,7 @@
 // pseudo-terminal. Prints the device to open on its first line, then checks
 // and answers frames until it is stopped (SIGTERM or SIGINT).
 #include "common/FontSetup.h"
+#include "common/SharedRoutines.h"
 #include "printer/PtyPrinter.h"
 
 #include <QCommandLineParser>
@@ -9,6 +10,7 @@
 #include <QGuiApplication>
 #include <csignal>
 #include <cstdio>
+#include <limits>
 
 namespace {
 volatile std::sig_atomic_t stopRequested = 0;
@@ -19,12 +21,12 @@ void onStop(int) {
 
 bool intOption(const QCommandLineParser& parser, const QString& name, int& into) {
     if (!parser.isSet(name)) return true;
-    bool ok = false;
-    into = parser.value(name).toInt(&ok);
-    if (!ok || into < 0) {
+    const std::optional<int> value = decimalInRange(parser.value(name), 0, std::numeric_limits<int>::max());
+    if (!value) {
         std::fprintf(stderr, "--%s needs a whole number of 0 or more\n", qPrintable(name));
         return false;
     }
+    into = *value;
     return true;
 }
 } // namespace
