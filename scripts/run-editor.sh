@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds what changed, and starts the editor.
+#
+# Beside the editor runs a virtual printer named "virtual": the editor's
+# start-up search finds it, and each message sent to it is printed as a
+# picture into ~/daviduv-prints (or $DAVIDUV_PRINTS). It stops with the editor.
+# At a site with a real printer, start without it:
+#   scripts/run-editor.sh --no-virtual-printer
 set -euo pipefail
 cd "$(dirname "$0")/.."
+virtual_printer=1
+if [[ "${1:-}" == --no-virtual-printer ]]; then virtual_printer=0; fi
 scripts/setup.sh
 BUILD_DIR=${BUILD_DIR:-build}
 # Configured once; afterwards ninja rebuilds only what changed (and reconfigures
@@ -11,4 +19,15 @@ if [ -f "$BUILD_DIR/build.ninja" ]; then
 else
   scripts/build.sh
 fi
-exec "$BUILD_DIR/bin/daviduv"
+if (( ! virtual_printer )); then exec "$BUILD_DIR/bin/daviduv"; fi
+
+prints="${DAVIDUV_PRINTS:-$HOME/daviduv-prints}"
+exec {printer_out}< <(exec "$BUILD_DIR/bin/daviduv-printer" --name virtual --print-dir "$prints")
+printer=$!
+trap 'kill "$printer" 2>/dev/null || true' EXIT
+# Its first line, the device, comes once the printer is listed among the ports.
+read -r device <&"$printer_out"
+echo "virtual printer 'virtual' on $device; its prints go to $prints"
+status=0
+"$BUILD_DIR/bin/daviduv" || status=$?
+exit "$status"

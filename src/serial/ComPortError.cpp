@@ -1,6 +1,9 @@
 #include "serial/ComPortError.h"
 
+#include "serial/PortNames.h"
+
 #include <array>
+#include <cstring>
 
 namespace {
 constexpr std::array<const char*, 23> kTexts = {
@@ -43,3 +46,9 @@ QString comErrorMessage(int code, int osError) {
 
 ComPortError::ComPortError(int code, int osError)
     : std::runtime_error(comErrorMessage(code, osError).toStdString()), code_(code), osError_(osError) {}
+
+QString portErrorText(const ComPortError& error, const QString& port) {
+    QString text = error.Text() + QStringLiteral(": ") + portDevicePath(port);
+    if (error.OsError() != 0) text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error.OsError()));
+    return text;
+}

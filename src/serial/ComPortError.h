@@ -50,3 +50,7 @@ private:
 QString comErrorText(int code);
 // The full message: the text, then " (win error code: %d)" when osError != 0.
 QString comErrorMessage(int code, int osError);
+
+// The error's own text, then the device and the system's reason:
+// "Unable to open com port (win error code: 2): /dev/ttyS6: No such file or directory".
+QString portErrorText(const ComPortError& error, const QString& port);

@@ -19,6 +19,7 @@
 #include "shell/ToolIcons.h"
 #include "link/SendMessage.h"
 #include "link/SendRefused.h"
+#include "shell/PrinterSearchTask.h"
 #include "serial/PortList.h"
 
 #include <QApplication>
@@ -44,9 +45,18 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     runStartUp(configPath);
+    searchNotice_ = makeSearchNotice(this);
+    search_ = new PrinterSearchTask(*comPort_, this);
+    connect(search_, &PrinterSearchTask::finished, this, [this] {
+        searchNotice_->hide();
+        setSearchRunning(false);
+    });
+    connect(searchButton_, &QPushButton::clicked, this, &MainWindow::searchForPrinter);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    search_->stop(); // the worker uses the serial port, which goes first
+}
 
 void MainWindow::runStartUp(const QString& configPath) {
     // Config.ini, then the per-user values; nothing is written back.
@@ -58,6 +68,7 @@ void MainWindow::runStartUp(const QString& configPath) {
     showConnectedSummary(settings_.comm, settings_.baudText);
     stringFonts_ = stringFieldFontList(QFontDatabase::families());
     paintPrograms_ = paintProgramsFromConfig(configPath);
+    propertyPanels_->setStringFonts(stringFonts_);
 }
 
 void MainWindow::applyCanvasWidth(int width) {
@@ -89,7 +100,7 @@ void MainWindow::buildMenus() {
     menuLink_->addAction(QStringLiteral("通讯测试"))->setVisible(false);
     menuLink_->addAction(QStringLiteral("校正时间"), this, &MainWindow::setClockFromComputer);
     menuLink_->addAction(QStringLiteral("发送"), this, &MainWindow::sendToPrinter);
-    menuLink_->addAction(QStringLiteral("查找"));
+    menuLink_->addAction(QStringLiteral("查找"), this, &MainWindow::searchForPrinter);
 
     menuGlyphs_ = menuBar()->addMenu(QStringLiteral("字模"));
     menuGlyphs_->addAction(QStringLiteral("设置字模"));
@@ -118,7 +129,7 @@ void MainWindow::buildToolBar() {
         {ToolIcon::New, nullptr, {}},
         {ToolIcon::Clock, "校正时间", run(&MainWindow::setClockFromComputer)},
         {ToolIcon::Send, "发送数据", run(&MainWindow::sendToPrinter)},
-        {ToolIcon::Search, "查找已连接喷码机", {}},
+        {ToolIcon::Search, "查找已连接喷码机", run(&MainWindow::searchForPrinter)},
         {ToolIcon::Paint, "", run(&MainWindow::startPaint)},
         {ToolIcon::About, "关于", run(&MainWindow::openAboutBox)},
         {ToolIcon::Exit, "退出", run(&MainWindow::confirmExit)},
@@ -256,9 +267,52 @@ void MainWindow::openAboutBox() {
     dialog.exec();
 }
 
+void MainWindow::showFound(const QString& port, const QString& speedText) {
+    settings_.comm = port;
+    settings_.baudText = speedText;
+    showConnectedSummary(port, speedText);
+}
+
+void MainWindow::showNotFound() {
+    statusBar_->showSummary(summaryNotFound(settings_.moBan, settings_.width, settings_.zoom));
+}
+
+void MainWindow::searchForPrinter() {
+    startPrinterSearch(availablePortNames());
+}
+
+void MainWindow::startPrinterSearch(const QStringList& ports, int quietMs) {
+    // With no port there is nothing to send, and the notice and the controls are left alone.
+    if (ports.isEmpty() || search_->isRunning()) return;
+    placeSearchNotice(searchNotice_, this);
+    searchNotice_->show();
+    searchNotice_->raise();
+    setSearchRunning(true); // before the worker starts, so that no other command slips in
+    search_->start(ports, *this, quietMs);
+}
+
+bool MainWindow::searchRunning() const {
+    return search_->isRunning();
+}
+
+void MainWindow::setSearchRunning(bool running) {
+    toolBar_->setEnabled(!running);
+    for (QMenu* menu : {menuSettings_, menuLink_, menuGlyphs_}) menu->menuAction()->setEnabled(!running);
+    searchButton_->setEnabled(!running);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    searchForPrinter();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (exitConfirmed_ || closeQuery(*this))
-        event->accept();
-    else
+    if (!exitConfirmed_ && !closeQuery(*this)) {
         event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) search_->stop();
 }

@@ -5,6 +5,7 @@
 #include "model/MessageTemplate.h"
 #include "link/LinkReporter.h"
 #include "link/Transaction.h"
+#include "link/PrinterSearch.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -15,6 +16,8 @@ class CanvasEditor;
 class PropertyPanels;
 class ToolPalette;
 class QAction;
+class QFrame;
+class PrinterSearchTask;
 class QGroupBox;
 class QMenu;
 class QPushButton;
@@ -22,7 +25,7 @@ class QToolBar;
 class StatusLine;
 class SerialPort;
 
-class MainWindow : public QMainWindow, public LinkReporter {
+class MainWindow : public QMainWindow, public SearchReporter {
     Q_OBJECT
 public:
     // configPath: Config.ini (the executable's folder in the program).
@@ -53,6 +56,18 @@ public:
     void refreshSummary();
     // The standard error box.
     void showError(const QString& text);
+    // The printer search's summaries: the port that answered (stored by the
+    // search) or the not-found form.
+    void showFound(const QString& port, const QString& speedText) override;
+    void showNotFound() override;
+
+    // Searches the port list on a worker thread (start-up, Btn_Search, 通讯/查找, the toolbar).
+    void searchForPrinter();
+    // The same over the given ports; nothing while a search runs.
+    void startPrinterSearch(const QStringList& ports, int quietMs = kQuietMs);
+    bool searchRunning() const;
+    // Off while a search runs: the toolbar, the menus 设置, 通讯 and 字模, and Btn_Search.
+    void setSearchRunning(bool running);
 
     void setClockFromComputer();    // 通讯/校正时间
     void openFlashEraseDialog(); // 字模/擦除FLASH
@@ -64,6 +79,8 @@ public:
     void openAboutBox();            // 帮助/关于
 
 protected:
+    // The first showing starts a printer search.
+    void showEvent(QShowEvent* event) override;
     // Closing by the frame asks whether to save first.
     void closeEvent(QCloseEvent* event) override;
 
@@ -97,4 +114,7 @@ private:
     QMenu* menuLink_ = nullptr;
     QMenu* menuGlyphs_ = nullptr;
     bool exitConfirmed_ = false;
+    QFrame* searchNotice_ = nullptr;
+    PrinterSearchTask* search_ = nullptr;
+    bool shownOnce_ = false;
 };

@@ -26,6 +26,11 @@ void PrinterProcess::kill() {
     process_.waitForFinished(5000);
 }
 
+void PrinterProcess::terminate() {
+    process_.terminate();
+    process_.waitForFinished(5000);
+}
+
 void PrinterProcess::unplug() {
     if (const qint64 pid = process_.processId(); pid > 0) ::kill(pid_t(pid), SIGKILL);
 }

@@ -17,6 +17,7 @@ public:
     // Every log line.
     QStringList logLines() const;
     void kill(); // stops the printer and waits for it (owner thread only)
+    void terminate(); // asks it to end (SIGTERM) and waits, so it tidies up
     // The printer is unplugged: killed at once; safe from any thread.
     void unplug();
 

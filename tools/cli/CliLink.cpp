@@ -4,12 +4,9 @@
 #include "common/SharedRoutines.h"
 #include "link/InterruptHook.h"
 #include "serial/ComPortError.h"
-#include "serial/PortNames.h"
 #include "serial/SerialPort.h"
 
 #include "cli/CliCommand.h"
-
-#include <cstring>
 
 const QStringList kLinkValueOptions{QStringLiteral("--port"), QStringLiteral("--baud"), QStringLiteral("--quiet-ms")};
 
@@ -21,15 +18,19 @@ bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional) 
     const std::optional<QString> port = args.value(QStringLiteral("--port"));
     if (!port || port->isEmpty()) return printErr(QStringLiteral("--port PORT is required")), false;
     options.port = *port;
-    if (const std::optional<QString> baud = args.value(QStringLiteral("--baud"))) {
-        const std::optional<int> speed = baudFromText(*baud);
-        if (!speed) return printErr(QStringLiteral("--baud must be 9600, 57600 or 115200, not '%1'").arg(*baud)), false;
-        options.baud = *speed;
+    return readSpeedOptions(args, options.baud, options.quietMs);
+}
+
+bool readSpeedOptions(const CliArgs& args, int& baud, int& quietMs) {
+    if (const std::optional<QString> text = args.value(QStringLiteral("--baud"))) {
+        const std::optional<int> speed = baudFromText(*text);
+        if (!speed) return printErr(QStringLiteral("--baud must be 9600, 57600 or 115200, not '%1'").arg(*text)), false;
+        baud = *speed;
     }
     if (const std::optional<QString> quiet = args.value(QStringLiteral("--quiet-ms"))) {
         const std::optional<int> ms = decimalInRange(*quiet, 1, 60000);
         if (!ms) return printErr(QStringLiteral("--quiet-ms must be 1 to 60000, not '%1'").arg(*quiet)), false;
-        options.quietMs = *ms;
+        quietMs = *ms;
     }
     return true;
 }
@@ -48,10 +49,3 @@ int runOnPort(const LinkOptions& options, const LinkRun& run) {
         return kExitError;
     }
 }
-
-QString portErrorText(const ComPortError& error, const QString& port) {
-    QString text = error.Text() + QStringLiteral(": ") + portDevicePath(port);
-    if (error.OsError() != 0) text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error.OsError()));
-    return text;
-}
-

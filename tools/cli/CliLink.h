@@ -28,10 +28,10 @@ extern const QStringList kLinkValueOptions; // --port, --baud, --quiet-ms
 // is wrong (also when the words given are not exactly `positional` many).
 bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional = 0);
 
+// --baud and --quiet-ms, each left as it is when not given.
+bool readSpeedOptions(const CliArgs& args, int& baud, int& quietMs);
+
 using LinkRun = std::function<bool(SerialPort&, LinkReporter&, int quietMs)>;
 // Runs one printer command: 0 acknowledged, 1 failed after three tries, 2 port
 // error, 130 interrupted (Ctrl+C) before everything was acknowledged.
 int runOnPort(const LinkOptions& options, const LinkRun& run);
-// The port error's own text, then the device and the system's reason:
-// "Unable to open com port (win error code: 2): /dev/ttyS6: No such file or directory".
-QString portErrorText(const ComPortError& error, const QString& port);

@@ -8,3 +8,4 @@ extern const CliCommand kEraseCommand;   // cmd_link.cpp
 extern const CliCommand kBarcodeCommand; // cmd_barcode.cpp
 extern const CliCommand kSendCommand;    // cmd_send.cpp
 extern const CliCommand kRenderCommand;  // cmd_send.cpp
+extern const CliCommand kSearchCommand;  // cmd_search.cpp

@@ -9,7 +9,7 @@
 
 // Each command is defined in its own cmd_*.cpp.
 static const CliCommand* const kCommands[] = {
-    &kQueryCommand, &kClockCommand, &kEraseCommand, &kBarcodeCommand, &kSendCommand, &kRenderCommand,
+    &kQueryCommand, &kClockCommand, &kEraseCommand, &kBarcodeCommand, &kSendCommand, &kRenderCommand, &kSearchCommand,
 };
 
 static void printHelp() {

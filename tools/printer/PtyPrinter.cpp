@@ -73,7 +73,26 @@ void PtyPrinter::actOnEvents() {
     }
 }
 
+int PtyPrinter::hostLineSpeed() const {
+    // The two ends of a pseudo-terminal share one set of line settings, so
+    // the master sees the speed the host gave the slave.
+    termios line{};
+    if (::tcgetattr(master_, &line) != 0) return 0;
+    switch (cfgetospeed(&line)) {
+    case B9600: return 9600;
+    case B19200: return 19200;
+    case B38400: return 38400;
+    case B57600: return 57600;
+    case B115200: return 115200;
+    default: return 0;
+    }
+}
+
 void PtyPrinter::handleInput(const QByteArray& bytes) {
+    if (lineSpeed_ != 0 && hostLineSpeed() != lineSpeed_) {
+        log(QStringLiteral("noise"), bytes, QStringLiteral("line at %1 bit/s").arg(hostLineSpeed()));
+        return;
+    }
     lastInputMs_ = clock_.elapsed();
     reader_.feed(bytes);
     for (const ReadFrame& f : reader_.takeFrames()) handleFrame(f);

@@ -25,6 +25,11 @@ public:
     bool setLog(const QString& path);
     // After each complete message, writes its pictures into the folder.
     void setPrintFolder(const QString& folder) { output_.emplace(folder); }
+    // Listens only while the host has set the line to this speed (bit/s);
+    // bytes sent at another speed are noise to it. 0: any speed.
+    void setLineSpeed(int baud) { lineSpeed_ = baud; }
+    // The speed the host set on the line, 0 when not one of the usual ones.
+    int hostLineSpeed() const;
     // Serves until stop() is called (from a signal handler) or the line fails.
     int run(const volatile std::sig_atomic_t& stop);
 
@@ -51,6 +56,7 @@ private:
     qint64 lastInputMs_ = 0;
     qint64 lineBusyUntilNs_ = 0; // at a limited rate: when the line has carried what was read
     int answered_ = 0;
+    int lineSpeed_ = 0;
     int master_ = -1;
     int slave_ = -1; // held so the line stays up while the host has it closed
     QString path_;

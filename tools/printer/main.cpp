@@ -3,6 +3,7 @@
 // and answers frames until it is stopped (SIGTERM or SIGINT).
 #include "common/FontSetup.h"
 #include "common/SharedRoutines.h"
+#include "printer/PortAnnouncement.h"
 #include "printer/PtyPrinter.h"
 
 #include <QCommandLineParser>
@@ -56,6 +57,12 @@ int main(int argc, char** argv) {
          QStringLiteral("After each complete message write <dir>/background-N.png and <dir>/message-N.png "
                         "(N the template number)."),
          QStringLiteral("dir")},
+        {QStringLiteral("name"),
+         QStringLiteral("Show up as <name> in the port lists of daviduv and daviduv-cli (a link in the virtual "
+                        "ports folder, removed on exit)."),
+         QStringLiteral("name")},
+        {QStringLiteral("baud"), QStringLiteral("Listen only while the line is set to <bit/s>."),
+         QStringLiteral("bit/s")},
     });
     parser.process(app);
 
@@ -68,6 +75,12 @@ int main(int argc, char** argv) {
         !intOption(parser, QStringLiteral("no-ack-chunk"), behaviour.unansweredChunk) ||
         !intOption(parser, QStringLiteral("line-rate"), behaviour.lineRate))
         return 2;
+    int lineSpeed = 0;
+    if (!intOption(parser, QStringLiteral("baud"), lineSpeed)) return 2;
+    if (parser.isSet(QStringLiteral("baud")) && !QList<int>{9600, 19200, 38400, 57600, 115200}.contains(lineSpeed)) {
+        std::fprintf(stderr, "--baud must be 9600, 19200, 38400, 57600 or 115200\n");
+        return 2;
+    }
 
     PtyPrinter printer(behaviour);
     if (!printer.open()) {
@@ -85,6 +98,13 @@ int main(int argc, char** argv) {
             return 1;
         }
         printer.setPrintFolder(folder);
+    }
+    printer.setLineSpeed(lineSpeed);
+    PortAnnouncement announcement;
+    if (parser.isSet(QStringLiteral("name")) &&
+        !announcement.announce(parser.value(QStringLiteral("name")), printer.devicePath())) {
+        std::fprintf(stderr, "%s\n", qPrintable(announcement.error()));
+        return 1;
     }
     std::signal(SIGTERM, onStop);
     std::signal(SIGINT, onStop);

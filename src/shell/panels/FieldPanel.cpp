@@ -1,5 +1,6 @@
 #include "shell/panels/FieldPanel.h"
 
+#include "shell/ErrorBox.h"
 #include "shell/panels/NumberBox.h"
 
 #include <QGridLayout>
@@ -9,10 +10,13 @@
 FieldPanel::FieldPanel(MessageTemplate& message, eStyle kind, const QString& name, const QString& caption,
                        const QString& boxPrefix, QWidget* parent)
     : QGroupBox(caption, parent), message_(message), kind_(kind), controls_(new QWidget(this)),
-      x_(new NumberBox(this)), y_(new NumberBox(this)) {
+      grid_(new QGridLayout(controls_)), x_(new NumberBox(this)), y_(new NumberBox(this)) {
     setObjectName(name);
     x_->setObjectName(QStringLiteral("Edt%1_X").arg(boxPrefix));
     y_->setObjectName(QStringLiteral("Edt%1_Y").arg(boxPrefix));
+    grid_->setContentsMargins(0, 0, 0, 0);
+    grid_->setHorizontalSpacing(4);
+    grid_->setVerticalSpacing(4);
     x_->setFixedWidth(64);
     y_->setFixedWidth(64);
 
@@ -54,4 +58,22 @@ void FieldPanel::moveSelected(std::optional<int> x, std::optional<int> y) {
     if (!e) return;
     const QPoint at = e->TemplatePos();
     message_.moveTo(*e, x.value_or(at.x()), y.value_or(at.y()));
+}
+
+void FieldPanel::edit(const std::function<void(FieldImage&)>& store) {
+    FieldElement* e = selectedOfKind();
+    if (!e || !e->AsField()) return;
+    try {
+        store(*e->AsField());
+        redraw(*e->AsField());
+    } catch (const std::exception& failure) {
+        message_.notifyChanged(*e);
+        reportError(QString::fromUtf8(failure.what()));
+        return;
+    }
+    message_.notifyChanged(*e);
+}
+
+void FieldPanel::reportError(const QString& text) {
+    showErrorBox(window(), text);
 }

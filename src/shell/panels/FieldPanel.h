@@ -6,8 +6,10 @@
 #include "model/MessageTemplate.h"
 
 #include <QGroupBox>
+#include <functional>
 
 class NumberBox;
+class QGridLayout;
 
 class FieldPanel : public QGroupBox {
     Q_OBJECT
@@ -28,12 +30,22 @@ public:
 protected:
     // Fills the kind's own controls from the element; the frame fills X and Y.
     virtual void fillFrom(FieldElement& element);
-    // Where a kind's own controls go, left of the position boxes.
+    // Where a kind's own controls go, left of the position boxes, and the grid
+    // that lays them out (see addLabelled).
     QWidget* controlsArea() const { return controls_; }
+    QGridLayout* controlsGrid() const { return grid_; }
     MessageTemplate& message() const { return message_; }
     // The selected element when it is of this panel's kind, else none: every
     // handler of a panel checks this first and does nothing without it.
     FieldElement* selectedOfKind() const;
+    // The handlers' common course for the kinds drawn as a FieldImage: when the
+    // selected element is of this kind, store() changes it, redraw() draws it
+    // with the panel's current choices, and the canvas is told. A failure goes
+    // to the error box; the canvas is told all the same.
+    void edit(const std::function<void(FieldImage&)>& store);
+    virtual void redraw(FieldImage&) {}
+    // The application's error box over this panel's window.
+    void reportError(const QString& text);
 
 private:
     void moveSelected(std::optional<int> x, std::optional<int> y);
@@ -41,6 +53,7 @@ private:
     MessageTemplate& message_;
     eStyle kind_;
     QWidget* controls_;
+    QGridLayout* grid_;
     NumberBox* x_;
     NumberBox* y_;
 };

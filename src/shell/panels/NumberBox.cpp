@@ -1,6 +1,12 @@
 #include "shell/panels/NumberBox.h"
 
+#include <QFocusEvent>
+#include <algorithm>
 #include <limits>
+
+bool isLeaving(const QFocusEvent& event) {
+    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+}
 
 QString numberBoxText(int value) {
     const QString digits = QString::number(value < 0 ? -qlonglong(value) : qlonglong(value));
@@ -43,6 +49,17 @@ NumberBox::NumberBox(QWidget* parent) : QLineEdit(parent) {
             emit valueEdited(*v);
         }
     });
+    connect(this, &QLineEdit::returnPressed, this, &NumberBox::commit);
+}
+
+void NumberBox::setRange(int lowest, int highest) {
+    range_ = {lowest, highest};
+}
+
+void NumberBox::commit() {
+    if (range_) value_ = std::clamp(value_, range_->first, range_->second);
+    setText(numberBoxText(value_));
+    emit valueCommitted(value_);
 }
 
 void NumberBox::setValue(int value) {
@@ -52,6 +69,6 @@ void NumberBox::setValue(int value) {
 }
 
 void NumberBox::focusOutEvent(QFocusEvent* event) {
-    setText(numberBoxText(value_));
     QLineEdit::focusOutEvent(event);
+    if (isLeaving(*event)) commit();
 }

@@ -1,5 +1,6 @@
 #include "shell/panels/PropertyPanels.h"
 
+#include "shell/ErrorBox.h"
 #include "shell/panels/BarcodePanel.h"
 #include "shell/panels/DatePanel.h"
 #include "shell/panels/ImagePanel.h"
@@ -20,7 +21,8 @@ PropertyPanels::PropertyPanels(MessageTemplate& message, QWidget* parent)
     panels_[csPeriod] = new PeriodPanel(message, this);
     panels_[csNo] = new SerialPanel(message, this);
     panels_[csRunNo] = new ShiftPanel(message, this);
-    for (FieldPanel* panel : panels_) stack_->addWidget(panel);
+    for (FieldPanel* panel : panels_)
+        stack_->addWidget(panel);
 }
 
 void PropertyPanels::setMainPanel(QWidget* panel) {
@@ -36,8 +38,16 @@ void PropertyPanels::showMain() {
 FieldPanel* PropertyPanels::showFor(FieldElement& element) {
     FieldPanel* panel = panels_[element.Kind()];
     stack_->setCurrentWidget(panel);
-    panel->showElement(element);
+    try {
+        panel->showElement(element);
+    } catch (const std::exception& failure) {
+        showErrorBox(window(), QString::fromUtf8(failure.what()));
+    }
     return panel;
+}
+
+void PropertyPanels::setStringFonts(const QStringList& faces) {
+    static_cast<StringPanel*>(panels_[csStr])->setFontList(faces);
 }
 
 QWidget* PropertyPanels::current() const {

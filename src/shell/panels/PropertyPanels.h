@@ -17,8 +17,12 @@ public:
     // Takes the general panel (GrpBox_Main) and brings it to the front.
     void setMainPanel(QWidget* panel);
     void showMain();
-    // Brings the panel of the element's kind to the front and fills it.
+    // Brings the panel of the element's kind to the front and fills it. A
+    // filling that fails ("'abc' is not a valid integer value") stops there and
+    // is shown in the error box.
     FieldPanel* showFor(FieldElement& element);
+    // The faces the text string panel offers.
+    void setStringFonts(const QStringList& faces);
 
     FieldPanel* panelFor(eStyle kind) const { return panels_[kind]; }
     QWidget* current() const;

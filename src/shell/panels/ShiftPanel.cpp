@@ -1,5 +1,34 @@
 #include "shell/panels/ShiftPanel.h"
 
+#include "model/FieldRender.h"
+#include "shell/panels/NumberBox.h"
+#include "shell/panels/PanelControls.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+
 ShiftPanel::ShiftPanel(MessageTemplate& message, QWidget* parent)
-    : FieldPanel(message, csRunNo, QStringLiteral("GrpBox_RunNo"), QStringLiteral("班次属性"), QStringLiteral("RunNo"),
-                 parent) {}
+    : VariablePanel(message, csRunNo,
+                    {QStringLiteral("GrpBox_RunNo"), QStringLiteral("班次属性"), QStringLiteral("RunNo"),
+                     QStringLiteral("CombRunNo_Explain"), QStringLiteral("CombRunNo_FontSize")},
+                    {QStringLiteral("无"), QStringLiteral("班次：")}, parent),
+      letter_(newList(controlsArea(), QStringLiteral("CombRunNo_Init"),
+                      {"A", "B", "C", "D", "E", "F", "G", "H"}, true)) {
+    addLabelled(controlsGrid(), 1, 0, QStringLiteral("班次"), letter_);
+    addLabelled(controlsGrid(), 1, 1, QStringLiteral("间距"), spaceBox());
+    controlsGrid()->setColumnStretch(4, 1);
+    connect(letter_, &QComboBox::editTextChanged, this,
+            [this](const QString& letter) { edit([letter](FieldImage& f) { f.SetUserValue(letter); }); });
+}
+
+void ShiftPanel::fillFrom(FieldElement& element) {
+    const FieldImage& field = *element.AsField();
+    fillLead(field, false);
+    fillHeight(field);
+    selectListItem(*letter_, letter_->findText(field.UserValue(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    fillSpace(field);
+}
+
+void ShiftPanel::redraw(FieldImage& field) {
+    drawFieldText(field, field.UserExplain(), field.UserSpace(), previewPoints(), field.UserValue());
+}

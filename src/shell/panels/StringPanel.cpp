@@ -1,5 +1,107 @@
 #include "shell/panels/StringPanel.h"
 
+#include "common/SharedRoutines.h"
+#include "model/FieldError.h"
+#include "model/FieldRender.h"
+#include "model/FontTable.h"
+#include "shell/panels/NumberBox.h"
+#include "shell/panels/PanelControls.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+
 StringPanel::StringPanel(MessageTemplate& message, QWidget* parent)
-    : FieldPanel(message, csStr, QStringLiteral("GrpBox_Str"), QStringLiteral("字符串属性"), QStringLiteral("Str"),
-                 parent) {}
+    : FieldPanel(message, csStr, QStringLiteral("GrpBox_Str"), QStringLiteral("字符串属性"),
+                 QStringLiteral("Str"), parent),
+      face_(newList(controlsArea(), QStringLiteral("CombStr_Font"), {}, true)),
+      size_(newList(
+          controlsArea(), QStringLiteral("CombStr_FontSize"),
+          {"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "36", "48", "72"},
+          true)),
+      bold_(newStyleButton("SptnStr_Bold", QStringLiteral("粗体"), &FieldFont::bold)),
+      italic_(newStyleButton("SptnStr_Italic", QStringLiteral("斜体"), &FieldFont::italic)),
+      underline_(newStyleButton("SptnStr_Underline", QStringLiteral("下划线"), &FieldFont::underline)),
+      source_(new QLineEdit(controlsArea())), space_(new NumberBox(controlsArea())) {
+    selectListItem(*size_, 1);
+    face_->setMinimumContentsLength(14);
+    source_->setObjectName(QStringLiteral("EdtStr_Source"));
+    space_->setObjectName(QStringLiteral("EdtStr_Space"));
+    space_->setFixedWidth(64);
+
+    auto* styles = new QHBoxLayout;
+    styles->setSpacing(2);
+    for (QToolButton* b : {bold_, italic_, underline_})
+        styles->addWidget(b);
+    QGridLayout* grid = controlsGrid();
+    addLabelled(grid, 0, 0, QStringLiteral("字体"), face_);
+    addLabelled(grid, 0, 1, QStringLiteral("字号"), size_);
+    grid->addLayout(styles, 0, 4, 1, 2, Qt::AlignLeft);
+    grid->addWidget(new QLabel(QStringLiteral("内容文本"), controlsArea()), 1, 0,
+                    Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(source_, 1, 1, 1, 3);
+    addLabelled(grid, 1, 2, QStringLiteral("间距"), space_);
+    grid->setColumnStretch(6, 1);
+
+    connect(source_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { edit([text](FieldImage& f) { f.SetUserValue(text); }); });
+    connect(face_, &QComboBox::editTextChanged, this, [this](const QString& name) {
+        changeFont([name](FieldFont& font) { font.name = printerFaceForName(name); });
+    });
+    connect(size_, &QComboBox::editTextChanged, this, &StringPanel::storeSize);
+    connect(space_, &NumberBox::valueCommitted, this,
+            [this](int space) { edit([space](FieldImage& f) { f.SetUserSpace(space); }); });
+}
+
+QToolButton* StringPanel::newStyleButton(const char* name, const QString& caption, bool FieldFont::*style) {
+    auto* button = new QToolButton(controlsArea());
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setCheckable(true);
+    connect(button, &QToolButton::clicked, this,
+            [this, style](bool down) { changeFont([style, down](FieldFont& font) { font.*style = down; }); });
+    return button;
+}
+
+void StringPanel::setFontList(const QStringList& faces) {
+    const QSignalBlocker quiet(face_);
+    face_->clear();
+    face_->addItems(faces);
+}
+
+void StringPanel::changeFont(const std::function<void(FieldFont&)>& change) {
+    edit([&change](FieldImage& f) {
+        FieldFont font = f.UserFont();
+        change(font);
+        f.SetUserFont(font);
+    });
+}
+
+void StringPanel::storeSize(const QString& text) {
+    if (text.isEmpty() || !selectedOfKind()) return;
+    const auto points = strToInt(text);
+    if (!points) {
+        reportError(notAnInteger(text).message());
+        return;
+    }
+    changeFont([&points](FieldFont& font) { font.size = *points; });
+}
+
+void StringPanel::fillFrom(FieldElement& element) {
+    const FieldImage& field = *element.AsField();
+    const FieldFont font = field.UserFont();
+    source_->setText(field.UserValue());
+    showListText(*face_, displayNameForFace(font.name));
+    showListText(*size_, QString::number(font.size));
+    bold_->setChecked(font.bold);
+    italic_->setChecked(font.italic);
+    underline_->setChecked(font.underline);
+    space_->setValue(field.UserSpace());
+}
+
+void StringPanel::redraw(FieldImage& field) {
+    drawStringField(field, field.UserValue(), field.UserFont(), field.UserSpace());
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The printer search: the printer query on each port in turn, at the port's
+// current speed (never varied), keeping the first port that answers. That
+// port and its speed are stored as "Comm" and "Baud". Runs on whatever thread
+// calls it; the editor runs it on a worker thread.
+#include "link/LinkReporter.h"
+#include "link/Transaction.h"
+
+#include <QStringList>
+#include <mutex>
+
+class AbortEvent;
+class SerialPort;
+
+// The search's status texts (ShowMessage) and the two summary forms.
+class SearchReporter : public LinkReporter {
+public:
+    virtual void showFound(const QString& port, const QString& speedText) = 0;
+    virtual void showNotFound() = 0;
+};
+
+// Ends a running search from another thread: the abort event of the port
+// being tried is set, so its remaining tries fail at once, and no further
+// port is tried.
+class SearchStop {
+public:
+    void request();
+    bool requested() const;
+
+    // Used by the search: the abort event of the port being tried (nullptr
+    // between ports). Set at once when a stop was already requested.
+    void attach(AbortEvent* event);
+
+private:
+    mutable std::mutex mutex_;
+    AbortEvent* current_ = nullptr;
+    bool requested_ = false;
+};
+
+// Returns the port that answered, empty when none did. A port that cannot be
+// opened, or whose line fails, is skipped with the serial-port error in the
+// message panel. An empty list sends nothing and shows nothing. An interrupt
+// (Ctrl+C) or a stop ends the port being tried and the search.
+QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter& reporter,
+                      SearchStop* stop = nullptr, int quietMs = kQuietMs);

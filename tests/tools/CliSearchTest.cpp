@@ -1,0 +1,78 @@
+#include "common/RegStore.h"
+#include "serial/PortList.h"
+#include "support/CliRun.h"
+#include "support/PrinterProcess.h"
+#include "support/TestSupport.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+// Sets an environment variable for one test (the programs it runs inherit it).
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+        qputenv(name, value);
+    }
+    ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+struct CliSearchStore {
+    ScopedStore store;
+    ScopedEnv env{"DAVIDUV_STORE", store.path().toLocal8Bit()};
+};
+} // namespace
+
+TEST(CliSearch, StatusTextsThenTheFoundPortWhichIsStored) {
+    CliSearchStore s;
+    PrinterProcess silent({"--silent"}), printer;
+    const CliRun run = runCli({"search", "--ports", silent.devicePath() + "," + printer.devicePath(), "--baud", "9600",
+                               "--quiet-ms", "100"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, (QStringList{"正在查找已连接喷码仪，请稍候......", "正在查找已连接喷码仪，请稍候......",
+                                    "正在查找已连接喷码仪，请稍候......", "查找已连接喷码仪失败，请检查线路或重新尝试！",
+                                    "正在查找已连接喷码仪，请稍候......", "查找已连接喷码仪成功！", printer.devicePath()}));
+    EXPECT_EQ(readRegString("Comm", ""), printer.devicePath());
+    EXPECT_EQ(readRegString("Baud", ""), "9600");
+}
+
+TEST(CliSearch, ExitCodes) {
+    CliSearchStore s;
+    PrinterProcess silent({"--silent"});
+    EXPECT_EQ(runCli({"search", "--ports", silent.devicePath(), "--quiet-ms", "50"}).exitCode, 1);
+    EXPECT_EQ(runCli({"search", "--baud", "38400"}).exitCode, 2);
+    EXPECT_EQ(runCli({"search", "--ports", ","}).exitCode, 2);
+    EXPECT_EQ(runCli({"search", "extra"}).exitCode, 2);
+    EXPECT_EQ(readRegString("Comm", "unchanged"), "unchanged");
+    // Ctrl+C during the first port's wait ends the whole search: the printer on the second is not asked.
+    PrinterProcess printer;
+    const CliRun run = runCli({"search", "--ports", silent.devicePath() + "," + printer.devicePath(), "--quiet-ms", "5000"},
+                              200);
+    EXPECT_EQ(run.exitCode, 130);
+    EXPECT_TRUE(printer.received().isEmpty());
+}
+
+TEST(VirtualPorts, ANamedPrinterIsListedWhileItLives) {
+    CliSearchStore s;
+    QTemporaryDir runtime;
+    ScopedEnv xdg("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    ScopedEnv all("DAVIDUV_PORTS", {});
+    qunsetenv("DAVIDUV_PORTS"); // the whole list: this machine's serial devices, then the virtual printers
+    const QString link = runtime.path() + "/daviduv/ports/line1";
+    PrinterProcess gone({"--name", "gone"}), printer({"--name", "line1"});
+    EXPECT_EQ(QFileInfo(link).symLinkTarget(), printer.devicePath());
+    gone.unplug(); // killed: its link stays, but its device is gone
+    gone.kill();
+    EXPECT_EQ(virtualPortNames(), QStringList{link});
+    const CliRun run = runCli({"search", "--quiet-ms", "100"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out.value(run.out.size() - 1), link);
+    printer.terminate(); // an orderly end removes the link
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+}
