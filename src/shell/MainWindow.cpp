@@ -11,6 +11,7 @@
 #include "serial/SerialPort.h"
 #include "shell/FlashEraseDialog.h"
 #include "shell/AboutDialog.h"
+#include "shell/ErrorBox.h"
 #include "shell/HelpDialog.h"
 #include "shell/PaintProgram.h"
 #include "shell/SerialPortDialog.h"
@@ -207,7 +208,7 @@ void MainWindow::runPrinterCommand(const std::function<void()>& command) {
 }
 
 void MainWindow::showError(const QString& text) {
-    QMessageBox::critical(this, QApplication::applicationName(), text);
+    showErrorBox(this, text);
 }
 
 void MainWindow::setClockFromComputer() {
