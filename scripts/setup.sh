@@ -4,7 +4,7 @@
 set -euo pipefail
 PACKAGES=(
   cmake ninja-build g++ clang pkg-config ccache
-  qt6-base-dev qt6-serialport-dev libgl-dev
+  qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev libzxing-dev
   libgtest-dev libgmock-dev libbenchmark-dev libzint-dev
   fonts-arphic-uming fonts-liberation fonts-dejavu-core

@@ -1,5 +1,9 @@
 #include "shell/MainWindow.h"
 
+#include "link/BarcodeVerification.h"
+#include "link/TransactionLog.h"
+#include "shell/BarcodeSendPrompt.h"
+
 #include "shell/CanvasArea.h"
 #include "shell/CanvasEditor.h"
 #include "shell/CanvasKeyboard.h"
@@ -15,6 +19,16 @@
 #include "shell/ConnectionLamp.h"
 #include "serial/SerialPort.h"
 #include "shell/FlashEraseDialog.h"
+#include "shell/AboutDialog.h"
+#include "shell/ErrorBox.h"
+#include "shell/HelpDialog.h"
+#include "shell/PaintProgram.h"
+#include "shell/SerialPortDialog.h"
+#include "shell/TemplateAttributesDialog.h"
+#include "shell/TemplateCommands.h"
+#include "shell/ToolIcons.h"
+#include "link/SendMessage.h"
+#include "link/SendRefused.h"
 #include "shell/PrinterSearchTask.h"
 #include "serial/PortList.h"
 #include "shell/GlyphDialog.h"
@@ -29,7 +43,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -70,6 +83,7 @@ void MainWindow::runStartUp(const QString& configPath) {
     comPort_->SetOpenListener([led = statusBar_->connectionLamp()](bool open) { led->setLit(open); });
     showConnectedSummary(settings_.comm, settings_.baudText);
     stringFonts_ = stringFieldFontList(QFontDatabase::families());
+    paintPrograms_ = paintProgramsFromConfig(configPath);
     propertyPanels_->setStringFonts(stringFonts_);
 }
 
@@ -81,22 +95,27 @@ void MainWindow::showConnectedSummary(const QString& port, const QString& speedT
     statusBar_->showSummary(summaryConnected(port, speedText, settings_.moBan, settings_.width, settings_.zoom));
 }
 
+void MainWindow::refreshSummary() {
+    const int baud = comPort_->BaudRate();
+    if (baud == 9600 || baud == 57600 || baud == 115200) showConnectedSummary(comPort_->Port(), QString::number(baud));
+}
+
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("文件"));
-    file->addAction(QStringLiteral("新建"));
-    file->addAction(QStringLiteral("打开"));
-    file->addAction(QStringLiteral("保存"));
+    file->addAction(QStringLiteral("新建"), this, [this] { newTemplate(*this); });
+    file->addAction(QStringLiteral("打开"), this, [this] { openTemplateWithDialog(*this); });
+    file->addAction(QStringLiteral("保存"), this, [this] { saveTemplateWithDialog(*this); });
     file->addAction(QStringLiteral("退出"), this, &MainWindow::confirmExit);
 
     menuSettings_ = menuBar()->addMenu(QStringLiteral("设置"));
-    menuSettings_->addAction(QStringLiteral("模板属性"));
-    menuSettings_->addAction(QStringLiteral("通讯设置"));
-    menuSettings_->addAction(QStringLiteral("画图"));
+    menuSettings_->addAction(QStringLiteral("模板属性"), this, &MainWindow::openTemplateAttributes);
+    menuSettings_->addAction(QStringLiteral("通讯设置"), this, &MainWindow::openSerialPortDialog);
+    menuSettings_->addAction(QStringLiteral("画图"), this, &MainWindow::startPaint);
 
     menuLink_ = menuBar()->addMenu(QStringLiteral("通讯"));
     menuLink_->addAction(QStringLiteral("通讯测试"))->setVisible(false);
     menuLink_->addAction(QStringLiteral("校正时间"), this, &MainWindow::setClockFromComputer);
-    menuLink_->addAction(QStringLiteral("发送"));
+    menuLink_->addAction(QStringLiteral("发送"), this, &MainWindow::sendToPrinter);
     menuLink_->addAction(QStringLiteral("查找"), this, &MainWindow::searchForPrinter);
 
     menuGlyphs_ = menuBar()->addMenu(QStringLiteral("字模"));
@@ -104,8 +123,8 @@ void MainWindow::buildMenus() {
     menuGlyphs_->addAction(QStringLiteral("擦除FLASH"), this, &MainWindow::openFlashEraseDialog);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
-    help->addAction(QStringLiteral("帮助主题"));
-    help->addAction(QStringLiteral("关于"));
+    help->addAction(QStringLiteral("帮助主题"), this, &MainWindow::showHelp);
+    help->addAction(QStringLiteral("关于"), this, &MainWindow::openAboutBox);
 }
 
 void MainWindow::buildToolBar() {
@@ -114,29 +133,31 @@ void MainWindow::buildToolBar() {
     toolBar_->setMovable(false);
     toolBar_->setFixedHeight(33);
     toolBar_->setIconSize(QSize(20, 20));
-    QStyle* s = style();
+    const auto run = [this](void (MainWindow::*command)()) { return [this, command] { (this->*command)(); }; };
     const struct {
-        QStyle::StandardPixmap icon;
-        const char* tip;
+        ToolIcon icon;
+        const char* tip; // nullptr: a separator
+        std::function<void()> command;
     } buttons[] = {
-        {QStyle::SP_FileIcon, "新建文件"},         {QStyle::SP_DialogOpenButton, "打开文件"},
-        {QStyle::SP_DialogSaveButton, "保存文件"}, {QStyle::SP_CustomBase, nullptr},
-        {QStyle::SP_BrowserReload, "校正时间"},    {QStyle::SP_ArrowUp, "发送数据"},
-        {QStyle::SP_FileDialogContentsView, "查找已连接喷码机"},
-        {QStyle::SP_DesktopIcon, ""},              {QStyle::SP_MessageBoxInformation, "关于"},
-        {QStyle::SP_DialogCloseButton, "退出"},
+        {ToolIcon::New, "新建文件", [this] { newTemplate(*this); }},
+        {ToolIcon::Open, "打开文件", [this] { openTemplateWithDialog(*this); }},
+        {ToolIcon::Save, "保存文件", [this] { saveTemplateWithDialog(*this); }},
+        {ToolIcon::New, nullptr, {}},
+        {ToolIcon::Clock, "校正时间", run(&MainWindow::setClockFromComputer)},
+        {ToolIcon::Send, "发送数据", run(&MainWindow::sendToPrinter)},
+        {ToolIcon::Search, "查找已连接喷码机", run(&MainWindow::searchForPrinter)},
+        {ToolIcon::Paint, "", run(&MainWindow::startPaint)},
+        {ToolIcon::About, "关于", run(&MainWindow::openAboutBox)},
+        {ToolIcon::Exit, "退出", run(&MainWindow::confirmExit)},
     };
     for (const auto& b : buttons) {
         if (!b.tip) {
             toolBar_->addSeparator();
             continue;
         }
-        QAction* a = toolBar_->addAction(s->standardIcon(b.icon), QString());
+        QAction* a = toolBar_->addAction(toolIcon(b.icon), QString());
         a->setToolTip(QString::fromUtf8(b.tip));
-        const QString tip = QString::fromUtf8(b.tip);
-        if (tip == QStringLiteral("退出")) connect(a, &QAction::triggered, this, &MainWindow::confirmExit);
-        if (tip == QStringLiteral("校正时间")) connect(a, &QAction::triggered, this, &MainWindow::setClockFromComputer);
-        if (tip == QStringLiteral("查找已连接喷码机")) connect(a, &QAction::triggered, this, &MainWindow::searchForPrinter);
+        if (b.command) connect(a, &QAction::triggered, this, b.command);
     }
 }
 
@@ -196,7 +217,9 @@ void MainWindow::clearEditHistory() {
 void MainWindow::confirmExit() {
     const auto answer = QMessageBox::question(this, QStringLiteral("提示"), QStringLiteral("你确定要退出系统吗? "),
                                               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-    if (answer == QMessageBox::Ok) QApplication::exit(0);
+    if (answer != QMessageBox::Ok) return;
+    exitConfirmed_ = true; // the program ends with its only window, without the save question
+    close();
 }
 
 void MainWindow::ShowMessage(const QString& text) {
@@ -204,31 +227,85 @@ void MainWindow::ShowMessage(const QString& text) {
     repaint();
 }
 
-namespace {
-// How exchanges end: fast acknowledgement only when Config.ini asks for it.
-ReplyTiming replyTiming(const AppSettings& settings) {
-    ReplyTiming timing;
-    timing.fastAck = settings.fastAck;
+// How exchanges end: the quiet period (shortened only by tests), and fast
+// acknowledgement only when Config.ini asks for it.
+ReplyTiming MainWindow::linkTiming() const {
+    ReplyTiming timing(quietMs_);
+    timing.fastAck = settings_.fastAck;
     return timing;
 }
-} // namespace
 
 void MainWindow::runPrinterCommand(const std::function<void()>& command) {
     try {
         command();
     } catch (const ComPortError& e) {
-        QMessageBox::critical(this, QApplication::applicationName(), QString::fromUtf8(e.what()));
+        showError(QString::fromUtf8(e.what()));
     }
 }
 
+void MainWindow::showError(const QString& text) {
+    showErrorBox(this, text);
+}
+
 void MainWindow::setClockFromComputer() {
-    runPrinterCommand([this] { setPrinterClock(*comPort_, *this, QDateTime::currentDateTime(), replyTiming(settings_)); });
+    runPrinterCommand([this] { setPrinterClock(*comPort_, *this, QDateTime::currentDateTime(), linkTiming()); });
 }
 
 void MainWindow::openFlashEraseDialog() {
-    FlashEraseDialog window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment, replyTiming(settings_)); }); },
+    FlashEraseDialog window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment, linkTiming()); }); },
                       this);
     window.exec();
+}
+
+void MainWindow::sendToPrinter() {
+    MessagePlan plan;
+    try {
+        plan = planMessage(template_, {settings_.width, settings_.moBan, settings_.zoom, settings_.dpiList,
+                                       settings_.mainDpi});
+    } catch (const SendRefused& e) {
+        showError(QString::fromUtf8(e.what()));
+        return;
+    }
+    // A barcode that no longer scans in the dots that will be packed is the
+    // operator's call, before anything goes out.
+    if (!confirmBarcodesBeforeSend(this, verifyBarcodes(template_, settings_.width, plan.scaled))) return;
+    const TransactionLabel label(QStringLiteral("send"));
+    runPrinterCommand([&] {
+        if (sendMessage(*comPort_, *this, plan, linkTiming()))
+            QMessageBox::information(this, QStringLiteral("提示"), kSendSucceeded);
+    });
+}
+
+void MainWindow::openTemplateAttributes() {
+    TemplateAttributesDialog dialog(settings_.maxLength, settings_.dpiList, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    settings_.moBan = dialog.moBan();
+    settings_.zoom = dialog.zoom();
+    settings_.width = dialog.canvasWidth();
+    applyCanvasWidth(settings_.width);
+    refreshSummary();
+}
+
+void MainWindow::openSerialPortDialog() {
+    SerialPortDialog dialog(availablePortNames(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    comPort_->SetPort(dialog.portName());
+    if (const auto baud = dialog.baudRate()) comPort_->SetBaudRate(*baud);
+    showConnectedSummary(dialog.portName(), dialog.baudText());
+}
+
+void MainWindow::startPaint() {
+    startPaintProgram(paintPrograms_); // nothing is reported when none starts
+}
+
+void MainWindow::showHelp() {
+    HelpDialog dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::openAboutBox() {
+    AboutDialog dialog(this);
+    dialog.exec();
 }
 
 void MainWindow::showFound(const QString& port, const QString& speedText) {
@@ -273,6 +350,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!exitConfirmed_ && !closeQuery(*this)) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted()) search_->stop();
 }

@@ -3,6 +3,8 @@
 // and status line. It owns the process-wide settings and the serial port.
 #include "common/AppSettings.h"
 #include "model/MessageTemplate.h"
+#include "link/LinkReporter.h"
+#include "link/Transaction.h"
 #include "link/PrinterSearch.h"
 
 #include <QMainWindow>
@@ -44,6 +46,9 @@ public:
     QStringList stringFontList() const { return stringFonts_; }
 
     SerialPort& serialPort() const { return *comPort_; }
+    // The quiet time the printer commands wait for each answer (tests shorten it).
+    void setQuietMs(int ms) { quietMs_ = ms; }
+    ReplyTiming linkTiming() const;
 
     // The undo history of the canvas and the panels. A panel records a property
     // edit with editHistory()->edit(element, text, change) (see FieldPanel::recordEdit).
@@ -58,6 +63,11 @@ public:
     // The link's status texts: the message panel, repainted at once.
     void ShowMessage(const QString& text) override;
 
+    // The connected form with the port's current name and speed; left as it is
+    // when the port's speed is none of 9600, 57600 and 115200.
+    void refreshSummary();
+    // The standard error box.
+    void showError(const QString& text);
     // The printer search's summaries: the port that answered (stored by the
     // search) or the not-found form.
     void showFound(const QString& port, const QString& speedText) override;
@@ -74,9 +84,17 @@ public:
     void setClockFromComputer();    // 通讯/校正时间
     void openFlashEraseDialog(); // 字模/擦除FLASH
     void openGlyphDialog();      // 字模/设置字模
+    void sendToPrinter();           // 通讯/发送
+    void openTemplateAttributes();  // 设置/模板属性
+    void openSerialPortDialog();    // 设置/通讯设置
+    void startPaint();              // 设置/画图
+    void showHelp();                // 帮助/帮助主题
+    void openAboutBox();            // 帮助/关于
 
 protected:
+    // The first showing starts a printer search.
     void showEvent(QShowEvent* event) override;
+    // Closing by the frame asks whether to save first.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -95,6 +113,8 @@ private:
     MessageTemplate template_;
     std::unique_ptr<SerialPort> comPort_;
     QStringList stringFonts_;
+    QStringList paintPrograms_;
+    int quietMs_ = kQuietMs;
     CanvasArea* canvas_ = nullptr;
     StatusLine* statusBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
@@ -110,6 +130,7 @@ private:
     QMenu* menuSettings_ = nullptr;
     QMenu* menuLink_ = nullptr;
     QMenu* menuGlyphs_ = nullptr;
+    bool exitConfirmed_ = false;
     QFrame* searchNotice_ = nullptr;
     PrinterSearchTask* search_ = nullptr;
     bool shownOnce_ = false;

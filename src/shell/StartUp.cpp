@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 QStringList stringFieldFontList(const QStringList& hostFamilies) {
     QStringList fonts = hostFamilies;
@@ -17,6 +19,10 @@ void initApplication() {
     QApplication::setApplicationName(QStringLiteral("daviduv"));
     QApplication::setApplicationDisplayName(QStringLiteral("daviduv"));
     installFontSubstitutions();
+    // Qt's own dialog texts (file dialogs, message box buttons) in Simplified Chinese.
+    static QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     QFont font(QStringLiteral("宋体"));
     font.setPixelSize(12);
     QApplication::setFont(font);

@@ -6,5 +6,5 @@
 // "Dots All For Now JL", then "岱霖字体2".
 QStringList stringFieldFontList(const QStringList& hostFamilies);
 
-// Application-wide set-up: title, font substitutions, default font.
+// Application-wide set-up: title, font substitutions, Qt's texts in Chinese, default font.
 void initApplication();

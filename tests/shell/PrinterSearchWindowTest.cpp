@@ -2,6 +2,7 @@
 #include "shell/StatusLine.h"
 #include "serial/SerialPort.h"
 #include "common/RegStore.h"
+#include "ModalDriver.h"
 #include "support/PrinterProcess.h"
 #include "support/TestSupport.h"
 
@@ -77,6 +78,7 @@ TEST(MainWindowSearch, ClosingTheWindowEndsTheSearchWithinOneQuietPeriod) {
     silent.receivedAtLeast(1); // the first try is waiting
     QElapsedTimer clock;
     clock.start();
+    ModalDriver noSave([](QWidget* modal) { answer(modal, QMessageBox::Cancel); }); // the save question
     window.close();
     EXPECT_FALSE(window.serialPort().Connected()); // the worker has ended and closed the port
     EXPECT_LT(clock.elapsed(), 3000);

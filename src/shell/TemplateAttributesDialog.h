@@ -1,0 +1,27 @@
+#pragma once
+// 设置/模板属性: template number, resolution and canvas width. Opening it
+// stores a missing template number or resolution at once; OK stores "MoBan",
+// "Zoom" and "Width" and the caller applies them.
+#include <QDialog>
+
+class QComboBox;
+class QSpinBox;
+
+class TemplateAttributesDialog : public QDialog {
+    Q_OBJECT
+public:
+    TemplateAttributesDialog(int maxLength, const QStringList& dpiList, QWidget* parent = nullptr);
+
+    int moBan() const;
+    QString zoom() const; // empty when no resolution is selected
+    int canvasWidth() const;
+
+    void accept() override;
+
+private:
+    void presetFromStore();
+
+    QSpinBox* moBan_;
+    QComboBox* zoom_;
+    QSpinBox* width_;
+};

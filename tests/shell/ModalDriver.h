@@ -1,0 +1,42 @@
+#pragma once
+// Acts on each modal window as it comes up, the way an operator would answer
+// it, while the test drives the main window.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+class ModalDriver {
+public:
+    // act is called once for every new modal window.
+    explicit ModalDriver(std::function<void(QWidget*)> act) : act_(std::move(act)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal == last_) return;
+            last_ = modal;
+            act_(modal);
+        });
+        timer_.start(5);
+    }
+
+private:
+    std::function<void(QWidget*)> act_;
+    QPointer<QWidget> last_;
+    QTimer timer_;
+};
+
+// Presses the message box's button of that role; returns the box's text.
+// Any other dialog is cancelled and named by its class.
+inline QString answer(QWidget* modal, QMessageBox::StandardButton button) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!box) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+        return QString::fromLatin1(modal->metaObject()->className());
+    }
+    const QString text = box->text();
+    box->button(button)->click();
+    return text;
+}
