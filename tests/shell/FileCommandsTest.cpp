@@ -3,6 +3,7 @@
 #include "editor/TemplateFile.h"
 #include "model/FieldPlacement.h"
 #include "shell/CanvasArea.h"
+#include "shell/EditHistory.h"
 #include "shell/FieldLayer.h"
 #include "shell/MainWindow.h"
 #include "shell/StatusLine.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 namespace {
@@ -202,4 +204,34 @@ TEST(FileCommands, TextGbkCannotHoldIsWrittenAsQuestionMarkOnlyWhenAgreed) {
             EXPECT_TRUE(readFile(dir.filePath(c.name)).contains(c.line));
         }
     }
+}
+
+// New and Open start a fresh undo history; a file whose last field is a
+// barcode opens with the barcode panel filled, New brings the main panel back.
+TEST(FileCommands, NewAndOpenClearTheHistoryAndShowTheRightPanel) {
+    ScopedStore store;
+    QTemporaryDir dir;
+    MainWindow window(dir.filePath("Config.ini"));
+    window.show();
+    QTest::mouseClick(window.findChild<QToolButton*>("SpedBtn_BarCode"), Qt::LeftButton);
+    QWidget* surface = window.canvasArea()->fieldLayer();
+    QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(30 + 21, 4 + 21));
+    QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(30 + 21, 4 + 21));
+    ASSERT_TRUE(window.editHistory()->stack()->canUndo());
+    const QString path = dir.filePath("bar.spt");
+    {
+        ModalDriver driver([&](QWidget* modal) { choose(modal, path); });
+        fileItem(window, "保存")->trigger();
+    }
+    fileItem(window, "新建")->trigger();
+    EXPECT_FALSE(window.editHistory()->stack()->canUndo());
+    EXPECT_TRUE(window.findChild<QWidget*>("GrpBox_Main")->isVisible());
+    EXPECT_FALSE(window.findChild<QWidget*>("GrpBox_BarCode")->isVisible());
+    {
+        ModalDriver driver([&](QWidget* modal) { choose(modal, path); });
+        fileItem(window, "打开")->trigger();
+    }
+    EXPECT_FALSE(window.editHistory()->stack()->canUndo());
+    EXPECT_TRUE(window.findChild<QWidget*>("GrpBox_BarCode")->isVisible());
+    EXPECT_EQ(window.findChild<QLineEdit*>("EdtBarCode_X")->text(), "30");
 }
