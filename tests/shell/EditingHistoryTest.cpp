@@ -7,6 +7,7 @@
 #include "shell/FieldClipboard.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -176,4 +177,17 @@ TEST(CanvasZoom, PressAtThreeTimesPlacesAtTheDotUnderIt) {
 
     MainWindow reopened(e.dir.filePath("Config.ini")); // the same per-user store remembers the zoom
     EXPECT_EQ(reopened.canvasArea()->zoom(), 3);
+}
+
+// A choice in the barcode panel is one step, and undo restores the symbol.
+TEST(EditHistory, BarcodePanelChoiceIsOneStep) {
+    Editor e;
+    e.place("SpedBtn_BarCode", {10, 20});
+    const QByteArray placed = fileOf(e);
+    const int steps = e.window.editHistory()->stack()->count();
+    e.window.findChild<QComboBox*>("CombBarCode_Style")->setCurrentIndex(7);
+    ASSERT_NE(fileOf(e), placed);
+    EXPECT_EQ(e.window.editHistory()->stack()->count(), steps + 1);
+    run(e, "编辑", "撤销");
+    EXPECT_EQ(fileOf(e), placed);
 }

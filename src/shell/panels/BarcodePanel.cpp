@@ -89,14 +89,16 @@ void BarcodePanel::editBarcode(std::initializer_list<std::function<void(Barcode&
     FieldElement* e = selectedOfKind();
     if (!e || !e->AsBarcode()) return;
     QString failure;
-    for (const auto& step : steps) {
-        try {
-            step(*e->AsBarcode());
-        } catch (const std::exception& error) {
-            if (failure.isEmpty()) failure = QString::fromUtf8(error.what());
+    recordEdit(*e, [&] {
+        for (const auto& step : steps) {
+            try {
+                step(*e->AsBarcode());
+            } catch (const std::exception& error) {
+                if (failure.isEmpty()) failure = QString::fromUtf8(error.what());
+            }
         }
-    }
-    message().notifyChanged(*e);
+        message().notifyChanged(*e);
+    }, typingKey());
     if (failure.isEmpty()) return;
     const QString held = gbk::decode(e->AsBarcode()->Bar_Caption());
     if (trimBlanks(caption_->text()) != held) {
