@@ -4,9 +4,9 @@
 // chunks comes back whole whatever order and repetition the chunks arrive in.
 #include "FuzzSupport.h"
 
-#include "printer/BackgroundAssembler.h"
-#include "printer/FrameReader.h"
-#include "printer/PrinterState.h"
+#include "printsim/BackgroundAssembler.h"
+#include "printsim/FrameReader.h"
+#include "printsim/PrinterState.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -14,6 +14,14 @@ std::array<QByteArray, 4> SettingsFrames(const MessagePlan& plan) {
     return frames;
 }
 
+QByteArray messageFrames(const MessagePlan& plan) {
+    QByteArray bytes;
+    for (const QByteArray& frame : chunkFrames(cmdBackgroundChunk, plan.moBan, plan.resolution, plan.packed))
+        bytes += frame;
+    for (const QByteArray& frame : SettingsFrames(plan)) bytes += frame;
+    return bytes;
+}
+
 bool sendMessage(SerialPort& port, LinkReporter& reporter, const MessagePlan& plan, ReplyTiming timing) {
     const std::array<QByteArray, 4> frames = SettingsFrames(plan);
     const LinkAction actions[] = {actionDateSettings(), actionExpirySettings(), actionSerialNoSettings(),

@@ -13,6 +13,10 @@ inline const QString kSendSucceeded = QStringLiteral("恭喜您，传输数据�
 // The frames of the four settings exchanges, in the order they are sent.
 std::array<QByteArray, 4> SettingsFrames(const MessagePlan& plan);
 
+// Every frame of a send, in order, as one run of bytes: what the printer is
+// fed when every frame is accepted the first time.
+QByteArray messageFrames(const MessagePlan& plan);
+
 // True when every frame was accepted (the caller then shows kSendSucceeded).
 // Serial-port errors are thrown as ComPortError.
 bool sendMessage(SerialPort& port, LinkReporter& reporter, const MessagePlan& plan, ReplyTiming timing = {});

@@ -6,8 +6,8 @@
 #include "editor/TemplateFile.h"
 #include "model/DateStyles.h"
 #include "model/FieldPlacement.h"
-#include "printer/GlyphPrint.h"
-#include "printer/GlyphStore.h"
+#include "printsim/GlyphPrint.h"
+#include "printsim/GlyphStore.h"
 #include "support/CliRun.h"
 #include "support/PrinterProcess.h"
 

@@ -4,7 +4,7 @@
 #include "support/CliRun.h"
 #include "model/DateStyles.h"
 #include "model/FieldPlacement.h"
-#include "printer/MessagePrint.h"
+#include "printsim/MessagePrint.h"
 #include "common/MonoImage.h"
 #include "support/PrinterProcess.h"
 #include "editor/TemplateFile.h"

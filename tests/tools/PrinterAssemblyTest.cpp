@@ -1,9 +1,9 @@
 // The virtual printer putting a message together: background chunks into
 // packed bytes, then the four settings frames of a send.
-#include "printer/BackgroundAssembler.h"
+#include "printsim/BackgroundAssembler.h"
 #include "link/BackgroundPacking.h"
-#include "printer/MessageBook.h"
-#include "printer/MessagePrint.h"
+#include "printsim/MessageBook.h"
+#include "printsim/MessagePrint.h"
 #include "common/MonoImage.h"
 #include "support/TestSupport.h"
 

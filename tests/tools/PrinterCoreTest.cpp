@@ -1,6 +1,6 @@
-#include "printer/FrameReader.h"
-#include "printer/PrinterState.h"
-#include "printer/ReplyPlan.h"
+#include "printsim/FrameReader.h"
+#include "printsim/PrinterState.h"
+#include "printsim/ReplyPlan.h"
 
 #include "support/TestSupport.h"
 

@@ -1,8 +1,8 @@
 // The glyph sets the virtual printer keeps and how it prints with them.
 #include "common/MonoImage.h"
 #include "model/DateStyles.h"
-#include "printer/GlyphStore.h"
-#include "printer/MessagePrint.h"
+#include "printsim/GlyphStore.h"
+#include "printsim/MessagePrint.h"
 
 #include <gtest/gtest.h>
 

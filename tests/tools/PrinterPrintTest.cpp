@@ -1,9 +1,9 @@
 // What the virtual printer prints: the background unpacked, the variable
 // fields' values drawn at their place from the settings bytes.
 #include "model/DateStyles.h"
-#include "printer/MessagePrint.h"
+#include "printsim/MessagePrint.h"
 #include "common/MonoImage.h"
-#include "printer/PrinterState.h"
+#include "printsim/PrinterState.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>

@@ -12,3 +12,4 @@ extern const CliCommand kSearchCommand;  // cmd_search.cpp
 extern const CliCommand kGlyphsCommand;  // cmd_glyphs.cpp
 extern const CliCommand kLogCommand;     // cmd_log.cpp
 extern const CliCommand kVerifyCommand;  // cmd_send.cpp
+extern const CliCommand kPreviewCommand; // cmd_preview.cpp

@@ -7,6 +7,7 @@
 #include "cli/CliLink.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "cli/TemplatePlan.h"
 #include "model/FieldError.h"
 #include "link/MessageRender.h"
 #include "link/SendMessage.h"
@@ -17,15 +18,7 @@
 
 #include <QFileInfo>
 
-namespace {
-
-// Opens the file and plans the send; prints the reason (also kept in
-// *failure) and returns nothing on failure. A file that is no template is
-// refused (the editor would open it as an empty one, which the operator sees;
-// a script does not). A picture that cannot be loaded prints white, with a
-// warning. With checks, also decodes each barcode in the planned background.
-std::optional<MessagePlan> planFromFile(const QString& path, QString* failure = nullptr,
-                                        QList<BarcodeCheck>* checks = nullptr) {
+std::optional<MessagePlan> planFromFile(const QString& path, QString* failure, QList<BarcodeCheck>* checks) {
     const auto fail = [failure](const QString& reason) {
         printErr(reason);
         if (failure) *failure = reason;
@@ -48,6 +41,8 @@ std::optional<MessagePlan> planFromFile(const QString& path, QString* failure = 
         return fail(QString::fromUtf8(e.what()));
     }
 }
+
+namespace {
 
 int render(const QStringList& args) {
     const CliArgs a(args, {"--out"}, {});

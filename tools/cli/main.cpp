@@ -13,7 +13,7 @@
 // Each command is defined in its own cmd_*.cpp.
 static const CliCommand* const kCommands[] = {
     &kQueryCommand, &kClockCommand, &kEraseCommand, &kBarcodeCommand, &kSendCommand, &kVerifyCommand, &kRenderCommand,
-    &kSearchCommand, &kGlyphsCommand, &kLogCommand,
+    &kPreviewCommand, &kSearchCommand, &kGlyphsCommand, &kLogCommand,
 };
 
 static void printHelp() {

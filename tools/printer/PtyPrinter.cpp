@@ -17,7 +17,8 @@ constexpr int kMaxRead = 4096;
 constexpr int kLinePortionMs = 10;
 } // namespace
 
-PtyPrinter::PtyPrinter(const PrinterBehaviour& behaviour) : behaviour_(behaviour) {
+PtyPrinter::PtyPrinter(const PrinterBehaviour& behaviour, PrinterState::HostClock hostClock)
+    : behaviour_(behaviour), state_(std::move(hostClock)) {
     clock_.start();
 }
 

@@ -3,10 +3,10 @@
 // host opens as its serial port. Reads frames, records them, answers and
 // writes one log line per frame, and one per picture of a message it printed.
 
-#include "printer/FrameReader.h"
-#include "printer/PrintOutput.h"
-#include "printer/PrinterState.h"
-#include "printer/ReplyPlan.h"
+#include "printsim/FrameReader.h"
+#include "printsim/PrintOutput.h"
+#include "printsim/PrinterState.h"
+#include "printsim/ReplyPlan.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,7 +16,9 @@
 
 class PtyPrinter {
 public:
-    explicit PtyPrinter(const PrinterBehaviour& behaviour);
+    // hostClock: the time the printer keeps while nobody sets its clock (the
+    // computer's when empty).
+    explicit PtyPrinter(const PrinterBehaviour& behaviour, PrinterState::HostClock hostClock = {});
     ~PtyPrinter();
     // Opens the pair; false with a reason in error() when the system refuses.
     bool open();

@@ -63,6 +63,9 @@ int main(int argc, char** argv) {
          QStringLiteral("Show up as <name> in the port lists of daviduv and daviduv-cli (a link in the virtual "
                         "ports folder, removed on exit)."),
          QStringLiteral("name")},
+        {QStringLiteral("clock"),
+         QStringLiteral("Keep the time <when> (\"yyyy-MM-dd hh:mm\"), standing still, until the host sets the clock."),
+         QStringLiteral("when")},
         {QStringLiteral("baud"), QStringLiteral("Listen only while the line is set to <bit/s>."),
          QStringLiteral("bit/s")},
     });
@@ -84,7 +87,17 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    PtyPrinter printer(behaviour);
+    PrinterState::HostClock hostClock;
+    if (parser.isSet(QStringLiteral("clock"))) {
+        const QDateTime when =
+            QDateTime::fromString(parser.value(QStringLiteral("clock")), QStringLiteral("yyyy-MM-dd hh:mm"));
+        if (!when.isValid()) {
+            std::fprintf(stderr, "--clock needs a time as \"yyyy-MM-dd hh:mm\"\n");
+            return 2;
+        }
+        hostClock = [when] { return when; };
+    }
+    PtyPrinter printer(behaviour, hostClock);
     if (!printer.open()) {
         std::fprintf(stderr, "%s\n", qPrintable(printer.error()));
         return 1;

@@ -3,7 +3,7 @@
 // put together as background-N.png and the printed message as message-N.png,
 // both 1 bit per dot, in one folder; and for glyph height H every glyph set
 // of that height it holds as glyphs-H.png.
-#include "printer/StoredMessage.h"
+#include "printsim/StoredMessage.h"
 
 #include <QDateTime>
 

@@ -1,4 +1,4 @@
-#include "printer/PrinterState.h"
+#include "printsim/PrinterState.h"
 
 namespace {
 QString hexByte(quint8 byte) {

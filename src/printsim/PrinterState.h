@@ -4,10 +4,10 @@
 // settings (0xC1 to 0xC5) of each template number, and the glyph chunks
 // (0xB8, 0xB9, 0xBA) as they came.
 
-#include "printer/BackgroundAssembler.h"
-#include "printer/FrameReader.h"
-#include "printer/GlyphStore.h"
-#include "printer/MessageBook.h"
+#include "printsim/BackgroundAssembler.h"
+#include "printsim/FrameReader.h"
+#include "printsim/GlyphStore.h"
+#include "printsim/MessageBook.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,12 +1,12 @@
-#include "printer/MessagePrint.h"
+#include "printsim/MessagePrint.h"
 
-#include "printer/BackgroundAssembler.h"
+#include "printsim/BackgroundAssembler.h"
 #include "model/DateStyles.h"
 #include "model/FieldRender.h"
 #include "common/MonoImage.h"
-#include "printer/GlyphPrint.h"
-#include "printer/GlyphStore.h"
-#include "printer/PrinterState.h"
+#include "printsim/GlyphPrint.h"
+#include "printsim/GlyphStore.h"
+#include "printsim/PrinterState.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "printer/GlyphStore.h"
+#include "printsim/GlyphStore.h"
 
 #include "common/MonoImage.h"
 

@@ -1,6 +1,6 @@
-#include "printer/ReplyPlan.h"
+#include "printsim/ReplyPlan.h"
 
-#include "printer/FrameReader.h"
+#include "printsim/FrameReader.h"
 
 QList<ReplyPiece> planReply(const PrinterBehaviour& b, int answeredSoFar) {
     if (b.silent) return {};

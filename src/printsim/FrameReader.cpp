@@ -1,4 +1,4 @@
-#include "printer/FrameReader.h"
+#include "printsim/FrameReader.h"
 
 namespace {
 const QByteArray kQuery("\x01\x00\xB3\x00\x02\xB1\x0A", 7);

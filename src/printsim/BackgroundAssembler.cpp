@@ -1,4 +1,4 @@
-#include "printer/BackgroundAssembler.h"
+#include "printsim/BackgroundAssembler.h"
 
 namespace {
 QString describe(const BackgroundChunk& c) {

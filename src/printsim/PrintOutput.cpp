@@ -1,8 +1,8 @@
-#include "printer/PrintOutput.h"
+#include "printsim/PrintOutput.h"
 
 #include "common/AtomicWrite.h"
-#include "printer/GlyphStore.h"
-#include "printer/MessagePrint.h"
+#include "printsim/GlyphStore.h"
+#include "printsim/MessagePrint.h"
 #include "common/MonoImage.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 // ("0".."9", "-", "/", ":", 年, 月, 日) is the glyph as it came, followed by the
 // field's spacing; any other character (a month's letters, a blank) is drawn
 // in the built-in font as the printer does without glyphs.
-#include "printer/MessagePrint.h"
+#include "printsim/MessagePrint.h"
 
 #include <QImage>
 #include <QList>

@@ -1,4 +1,4 @@
-#include "printer/MessageBook.h"
+#include "printsim/MessageBook.h"
 
 namespace {
 constexpr quint8 kFirstSettings = 0xC1;

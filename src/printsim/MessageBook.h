@@ -5,7 +5,7 @@
 // or the field-absent frame 0xC5 in its place. The fourth completes the
 // message. A frame out of that order ends the send without a print; settings
 // for a template whose background never came are refused.
-#include "printer/StoredMessage.h"
+#include "printsim/StoredMessage.h"
 
 #include <QMap>
 #include <QString>

@@ -3,7 +3,7 @@
 // unpacked into a 1-bit picture with the values of the variable fields drawn
 // in, each at its x and y in the preview face at its font height, with its
 // spacing after every character.
-#include "printer/StoredMessage.h"
+#include "printsim/StoredMessage.h"
 
 #include <QDateTime>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "printer/GlyphPrint.h"
+#include "printsim/GlyphPrint.h"
 
 #include "common/MonoImage.h"
 #include "model/FieldRender.h"
