@@ -9,6 +9,7 @@
 #include "shell/CanvasKeyboard.h"
 #include "shell/EditHistory.h"
 #include "shell/EditMenus.h"
+#include "shell/PrintPreviewWindow.h"
 #include "shell/FieldClipboard.h"
 #include "shell/FieldLayer.h"
 #include "shell/ToolPalette.h"
@@ -39,6 +40,7 @@
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -208,6 +210,20 @@ void MainWindow::installEditing() {
     new CanvasKeyboard(canvas_->fieldLayer(), *canvasEditor_);
     clipboard_ = new FieldClipboard(template_, *history_, [this] { return canvas_->canvasSize(); }, this);
     editMenus_ = new EditMenus(this, *history_, *canvasEditor_, *clipboard_, canvas_);
+    editMenus_->viewMenu()->addSeparator();
+    editMenus_->viewMenu()->addAction(QStringLiteral("打印预览"), this, &MainWindow::openPrintPreview)
+        ->setObjectName(QStringLiteral("Act_PrintPreview"));
+}
+
+void MainWindow::openPrintPreview() {
+    auto* window = new PrintPreviewWindow(
+        [this] {
+            return planMessage(template_, {settings_.width, settings_.moBan, settings_.zoom, settings_.dpiList,
+                                           settings_.mainDpi});
+        },
+        this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
 }
 
 void MainWindow::clearEditHistory() {

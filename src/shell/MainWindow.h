@@ -85,6 +85,7 @@ public:
     void openFlashEraseDialog(); // 字模/擦除FLASH
     void openGlyphDialog();      // 字模/设置字模
     void sendToPrinter();           // 通讯/发送
+    void openPrintPreview();        // 视图/打印预览
     void openTemplateAttributes();  // 设置/模板属性
     void openSerialPortDialog();    // 设置/通讯设置
     void startPaint();              // 设置/画图
