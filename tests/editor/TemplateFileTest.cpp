@@ -18,17 +18,6 @@ QByteArray crlf(const char* utf8Lines) {
     return gbk::encode(QString::fromUtf8(utf8Lines).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 TemplateAttributes load(MessageTemplate& m, const QString& path) {
     TemplateAttributes seen;
     loadTemplate(m, path, [&](const TemplateAttributes& a) { seen = a; });

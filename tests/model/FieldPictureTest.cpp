@@ -3,6 +3,7 @@
 #include "model/FieldRender.h"
 #include "model/JpegReader.h"
 #include "ModelTestSupport.h"
+#include "support/TestSupport.h"
 #include "common/MonoImage.h"
 
 #include <QBuffer>
@@ -38,12 +39,6 @@ QByteArray jpegBytes(const QImage& image) {
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "JPEG", 90);
     return bytes;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 // A white framed picture element of the given size, as a size change leaves it.

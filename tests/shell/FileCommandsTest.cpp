@@ -29,11 +29,6 @@ QAction* fileItem(MainWindow& window, const QString& item) {
     return nullptr;
 }
 
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 // Chooses path in the file dialog as a typed name and confirms it; preview
 // gets what the preview pane showed then.
 void choose(QWidget* modal, const QString& path, QString* preview = nullptr) {

@@ -4,6 +4,7 @@
 #include "common/RegStore.h"
 
 #include <QFile>
+#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -56,4 +57,14 @@ FullFileSystem::FullFileSystem(const QString& keepName, const QByteArray& keepBy
 
 FullFileSystem::~FullFileSystem() {
     if (mounted_) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) ADD_FAILURE() << "cannot write " << path.toStdString();
 }

@@ -40,3 +40,8 @@ private:
     bool mounted_ = false;
     bool full_ = false;
 };
+
+// A file's bytes (empty when it cannot be read); a file written with bytes
+// (a test failure when it cannot be).
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& bytes);

@@ -45,11 +45,6 @@ QByteArray randomBytes(int count) {
     return bytes;
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 using Check = std::function<void(const MessageTemplate&, const TemplateAttributes&)>;
 
 const FieldImage& field0(const MessageTemplate& m) {
@@ -88,7 +83,7 @@ TEST(CliHostileFile, EveryHostileFileIsRefusedOrBounded) {
     const Row rows[] = {
         {"300 random bytes", randomBytes(300), 2, "has no [Main] section", true, {}},
         {"a PNG renamed", pngBuffer.data(), 2, "has no [Main] section", true, {}},
-        {"/etc/passwd", fileBytes("/etc/passwd"), 2, "has no [Main] section", true, {}},
+        {"/etc/passwd", readFile("/etc/passwd"), 2, "has no [Main] section", true, {}},
         {"caption names a missing section", crlf("[Main]\nControlCaption=csStr0/csDate1\n[csStr0]\n"), 2,
          "[csDate1]", true, {}},
         // digits 1..16, else the default 8
@@ -159,6 +154,6 @@ TEST(CliHostileFile, PicturesOnAFullDiskFailAndKeepTheOldFile) {
         const CliRun r = runCli(command);
         EXPECT_EQ(r.exitCode, 2) << qPrintable(command.first());
         EXPECT_TRUE(r.err.contains(QStringLiteral("No space left on device"))) << qPrintable(r.err);
-        EXPECT_EQ(fileBytes(out), old);
+        EXPECT_EQ(readFile(out), old);
     }
 }
