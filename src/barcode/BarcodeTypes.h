@@ -2,7 +2,7 @@
 // The barcode enumerations and the error type, shared by the encoders (plain
 // C++) and the barcode element (Qt).
 #include <cstdint>
-#include <stdexcept>
+#include "common/OperatorError.h"
 
 // Symbologies; the ordinal is the number stored in .spt files and shown by the
 // style list.
@@ -36,7 +36,7 @@ enum btCodeRatio : std::uint8_t { Ratio_3, Ratio_2 };
 
 // Every refusal and drawing failure of the barcode code; what() is the exact
 // text the operator sees.
-class BarcodeError : public std::runtime_error {
+class BarcodeError : public OperatorError {
 public:
-    using std::runtime_error::runtime_error;
+    using OperatorError::OperatorError;
 };

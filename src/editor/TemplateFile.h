@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <stdexcept>
+#include "common/OperatorError.h"
 
 struct TemplateAttributes {
     int width = 512;
@@ -20,10 +20,9 @@ struct TemplateAttributes {
 
 // A template file that cannot be written; what() is "Unable to write to <path>"
 // (UTF-8), reason() the system's ("No space left on device").
-class TemplateFileError : public std::runtime_error {
+class TemplateFileError : public OperatorError {
 public:
-    TemplateFileError(const std::string& what, QString reason)
-        : std::runtime_error(what), reason_(std::move(reason)) {}
+    TemplateFileError(const std::string& what, QString reason) : OperatorError(what), reason_(std::move(reason)) {}
     const QString& reason() const { return reason_; }
 
 private:
@@ -35,10 +34,10 @@ QByteArray templateFileBytes(const MessageTemplate& message, const TemplateAttri
 
 // A save that would lose characters: GBK cannot hold the texts of these keys,
 // each named "section/key" ("csStr0/UserValue").
-class TemplateTextError : public std::runtime_error {
+class TemplateTextError : public OperatorError {
 public:
     explicit TemplateTextError(QStringList keys)
-        : std::runtime_error(("GBK cannot hold the text of " + keys.join(QStringLiteral(", "))).toStdString()),
+        : OperatorError(QStringLiteral("GBK cannot hold the text of ") + keys.join(QStringLiteral(", "))),
           keys_(std::move(keys)) {}
     const QStringList& keys() const { return keys_; }
 

@@ -10,7 +10,7 @@
 
 #include <QByteArray>
 #include <QList>
-#include <stdexcept>
+#include "common/OperatorError.h"
 
 class LinkReporter;
 class SerialPort;
@@ -23,9 +23,9 @@ struct GlyphPayload {
 };
 
 // A glyph operation refused before anything was sent; what() is the operator's text (UTF-8).
-class GlyphRefused : public std::runtime_error {
+class GlyphRefused : public OperatorError {
   public:
-    using std::runtime_error::runtime_error;
+    using OperatorError::OperatorError;
 };
 
 // Throws GlyphRefused, before the port opens, when a payload would need more

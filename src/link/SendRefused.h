@@ -1,9 +1,9 @@
 #pragma once
 // A send that cannot be made is refused with this error before anything is
 // sent; what() is the text shown to the operator (UTF-8).
-#include <stdexcept>
+#include "common/OperatorError.h"
 
-class SendRefused : public std::runtime_error {
+class SendRefused : public OperatorError {
 public:
-    using std::runtime_error::runtime_error;
+    using OperatorError::OperatorError;
 };

@@ -15,7 +15,7 @@ Transaction::Transaction(SerialPort& port, LinkReporter& reporter, ReplyTiming t
     try {
         port_.Open();
     } catch (const ComPortError& e) {
-        trace_.portError(e.Text());
+        trace_.portError(e.text());
         unregisterRunningAbort(abort_.get());
         throw;
     } catch (...) {
@@ -65,7 +65,7 @@ bool Transaction::Exchange(const QByteArray& frame, const LinkAction& action) tr
     reporter_.ShowMessage(action.failed);
     return false;
 } catch (const ComPortError& e) {
-    trace_.portError(e.Text());
+    trace_.portError(e.text());
     throw;
 }
 

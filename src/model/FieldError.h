@@ -1,13 +1,11 @@
 #pragma once
 // Failures of field content and drawing; what() is the exact text the operator
 // sees ("JPEG error #53", "'$ZZ' is not a valid integer value").
-#include <QString>
-#include <stdexcept>
+#include "common/OperatorError.h"
 
-class FieldError : public std::runtime_error {
+class FieldError : public OperatorError {
 public:
-    explicit FieldError(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    using OperatorError::OperatorError;
 };
 
 // The general conversion message for a text that is no whole number.

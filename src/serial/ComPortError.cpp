@@ -45,10 +45,10 @@ QString comErrorMessage(int code, int osError) {
 }
 
 ComPortError::ComPortError(int code, int osError)
-    : std::runtime_error(comErrorMessage(code, osError).toStdString()), code_(code), osError_(osError) {}
+    : OperatorError(comErrorMessage(code, osError)), code_(code), osError_(osError) {}
 
 QString portErrorText(const ComPortError& error, const QString& port) {
-    QString text = error.Text() + QStringLiteral(": ") + portDevicePath(port);
+    QString text = error.text() + QStringLiteral(": ") + portDevicePath(port);
     if (error.OsError() != 0) text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error.OsError()));
     return text;
 }

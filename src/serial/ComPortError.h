@@ -4,7 +4,7 @@
 // operator sees, e.g. "Unable to open com port (win error code: 2)".
 
 #include <QString>
-#include <stdexcept>
+#include "common/OperatorError.h"
 
 enum TComErrorCode {
     CE_OpenFailed = 1,
@@ -32,13 +32,12 @@ enum TComErrorCode {
     CE_RegError = 23,
 };
 
-class ComPortError : public std::runtime_error {
+class ComPortError : public OperatorError {
 public:
     // osError 0 means "no platform error": the text stands alone.
     ComPortError(int code, int osError);
     int Code() const noexcept { return code_; }
     int OsError() const noexcept { return osError_; }
-    QString Text() const { return QString::fromUtf8(what()); }
 
 private:
     int code_;

@@ -121,7 +121,7 @@ TEST(DateStyles, ACodeThatIsNoHexNumberFailsWithTheConversionMessage) {
             styleCodeToIndex(QString::fromUtf8(codes[i]));
             ADD_FAILURE() << "no error";
         } catch (const FieldError& e) {
-            EXPECT_EQ(e.message(), QString::fromUtf8(messages[i]));
+            EXPECT_EQ(e.text(), QString::fromUtf8(messages[i]));
         }
         EXPECT_FALSE(tryStyleCodeToIndex(QString::fromUtf8(codes[i])).has_value());
     }

@@ -53,7 +53,7 @@ QString jpegError(const std::function<void()>& call) {
     try {
         call();
     } catch (const FieldError& e) {
-        return e.message();
+        return e.text();
     }
     return QStringLiteral("(no error)");
 }
@@ -187,7 +187,7 @@ TEST(FieldPicture, TruncatedJpegsDoNotCrash) {
     try {
         EXPECT_EQ(decodeJpeg(scrambled).size(), QSize(200, 120));
     } catch (const FieldError& e) {
-        EXPECT_TRUE(e.message().startsWith(QStringLiteral("JPEG error #")));
+        EXPECT_TRUE(e.text().startsWith(QStringLiteral("JPEG error #")));
     }
 }
 

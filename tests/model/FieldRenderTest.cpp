@@ -133,7 +133,7 @@ TEST(FieldRender, HugeBoxesAreRefusedWithAClearError) {
         drawStringField(field, QStringLiteral("中国"), FieldFont{QStringLiteral("宋体"), 100000}, 0);
         ADD_FAILURE() << "no error";
     } catch (const FieldError& e) {
-        EXPECT_EQ(e.message(), QStringLiteral("Field too large to draw: 2 x 133335 dots"));
+        EXPECT_EQ(e.text(), QStringLiteral("Field too large to draw: 2 x 133335 dots"));
     }
     EXPECT_THROW(drawFieldTextInDots(field, QString(), 0, 2000000000, QStringLiteral("1")), FieldError);
     FieldImage wide = fieldWithHeight(1000000);

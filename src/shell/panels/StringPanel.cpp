@@ -84,7 +84,7 @@ void StringPanel::storeSize(const QString& text) {
     if (text.isEmpty() || !selectedOfKind()) return;
     const auto points = strToInt(text);
     if (!points) {
-        reportError(notAnInteger(text).message());
+        reportError(notAnInteger(text).text());
         return;
     }
     changeFont([&points](FieldFont& font) { font.size = *points; });
