@@ -73,6 +73,8 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    delete recovery_; // the history's last signals come after the template is gone
+    recovery_ = nullptr;
     search_->stop(); // the worker uses the serial port, which goes first
     // The canvas watches template_, which as a member goes before QWidget
     // deletes the children: the widgets go first.
