@@ -50,12 +50,12 @@ struct Row {
     const char* box; // the start of the error box's text; "" none; "@" the barcode's own DrawError()
     bool sent;       // frames reach the printer
 };
-// Expected values: the barcode keeps a caption it cannot draw when opened
-// (Part 5.1), which its panel, filled at once, reports; it refuses at send with
-// the same message; an unreadable picture
-// opens white without a message (Part 3.2) and is sent white; a string too
-// large stops the opening with the drawing's message, and the template sent
-// then has no field.
+// Expected values, from the editor's rules for each field: an opened barcode
+// keeps a caption it cannot draw, and its panel, filled at once, reports the
+// barcode's message; a send refuses with the same message. An unreadable
+// picture opens white without a message and is sent white. A string too large
+// stops the opening with the drawing's message; the template sent then has no
+// field.
 const Row kRows[] = {
     {"barcode open", 0, Command::Open, "@", false}, // its panel is filled and redrawn
     {"barcode send menu", 0, Command::SendMenu, "@", false},
