@@ -4,11 +4,11 @@
 #include "model/FieldPlacement.h"
 #include "shell/CanvasArea.h"
 #include "shell/EditHistory.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/FieldLayer.h"
 #include "shell/panels/FieldPanel.h"
 #include "shell/panels/PropertyPanels.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QToolButton>
 
@@ -18,10 +18,14 @@ CanvasEditor::CanvasEditor(QWidget* window, MessageTemplate& message, CanvasArea
       panels_(panels) {
     FieldLayer* layer = canvas->fieldLayer();
     layer->showTemplate(message);
-    connect(palette, &ToolPalette::clicked, this, &CanvasEditor::onToolClicked);
-    connect(layer, &FieldLayer::pressed, this, &CanvasEditor::onPressed);
-    connect(layer, &FieldLayer::dragged, this, &CanvasEditor::onDragged);
-    connect(layer, &FieldLayer::released, this, &CanvasEditor::onReleased);
+    // The palette and the mouse are commands: each runs through the error boundary.
+    connect(palette, &ToolPalette::clicked, this,
+            [this](ToolPalette::Tool tool) { runCommand(window_, [&] { onToolClicked(tool); }); });
+    connect(layer, &FieldLayer::pressed, this,
+            [this](QPoint at) { runCommand(window_, [&] { onPressed(at); }); });
+    connect(layer, &FieldLayer::dragged, this,
+            [this](QPoint at) { runCommand(window_, [&] { onDragged(at); }); });
+    connect(layer, &FieldLayer::released, this, guarded(window_, [this] { onReleased(); }));
 }
 
 bool CanvasEditor::placementMode() const {
@@ -53,13 +57,9 @@ void CanvasEditor::place(SurfacePart part, QPoint panelPoint) {
         return;
     }
     const QPoint at = *placementPoint(part, panelPoint);
-    try {
-        FieldElement& placed = PlaceField(message_, *kind, at.x(), at.y());
-        if (history_) history_->record(QStringLiteral("放置"), std::nullopt, snapshotOf(message_, placed));
-        panels_->showFor(placed);
-    } catch (const std::exception& e) {
-        QMessageBox::critical(window_, QApplication::applicationName(), QString::fromUtf8(e.what()));
-    }
+    FieldElement& placed = PlaceField(message_, *kind, at.x(), at.y()); // a refusal ends the command
+    if (history_) history_->record(QStringLiteral("放置"), std::nullopt, snapshotOf(message_, placed));
+    panels_->showFor(placed);
 }
 
 void CanvasEditor::startDrag(FieldElement& element, QPoint panelPoint) {

@@ -1,6 +1,7 @@
 #include "shell/CanvasKeyboard.h"
 
 #include "shell/CanvasEditor.h"
+#include "shell/ErrorBoundary.h"
 
 #include <QKeyEvent>
 #include <QWidget>
@@ -14,9 +15,16 @@ bool CanvasKeyboard::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress)
         static_cast<QWidget*>(watched)->setFocus(Qt::MouseFocusReason);
     if (event->type() != QEvent::KeyPress) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const int step = key->modifiers() & Qt::ShiftModifier ? 10 : 1;
-    switch (key->key()) {
+    // A key is a command: it runs through the error boundary.
+    bool used = true; // a key whose command failed is used up
+    runCommand(static_cast<QWidget*>(watched)->window(),
+               [&] { used = runKey(*static_cast<QKeyEvent*>(event)); });
+    return used;
+}
+
+bool CanvasKeyboard::runKey(const QKeyEvent& key) {
+    const int step = key.modifiers() & Qt::ShiftModifier ? 10 : 1;
+    switch (key.key()) {
     case Qt::Key_Left:
         editor_.moveSelectedBy(-step, 0);
         return true;

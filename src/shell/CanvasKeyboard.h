@@ -6,6 +6,7 @@
 #include <QObject>
 
 class CanvasEditor;
+class QKeyEvent;
 class QWidget;
 
 class CanvasKeyboard : public QObject {
@@ -16,5 +17,7 @@ class CanvasKeyboard : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool runKey(const QKeyEvent& key); // true when the key was one of the canvas's
+
     CanvasEditor& editor_;
 };

@@ -1,6 +1,6 @@
 #include "shell/EditHistory.h"
 
-#include "shell/ErrorBox.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/panels/PropertyPanels.h"
 
 #include <QUndoStack>
@@ -12,9 +12,11 @@ class ElementStep : public QUndoCommand {
         : QUndoCommand(text), history_(history), before_(std::move(before)), after_(std::move(after)),
           mergeKey_(mergeKey) {}
 
-    void undo() override { history_.apply(number(), before_); }
+    void undo() override {
+        runCommand(history_.window_, [this] { history_.apply(number(), before_); });
+    }
     void redo() override {
-        if (done_) history_.apply(number(), after_);
+        if (done_) runCommand(history_.window_, [this] { history_.apply(number(), after_); });
         done_ = true; // the first redo is the step the operator has just made
     }
     int id() const override { return mergeKey_ ? mergeKey_ : -1; }
@@ -79,9 +81,5 @@ void EditHistory::apply(int number, const std::optional<ElementSnapshot>& state)
 }
 
 void EditHistory::showElement(FieldElement& element) {
-    try {
-        panels_->showFor(element);
-    } catch (const std::exception& e) {
-        showErrorBox(window_, QString::fromUtf8(e.what()));
-    }
+    runCommand(window_, [&] { panels_->showFor(element); });
 }

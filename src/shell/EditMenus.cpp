@@ -4,6 +4,7 @@
 #include "shell/CanvasArea.h"
 #include "shell/CanvasEditor.h"
 #include "shell/EditHistory.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/FieldClipboard.h"
 
 #include <QMainWindow>
@@ -50,13 +51,17 @@ void EditMenus::buildEditMenu(EditHistory& history, CanvasEditor& editor, FieldC
     edit_->addAction(undo);
     edit_->addAction(redo);
     edit_->addSeparator();
-    edit_->addAction(QStringLiteral("剪切"), QKeySequence::Cut, &clipboard, &FieldClipboard::cut);
-    edit_->addAction(QStringLiteral("复制"), QKeySequence::Copy, &clipboard, &FieldClipboard::copy);
-    QAction* paste =
-        edit_->addAction(QStringLiteral("粘贴"), QKeySequence::Paste, &clipboard, &FieldClipboard::paste);
+    QWidget* window = canvas_->window();
+    edit_->addAction(QStringLiteral("剪切"), QKeySequence::Cut, &clipboard,
+                     guarded(window, [&clipboard] { clipboard.cut(); }));
+    edit_->addAction(QStringLiteral("复制"), QKeySequence::Copy, &clipboard,
+                     guarded(window, [&clipboard] { clipboard.copy(); }));
+    QAction* paste = edit_->addAction(QStringLiteral("粘贴"), QKeySequence::Paste, &clipboard,
+                                      guarded(window, [&clipboard] { clipboard.paste(); }));
     paste->setEnabled(false);
     connect(&clipboard, &FieldClipboard::contentChanged, paste, [paste] { paste->setEnabled(true); });
-    edit_->addAction(QStringLiteral("删除"), QKeySequence::Delete, &editor, &CanvasEditor::deleteSelected);
+    edit_->addAction(QStringLiteral("删除"), QKeySequence::Delete, &editor,
+                     guarded(window, [&editor] { editor.deleteSelected(); }));
 }
 
 void EditMenus::buildViewMenu() {

@@ -3,6 +3,7 @@
 #include "glyphs/GlyphPayloads.h"
 #include "glyphs/StandardGlyphs.h"
 #include "model/FontTable.h"
+#include "shell/ErrorBoundary.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -111,12 +112,10 @@ void GlyphDialog::directionChanged() {
 }
 
 void GlyphDialog::buildAndSend(const std::function<QList<GlyphPayload>()>& build) {
-    try {
+    runCommand(this, [&] {
         const QList<GlyphPayload> payloads = build();
         if (send_) send_(payloads);
-    } catch (const GlyphRefused& e) {
-        QMessageBox::critical(this, QApplication::applicationName(), QString::fromUtf8(e.what()));
-    }
+    });
 }
 
 void GlyphDialog::sendSelectedHeight() {

@@ -22,6 +22,9 @@
 #include "shell/FlashEraseDialog.h"
 #include "shell/AboutDialog.h"
 #include "shell/ErrorBox.h"
+#include "shell/ErrorBoundary.h"
+#include "shell/RecoveryCopy.h"
+#include "editor/TemplateFile.h"
 #include "shell/HelpDialog.h"
 #include "shell/PaintProgram.h"
 #include "shell/SerialPortDialog.h"
@@ -29,7 +32,6 @@
 #include "shell/TemplateCommands.h"
 #include "shell/ToolIcons.h"
 #include "link/SendMessage.h"
-#include "link/SendRefused.h"
 #include "shell/PrinterSearchTask.h"
 #include "serial/PortList.h"
 #include "shell/GlyphDialog.h"
@@ -46,6 +48,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolBar>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(const QString& configPath, QWidget* parent)
@@ -62,14 +65,16 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     runStartUp(configPath);
     searchNotice_ = makeSearchNotice(this);
     search_ = new PrinterSearchTask(*comPort_, this);
-    connect(search_, &PrinterSearchTask::finished, this, [this] {
-        searchNotice_->hide();
-        setSearchRunning(false);
-    });
-    connect(searchButton_, &QPushButton::clicked, this, &MainWindow::searchForPrinter);
+    connect(search_, &PrinterSearchTask::finished, this, guarded(this, [this] {
+                searchNotice_->hide();
+                setSearchRunning(false);
+            }));
+    connect(searchButton_, &QPushButton::clicked, this, guarded(this, [this] { searchForPrinter(); }));
 }
 
 MainWindow::~MainWindow() {
+    delete recovery_; // the history's last signals come after the template is gone
+    recovery_ = nullptr;
     search_->stop(); // the worker uses the serial port, which goes first
     // The canvas watches template_, which as a member goes before QWidget
     // deletes the children: the widgets go first.
@@ -103,30 +108,34 @@ void MainWindow::refreshSummary() {
 }
 
 void MainWindow::buildMenus() {
+    // Every command runs through the error boundary.
+    const auto run = [this](void (MainWindow::*command)()) { return guarded(this, [this, command] { (this->*command)(); }); };
     QMenu* file = menuBar()->addMenu(QStringLiteral("文件"));
-    file->addAction(QStringLiteral("新建"), this, [this] { newTemplate(*this); });
-    file->addAction(QStringLiteral("打开"), this, [this] { openTemplateWithDialog(*this); });
-    file->addAction(QStringLiteral("保存"), this, [this] { saveTemplateWithDialog(*this); });
-    file->addAction(QStringLiteral("退出"), this, &MainWindow::confirmExit);
+    file->addAction(QStringLiteral("新建"), this, guarded(this, [this] { newTemplate(*this); }));
+    file->addAction(QStringLiteral("打开"), this, guarded(this, [this] { openTemplateWithDialog(*this); }));
+    file->addAction(QStringLiteral("保存"), this, guarded(this, [this] { saveTemplateWithDialog(*this); }))
+        ->setObjectName(QStringLiteral("Act_Save"));
+    file->addAction(QStringLiteral("退出"), this, run(&MainWindow::confirmExit));
 
     menuSettings_ = menuBar()->addMenu(QStringLiteral("设置"));
-    menuSettings_->addAction(QStringLiteral("模板属性"), this, &MainWindow::openTemplateAttributes);
-    menuSettings_->addAction(QStringLiteral("通讯设置"), this, &MainWindow::openSerialPortDialog);
-    menuSettings_->addAction(QStringLiteral("画图"), this, &MainWindow::startPaint);
+    menuSettings_->addAction(QStringLiteral("模板属性"), this, run(&MainWindow::openTemplateAttributes));
+    menuSettings_->addAction(QStringLiteral("通讯设置"), this, run(&MainWindow::openSerialPortDialog));
+    menuSettings_->addAction(QStringLiteral("画图"), this, run(&MainWindow::startPaint));
 
     menuLink_ = menuBar()->addMenu(QStringLiteral("通讯"));
     menuLink_->addAction(QStringLiteral("通讯测试"))->setVisible(false);
-    menuLink_->addAction(QStringLiteral("校正时间"), this, &MainWindow::setClockFromComputer);
-    menuLink_->addAction(QStringLiteral("发送"), this, &MainWindow::sendToPrinter);
-    menuLink_->addAction(QStringLiteral("查找"), this, &MainWindow::searchForPrinter);
+    menuLink_->addAction(QStringLiteral("校正时间"), this, run(&MainWindow::setClockFromComputer));
+    menuLink_->addAction(QStringLiteral("发送"), this, run(&MainWindow::sendToPrinter))
+        ->setObjectName(QStringLiteral("Act_Send"));
+    menuLink_->addAction(QStringLiteral("查找"), this, run(&MainWindow::searchForPrinter));
 
     menuGlyphs_ = menuBar()->addMenu(QStringLiteral("字模"));
-    menuGlyphs_->addAction(QStringLiteral("设置字模"), this, &MainWindow::openGlyphDialog);
-    menuGlyphs_->addAction(QStringLiteral("擦除FLASH"), this, &MainWindow::openFlashEraseDialog);
+    menuGlyphs_->addAction(QStringLiteral("设置字模"), this, run(&MainWindow::openGlyphDialog));
+    menuGlyphs_->addAction(QStringLiteral("擦除FLASH"), this, run(&MainWindow::openFlashEraseDialog));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
-    help->addAction(QStringLiteral("帮助主题"), this, &MainWindow::showHelp);
-    help->addAction(QStringLiteral("关于"), this, &MainWindow::openAboutBox);
+    help->addAction(QStringLiteral("帮助主题"), this, run(&MainWindow::showHelp));
+    help->addAction(QStringLiteral("关于"), this, run(&MainWindow::openAboutBox));
 }
 
 void MainWindow::buildToolBar() {
@@ -159,7 +168,7 @@ void MainWindow::buildToolBar() {
         }
         QAction* a = toolBar_->addAction(toolIcon(b.icon), QString());
         a->setToolTip(QString::fromUtf8(b.tip));
-        if (b.command) connect(a, &QAction::triggered, this, b.command);
+        if (b.command) connect(a, &QAction::triggered, this, guarded(this, b.command));
     }
 }
 
@@ -205,13 +214,23 @@ QWidget* MainWindow::buildBody() {
 
 void MainWindow::installEditing() {
     history_ = new EditHistory(this, template_, propertyPanels_);
+    recovery_ = new RecoveryCopy(
+        [this] {
+            return templateFileBytes(template_,
+                                     {settings_.width, canvas_->canvasHeight(), settings_.moBan, settings_.zoom});
+        },
+        this);
+    connect(history_->stack(), &QUndoStack::indexChanged, recovery_, &RecoveryCopy::noteStep);
+    connect(recovery_, &RecoveryCopy::writeFailed, this, [this](const QString& reason) {
+        statusBar_->showMessage(QStringLiteral("无法写入恢复副本：%1").arg(reason));
+    });
     canvasEditor_->setHistory(history_);
     propertyPanels_->setEditHistory(history_);
     new CanvasKeyboard(canvas_->fieldLayer(), *canvasEditor_);
     clipboard_ = new FieldClipboard(template_, *history_, [this] { return canvas_->canvasSize(); }, this);
     editMenus_ = new EditMenus(this, *history_, *canvasEditor_, *clipboard_, canvas_);
     editMenus_->viewMenu()->addSeparator();
-    editMenus_->viewMenu()->addAction(QStringLiteral("打印预览"), this, &MainWindow::openPrintPreview)
+    editMenus_->viewMenu()->addAction(QStringLiteral("打印预览"), this, guarded(this, [this] { openPrintPreview(); }))
         ->setObjectName(QStringLiteral("Act_PrintPreview"));
 }
 
@@ -228,6 +247,7 @@ void MainWindow::openPrintPreview() {
 
 void MainWindow::clearEditHistory() {
     history_->clear();
+    recovery_->remove(); // a template opened or begun anew has nothing to recover
 }
 
 void MainWindow::confirmExit() {
@@ -252,11 +272,7 @@ ReplyTiming MainWindow::linkTiming() const {
 }
 
 void MainWindow::runPrinterCommand(const std::function<void()>& command) {
-    try {
-        command();
-    } catch (const ComPortError& e) {
-        showError(QString::fromUtf8(e.what()));
-    }
+    runCommand(this, command);
 }
 
 void MainWindow::showError(const QString& text) {
@@ -274,14 +290,9 @@ void MainWindow::openFlashEraseDialog() {
 }
 
 void MainWindow::sendToPrinter() {
-    MessagePlan plan;
-    try {
-        plan = planMessage(template_, {settings_.width, settings_.moBan, settings_.zoom, settings_.dpiList,
-                                       settings_.mainDpi});
-    } catch (const SendRefused& e) {
-        showError(QString::fromUtf8(e.what()));
-        return;
-    }
+    // A refusal or a field that cannot be drawn ends the command before anything is sent.
+    const MessagePlan plan = planMessage(
+        template_, {settings_.width, settings_.moBan, settings_.zoom, settings_.dpiList, settings_.mainDpi});
     // A barcode that no longer scans in the dots that will be packed is the
     // operator's call, before anything goes out.
     if (!confirmBarcodesBeforeSend(this, verifyBarcodes(template_, settings_.width, plan.scaled))) return;
@@ -371,7 +382,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
-    if (event->isAccepted()) search_->stop();
+    if (!event->isAccepted()) return;
+    search_->stop();
+    recovery_->remove(); // a clean exit
 }
 
 void MainWindow::openGlyphDialog() {

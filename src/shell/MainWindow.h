@@ -17,6 +17,7 @@ class EditHistory;
 class EditMenus;
 class FieldClipboard;
 class PropertyPanels;
+class RecoveryCopy;
 class ToolPalette;
 class QAction;
 class QFrame;
@@ -56,6 +57,8 @@ public:
     // Forgets every undo step: a new or opened template starts without history.
     void clearEditHistory();
     EditMenus* editMenus() const { return editMenus_; }
+    // The recovery copy of the template, written after the undo steps.
+    RecoveryCopy* recoveryCopy() const { return recovery_; }
     FieldClipboard* fieldClipboard() const { return clipboard_; }
 
     // Writes the summary line in its connected form from the current settings.
@@ -123,6 +126,7 @@ private:
     PropertyPanels* propertyPanels_ = nullptr;
     CanvasEditor* canvasEditor_ = nullptr;
     EditHistory* history_ = nullptr;
+    RecoveryCopy* recovery_ = nullptr;
     FieldClipboard* clipboard_ = nullptr;
     EditMenus* editMenus_ = nullptr;
     QWidget* propertyArea_ = nullptr;

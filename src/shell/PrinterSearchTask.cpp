@@ -1,5 +1,8 @@
 #include "shell/PrinterSearchTask.h"
 
+#include "common/OperatorError.h"
+#include "shell/ErrorBoundary.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QMetaObject>
@@ -43,15 +46,20 @@ void PrinterSearchTask::start(const QStringList& ports, SearchReporter& target, 
     relay_ = std::make_unique<QueuedReporter>(this, target);
     worker_.reset(QThread::create([this, ports, quietMs, stop = stop_.get(), relay = relay_.get()] {
         QString found;
+        std::exception_ptr failure; // anything else reaches the window's error boundary at completion
         try {
             found = searchPrinter(port_, ports, *relay, stop, quietMs);
-        } catch (const std::exception& e) {
-            relay->ShowMessage(QString::fromUtf8(e.what()));
+        } catch (const OperatorError& e) {
+            relay->ShowMessage(e.text());
+        } catch (...) {
+            failure = std::current_exception();
         }
         QMetaObject::invokeMethod(
             this,
-            [this, found] {
+            [this, found, failure] {
                 running_ = false;
+                if (failure)
+                    runCommand(qobject_cast<QWidget*>(parent()), [failure] { std::rethrow_exception(failure); });
                 emit finished(found);
             },
             Qt::QueuedConnection);

@@ -1,14 +1,16 @@
 #include "shell/TemplateCommands.h"
 
+#include "common/AtomicWrite.h"
 #include "common/RegStore.h"
 #include "editor/TemplateFile.h"
 #include "shell/CanvasArea.h"
 #include "shell/MainWindow.h"
+#include "shell/RecoveryCopy.h"
 #include "shell/TemplateFileDialog.h"
 #include "shell/panels/PropertyPanels.h"
 
 #include <QMessageBox>
-#include <exception>
+#include <QTemporaryDir>
 
 namespace {
 TemplateAttributes attributesOf(MainWindow& window) {
@@ -31,22 +33,59 @@ void takeAttributes(MainWindow& window, const TemplateAttributes& a) {
 void newTemplate(MainWindow& window) {
     window.messageTemplate().clear(0);
     window.clearEditHistory();
+    window.recoveryCopy()->setOrigin({});
     window.propertyPanels()->showMain();
     window.refreshSummary();
 }
 
-void openTemplateFile(MainWindow& window, const QString& path) {
+namespace {
+// New, then the file's template; false when the file stopped the opening.
+bool rebuildFrom(MainWindow& window, const QString& path) {
     newTemplate(window);
+    bool whole = true;
     try {
         loadTemplate(window.messageTemplate(), path, [&](const TemplateAttributes& a) { takeAttributes(window, a); });
-    } catch (const std::exception& e) {
-        window.showError(QString::fromUtf8(e.what()));
+    } catch (const OperatorError& e) {
+        window.showError(e.text()); // what was rebuilt before the failure stays
+        whole = false;
     }
     window.clearEditHistory();
     // The last field is selected; a barcode's panel is filled at once.
     if (FieldElement* last = window.messageTemplate().SelectedControl(); last && last->IsBarcode())
         window.propertyPanels()->showFor(*last);
     window.refreshSummary();
+    return whole;
+}
+} // namespace
+
+void openTemplateFile(MainWindow& window, const QString& path) {
+    const bool whole = rebuildFrom(window, path);
+    window.recoveryCopy()->setOrigin(path);
+    if (whole) TemplateFileDialog::rememberFolder(path);
+}
+
+bool offerRecovery(MainWindow& window) {
+    const std::optional<LeftRecoveryCopy> left = RecoveryCopy::left();
+    if (!left) return false;
+    RecoveryCopy* copy = window.recoveryCopy();
+    const auto answer = QMessageBox::question(&window, QStringLiteral("提示"), QStringLiteral("检测到未保存的模板，是否恢复？"),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    if (answer != QMessageBox::Yes) {
+        copy->remove();
+        return false;
+    }
+    // Opened from a file of its own: opening begins anew, which removes the copy.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("recovered.spt"));
+    if (const QString reason = writeFileAtomically(path, left->bytes); !reason.isEmpty()) {
+        window.showError(reason);
+        return false;
+    }
+    rebuildFrom(window, path);
+    copy->setOrigin(left->origin);
+    copy->setProposal(left->origin);
+    copy->writeNow(); // unsaved work: kept until it is saved or the editor ends cleanly
+    return true;
 }
 
 void openTemplateWithDialog(MainWindow& window) {
@@ -71,16 +110,20 @@ bool writeTemplate(MainWindow& window, const QString& path) {
     }
     try {
         saveTemplate(window.messageTemplate(), attributes, path, lost);
-    } catch (const std::exception& e) {
-        window.showError(QString::fromUtf8(e.what()));
+    } catch (const OperatorError& e) {
+        window.showError(e.text());
         return false;
     }
+    window.recoveryCopy()->remove();
+    window.recoveryCopy()->setOrigin(path);
+    window.recoveryCopy()->setProposal({});
+    TemplateFileDialog::rememberFolder(path);
     return true;
 }
 } // namespace
 
 bool saveTemplateWithDialog(MainWindow& window) {
-    const QString path = TemplateFileDialog::choose(TemplateFileDialog::Save, &window);
+    const QString path = TemplateFileDialog::choose(TemplateFileDialog::Save, &window, window.recoveryCopy()->proposal());
     return path.isEmpty() || writeTemplate(window, path);
 }
 

@@ -13,6 +13,10 @@ void newTemplate(MainWindow& window);
 // selected. An element the file describes wrongly stops the opening with the
 // error shown; what was rebuilt before it stays.
 void openTemplateFile(MainWindow& window, const QString& path);
+// At start, when an editor left a recovery copy: asks "检测到未保存的模板，是否恢复？".
+// 是 opens the copy as an unsaved template (保存 proposes the path it came from);
+// 否 deletes the copy. True when a template was restored.
+bool offerRecovery(MainWindow& window);
 // 打开: the open dialog, then openTemplateFile.
 void openTemplateWithDialog(MainWindow& window);
 // 保存: the save dialog, then the file written whole. False when the write

@@ -2,9 +2,12 @@
 
 #include "common/Gbk.h"
 
+#include <QAbstractFileIconProvider>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QStyle>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -16,6 +19,27 @@ QString& lastFolder() {
     static QString folder;
     return folder;
 }
+
+// Icons and type names from the file's kind alone. Qt's own provider asks the
+// MIME database, which reads a file's first bytes to guess its type: a FIFO
+// or a file of /proc (kmsg) would block the list for good.
+class PlainIconProvider : public QAbstractFileIconProvider {
+public:
+    QIcon icon(IconType type) const override {
+        return QApplication::style()->standardIcon(type == File ? QStyle::SP_FileIcon : QStyle::SP_DirIcon);
+    }
+    QIcon icon(const QFileInfo& info) const override { return icon(info.isDir() ? Folder : File); }
+    QString type(const QFileInfo& info) const override {
+        if (info.isDir()) return QStringLiteral("文件夹");
+        return info.suffix().isEmpty() ? QStringLiteral("文件") : info.suffix().toUpper() + QStringLiteral(" 文件");
+    }
+};
+
+// One for the program: the dialogs' list models use it from their own threads.
+QAbstractFileIconProvider* plainIcons() {
+    static PlainIconProvider provider;
+    return &provider;
+}
 } // namespace
 
 QString withSptSuffix(const QString& path) {
@@ -24,7 +48,10 @@ QString withSptSuffix(const QString& path) {
 }
 
 QString previewText(const QString& path) {
-    if (!QFileInfo(path).isFile()) return {};
+    // Only a regular file with bytes in it: a device, a FIFO or a file of /proc
+    // (whose size reads as 0) could block the read.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() == 0) return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {};
     return gbk::decode(file.read(kPreviewBytes));
@@ -34,6 +61,8 @@ TemplateFileDialog::TemplateFileDialog(Purpose purpose, QWidget* parent) : QFile
     setObjectName(purpose == Open ? QStringLiteral("OpenDialog") : QStringLiteral("SaveDialog"));
     setOption(QFileDialog::DontUseNativeDialog);
     setOption(QFileDialog::DontConfirmOverwrite);
+    setOption(QFileDialog::DontUseCustomDirectoryIcons);
+    setIconProvider(plainIcons());
     setNameFilter(QStringLiteral("spt配置文档(*.spt)"));
     setDefaultSuffix(QStringLiteral("spt"));
     setAcceptMode(purpose == Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
@@ -60,11 +89,15 @@ void TemplateFileDialog::showPreview(const QString& path) {
     preview_->setPlainText(previewText(path));
 }
 
-QString TemplateFileDialog::choose(Purpose purpose, QWidget* parent) {
+QString TemplateFileDialog::choose(Purpose purpose, QWidget* parent, const QString& proposal) {
     TemplateFileDialog dialog(purpose, parent);
+    if (!proposal.isEmpty()) dialog.selectFile(proposal);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     QString path = dialog.selectedFiles().constFirst();
     if (purpose == Save) path = withSptSuffix(path);
-    lastFolder() = QFileInfo(path).absolutePath();
     return path;
+}
+
+void TemplateFileDialog::rememberFolder(const QString& path) {
+    lastFolder() = QFileInfo(path).absolutePath();
 }

@@ -2,6 +2,7 @@
 #include "common/AppSettings.h"
 #include "common/Gbk.h"
 #include "common/VersionOption.h"
+#include "shell/ErrorBoundary.h"
 #include "shell/StartUp.h"
 #include "shell/MainWindow.h"
 #include "shell/TemplateCommands.h"
@@ -15,7 +16,7 @@
 
 int main(int argc, char** argv) {
     if (printVersionIfAsked(argc, argv, "daviduv")) return 0;
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv); // nothing a handler throws ends the program
     initApplication();
     if (!gbk::available()) {
         QMessageBox::critical(nullptr, QStringLiteral("daviduv"), QStringLiteral("This Qt build has no GBK codec."));
@@ -24,14 +25,13 @@ int main(int argc, char** argv) {
     MainWindow window(configIniPath());
     window.setWindowIcon(programIcon());
     window.show();
-    // "daviduv FILE.spt": the file opens once the window is up.
+    // Once the window is up: the recovery question when an editor left a copy,
+    // else "daviduv FILE.spt" opens the file.
     const QStringList args = QApplication::arguments();
-    if (args.size() > 1) {
-        const QString path = args.at(1);
-        if (QFileInfo(path).isFile())
-            QTimer::singleShot(0, &window, [&window, path] { openTemplateFile(window, path); });
-        else
-            std::fprintf(stderr, "daviduv: no such file: %s\n", qPrintable(path));
-    }
+    const QString path = args.size() > 1 ? args.at(1) : QString();
+    if (!path.isEmpty() && !QFileInfo(path).isFile()) std::fprintf(stderr, "daviduv: no such file: %s\n", qPrintable(path));
+    QTimer::singleShot(0, &window, guarded(&window, [&window, path] {
+                           if (!offerRecovery(window) && QFileInfo(path).isFile()) openTemplateFile(window, path);
+                       }));
     return app.exec();
 }

@@ -90,7 +90,7 @@ int runBarcode(const QStringList& list) {
         element.SetBar_Caption(o.caption);
         element.SetBar_CodeType(o.type); // last: the default type draws every caption
     } catch (const BarcodeError& e) { // the options were checked: what is left is the caption's
-        printErr(QStringLiteral("--caption: ") + QString::fromUtf8(e.what()));
+        printErr(QStringLiteral("--caption: ") + e.text());
         return kExitError;
     }
     if (const QString reason = writePngAtomically(o.out, element.Picture()); !reason.isEmpty()) {

@@ -89,7 +89,7 @@ int runGlyphs(const QStringList& argv) {
             return sendGlyphPayloads(port, reporter, *payloads, timing);
         });
     } catch (const GlyphRefused& e) {
-        printErr(QString::fromUtf8(e.what()));
+        printErr(e.text());
         return kExitError;
     }
 }

@@ -37,8 +37,8 @@ std::optional<MessagePlan> planFromFile(const QString& path, QString* failure, Q
             planMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
         if (checks) *checks = verifyBarcodes(message, attributes.width, plan.scaled);
         return plan;
-    } catch (const std::exception& e) { // BarcodeError, FieldError, SendRefused: the element's own text
-        return fail(QString::fromUtf8(e.what()));
+    } catch (const OperatorError& e) { // BarcodeError, FieldError, SendRefused: the element's own text
+        return fail(e.text());
     }
 }
 
