@@ -58,64 +58,51 @@ struct FixedDay {
     ~FixedDay() { setFieldClock(before); }
 };
 
-// The bounds come from what the file reader keeps of each key (the .spt key
-// table): a value inside is saved and opened unchanged, one just outside is
-// refused with the range the operator may use.
+// Each control's bounds: what the file reader keeps of its key. Values at and
+// next to each bound are saved and opened unchanged; the values just outside,
+// and the example, are refused with the range the operator may use.
+// A text row's bounds are lengths: the reader keeps 2047 characters.
 struct RangeRow {
     const char* tool;
     const char* control;
     const char* key; // where the typed value lands in the saved file
-    QString typed;
-    QString refusal; // empty: accepted
+    int low, high;
+    QString refusal;
+    QString example = {}; // a value seen changed on reopening, refused too
+    bool text = false;
 };
 
 const QString kSpace = "间距必须在 0 到 1000 之间";
-const QString kX = "X 必须在 -65535 到 65535 之间";
-const QString kY = "Y 必须在 -65535 到 65535 之间";
 const QString kLong = "不能超过 2047 个字符";
 
 const RangeRow kRanges[] = {
-    {"SpedBtn_Str", "EdtStr_Space", "Space", "0", {}},
-    {"SpedBtn_Str", "EdtStr_Space", "Space", "1", {}},
-    {"SpedBtn_Str", "EdtStr_Space", "Space", "999", {}},
-    {"SpedBtn_Str", "EdtStr_Space", "Space", "1000", {}},
-    {"SpedBtn_Str", "EdtStr_Space", "Space", "1001", kSpace},
-    {"SpedBtn_Str", "EdtStr_Space", "Space", "-3", kSpace}, // the issue's −3, read back as 2
-    {"SpedBtn_Str", "CombStr_FontSize", "FontSize", "1", {}},
-    {"SpedBtn_Str", "CombStr_FontSize", "FontSize", "2", {}},
-    {"SpedBtn_Str", "CombStr_FontSize", "FontSize", "399", {}},
-    {"SpedBtn_Str", "CombStr_FontSize", "FontSize", "400", {}},
-    {"SpedBtn_Str", "CombStr_FontSize", "FontSize", "401", "字号必须在 1 到 400 之间"},
-    {"SpedBtn_Str", "CombStr_FontSize", "FontSize", "0", "字号必须在 1 到 400 之间"},
-    {"SpedBtn_Str", "EdtStr_Source", "UserValue", repeated('A', 2047), {}},
-    {"SpedBtn_Str", "EdtStr_Source", "UserValue", repeated('A', 2048), "内容文本" + kLong},
-    {"SpedBtn_Str", "EdtStr_X", "Left", "-65535", {}},
-    {"SpedBtn_Str", "EdtStr_X", "Left", "65535", {}},
-    {"SpedBtn_Str", "EdtStr_X", "Left", "100000", kX}, // read back as 1
-    {"SpedBtn_Str", "EdtStr_Y", "Top", "-65536", kY},
-    {"SpedBtn_Date", "EdtDate_Space", "UserSpace", "1000", {}},
-    {"SpedBtn_Date", "EdtDate_Space", "UserSpace", "1500", kSpace}, // read back as 16
-    {"SpedBtn_Date", "EdtDate_Space", "UserSpace", "-1", kSpace},
-    {"SpedBtn_Date", "CombDate_Explain", "UserExplain", repeated('x', 2047), {}},
-    {"SpedBtn_Date", "CombDate_Explain", "UserExplain", repeated('x', 2048), "前导符" + kLong},
-    {"SpedBtn_Period", "EdtPeriod_Space", "UserSpace", "0", {}},
-    {"SpedBtn_Period", "EdtPeriod_Space", "UserSpace", "1001", kSpace},
-    {"SpedBtn_Period", "SpnEdtPeriod_Day", "UserPeriod", "65535", {}},
-    {"SpedBtn_No", "EdtNo_Space", "UserSpace", "1000", {}},
-    {"SpedBtn_No", "EdtNo_Space", "UserSpace", "1001", kSpace},
-    {"SpedBtn_No", "EdtNo_Y", "Top", "-65535", {}},
-    {"SpedBtn_RunNo", "EdtRunNo_Space", "UserSpace", "1000", {}},
-    {"SpedBtn_RunNo", "EdtRunNo_Space", "UserSpace", "1001", kSpace},
-    {"SpedBtn_RunNo", "CombRunNo_Init", "UserValue", repeated('B', 2047), {}},
-    {"SpedBtn_RunNo", "CombRunNo_Init", "UserValue", repeated('B', 2048), "班次" + kLong},
-    {"SpedBtn_Image", "EdtImage_Width", "Width", "1", {}},
-    {"SpedBtn_Image", "EdtImage_Width", "Width", "20048", {}},
-    {"SpedBtn_Image", "EdtImage_Width", "Width", "20049", "宽必须在 1 到 20048 之间"},
-    {"SpedBtn_Image", "EdtImage_Width", "Width", "0", "宽必须在 1 到 20048 之间"}, // the model would keep 1
-    {"SpedBtn_Image", "EdtImage_Height", "Height", "128", {}},
-    {"SpedBtn_BarCode", "EdtBarCode_X", "Left", "65535", {}},
-    {"SpedBtn_BarCode", "EdtBarCode_X", "Left", "65536", kX},
+    {"SpedBtn_Str", "EdtStr_Space", "Space", 0, 1000, kSpace, "-3"},
+    {"SpedBtn_Str", "CombStr_FontSize", "FontSize", 1, 400, "字号必须在 1 到 400 之间", "500"},
+    {"SpedBtn_Str", "EdtStr_X", "Left", -65535, 65535, "X 必须在 -65535 到 65535 之间", "100000"},
+    {"SpedBtn_Str", "EdtStr_Y", "Top", -65535, 65535, "Y 必须在 -65535 到 65535 之间"},
+    {"SpedBtn_Str", "EdtStr_Source", "UserValue", 0, 2047, "内容文本" + kLong, {}, true},
+    {"SpedBtn_Date", "EdtDate_Space", "UserSpace", 0, 1000, kSpace, "1500"},
+    {"SpedBtn_Date", "CombDate_Explain", "UserExplain", 0, 2047, "前导符" + kLong, {}, true},
+    {"SpedBtn_Period", "EdtPeriod_Space", "UserSpace", 0, 1000, kSpace},
+    {"SpedBtn_No", "EdtNo_Space", "UserSpace", 0, 1000, kSpace},
+    {"SpedBtn_No", "EdtNo_Y", "Top", -65535, 65535, "Y 必须在 -65535 到 65535 之间"},
+    {"SpedBtn_RunNo", "EdtRunNo_Space", "UserSpace", 0, 1000, kSpace},
+    {"SpedBtn_RunNo", "CombRunNo_Init", "UserValue", 0, 2047, "班次" + kLong, {}, true},
+    {"SpedBtn_Image", "EdtImage_Width", "Width", 1, 20048, "宽必须在 1 到 20048 之间"},
+    {"SpedBtn_BarCode", "EdtBarCode_X", "Left", -65535, 65535, "X 必须在 -65535 到 65535 之间"},
 };
+
+// The values a row tries, each with whether it is refused.
+std::vector<std::pair<QString, bool>> triedValues(const RangeRow& row) {
+    if (row.text) return {{repeated('x', row.high), false}, {repeated('x', row.high + 1), true}};
+    std::vector<std::pair<QString, bool>> values;
+    for (int v : {row.low - 1, row.high + 1})
+        values.push_back({QString::number(v), true});
+    for (int v : {row.low, row.low + 1, row.high - 1, row.high})
+        values.push_back({QString::number(v), false});
+    if (!row.example.isEmpty()) values.push_back({row.example, true});
+    return values;
+}
 
 // What a send would print, or why it refuses (a variable field above the strip).
 std::pair<RenderedMessage, QString> printed(const MessageTemplate& message) {
@@ -134,41 +121,40 @@ QString sectionOf(const FieldElement& e) {
 
 TEST(PanelRanges, AcceptedValuesSurviveAReopenAndOthersAreRefused) {
     FixedDay day;
-    for (const RangeRow& row : kRanges) {
-        SCOPED_TRACE(std::string(row.control) + " " + row.typed.left(12).toStdString());
-        Editor e;
-        FieldElement& f = e.place(row.tool, {10, 10});
-        QWidget* control = e.window.findChild<QWidget*>(row.control);
-        ASSERT_NE(control, nullptr);
-        std::optional<ElementSnapshot> before;
-        int steps = 0;
-        BoxAnswer ok(QMessageBox::Ok);
-        typeInTwoSteps(control, row.typed, [&] {
-            before = snapshotOf(e.model, f);
-            steps = e.window.editHistory()->stack()->count();
-        });
-        const QString path = e.dir.filePath("t.spt");
-        saveTemplate(e.model, {}, path);
-        const IniFile saved = IniFile::load(path);
-        if (!row.refusal.isEmpty()) {
-            ASSERT_EQ(ok.seen.size(), 1u);
-            EXPECT_EQ(ok.seen[0].text, row.refusal);
-            EXPECT_TRUE(sameState(*before, snapshotOf(e.model, f))); // nothing changed
-            EXPECT_EQ(e.window.editHistory()->stack()->count(), steps);
-            EXPECT_NE(saved.readString(sectionOf(f), row.key, {}), row.typed);
-            continue;
+    for (const RangeRow& row : kRanges)
+        for (const auto& [typed, refused] : triedValues(row)) {
+            SCOPED_TRACE(std::string(row.control) + " " + typed.left(12).toStdString());
+            Editor e;
+            FieldElement& f = e.place(row.tool, {10, 10});
+            QWidget* control = e.window.findChild<QWidget*>(row.control);
+            ASSERT_NE(control, nullptr);
+            std::optional<ElementSnapshot> before;
+            int steps = 0;
+            BoxAnswer ok(QMessageBox::Ok);
+            typeInTwoSteps(control, typed, [&] {
+                before = snapshotOf(e.model, f);
+                steps = e.window.editHistory()->stack()->count();
+            });
+            if (refused) {
+                ASSERT_EQ(ok.seen.size(), 1u);
+                EXPECT_EQ(ok.seen[0].text, row.refusal);
+                EXPECT_TRUE(sameState(*before, snapshotOf(e.model, f))); // nothing changed
+                EXPECT_EQ(e.window.editHistory()->stack()->count(), steps);
+                continue;
+            }
+            EXPECT_TRUE(ok.seen.empty());
+            const QString path = e.dir.filePath("t.spt");
+            saveTemplate(e.model, {}, path);
+            EXPECT_EQ(IniFile::load(path).readString(sectionOf(f), row.key, {}), typed);
+            MessageTemplate reopened;
+            loadTemplate(reopened, path, {});
+            EXPECT_EQ(templateFileBytes(reopened, {}), templateFileBytes(e.model, {}));
+            const auto [a, aRefused] = printed(e.model);
+            const auto [b, bRefused] = printed(reopened);
+            EXPECT_EQ(a.background, b.background);
+            EXPECT_EQ(a.fields, b.fields);
+            EXPECT_EQ(aRefused, bRefused);
         }
-        EXPECT_TRUE(ok.seen.empty());
-        EXPECT_EQ(saved.readString(sectionOf(f), row.key, {}), row.typed);
-        MessageTemplate reopened;
-        loadTemplate(reopened, path, {});
-        EXPECT_EQ(templateFileBytes(reopened, {}), templateFileBytes(e.model, {}));
-        const auto [a, aRefused] = printed(e.model);
-        const auto [b, bRefused] = printed(reopened);
-        EXPECT_EQ(a.background, b.background);
-        EXPECT_EQ(a.fields, b.fields);
-        EXPECT_EQ(aRefused, bRefused);
-    }
 }
 
 namespace {
