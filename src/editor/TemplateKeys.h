@@ -4,6 +4,10 @@
 // to be used. A value outside its range reads as the default too, so an absurd
 // number in a file (a digit count of two thousand million, a position near the
 // integer limits) never reaches the elements.
+// This table is the one home of these ranges: the property panels refuse what
+// the reader would not keep, so a value the operator sets survives a reopen.
+#include "common/IniFile.h"
+
 #include <climits>
 
 struct IntegerKey {
@@ -20,8 +24,15 @@ struct TextKey {
 
 namespace spt {
 
+// Whether the reader keeps the value as it is.
+constexpr bool keeps(const IntegerKey& key, int value) {
+    return value >= key.low && value <= key.high;
+}
+
 // Widest canvas a template can have: a variable field's position travels in two bytes.
 inline constexpr int kMaxPosition = 65535;
+// The most characters of a text value the reader keeps; the rest is cut off.
+inline constexpr int kMaxTextLength = IniFile::kMaxValueLength;
 
 inline constexpr const char* kMain = "Main";
 inline constexpr IntegerKey kImageWidth{"ImageWidth", 512, 1, kMaxPosition};

@@ -15,7 +15,7 @@ namespace {
 // A number outside the key's range reads as its default.
 int read(const IniFile& ini, const QString& section, const IntegerKey& key) {
     const int value = ini.readInteger(section, key.name, key.fallback);
-    return value < key.low || value > key.high ? key.fallback : value;
+    return spt::keeps(key, value) ? value : key.fallback;
 }
 
 QString read(const IniFile& ini, const QString& section, const TextKey& key) {

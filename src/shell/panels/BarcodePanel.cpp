@@ -1,6 +1,7 @@
 #include "shell/panels/BarcodePanel.h"
 
 #include "common/Gbk.h"
+#include "common/OperatorError.h"
 #include "common/SharedRoutines.h"
 #include "shell/panels/PanelControls.h"
 #include "shell/panels/RangeSpinBox.h"
@@ -27,6 +28,18 @@ std::optional<int> heightPercentForModuleWidth(int size) {
     default:
         return std::nullopt;
     }
+}
+
+QByteArray captionBytes(const QString& caption) {
+    QString lost;
+    for (qsizetype i = 0; i < caption.size();) {
+        const qsizetype n = caption.at(i).isHighSurrogate() && i + 1 < caption.size() ? 2 : 1;
+        const QString character = caption.mid(i, n);
+        i += n;
+        if (!gbk::canEncode(character) && !lost.contains(character)) lost += character;
+    }
+    if (!lost.isEmpty()) throw OperatorError(QStringLiteral("码值不能含有 GBK 无法表示的字符：%1").arg(lost));
+    return gbk::encode(caption);
 }
 
 BarcodePanel::BarcodePanel(MessageTemplate& message, QWidget* parent)
@@ -71,7 +84,7 @@ BarcodePanel::BarcodePanel(MessageTemplate& message, QWidget* parent)
             {[percent = heightPercent_->boxValue()](Barcode& b) { b.SetBar_HeightPercent(percent); }});
     });
     connect(caption_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        editBarcode({[caption = gbk::encode(trimBlanks(text))](Barcode& b) { b.SetBar_Caption(caption); }});
+        editBarcode({[caption = trimBlanks(text)](Barcode& b) { b.SetBar_Caption(captionBytes(caption)); }});
     });
     connect(humanReadable_, &QCheckBox::clicked, this,
             [this](bool on) { editBarcode({[on](Barcode& b) { b.SetBar_HumanReadable(on); }}); });
@@ -93,8 +106,8 @@ void BarcodePanel::editBarcode(std::initializer_list<std::function<void(Barcode&
         for (const auto& step : steps) {
             try {
                 step(*e->AsBarcode());
-            } catch (const std::exception& error) {
-                if (failure.isEmpty()) failure = QString::fromUtf8(error.what());
+            } catch (const OperatorError& error) {
+                if (failure.isEmpty()) failure = error.text();
             }
         }
         message().notifyChanged(*e);

@@ -33,6 +33,11 @@ private:
     QCheckBox* humanReadable_;
 };
 
+// The GBK bytes of a caption typed into the value box. A caption GBK cannot
+// hold whole is refused (OperatorError naming the characters), never stored
+// with "?" in their place.
+QByteArray captionBytes(const QString& caption);
+
 // The height percent a module width brings with it: 85 for SC5 to SC9, 57 for
 // SC10, 44, 36, 31 and 28 for SC11 to SC14; none for SC0 to SC4.
 std::optional<int> heightPercentForModuleWidth(int size);

@@ -1,7 +1,10 @@
 #include "shell/panels/FieldPanel.h"
 
+#include "common/OperatorError.h"
+#include "editor/TemplateKeys.h"
 #include "shell/EditHistory.h"
 #include "shell/ErrorBox.h"
+#include "shell/panels/KeptValue.h"
 #include "shell/panels/NumberBox.h"
 
 #include <QApplication>
@@ -66,6 +69,14 @@ void FieldPanel::moveSelected(std::optional<int> x, std::optional<int> y) {
     FieldElement* e = selectedOfKind();
     if (!e) return;
     const QPoint at = e->TemplatePos();
+    try {
+        if (x) keptValue(QStringLiteral("X"), spt::kLeft, *x);
+        if (y) keptValue(QStringLiteral("Y"), spt::kTop, *y);
+    } catch (const OperatorError& refusal) {
+        setPosition(at);
+        reportError(refusal.text());
+        return;
+    }
     recordEdit(*e, [&] { message_.moveTo(*e, x.value_or(at.x()), y.value_or(at.y())); },
                x ? kTypedXMerge : kTypedYMerge);
 }
@@ -80,17 +91,29 @@ void FieldPanel::recordEdit(FieldElement& element, const std::function<void()>& 
 void FieldPanel::edit(const std::function<void(FieldImage&)>& store) {
     FieldElement* e = selectedOfKind();
     if (!e || !e->AsField()) return;
-    QString failure;
-    recordEdit(*e, [&] {
-        try {
-            store(*e->AsField());
-            redraw(*e->AsField());
-        } catch (const std::exception& error) {
-            failure = QString::fromUtf8(error.what());
-        }
-        message_.notifyChanged(*e);
-    }, typingKey());
-    if (!failure.isEmpty()) reportError(failure);
+    FieldImage& field = *e->AsField();
+    QString refusal;
+    recordEdit(
+        *e,
+        [&] {
+            const FieldImage before = field;
+            try {
+                store(field);
+                redraw(field);
+            } catch (const OperatorError& error) {
+                field = before; // the element as it was: no undo step, nothing new to save
+                refusal = error.text();
+            }
+            message_.notifyChanged(*e);
+        },
+        typingKey());
+    if (refusal.isEmpty()) return;
+    try {
+        showElement(*e);
+    } catch (const OperatorError&) {
+        // a value the panel cannot show stays as it was shown; the refusal is what the operator is told
+    }
+    reportError(refusal);
 }
 
 // The keys typed into one text box of the panel, one after another, make one

@@ -1,7 +1,8 @@
 #pragma once
 // The frame every field's property panel shares: a captioned group box for one
 // field kind with the X and Y boxes of the field's template position. A change
-// typed into X or Y moves the selected field there at once, without bound.
+// typed into X or Y moves the selected field there at once, within the
+// positions a template file keeps.
 // Each kind's panel derives from it and puts its own controls in controlsArea().
 #include "model/MessageTemplate.h"
 
@@ -46,8 +47,10 @@ protected:
     void recordEdit(FieldElement& element, const std::function<void()>& change, int mergeKey = 0);
     // The handlers' common course for the kinds drawn as a FieldImage: when the
     // selected element is of this kind, store() changes it, redraw() draws it
-    // with the panel's current choices, and the canvas is told. A failure goes
-    // to the error box; the canvas is told all the same.
+    // with the panel's current choices, and the canvas is told. An edit either
+    // of them refuses (an OperatorError: a value the file would not keep, a
+    // field too large to draw) puts the element back as it was, with no undo
+    // step, shows its values in the panel again and goes to the error box.
     void edit(const std::function<void(FieldImage&)>& store);
     virtual void redraw(FieldImage&) {}
     // The application's error box over this panel's window.

@@ -2,6 +2,7 @@
 
 #include "model/FieldError.h"
 #include "model/FieldRender.h"
+#include "shell/panels/KeptValue.h"
 #include "shell/panels/NumberBox.h"
 #include "shell/panels/PanelControls.h"
 
@@ -82,10 +83,19 @@ void ImagePanel::loadChosenPicture() {
 }
 
 void ImagePanel::resize(std::optional<int> width, std::optional<int> height) {
+    QString unreadable;
     edit([&](FieldImage& f) {
-        resetFieldBox(f, std::max(1, width.value_or(f.Width())), std::max(1, height.value_or(f.Height())));
-        if (!f.UserValue().isEmpty()) loadFieldPicture(f, f.UserValue());
+        const int w = width ? keptValue(QStringLiteral("宽"), spt::kPictureWidth, *width) : f.Width();
+        resetFieldBox(f, w, std::max(1, height.value_or(f.Height())));
+        // A picture that cannot be read again leaves the new size white: the
+        // resize stands, the operator is told.
+        try {
+            if (!f.UserValue().isEmpty()) loadFieldPicture(f, f.UserValue());
+        } catch (const FieldError& error) {
+            unreadable = error.text();
+        }
     });
+    if (!unreadable.isEmpty()) reportError(unreadable);
 }
 
 void ImagePanel::fillFrom(FieldElement& element) {

@@ -1,5 +1,6 @@
 #include "shell/panels/PeriodPanel.h"
 
+#include "editor/TemplateKeys.h"
 #include "model/DateStyles.h"
 #include "model/FieldRender.h"
 #include "shell/panels/NumberBox.h"
@@ -15,7 +16,7 @@ PeriodPanel::PeriodPanel(MessageTemplate& message, QWidget* parent)
                      QStringLiteral("CombPeriod_Explain"), QStringLiteral("CombPeriod_Fontsize")},
                     {QStringLiteral("无"), QStringLiteral("有效期："), QStringLiteral("期限：")}, parent),
       style_(newStyleList(QStringLiteral("CombPeriod_Style"))),
-      days_(new RangeSpinBox(0, 65535, controlsArea())) {
+      days_(new RangeSpinBox(spt::kUserPeriod.low, spt::kUserPeriod.high, controlsArea())) {
     days_->setObjectName(QStringLiteral("SpnEdtPeriod_Day"));
     addLabelled(controlsGrid(), 0, 2, QStringLiteral("有效期"), days_, QStringLiteral("天"));
     addLabelled(controlsGrid(), 1, 0, QStringLiteral("格式"), style_);

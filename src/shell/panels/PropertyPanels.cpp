@@ -1,5 +1,6 @@
 #include "shell/panels/PropertyPanels.h"
 
+#include "common/OperatorError.h"
 #include "shell/ErrorBox.h"
 #include "shell/panels/BarcodePanel.h"
 #include "shell/panels/DatePanel.h"
@@ -40,8 +41,8 @@ FieldPanel* PropertyPanels::showFor(FieldElement& element) {
     stack_->setCurrentWidget(panel);
     try {
         panel->showElement(element);
-    } catch (const std::exception& failure) {
-        showErrorBox(window(), QString::fromUtf8(failure.what()));
+    } catch (const OperatorError& failure) {
+        showErrorBox(window(), failure.text());
     }
     return panel;
 }

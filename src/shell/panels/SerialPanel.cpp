@@ -1,6 +1,7 @@
 #include "shell/panels/SerialPanel.h"
 
 #include "common/SharedRoutines.h"
+#include "editor/TemplateKeys.h"
 #include "model/FieldError.h"
 #include "model/FieldRender.h"
 #include "shell/panels/InitValueBox.h"
@@ -12,7 +13,7 @@
 #include <QGridLayout>
 
 namespace {
-constexpr int kMostDigits = 16;
+constexpr int kMostDigits = spt::kUserNoDigit.high; // the list starts at 1, the lowest kept
 
 QStringList digitItems() {
     QStringList items;
@@ -30,7 +31,8 @@ SerialPanel::SerialPanel(MessageTemplate& message, QWidget* parent)
                      QStringLiteral("编号："), QStringLiteral("产品编号：")},
                     parent),
       digits_(newList(controlsArea(), QStringLiteral("CombNo_Digit"), digitItems(), false)),
-      start_(new InitValueBox(controlsArea())), increment_(new RangeSpinBox(-100, 100, controlsArea())) {
+      start_(new InitValueBox(controlsArea())),
+      increment_(new RangeSpinBox(spt::kUserIncrement.low, spt::kUserIncrement.high, controlsArea())) {
     digits_->setCurrentIndex(7);
     start_->setObjectName(QStringLiteral("SpnEdtNo_Init"));
     start_->setLengthLimit(kMostDigits);

@@ -1,6 +1,7 @@
 #include "shell/panels/ShiftPanel.h"
 
 #include "model/FieldRender.h"
+#include "shell/panels/KeptValue.h"
 #include "shell/panels/NumberBox.h"
 #include "shell/panels/PanelControls.h"
 
@@ -17,8 +18,9 @@ ShiftPanel::ShiftPanel(MessageTemplate& message, QWidget* parent)
     addLabelled(controlsGrid(), 1, 0, QStringLiteral("班次"), letter_);
     addLabelled(controlsGrid(), 1, 1, QStringLiteral("间距"), spaceBox());
     controlsGrid()->setColumnStretch(4, 1);
-    connect(letter_, &QComboBox::editTextChanged, this,
-            [this](const QString& letter) { edit([letter](FieldImage& f) { f.SetUserValue(letter); }); });
+    connect(letter_, &QComboBox::editTextChanged, this, [this](const QString& letter) {
+        edit([letter](FieldImage& f) { f.SetUserValue(keptText(QStringLiteral("班次"), letter)); });
+    });
 }
 
 void ShiftPanel::fillFrom(FieldElement& element) {

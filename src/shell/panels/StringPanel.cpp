@@ -4,6 +4,7 @@
 #include "model/FieldError.h"
 #include "model/FieldRender.h"
 #include "model/FontTable.h"
+#include "shell/panels/KeptValue.h"
 #include "shell/panels/NumberBox.h"
 #include "shell/panels/PanelControls.h"
 
@@ -46,14 +47,20 @@ StringPanel::StringPanel(MessageTemplate& message, QWidget* parent)
     addLabelled(grid, 1, 2, QStringLiteral("间距"), space_);
     grid->setColumnStretch(6, 1);
 
-    connect(source_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { edit([text](FieldImage& f) { f.SetUserValue(text); }); });
+    connect(source_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        edit([text](FieldImage& f) { f.SetUserValue(keptText(QStringLiteral("内容文本"), text)); });
+    });
     connect(face_, &QComboBox::editTextChanged, this, [this](const QString& name) {
-        changeFont([name](FieldFont& font) { font.name = printerFaceForName(name); });
+        changeFont([name](FieldFont& font) {
+            font.name = keptText(QStringLiteral("字体"), printerFaceForName(name));
+        });
     });
     connect(size_, &QComboBox::editTextChanged, this, &StringPanel::storeSize);
-    connect(space_, &NumberBox::valueCommitted, this,
-            [this](int space) { edit([space](FieldImage& f) { f.SetUserSpace(space); }); });
+    connect(space_, &NumberBox::valueCommitted, this, [this](int space) {
+        edit([space](FieldImage& f) {
+            f.SetUserSpace(keptValue(QStringLiteral("间距"), spt::kSpace, space));
+        });
+    });
 }
 
 QToolButton* StringPanel::newStyleButton(const char* name, const QString& caption, bool FieldFont::*style) {
@@ -87,7 +94,9 @@ void StringPanel::storeSize(const QString& text) {
         reportError(notAnInteger(text).text());
         return;
     }
-    changeFont([&points](FieldFont& font) { font.size = *points; });
+    changeFont([&points](FieldFont& font) {
+        font.size = keptValue(QStringLiteral("字号"), spt::kFontSize, *points);
+    });
 }
 
 void StringPanel::fillFrom(FieldElement& element) {

@@ -3,6 +3,7 @@
 #include "common/SharedRoutines.h"
 #include "model/DateStyles.h"
 #include "model/FontTable.h"
+#include "shell/panels/KeptValue.h"
 #include "shell/panels/NumberBox.h"
 #include "shell/panels/PanelControls.h"
 
@@ -22,13 +23,19 @@ VariablePanel::VariablePanel(MessageTemplate& message, eStyle kind, const Names&
     addLabelled(controlsGrid(), 0, 0, QStringLiteral("前导符"), lead_);
     addLabelled(controlsGrid(), 0, 1, QStringLiteral("字高"), height_);
 
-    connect(lead_, &QComboBox::editTextChanged, this,
-            [this] { edit([this](FieldImage& f) { f.SetUserExplain(leadTextOf(*lead_)); }); });
+    connect(lead_, &QComboBox::editTextChanged, this, [this] {
+        edit([this](FieldImage& f) {
+            f.SetUserExplain(keptText(QStringLiteral("前导符"), leadTextOf(*lead_)));
+        });
+    });
     connect(height_, &QComboBox::editTextChanged, this, [this](const QString& label) {
         edit([label](FieldImage& f) { f.SetUserFontSize(labelToDots(label)); });
     });
-    connect(space_, &NumberBox::valueCommitted, this,
-            [this](int space) { edit([space](FieldImage& f) { f.SetUserSpace(space); }); });
+    connect(space_, &NumberBox::valueCommitted, this, [this](int space) {
+        edit([space](FieldImage& f) {
+            f.SetUserSpace(keptValue(QStringLiteral("间距"), spt::kUserSpace, space));
+        });
+    });
 }
 
 void VariablePanel::fillLead(const FieldImage& field, bool blankIsNone) {
