@@ -55,7 +55,7 @@ QString readRegString(const QString& name, const QString& fallback, const QStrin
     return trimBlanks(value).isEmpty() ? fallback : value;
 }
 
-void writeRegString(const QString& name, const QString& text, const QString& keyPath) {
+QString writeRegString(const QString& name, const QString& text, const QString& keyPath) {
     const QString path = RegStore::filePath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSettings store(path, QSettings::IniFormat);
@@ -63,4 +63,6 @@ void writeRegString(const QString& name, const QString& text, const QString& key
     store.setValue(name, text);
     store.endGroup();
     store.sync();
+    if (store.status() == QSettings::NoError) return {};
+    return QStringLiteral("cannot write %1").arg(path);
 }

@@ -15,5 +15,6 @@ void setFilePath(const QString& path); // empty: back to the default
 
 // The value as stored; the default when it is missing or only blanks.
 QString readRegString(const QString& name, const QString& fallback, const QString& keyPath = kTessavoKey);
-// Stores the text, creating the key when missing.
-void writeRegString(const QString& name, const QString& text, const QString& keyPath = kTessavoKey);
+// Stores the text, creating the key when missing. Empty on success, else why
+// the store could not be written.
+QString writeRegString(const QString& name, const QString& text, const QString& keyPath = kTessavoKey);

@@ -1,6 +1,9 @@
 #include "link/GlyphSend.h"
 
 #include "link/Frame.h"
+#include "link/TransactionLog.h"
+
+#include <optional>
 
 bool sendGlyphPayloads(SerialPort& port, LinkReporter& reporter, const QList<GlyphPayload>& payloads,
                        ReplyTiming timing) {
@@ -11,6 +14,9 @@ bool sendGlyphPayloads(SerialPort& port, LinkReporter& reporter, const QList<Gly
                                    .arg(kMaxChunks)
                                    .arg(kChunkSize)
                                    .toStdString());
+    // Logged as glyphs also when every payload is empty and no frame goes out.
+    std::optional<TransactionLabel> label;
+    if (!TransactionLabel::current()) label.emplace(QStringLiteral("glyphs"));
     Transaction transaction(port, reporter, timing);
     for (const GlyphPayload& p : payloads)
         if (!transaction.SendChunks(p.command, p.resolution, p.height, p.bytes, actionGlyph())) return false;

@@ -32,4 +32,4 @@ class GlyphRefused : public OperatorError {
 // than 255 chunks. An empty payload sends no frame (the link still opens and
 // closes). True when every chunk of every payload was acknowledged.
 bool sendGlyphPayloads(SerialPort& port, LinkReporter& reporter, const QList<GlyphPayload>& payloads,
-                       ReplyTiming timing = {});
+                       ReplyTiming timing);

@@ -5,21 +5,25 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <iterator>
 #include <thread>
 
 namespace {
 std::atomic<AbortEvent*> runningAbort{nullptr};
 std::atomic<int> handlersInside{0};
 std::atomic<int> taken{0};
-struct sigaction earlier {}; // the disposition in place before the running transaction began
+std::atomic<int> termination{0}; // SIGTERM or SIGHUP taken during the running transaction
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction earlier[std::size(kSignals)]{}; // dispositions before the running transaction began
 
 // Async-signal-safe: atomics and AbortEvent::Set only.
-void onInterrupt(int) {
+void onInterrupt(int signal) {
     const int savedErrno = errno;
     handlersInside.fetch_add(1);
     if (AbortEvent* event = runningAbort.load()) {
         event->Set();
         taken.fetch_add(1);
+        if (signal != SIGINT) termination.store(signal);
     }
     handlersInside.fetch_sub(1);
     errno = savedErrno;
@@ -33,16 +37,21 @@ bool registerRunningAbort(AbortEvent* event) {
     action.sa_handler = onInterrupt;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, &earlier);
+    termination.store(0);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &action, &earlier[i]);
     return true;
 }
 
 void unregisterRunningAbort(AbortEvent* event) {
     if (runningAbort.load() != event) return;
-    sigaction(SIGINT, &earlier, nullptr);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &earlier[i], nullptr);
     AbortEvent* expected = event;
     runningAbort.compare_exchange_strong(expected, nullptr);
     while (handlersInside.load() != 0) std::this_thread::yield();
+}
+
+int terminationTaken() {
+    return termination.load();
 }
 
 int interruptsTaken() {

@@ -1,8 +1,9 @@
 #pragma once
-// The interrupt (Ctrl+C, SIGINT) hook. While a transaction runs, an interrupt
-// only sets that transaction's abort event, so that the remaining tries of its
-// exchange fail at once. Between transactions SIGINT does whatever it did
-// before the first one (for a program that did not change it: end the program).
+// The interrupt hook for SIGINT (Ctrl+C), SIGTERM and SIGHUP. While a
+// transaction runs, such a signal only sets that transaction's abort event, so
+// that the remaining tries of its exchange fail at once. Between transactions
+// each signal does whatever it did before the first one (for a program that
+// did not change it: end the program).
 
 class AbortEvent;
 
@@ -10,9 +11,13 @@ class AbortEvent;
 // place. False (and nothing changed) when another transaction's event is
 // registered already.
 bool registerRunningAbort(AbortEvent* event);
-// Removes event and gives SIGINT back its earlier disposition; on return no
-// interrupt handler is still touching event, so it may be freed.
+// Removes event and gives the signals back their earlier dispositions; on
+// return no interrupt handler is still touching event, so it may be freed.
 void unregisterRunningAbort(AbortEvent* event);
+// SIGTERM or SIGHUP when one of them was taken during the last transaction of
+// the calling program (which raises it again once the transaction is wound
+// up, so the program ends as it was asked to), else 0.
+int terminationTaken();
 // How many interrupts the hook has taken during transactions since the
 // program started.
 int interruptsTaken();

@@ -53,8 +53,9 @@ QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter
         }
         const QString speedText = QString::number(port.BaudRate());
         reporter.ShowMessage(actionQuery().succeeded);
-        writeRegString(QStringLiteral("Comm"), name);
-        writeRegString(QStringLiteral("Baud"), speedText);
+        QString failure = writeRegString(QStringLiteral("Comm"), name);
+        if (failure.isEmpty()) failure = writeRegString(QStringLiteral("Baud"), speedText);
+        if (!failure.isEmpty()) reporter.showNotStored(failure);
         reporter.showFound(name, speedText);
         return name;
     }

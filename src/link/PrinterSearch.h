@@ -17,6 +17,8 @@ class SearchReporter : public LinkReporter {
 public:
     virtual void showFound(const QString& port, const QString& speedText) = 0;
     virtual void showNotFound() = 0;
+    // The port answered but could not be stored as "Comm"/"Baud" (why).
+    virtual void showNotStored(const QString& reason) { (void)reason; }
 };
 
 // Ends a running search from another thread: the abort event of the port

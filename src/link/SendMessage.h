@@ -19,4 +19,4 @@ QByteArray messageFrames(const MessagePlan& plan);
 
 // True when every frame was accepted (the caller then shows kSendSucceeded).
 // Serial-port errors are thrown as ComPortError.
-bool sendMessage(SerialPort& port, LinkReporter& reporter, const MessagePlan& plan, ReplyTiming timing = {});
+bool sendMessage(SerialPort& port, LinkReporter& reporter, const MessagePlan& plan, ReplyTiming timing);

@@ -5,7 +5,9 @@
 #include "link/LinkReporter.h"
 #include "serial/SerialPort.h"
 
+#include <QDeadlineTimer>
 #include <algorithm>
+#include <csignal>
 #include <stdexcept>
 
 Transaction::Transaction(SerialPort& port, LinkReporter& reporter, ReplyTiming timing)
@@ -28,29 +30,51 @@ Transaction::~Transaction() {
     unregisterRunningAbort(abort_.get());
     abort_.reset();
     port_.Close();
+    trace_.finish();
+    // SIGTERM or SIGHUP during the transaction only ended its tries; now that
+    // the port is closed and the log written, the program ends as it asked.
+    if (const int signal = terminationTaken()) ::raise(signal);
+}
+
+void Transaction::payOwed(QByteArray& bytes) {
+    const int paid = int(std::min<qsizetype>(owed_, bytes.size()));
+    bytes.remove(0, paid);
+    owed_ -= paid;
 }
 
 void Transaction::dropLateBytes() {
     // Bytes that came after an earlier try's quiet period are read now, ahead
-    // of this try's own, and are no answer to a frame not yet written: the
-    // reply is what arrives from the write on (before the wait begins too).
+    // of this try's own: they pay off what earlier writes are owed, and
+    // beyond that they are no answer to a frame not yet written.
     QByteArray late;
     port_.ReadBytes(late, port_.InputCount());
+    payOwed(late);
+    if (!late.isEmpty()) surplusSeen_ = true;
 }
 
-QByteArray Transaction::gatherReply() {
-    QByteArray reply;
+Transaction::Gathered Transaction::gatherReply() {
+    Gathered g;
+    const QDeadlineTimer budget(timing_.quietMs + timing_.replyMs);
     int wait = timing_.quietMs;
-    while (reply.size() < kMaxReply) {
+    for (;;) {
+        if (g.reply.size() >= kMaxReply || budget.hasExpired()) {
+            g.cut = true;
+            break;
+        }
+        const int slice = int(std::min<qint64>(wait, budget.remainingTime()));
         TComEvents events = evRxChar;
-        port_.WaitForEvent(events, abort_.get(), wait);
-        if (!(events & evRxChar)) break;
+        port_.WaitForEvent(events, abort_.get(), slice);
+        if (!(events & evRxChar)) {
+            g.cut = slice < wait && !abort_->IsSet();
+            break;
+        }
         QByteArray read;
         port_.ReadBytes(read, port_.InputCount());
-        reply += read;
-        if (timing_.fastAck && replyAccepted(reply)) wait = std::min(timing_.settleMs, timing_.quietMs);
+        payOwed(read);
+        g.reply += read;
+        if (fastAckNow() && replyAccepted(g.reply)) wait = std::min(timing_.settleMs, timing_.quietMs);
     }
-    return reply;
+    return g;
 }
 
 bool Transaction::Exchange(const QByteArray& frame, const LinkAction& action) try {
@@ -59,9 +83,16 @@ bool Transaction::Exchange(const QByteArray& frame, const LinkAction& action) tr
         port_.WriteBytes(frame);
         trace_.frameWritten(frame, attempt);
         reporter_.ShowMessage(action.waiting);
-        if (replyAccepted(gatherReply())) return true;
+        const Gathered g = gatherReply();
+        if (!g.cut && replyAccepted(g.reply)) {
+            if (g.reply.size() > kAckSize) surplusSeen_ = true; // a repeat, or more than an acknowledgement
+            acceptedBefore_ = true;
+            return true;
+        }
+        // Unanswered, or answered only in part: the rest may still come.
+        owed_ += int(std::max<qsizetype>(0, kAckSize - g.reply.size()));
     }
-    trace_.frameRejected();
+    trace_.frameRejected(abort_->IsSet());
     reporter_.ShowMessage(action.failed);
     return false;
 } catch (const ComPortError& e) {

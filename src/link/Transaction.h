@@ -24,33 +24,47 @@ class SerialPort;
 inline constexpr int kQuietMs = 3000; // a reply ends after this long without a byte
 inline constexpr int kSettleMs = 30;  // with fast acknowledgement: the wait for bytes trailing an acknowledgement
 inline constexpr int kTries = 3;
-inline constexpr int kMaxReply = 4096; // a babbling line cannot hold a try forever
+inline constexpr int kReplyMs = 2000;  // a try gathers at most this long beyond one quiet period
+inline constexpr int kMaxReply = 4096; // nor more bytes than this: a babbling line cannot hold a try
+inline constexpr int kAckSize = 3;     // the printer's every reply: 06 00 B3, or three bytes of refusal
 
 // When a reply is over. As the printer's protocol asks: after quietMs without
 // a byte. With fast acknowledgement (an opt-in that trades the protocol's
 // quiet period for speed): also as soon as the reply holds a complete
 // acknowledgement (three bytes, the third 0xB3) and settleMs then pass without
 // a byte. A reply that is no acknowledgement still waits the quiet period.
+// The first exchange of a transaction always waits the quiet period: a
+// printer that says more than one acknowledgement there (a repeat, trailing
+// bytes), or later sends bytes no write is owed, gets the quiet period for the
+// rest of the transaction, since a repeat could otherwise pass for the next
+// frame's acknowledgement.
+//
+// Every try ends at the latest quietMs + replyMs after its write, or after
+// kMaxReply bytes; a try cut short this way is not accepted.
 struct ReplyTiming {
     ReplyTiming(int quiet = kQuietMs) : quietMs(quiet) {} // a quiet period alone
     int quietMs;
     bool fastAck = false;
     int settleMs = kSettleMs;
+    int replyMs = kReplyMs;
 };
 
 class Transaction {
 public:
     // Throws ComPortError when the port cannot be opened (the port stays
     // closed), std::logic_error when another transaction is running.
-    Transaction(SerialPort& port, LinkReporter& reporter, ReplyTiming timing = {});
+    Transaction(SerialPort& port, LinkReporter& reporter, ReplyTiming timing);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
 
     // Up to three tries of: write the frame, show the waiting text, gather the
     // reply until the line is quiet, test it. Bytes that were waiting before
-    // a try's frame was written never count as its reply. Shows the failure
-    // text after the third rejected try. No success text.
+    // a try's frame was written never count as its reply. A try that ends
+    // without its three reply bytes leaves them owed: the next bytes to
+    // arrive, in this exchange or a later one of the transaction, pay off
+    // the oldest write first and are never taken as a later write's reply.
+    // Shows the failure text after the third rejected try. No success text.
     bool Exchange(const QByteArray& frame, const LinkAction& action);
     // Exchange, then the success text when accepted.
     bool Send(const QByteArray& frame, const LinkAction& action);
@@ -64,12 +78,22 @@ public:
     AbortEvent& Abort() { return *abort_; }
 
 private:
+    struct Gathered {
+        QByteArray reply; // the bytes after those owed to earlier writes
+        bool cut = false; // the try's time or byte budget ran out
+    };
     void dropLateBytes();
-    QByteArray gatherReply();
+    Gathered gatherReply();
+    // The bytes read that pay off what earlier writes are owed are taken out.
+    void payOwed(QByteArray& bytes);
+    bool fastAckNow() const { return timing_.fastAck && acceptedBefore_ && !surplusSeen_; }
 
     TransactionTrace trace_; // appends the transaction to the log when it ends
     SerialPort& port_;
     LinkReporter& reporter_;
     ReplyTiming timing_;
     std::unique_ptr<AbortEvent> abort_;
+    int owed_ = 0;               // reply bytes still due to writes whose tries ended without them
+    bool acceptedBefore_ = false; // an exchange of this transaction was accepted
+    bool surplusSeen_ = false;   // the printer sent bytes no write was owed
 };

@@ -60,13 +60,22 @@ void TransactionTrace::frameWritten(const QByteArray& frame, int attempt) {
 }
 
 TransactionTrace::~TransactionTrace() {
+    finish();
+}
+
+void TransactionTrace::finish() {
+    if (finished_) return;
+    finished_ = true;
     if (portError_) {
         record_.result = kResultPortError;
         record_.error = *portError_;
     } else if (std::uncaught_exceptions() > exceptionsAtStart_) {
         record_.result = record_.tries == 0 ? kResultRefused : kResultFailed;
     } else {
-        record_.result = rejected_ ? kResultFailed : kResultAcknowledged;
+        record_.result = interrupted_ ? kResultInterrupted
+                         : rejected_  ? kResultFailed
+                         : record_.frames == 0 ? kResultNothingSent
+                                               : kResultAcknowledged;
     }
     if (record_.frames > 0) record_.sha256 = hash_.result().toHex();
     recordTransaction(record_);

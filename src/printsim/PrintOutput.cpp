@@ -11,7 +11,7 @@
 namespace {
 QString save(const QImage& picture, const QString& path) {
     if (picture.isNull()) return QStringLiteral("nothing to write to %1").arg(path);
-    if (const QString reason = writePngAtomically(path, picture); !reason.isEmpty())
+    if (const QString reason = writePngAtomically(path, picture, Links::Refuse); !reason.isEmpty())
         return QStringLiteral("cannot write %1: %2").arg(path, reason);
     return path;
 }

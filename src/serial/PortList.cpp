@@ -1,9 +1,41 @@
 #include "serial/PortList.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+QString checkFolder(const QString& path, bool create) {
+    const QByteArray name = QFile::encodeName(path);
+    if (create && ::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return QStringLiteral("cannot make the folder %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return QStringLiteral("%1 does not exist").arg(path);
+        return QStringLiteral("%1 is not a real folder: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    struct stat info {};
+    QString reason;
+    if (::fstat(fd, &info) != 0) reason = QStringLiteral("cannot look at %1").arg(path);
+    else if (info.st_uid != ::getuid()) reason = QStringLiteral("%1 belongs to another user").arg(path);
+    else if (info.st_mode & (S_IWGRP | S_IWOTH)) reason = QStringLiteral("others may write into %1").arg(path);
+    else if ((info.st_mode & 0077) && ::fchmod(fd, 0700) != 0) reason = QStringLiteral("cannot restrict %1").arg(path);
+    ::close(fd);
+    return reason;
+}
+} // namespace
+
+QString preparePortFolder(const QString& folder, bool create) {
+    const QString parent = QFileInfo(folder).absolutePath();
+    if (QString reason = checkFolder(parent, create); !reason.isEmpty()) return reason;
+    return checkFolder(folder, create);
+}
 
 QString virtualPortFolder() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -19,9 +51,11 @@ QString virtualPortLink(const QString& name) {
 
 QStringList virtualPortNames(const QString& folder) {
     QStringList ports;
+    if (!preparePortFolder(folder, false).isEmpty()) return ports;
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& entry : entries)
-        if (entry.isSymLink() && entry.exists()) ports << entry.filePath(); // exists() follows the link
+        if (entry.isSymLink() && entry.exists() && entry.ownerId() == ::getuid())
+            ports << entry.filePath(); // exists() follows the link
     return ports;
 }
 

@@ -9,15 +9,24 @@
 #include <QString>
 #include <QStringList>
 
-// $XDG_RUNTIME_DIR/daviduv/ports, or daviduv-<user>/ports in the temporary
+// $XDG_RUNTIME_DIR/daviduv/ports, or daviduv-<uid>/ports in the temporary
 // folder when that variable is unset. Not created here.
 QString virtualPortFolder();
+
+// Checks folder and the folder holding it (both made with mode 0700 first
+// when create is set): each must be a real folder, not a symbolic link, owned
+// by this user and writable by nobody else, or it is refused; access for
+// others is then taken away. Empty when the folder may be used, else why not.
+// In a shared temporary folder this keeps another user from planting links
+// the port lists would offer, or a folder whose files a printer would touch.
+QString preparePortFolder(const QString& folder, bool create);
 
 // The link a virtual printer called name makes; empty when name is not a
 // plain file name (empty, ".", "..", or with a slash).
 QString virtualPortLink(const QString& name);
 
-// Paths of the links in folder whose target exists, by name.
+// Paths of the links in folder whose target exists, by name; none when
+// preparePortFolder refuses the folder.
 QStringList virtualPortNames(const QString& folder = virtualPortFolder());
 
 // The environment variable DAVIDUV_PORTS, when set, replaces the whole list

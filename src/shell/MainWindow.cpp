@@ -391,7 +391,7 @@ void MainWindow::openGlyphDialog() {
     GlyphDialog window(
         settings_.dpiList, QFontDatabase::families(),
         [this](const QList<GlyphPayload>& payloads) {
-            runPrinterCommand([&] { sendGlyphPayloads(*comPort_, *this, payloads); });
+            runPrinterCommand([&] { sendGlyphPayloads(*comPort_, *this, payloads, linkTiming()); });
         },
         [](const QByteArray& payload) { writeCode16(payload); }, this);
     window.exec();

@@ -110,6 +110,9 @@ bool writeTemplate(MainWindow& window, const QString& path) {
     }
     try {
         saveTemplate(window.messageTemplate(), attributes, path, lost);
+    } catch (const TemplateFileError& e) {
+        window.showError(e.text() + QLatin1Char('\n') + e.reason()); // the system's reason under the message
+        return false;
     } catch (const OperatorError& e) {
         window.showError(e.text());
         return false;

@@ -1,6 +1,7 @@
 #include "glyphs/GlyphPayloads.h"
 #include "link/LinkReporter.h"
 #include "link/LinkTexts.h"
+#include "link/TransactionLog.h"
 #include "serial/SerialPort.h"
 #include "support/PrinterProcess.h"
 #include "support/TestSupport.h"
@@ -82,6 +83,10 @@ TEST(GlyphSend, EmptyValueOpensAndClosesWithoutAFrame) {
     EXPECT_EQ(link.lamp, (std::vector<bool>{true, false}));
     EXPECT_TRUE(link.printer.received().isEmpty());
     EXPECT_TRUE(link.reporter.shown.isEmpty());
+    // The log names the command and says that nothing went out.
+    const QByteArray last = readFile(transactionLogPath()).trimmed().split('\n').last();
+    EXPECT_TRUE(last.contains(R"("command":"glyphs")")) << last.constData();
+    EXPECT_TRUE(last.contains(R"("result":"nothing sent")")) << last.constData();
 }
 
 TEST(GlyphSend, AFailedChunkStopsEveryLaterHeight) {

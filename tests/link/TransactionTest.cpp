@@ -56,6 +56,10 @@ struct Link {
 const QDateTime kClockTime(QDate(2026, 12, 6), QTime(18, 9, 42));
 const char* const kClockHex = "01 00 B2 00 08 20 26 12 06 18 09 42 FA";
 
+QByteArray kClockFrame() {
+    return clockFrame(kClockTime);
+}
+
 QStringList repeated(const QString& text, int n) {
     QStringList list;
     for (int i = 0; i < n; ++i) list << text;
@@ -102,7 +106,8 @@ TEST(Transaction, MisbehavingPrintersAreJudgedByTheReplyTest) {
         {{"--wrong-third"}, false, 3, "B3 00 00 is no acknowledgement"},
         {{"--pieces", "60"}, true, 1, "pieces 60 ms apart, within the quiet time, are one reply"},
         {{"--delay", "120"}, true, 1, "a late answer within the quiet time"},
-        {{"--delay", "320"}, true, 2, "an answer after the first try's quiet period is read at the second try"},
+        {{"--delay", "320", "--answer-limit", "1"}, false, 3,
+         "an answer after the first try's quiet period pays off that try, never the retry"},
     };
     for (const Row& r : rows) {
         Link link(r.options);
@@ -260,7 +265,7 @@ TEST(Transaction, RealQuietTimeOfThreeSeconds) {
     Link link;
     QElapsedTimer t;
     t.start();
-    EXPECT_TRUE(queryPrinter(link.port, link.reporter));
+    EXPECT_TRUE(queryPrinter(link.port, link.reporter, kQuietMs));
     EXPECT_GE(t.elapsed(), kQuietMs);
     EXPECT_LT(t.elapsed(), kQuietMs + 2000);
     EXPECT_EQ(link.reporter.texts, (QStringList{actionQuery().waiting, actionQuery().succeeded}));
@@ -295,15 +300,62 @@ TEST(Transaction, BabblingLineStillEndsAfterThreeTries) {
 }
 
 // With fast acknowledgement an accepted reply ends the exchange after the
-// short settle time; without it the same exchange would last the whole quiet
-// period (20 s here), so finishing within half of it shows the difference.
+// short settle time, once the first exchange (which waits the whole quiet
+// period, 5 s here) showed one acknowledgement and nothing after it: four
+// exchanges end well within two quiet periods instead of four.
 TEST(Transaction, FastAcknowledgementEndsTheExchangeAtTheAcknowledgement) {
     Link link;
-    ReplyTiming timing(20000);
+    ReplyTiming timing(5000);
     timing.fastAck = true;
     QElapsedTimer t;
     t.start();
-    EXPECT_TRUE(setPrinterClock(link.port, link.reporter, kClockTime, timing));
+    {
+        Transaction transaction(link.port, link.reporter, timing);
+        for (int i = 0; i < 4; ++i) EXPECT_TRUE(transaction.Exchange(kClockFrame(), actionSetClock()));
+    }
     EXPECT_LT(t.elapsed(), 10000);
-    EXPECT_EQ(link.printer.received(), QStringList{kClockHex});
+    EXPECT_EQ(link.printer.received(), repeated(kClockHex, 4));
+}
+
+// A printer that repeats each acknowledgement after the settle time: the first
+// exchange sees the repeat, so fast acknowledgement is off for the rest, and
+// the next frame (never answered) cannot take the repeat for its own.
+TEST(Transaction, RepeatedAcknowledgementIsNotTheNextFramesAcknowledgement) {
+    Link link({"--repeat-ack-ms", "150", "--answer-limit", "1"});
+    ReplyTiming timing(kTestQuietMs);
+    timing.fastAck = true;
+    Transaction transaction(link.port, link.reporter, timing);
+    EXPECT_TRUE(transaction.Exchange(kClockFrame(), actionSetClock()));
+    EXPECT_FALSE(transaction.Exchange(kClockFrame(), actionSetClock()));
+}
+
+// A line that never goes quiet (one junk byte every 60 ms against a quiet
+// period of 200 ms) holds no try beyond its budget: all three tries are
+// written while the line still babbles, and none is accepted.
+TEST(Transaction, BabblingLineEndsEachTryAtItsBudget) {
+    PtyPair far;
+    SerialPort port;
+    port.SetPort(far.slavePath());
+    RecordingReporter reporter(port);
+    std::atomic<int> framesWhileBabbling{0};
+    std::atomic<bool> opened{false};
+    std::thread babbler([&] {
+        while (!opened) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        for (int i = 0; i < 100; ++i) { // 6 s of babble; three bounded tries need under 2 s
+            far.write(QByteArray(1, '\x55'));
+            framesWhileBabbling += int(far.read(60).size() / 7);
+        }
+    });
+    ReplyTiming timing(kTestQuietMs);
+    timing.replyMs = 300;
+    bool ok = true;
+    {
+        Transaction transaction(port, reporter, timing);
+        opened = true;
+        ok = transaction.Exchange(eraseFrame(2), actionEraseFlash());
+    }
+    babbler.join();
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(framesWhileBabbling.load(), 3);
+    EXPECT_EQ(reporter.texts.back(), actionEraseFlash().failed);
 }

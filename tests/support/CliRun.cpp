@@ -5,7 +5,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 
-CliRun runCli(const QStringList& args, int interruptAfterMs) {
+CliRun runCli(const QStringList& args, int interruptAfterMs, int signal) {
     QProcess cli;
     cli.start(QStringLiteral(DAVIDUV_BIN_DIR "/daviduv-cli"), args);
     EXPECT_TRUE(cli.waitForStarted(5000));
@@ -13,7 +13,7 @@ CliRun runCli(const QStringList& args, int interruptAfterMs) {
         // Once the first status line is out, the transaction is running.
         cli.waitForReadyRead(5000);
         QThread::msleep(uint(interruptAfterMs));
-        ::kill(pid_t(cli.processId()), SIGINT);
+        ::kill(pid_t(cli.processId()), signal);
     }
     EXPECT_TRUE(cli.waitForFinished(30000));
     CliRun run;

@@ -58,6 +58,19 @@ TEST(CliSearch, ExitCodes) {
     EXPECT_TRUE(printer.received().isEmpty());
 }
 
+// A store that cannot be written (a file where its folder should be): the
+// port found is printed, but the search does not end as if it were stored.
+TEST(CliSearch, StoreThatCannotBeWrittenIsAnError) {
+    QTemporaryDir dir;
+    writeFile(dir.filePath("blocker"), "");
+    ScopedEnv env{"DAVIDUV_STORE", QFile::encodeName(dir.filePath("blocker/daviduv.ini"))};
+    PrinterProcess printer;
+    const CliRun run = runCli({"search", "--ports", printer.devicePath(), "--quiet-ms", "50"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(run.out.value(run.out.size() - 1), printer.devicePath());
+    EXPECT_EQ(run.err, "the printer was found but not stored: cannot write " + dir.filePath("blocker/daviduv.ini"));
+}
+
 TEST(VirtualPorts, ANamedPrinterIsListedWhileItLives) {
     CliSearchStore s;
     QTemporaryDir runtime;

@@ -17,6 +17,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <csignal>
 #include <optional>
 #include <sys/stat.h>
 #include <thread>
@@ -24,7 +25,7 @@
 namespace {
 
 enum class Port { Printer, RegularFile, DevNull, Directory, Fifo, Missing };
-enum class Event { None, PrinterKilled, Interrupted, HeldByAnotherProcess };
+enum class Event { None, PrinterKilled, Interrupted, Terminated, HeldByAnotherProcess };
 
 struct Fault {
     const char* name;
@@ -39,6 +40,7 @@ struct Fault {
     int exitCode;
     const char* message;        // the last line on stdout, or stderr for exit 2; %1 the device
     int withinMs;               // generous: the cli starts slowly under the sanitizers
+    QStringList cliOptions = {};
 };
 
 // Names the row in test listings.
@@ -48,6 +50,8 @@ void PrintTo(const Fault& f, std::ostream* out) {
 
 const char* const kQueryFailed = "查找已连接喷码仪失败，请检查线路或重新尝试！";
 const char* const kSent = "恭喜您，传输数据成功！ ";
+const char* const kBackgroundFailed = "发送背景数据信息失败，请检查线路或重新尝试！";
+constexpr int kBySignal = -1; // the cli ended by the signal it was sent
 
 // Exit codes and texts as daviduv-cli --help and the status texts of each exchange give them.
 const Fault kFaults[] = {
@@ -80,6 +84,18 @@ const Fault kFaults[] = {
      "Unable to open com port (win error code: 16): %1: Device or resource busy", 4000},
     {"Ctrl-C during a retry", {"--silent"}, Port::Printer, "query", 0, 1000, 57600, Event::Interrupted, 1300, 130,
      kQueryFailed, 5000},
+    {"SIGTERM during a retry", {"--silent"}, Port::Printer, "query", 0, 1000, 57600, Event::Terminated, 1300,
+     kBySignal, kQueryFailed, 5000},
+    // Each answer comes after the quiet period and pays off an earlier try;
+    // chunk 2 is never answered, so no later answer may pass for its own.
+    {"answers 900 ms late, chunk 2 never", {"--delay-ms", "900", "--no-ack-chunk", "2"}, Port::Printer, "send", 193,
+     300, 57600, Event::None, 0, 1, kBackgroundFailed, 8000},
+    // The first exchange waits the quiet period and sees the repeat, so the
+    // rest waits it too and chunk 2 cannot take the repeat for its answer.
+    {"every answer repeated 800 ms later, chunk 2 never", {"--repeat-ack-ms", "800", "--no-ack-chunk", "2"},
+     Port::Printer, "send", 193, 1000, 57600, Event::None, 0, 1, kBackgroundFailed, 8000, {"--fast-ack"}},
+    {"a junk byte every 200 ms", {"--babble-ms", "200"}, Port::Printer, "query", 0, 500, 57600, Event::None, 0, 1,
+     kQueryFailed, 12000},
 };
 
 QString messageOf(const Fault& f, const QString& port) {
@@ -93,15 +109,18 @@ QString markdownTable() {
         QString command = QString::fromLatin1(f.command);
         if (f.columns) command += QStringLiteral(" (%1 columns)").arg(f.columns);
         command += QStringLiteral(", --quiet-ms %1").arg(f.quietMs);
+        for (const QString& option : f.cliOptions) command += QStringLiteral(", ") + option;
         if (f.baud != 57600) command += QStringLiteral(", --baud %1").arg(f.baud);
         QString printer = f.port == Port::Printer ? f.printerOptions.join(QLatin1Char(' ')) : QStringLiteral("none");
         if (f.event == Event::PrinterKilled) printer += QStringLiteral(", killed after %1 ms").arg(f.eventAfterMs);
         if (f.event == Event::HeldByAnotherProcess) printer = QStringLiteral("another daviduv-cli holds the port");
-        if (f.event == Event::Interrupted)
-            printer += QStringLiteral(", SIGINT %1 ms after the first line").arg(f.eventAfterMs);
+        if (f.event == Event::Interrupted || f.event == Event::Terminated)
+            printer += QStringLiteral(", %1 %2 ms after the first line")
+                           .arg(f.event == Event::Interrupted ? "SIGINT" : "SIGTERM")
+                           .arg(f.eventAfterMs);
         md += QStringLiteral("| %1 | %2 | %3 | %4 | `%5` | %6 s |\n")
                   .arg(QString::fromUtf8(f.name), printer.isEmpty() ? QStringLiteral("-") : printer, command)
-                  .arg(f.exitCode)
+                  .arg(f.exitCode == kBySignal ? QStringLiteral("SIGTERM") : QString::number(f.exitCode))
                   .arg(messageOf(f, QStringLiteral("PORT")))
                   .arg(f.withinMs / 1000.0);
     }
@@ -143,7 +162,8 @@ TEST_P(FaultSuite, EndsWithItsExitCodeAndMessage) {
         saveTemplate(MessageTemplate(), TemplateAttributes{f.columns, 128, 1, QStringLiteral("200dpi")}, spt);
         args << spt;
     }
-    args << "--port" << port << "--quiet-ms" << QString::number(f.quietMs) << "--baud" << QString::number(f.baud);
+    args << "--port" << port << "--quiet-ms" << QString::number(f.quietMs) << "--baud" << QString::number(f.baud)
+         << f.cliOptions;
 
     QProcess holder; // a query on a silent line holds the port for three quiet periods of 3000 ms
     if (f.event == Event::HeldByAnotherProcess) {
@@ -159,7 +179,8 @@ TEST_P(FaultSuite, EndsWithItsExitCodeAndMessage) {
 
     QElapsedTimer clock;
     clock.start();
-    const CliRun run = runCli(args, f.event == Event::Interrupted ? f.eventAfterMs : -1);
+    const bool signalled = f.event == Event::Interrupted || f.event == Event::Terminated;
+    const CliRun run = runCli(args, signalled ? f.eventAfterMs : -1, f.event == Event::Terminated ? SIGTERM : SIGINT);
     const qint64 took = clock.elapsed();
     if (unplug.joinable()) unplug.join();
     holder.kill();

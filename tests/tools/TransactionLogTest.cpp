@@ -12,8 +12,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -113,4 +115,50 @@ TEST_F(TransactionLog, UnwritableLogIsReportedOnceAndTheWorkGoesOn) {
     const CliRun run = runCli({"clock", "--port", printer.devicePath(), "--quiet-ms", "200"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err.count("the transaction log is not kept"), 1) << qPrintable(run.err);
+}
+
+namespace {
+// The entries' results, oldest first.
+QStringList results(const QList<QJsonObject>& entries) {
+    QStringList list;
+    for (const QJsonObject& e : entries) list << e["result"].toString();
+    return list;
+}
+} // namespace
+
+// SIGHUP (as SIGTERM) mid-send ends the tries, the log says interrupted, and
+// the port is free again: the program then ends by the signal.
+TEST_F(TransactionLog, HangUpDuringATryIsLoggedAsInterrupted) {
+    PrinterProcess printer({"--silent"});
+    const CliRun run = runCli({"query", "--port", printer.devicePath(), "--quiet-ms", "1000"}, 300, SIGHUP);
+    EXPECT_EQ(run.exitCode, -1); // ended by the signal
+    EXPECT_EQ(results(entries()), QStringList{"interrupted"});
+    EXPECT_EQ(runCli({"query", "--port", printer.devicePath(), "--quiet-ms", "50"}).err, ""); // not busy
+}
+
+// A 2 GB log (sparse: no disk is used) read for its last entry by a cli whose
+// address space is held to 1 GB: only the end of the file may be read.
+TEST_F(TransactionLog, LastEntryOfAHugeLogIsReadFromTheEnd) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+    GTEST_SKIP() << "the sanitizers reserve more address space than the limit";
+#endif
+    PrinterProcess printer;
+    ASSERT_EQ(runCli({"clock", "--port", printer.devicePath(), "--quiet-ms", "50"}).exitCode, 0);
+    QFile log(state_.filePath("daviduv/link.log"));
+    ASSERT_TRUE(log.open(QIODevice::ReadWrite));
+    const QByteArray entry = log.readAll();
+    // A hole of 2 GB (earlier lines, as far as the reader can tell), then the entry.
+    ASSERT_TRUE(log.resize(2LL << 30) && log.seek(log.size()) && log.write('\n' + entry) == entry.size() + 1);
+    log.close();
+    QProcess cli;
+    cli.setChildProcessModifier([] {
+        const rlimit limit{1LL << 30, 1LL << 30};
+        ::setrlimit(RLIMIT_AS, &limit);
+    });
+    cli.start(QStringLiteral(DAVIDUV_BIN_DIR "/daviduv-cli"), {"log", "--last", "1"});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
+    const QStringList out = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(out.size(), 1);
+    EXPECT_TRUE(out[0].contains("  clock  ")) << qPrintable(out[0]);
 }

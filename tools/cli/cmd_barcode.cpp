@@ -93,7 +93,7 @@ int runBarcode(const QStringList& list) {
         printErr(QStringLiteral("--caption: ") + e.text());
         return kExitError;
     }
-    if (const QString reason = writePngAtomically(o.out, element.Picture()); !reason.isEmpty()) {
+    if (const QString reason = writePngAtomically(o.out, element.Picture(), Links::Refuse); !reason.isEmpty()) {
         printErr(QStringLiteral("cannot write %1: %2").arg(o.out, reason));
         return kExitError;
     }

@@ -1,9 +1,9 @@
 // log: the transaction log, one readable line per transaction.
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
+#include "common/AppendLine.h"
 #include "link/TransactionLog.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -38,14 +38,10 @@ int runLog(const QStringList& argv) {
         last = text->toLongLong(&ok);
         if (!ok || last < 0) return printErr(QStringLiteral("--last must be a whole number of 0 or more, not '%1'").arg(*text)), kExitError;
     }
-    QFile file(transactionLogPath());
-    if (!file.exists()) return kExitOk; // nothing logged yet
-    if (!file.open(QIODevice::ReadOnly))
-        return printErr(QStringLiteral("cannot read %1").arg(file.fileName())), kExitError;
-    QList<QByteArray> lines = file.readAll().split('\n');
-    lines.removeAll(QByteArray());
-    const qsizetype first = last < 0 ? 0 : std::max<qsizetype>(0, lines.size() - last);
-    for (qsizetype i = first; i < lines.size(); ++i) printOut(readable(lines[i]));
+    QString error;
+    const QList<QByteArray> lines = readLastLines(transactionLogPath(), last, error);
+    if (!error.isEmpty()) return printErr(error), kExitError;
+    for (const QByteArray& line : lines) printOut(readable(line));
     return kExitOk;
 }
 

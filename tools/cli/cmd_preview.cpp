@@ -41,7 +41,7 @@ int preview(const QStringList& argv) {
     if (!preview.problem.isEmpty()) return printErr(preview.problem), kExitError;
     const QImage sheet = stackPrints(preview.prints);
     if (sheet.isNull()) return printErr(QStringLiteral("the printer prints nothing for this template")), kExitError;
-    if (const QString reason = writePngAtomically(*args.value("--out"), sheet); !reason.isEmpty())
+    if (const QString reason = writePngAtomically(*args.value("--out"), sheet, Links::Refuse); !reason.isEmpty())
         return printErr(QStringLiteral("cannot write %1: %2").arg(*args.value("--out"), reason)), kExitError;
     for (int i = 0; i < preview.prints.size(); ++i) printOut(describePrint(i + 1, preview.prints[i]));
     return kExitOk;

@@ -19,6 +19,8 @@ public:
     void ShowMessage(const QString& text) override { printOut(text); }
     void showFound(const QString&, const QString&) override {}
     void showNotFound() override {}
+    void showNotStored(const QString& reason) override { notStored = reason; }
+    QString notStored;
 };
 
 int runSearch(const QStringList& argv) {
@@ -44,6 +46,8 @@ int runSearch(const QStringList& argv) {
     const QString found = searchPrinter(port, ports, reporter, nullptr, quietMs);
     if (found.isEmpty()) return interruptsTaken() != interruptsBefore ? kExitInterrupted : kExitFailed;
     printOut(found);
+    if (!reporter.notStored.isEmpty())
+        return printErr(QStringLiteral("the printer was found but not stored: ") + reporter.notStored), kExitError;
     return kExitOk;
 }
 } // namespace

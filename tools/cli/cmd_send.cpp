@@ -56,7 +56,7 @@ int render(const QStringList& args) {
         printErr(QStringLiteral("the background is 0 columns wide (MainDpi of Config.ini)"));
         return kExitError;
     }
-    if (const QString reason = writePngAtomically(*a.value("--out"), plan->scaled); !reason.isEmpty()) {
+    if (const QString reason = writePngAtomically(*a.value("--out"), plan->scaled, Links::Refuse); !reason.isEmpty()) {
         printErr(QStringLiteral("cannot write %1: %2").arg(*a.value("--out"), reason));
         return kExitError;
     }

@@ -12,7 +12,9 @@ public:
     PortAnnouncement(const PortAnnouncement&) = delete;
     PortAnnouncement& operator=(const PortAnnouncement&) = delete;
 
-    // Replaces a link of the same name. False with a reason in error().
+    // Replaces only a link of the same name whose printer is gone; refuses a
+    // name a running printer holds and a folder preparePortFolder refuses.
+    // False with a reason in error().
     bool announce(const QString& name, const QString& device);
     QString linkPath() const { return link_; }
     QString error() const { return error_; }

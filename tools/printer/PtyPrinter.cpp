@@ -61,8 +61,19 @@ void PtyPrinter::handleFrame(const ReadFrame& frame) {
     log(QStringLiteral("rx"), frame.bytes, state_.apply(frame));
     const QList<ReplyPiece> pieces = leftUnanswered(behaviour_, frame) ? QList<ReplyPiece>{} : planReply(behaviour_, answered_);
     if (!pieces.isEmpty()) ++answered_;
-    for (const ReplyPiece& p : pieces) pending_.append({clock_.elapsed() + p.atMs, p.bytes});
+    const qint64 now = clock_.elapsed();
+    for (const ReplyPiece& p : pieces) {
+        queueReply(now + p.atMs, p.bytes);
+        if (repeatAckMs_ > 0) queueReply(now + p.atMs + repeatAckMs_, p.bytes);
+    }
     actOnEvents();
+}
+
+void PtyPrinter::queueReply(qint64 dueMs, const QByteArray& bytes) {
+    // Kept in order of due time; a repeat may be due after later frames' replies.
+    auto at = pending_.end();
+    while (at != pending_.begin() && (at - 1)->dueMs > dueMs) --at;
+    pending_.insert(at, {dueMs, bytes});
 }
 
 void PtyPrinter::actOnEvents() {
@@ -105,6 +116,10 @@ void PtyPrinter::handleInput(const QByteArray& bytes) {
 
 void PtyPrinter::writeDue() {
     const qint64 now = clock_.elapsed();
+    if (babbleMs_ > 0 && now >= nextBabbleMs_) {
+        nextBabbleMs_ = now + babbleMs_;
+        queueReply(now, QByteArray(1, '\x55'));
+    }
     while (!pending_.isEmpty() && pending_.first().dueMs <= now) {
         const QByteArray bytes = pending_.takeFirst().bytes;
         if (::write(master_, bytes.constData(), size_t(bytes.size())) == bytes.size())
@@ -135,12 +150,12 @@ int PtyPrinter::nextTimeoutMs() const {
     const qint64 now = clock_.elapsed();
     for (const Pending& p : pending_) wait = std::min(wait, p.dueMs - now);
     if (reader_.hasPartial()) wait = std::min(wait, lastInputMs_ + kGiveUpPartialMs - now);
+    if (babbleMs_ > 0) wait = std::min(wait, nextBabbleMs_ - now);
     if (readAllowance() == 0) wait = std::min(wait, (lineBusyUntilNs_ - clock_.nsecsElapsed()) / 1000000 + 1);
     return int(std::max<qint64>(0, wait));
 }
 
 int PtyPrinter::run(const volatile std::sig_atomic_t& stop) {
-    // Replies are queued in order of their due time, which is arrival order.
     while (!stop) {
         const int allowance = readAllowance();
         // While the line is still carrying the last portion, nothing more is read.

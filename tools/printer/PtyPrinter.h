@@ -30,6 +30,10 @@ public:
     // Listens only while the host has set the line to this speed (bit/s);
     // bytes sent at another speed are noise to it. 0: any speed.
     void setLineSpeed(int baud) { lineSpeed_ = baud; }
+    // Sends every acknowledgement a second time, ms after the first (0: once).
+    void setRepeatAck(int ms) { repeatAckMs_ = ms; }
+    // Writes one junk byte (0x55) every ms, whatever happens (0: never).
+    void setBabble(int ms) { babbleMs_ = ms; }
     // The speed the host set on the line, 0 when not one of the usual ones.
     int hostLineSpeed() const;
     // Serves until stop() is called (from a signal handler) or the line fails.
@@ -40,6 +44,7 @@ private:
         qint64 dueMs;
         QByteArray bytes;
     };
+    void queueReply(qint64 dueMs, const QByteArray& bytes);
     void handleInput(const QByteArray& bytes);
     void handleFrame(const ReadFrame& frame);
     void writeDue();
@@ -59,6 +64,9 @@ private:
     qint64 lineBusyUntilNs_ = 0; // at a limited rate: when the line has carried what was read
     int answered_ = 0;
     int lineSpeed_ = 0;
+    int repeatAckMs_ = 0;
+    int babbleMs_ = 0;
+    qint64 nextBabbleMs_ = 0;
     int master_ = -1;
     int slave_ = -1; // held so the line stays up while the host has it closed
     QString path_;

@@ -48,7 +48,12 @@ int main(int argc, char** argv) {
         {QStringLiteral("silent"), QStringLiteral("Never answer.")},
         {QStringLiteral("wrong-third"), QStringLiteral("Answer B3 00 00 (0xB3 not in the third byte).")},
         {QStringLiteral("pieces"), QStringLiteral("Answer one byte at a time, <ms> apart."), QStringLiteral("ms")},
-        {QStringLiteral("delay"), QStringLiteral("Answer <ms> after the frame arrived."), QStringLiteral("ms")},
+        {{QStringLiteral("delay"), QStringLiteral("delay-ms")}, QStringLiteral("Answer <ms> after the frame arrived."),
+         QStringLiteral("ms")},
+        {QStringLiteral("repeat-ack-ms"), QStringLiteral("Send every answer a second time, <ms> after the first."),
+         QStringLiteral("ms")},
+        {QStringLiteral("babble-ms"), QStringLiteral("Write a junk byte 55 every <ms>, whatever the host does."),
+         QStringLiteral("ms")},
         {QStringLiteral("answer-limit"), QStringLiteral("Answer only the first <n> frames."), QStringLiteral("n")},
         {QStringLiteral("no-ack-chunk"), QStringLiteral("Never answer chunk <s> of a chunked transfer."),
          QStringLiteral("s")},
@@ -80,8 +85,11 @@ int main(int argc, char** argv) {
         !intOption(parser, QStringLiteral("no-ack-chunk"), behaviour.unansweredChunk) ||
         !intOption(parser, QStringLiteral("line-rate"), behaviour.lineRate))
         return 2;
-    int lineSpeed = 0;
-    if (!intOption(parser, QStringLiteral("baud"), lineSpeed)) return 2;
+    int lineSpeed = 0, repeatAckMs = 0, babbleMs = 0;
+    if (!intOption(parser, QStringLiteral("baud"), lineSpeed) ||
+        !intOption(parser, QStringLiteral("repeat-ack-ms"), repeatAckMs) ||
+        !intOption(parser, QStringLiteral("babble-ms"), babbleMs))
+        return 2;
     if (parser.isSet(QStringLiteral("baud")) && !QList<int>{9600, 19200, 38400, 57600, 115200}.contains(lineSpeed)) {
         std::fprintf(stderr, "--baud must be 9600, 19200, 38400, 57600 or 115200\n");
         return 2;
@@ -115,6 +123,8 @@ int main(int argc, char** argv) {
         printer.setPrintFolder(folder);
     }
     printer.setLineSpeed(lineSpeed);
+    printer.setRepeatAck(repeatAckMs);
+    printer.setBabble(babbleMs);
     PortAnnouncement announcement;
     if (parser.isSet(QStringLiteral("name")) &&
         !announcement.announce(parser.value(QStringLiteral("name")), printer.devicePath())) {
