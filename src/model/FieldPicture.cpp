@@ -43,8 +43,9 @@ QImage readBmp(const QString& path, QSize element, PictureBudget* budget) {
     if (!openRegularFile(file, path)) return QImage();
     QImageReader reader(&file, "BMP");
     reader.setAllocationLimit(int(kTemplateBudgetBytes >> 20));
-    const QSize size = reader.size(); // from the header; a BMP is read whole, at most four bytes a dot
-    if (size.isValid() && !payFor(readingBytes(PictureBudget::colourBytes(size), size, element), path, budget))
+    // The size from the header (none: the file is no BMP); a BMP is read whole, at most four bytes a dot.
+    const QSize size = reader.size();
+    if (!size.isValid() || !payFor(readingBytes(PictureBudget::colourBytes(size), size, element), path, budget))
         return QImage();
     return reader.read();
 }
