@@ -1,7 +1,8 @@
-// .spt templates. Any file opens without a crash; a file that opens saves to
-// bytes that open to the same template: the same attributes and, in caption
-// order, the same elements with the same keys (element numbers follow the
-// caption order on opening, so they are left out of the comparison).
+// .spt templates. Any file opens (or is refused whole as too large) without a
+// crash; a file that opens saves to bytes that open to the same template: the
+// same attributes and, in caption order, the same elements with the same keys
+// (element numbers follow the caption order on opening, so they are left out
+// of the comparison).
 #include "FuzzSupport.h"
 
 #include "barcode/BarcodeTypes.h"
@@ -9,6 +10,7 @@
 #include "common/SharedRoutines.h"
 #include "editor/TemplateFile.h"
 #include "model/FieldError.h"
+#include "model/PictureBudget.h"
 
 #include <QRegularExpression>
 
@@ -38,6 +40,8 @@ bool openAndSave(const QString& path, QByteArray& saved) {
     } catch (const BarcodeError&) {
         return false;
     } catch (const FieldError&) {
+        return false;
+    } catch (const TemplateTooLargeError&) { // refused whole: more pictures than a template's budget
         return false;
     }
     saved = templateFileBytes(message, attributes);

@@ -76,7 +76,10 @@ QString notATemplateReason(const QString& path);
 // A barcode value the element refuses (a missing "HeightPercent") throws
 // BarcodeError; the elements made before it stay. A picture that cannot be
 // loaded stays white in its frame; its reason is added to pictureProblems
-// when given.
+// when given. A template whose canvas, element pictures and picture reading
+// need more than one template's budget (PictureBudget.h) is refused with
+// TemplateTooLargeError: none of its elements stays, the canvas size already
+// given to onAttributes does.
 void loadTemplate(MessageTemplate& message, const QString& path,
                   const std::function<void(const TemplateAttributes&)>& onAttributes,
                   QStringList* pictureProblems = nullptr);

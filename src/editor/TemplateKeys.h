@@ -1,20 +1,24 @@
 #pragma once
 // The keys of a .spt file: each key's name, the value a reader takes when the
 // key is missing or holds no whole number, and the range a value must lie in
-// to be used. A value outside its range reads as the default too, so an absurd
-// number in a file (a digit count of two thousand million, a position near the
-// integer limits) never reaches the elements.
+// to be used. A value outside its range reads as the default too (or, for a
+// key that says so, as the nearest end of the range), so an absurd number in
+// a file (a digit count of two thousand million, a position near the integer
+// limits) never reaches the elements.
 // This table is the one home of these ranges: the property panels refuse what
 // the reader would not keep, so a value the operator sets survives a reopen.
 #include "common/IniFile.h"
 
 #include <climits>
 
+enum class OutOfRange { Default, NearestEnd };
+
 struct IntegerKey {
     const char* name;
     int fallback;
     int low;
     int high;
+    OutOfRange outOfRange = OutOfRange::Default;
 };
 
 struct TextKey {
@@ -58,7 +62,8 @@ inline constexpr bool kHumanReadableFallback = true;
 
 inline constexpr TextKey kSource{"Source", ""};
 inline constexpr IntegerKey kPictureWidth{"Width", 1, 1, 20048};
-inline constexpr IntegerKey kPictureHeight{"Height", 1, 1, 20048};
+// A picture is at most as high as the printer's 128 rows; a taller one is cut to them.
+inline constexpr IntegerKey kPictureHeight{"Height", 1, 1, 128, OutOfRange::NearestEnd};
 
 inline constexpr TextKey kFontName{"FontName", "宋体"};
 inline constexpr IntegerKey kFontSize{"FontSize", 12, 1, 400};

@@ -3,19 +3,24 @@
 
 #include "model/Coordinates.h"
 #include "model/FieldPlacement.h"
+#include "model/PictureBudget.h"
 #include "common/Gbk.h"
 #include "common/IniFile.h"
 #include "common/SharedRoutines.h"
 #include "editor/TemplateKeys.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <vector>
 
 namespace {
 
-// A number outside the key's range reads as its default.
+// A number outside the key's range reads as its default, or as the nearest end of the range.
 int read(const IniFile& ini, const QString& section, const IntegerKey& key) {
     const int value = ini.readInteger(section, key.name, key.fallback);
-    return spt::keeps(key, value) ? value : key.fallback;
+    if (spt::keeps(key, value)) return value;
+    if (key.outOfRange == OutOfRange::NearestEnd) return value < key.low ? key.low : key.high;
+    return key.fallback;
 }
 
 QString read(const IniFile& ini, const QString& section, const TextKey& key) {
@@ -72,7 +77,8 @@ void readVariableField(const IniFile& ini, const QString& section, FieldImage& f
     }
 }
 
-std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section, eStyle kind, QString& problem) {
+std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section, eStyle kind, QString& problem,
+                                      PictureBudget& budget) {
     auto f = std::make_unique<FieldImage>();
     f->SetUserStyle(kind);
     if (kind == csImage) {
@@ -92,7 +98,7 @@ std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section
     } else {
         readVariableField(ini, section, *f);
     }
-    problem = drawOpenedPreview(*f);
+    problem = drawOpenedPreview(*f, &budget);
     return f;
 }
 
@@ -129,29 +135,47 @@ void loadTemplate(MessageTemplate& message, const QString& path,
                   const std::function<void(const TemplateAttributes&)>& onAttributes, QStringList* pictureProblems) {
     const IniFile ini = IniFile::load(path);
     message.SetNextControlNo(0);
-    if (onAttributes) onAttributes(readAttributes(ini));
+    PictureBudget budget;
+    const TemplateAttributes attributes = readAttributes(ini);
+    budget.spend(PictureBudget::monoBytes({attributes.width, attributes.height}),
+                 QCoreApplication::translate("TemplateReader", "画布（%1 × %2 点）").arg(attributes.width).arg(attributes.height));
+    if (onAttributes) onAttributes(attributes);
 
-    const QStringList pieces = captionPieces(ini);
-    for (int i = 0; i < pieces.size(); ++i) {
-        const auto kind = kindOfPiece(pieces[i]);
-        if (!kind) continue;
-        const QString& section = pieces[i];
-        const QPoint at = readPosition(ini, section);
-        FieldElement* element = nullptr;
-        if (*kind == csBarCode) {
-            auto barcode = readBarcode(ini, section);
-            barcode->SetLeft(at.x());
-            barcode->SetTop(at.y());
-            element = &message.add(i, std::move(barcode));
-        } else {
-            QString problem;
-            auto field = readField(ini, section, *kind, problem);
-            if (!problem.isEmpty() && pictureProblems) *pictureProblems << problem;
-            field->SetLeft(at.x());
-            field->SetTop(at.y());
-            element = &message.add(i, std::move(field));
+    std::vector<int> made;
+    try {
+        const QStringList pieces = captionPieces(ini);
+        for (int i = 0; i < pieces.size(); ++i) {
+            const auto kind = kindOfPiece(pieces[i]);
+            if (!kind) continue;
+            const QString& section = pieces[i];
+            const QPoint at = readPosition(ini, section);
+            FieldElement* element = nullptr;
+            if (*kind == csBarCode) {
+                auto barcode = readBarcode(ini, section);
+                barcode->SetLeft(at.x());
+                barcode->SetTop(at.y());
+                element = &message.add(i, std::move(barcode));
+            } else {
+                QString problem;
+                auto field = readField(ini, section, *kind, problem, budget);
+                if (!problem.isEmpty() && pictureProblems) *pictureProblems << problem;
+                field->SetLeft(at.x());
+                field->SetTop(at.y());
+                element = &message.add(i, std::move(field));
+            }
+            made.push_back(i);
+            message.SetNextControlNo(message.NextControlNo() + 1);
+            message.select(element);
+            budget.spend(PictureBudget::monoBytes({element->Width(), element->Height()}),
+                         QCoreApplication::translate("TemplateReader", "元素 %1（%2 × %3 点）")
+                             .arg(section)
+                             .arg(element->Width())
+                             .arg(element->Height()));
         }
-        message.SetNextControlNo(message.NextControlNo() + 1);
-        message.select(element);
+    } catch (const TemplateTooLargeError&) {
+        // Refused whole: none of its elements stays.
+        for (int number : made) message.remove(number);
+        message.SetNextControlNo(0);
+        throw;
     }
 }

@@ -4,13 +4,12 @@
 #include "common/RegularFile.h"
 #include "common/SharedRoutines.h"
 #include "model/JpegReader.h"
+#include "model/PictureBudget.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 
 namespace {
-
-// A BMP needing more memory than this (in megabytes) is not read.
-constexpr int kMaxPictureMegabytes = 256;
 
 // The extension as the file name carries it: from the last "." after the last
 // folder separator (either kind of slash), "." included; empty when none.
@@ -20,12 +19,41 @@ QString extensionOf(const QString& path) {
     return dot > slash ? path.mid(dot) : QString();
 }
 
-QImage readBmp(const QString& path) {
+// What reading a picture decoded at `decoded` (holding decodedBytes) and
+// scaling it onto the element costs: the decoded picture, its colour copy and
+// the scaled colour picture (scaleToMono).
+qint64 readingBytes(qint64 decodedBytes, QSize decoded, QSize element) {
+    return decodedBytes + PictureBudget::colourBytes(decoded) + PictureBudget::colourBytes(element);
+}
+
+QString pictureNamed(const QString& path) {
+    return QCoreApplication::translate("FieldPicture", "图片“%1”").arg(path);
+}
+
+// False when the reading cannot fit a whole budget; else paid for (which
+// throws when the template's budget has too little left).
+bool payFor(qint64 bytes, const QString& path, PictureBudget* budget) {
+    if (!PictureBudget::fitsAlone(bytes)) return false;
+    if (budget) budget->spend(bytes, pictureNamed(path));
+    return true;
+}
+
+QImage readBmp(const QString& path, QSize element, PictureBudget* budget) {
     QFile file;
     if (!openRegularFile(file, path)) return QImage();
     QImageReader reader(&file, "BMP");
-    reader.setAllocationLimit(kMaxPictureMegabytes);
+    reader.setAllocationLimit(int(kTemplateBudgetBytes >> 20));
+    // The size from the header (none: the file is no BMP); a BMP is read whole, at most four bytes a dot.
+    const QSize size = reader.size();
+    if (!size.isValid() || !payFor(readingBytes(PictureBudget::colourBytes(size), size, element), path, budget))
+        return QImage();
     return reader.read();
+}
+
+QImage readJpeg(const QString& path, QSize element, PictureBudget* budget) {
+    return readJpegFile(path, element, [&](const JpegPlan& plan) {
+        return payFor(readingBytes(plan.bytes, plan.output, element), path, budget);
+    });
 }
 
 } // namespace
@@ -41,14 +69,15 @@ QImage scaleToMono(const QImage& picture, int width, int height) {
     return mono::fromImage(scaled);
 }
 
-bool loadFieldPictureAs(FieldImage& element, const QString& path, PictureType type) {
+bool loadFieldPictureAs(FieldImage& element, const QString& path, PictureType type, PictureBudget* budget) {
     if (trimBlanks(path).isEmpty()) return false;
-    const QImage picture = type == PictureType::Bmp ? readBmp(path) : readJpegFile(path);
+    const QSize size(element.Width(), element.Height());
+    const QImage picture = type == PictureType::Bmp ? readBmp(path, size, budget) : readJpeg(path, size, budget);
     if (picture.isNull()) return false;
     element.SetPicture(scaleToMono(picture, element.Width(), element.Height()));
     return true;
 }
 
-bool loadFieldPicture(FieldImage& element, const QString& path) {
-    return loadFieldPictureAs(element, path, pictureTypeForPath(path));
+bool loadFieldPicture(FieldImage& element, const QString& path, PictureBudget* budget) {
+    return loadFieldPictureAs(element, path, pictureTypeForPath(path), budget);
 }

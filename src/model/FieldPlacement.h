@@ -3,6 +3,8 @@
 // field from its own properties, and the placement itself.
 #include "model/MessageTemplate.h"
 
+class PictureBudget;
+
 // Sets the values of a newly placed field of the element's UserStyle.
 void applyNewFieldDefaults(FieldImage& field);
 // EAN_13, SC9, 85 %, "1234567890128", human-readable on (repaints the barcode).
@@ -19,8 +21,9 @@ void drawFieldPreview(FieldImage& field);
 // kinds at UserFontSize dots (box UserFontSize + 2 high), a date or expiry with
 // the sample text of its style instead of a date; a picture field is framed at
 // its size and reads UserValue, white on any failure. Returns why a picture
-// could not be loaded, empty otherwise.
-QString drawOpenedPreview(FieldImage& field);
+// could not be loaded, empty otherwise. The picture's reading is paid from
+// the budget when one is given (TemplateTooLargeError when it cannot be).
+QString drawOpenedPreview(FieldImage& field, PictureBudget* budget = nullptr);
 
 // Creates an element of the kind with its top-left corner at template point
 // (x, y), gives it the defaults of its kind and draws it, numbers it with

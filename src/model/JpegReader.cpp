@@ -2,6 +2,7 @@
 
 #include "common/RegularFile.h"
 #include "model/FieldError.h"
+#include "model/PictureBudget.h"
 
 #include <QBuffer>
 #include <memory>
@@ -32,9 +33,11 @@ struct SourceManager {
 };
 
 struct Decoder {
-    jpeg_decompress_struct info;
+    jpeg_decompress_struct info; // first: the progress monitor finds the decoder from it
     ErrorManager error;
     SourceManager source;
+    jpeg_progress_mgr progress;
+    qint64 blocks;               // 8 x 8 blocks of every component, as the coefficient arrays hold them
     bool created;
 };
 
@@ -80,6 +83,16 @@ void skipInput(j_decompress_ptr info, long count) {
 
 void termSource(j_decompress_ptr) {}
 
+// Called before each piece of input is read: a picture stops once its scans
+// would visit too many blocks (each scan visits them all). The blocks are
+// counted once the header is read.
+void watchScans(j_common_ptr common) {
+    auto* info = reinterpret_cast<j_decompress_ptr>(common);
+    const auto* d = reinterpret_cast<const Decoder*>(info);
+    if (qint64(info->input_scan_number) * d->blocks > kMaxJpegBlockVisits)
+        ERREXIT1(info, JERR_IMAGE_TOO_BIG, JPEG_MAX_DIMENSION);
+}
+
 void prepare(Decoder& d, QIODevice& device) {
     d.info.err = jpeg_std_error(&d.error.pub);
     d.error.pub.error_exit = errorExit;
@@ -93,6 +106,8 @@ void prepare(Decoder& d, QIODevice& device) {
     d.source.pub.term_source = termSource;
     d.source.pub.bytes_in_buffer = 0;
     d.source.pub.next_input_byte = nullptr;
+    d.progress.progress_monitor = watchScans;
+    d.blocks = 0;
     d.created = false;
 }
 
@@ -100,28 +115,65 @@ bool isCmyk(const jpeg_decompress_struct& info) {
     return info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
 }
 
-// Reads the header and starts decompression, at a reduced scale when the
-// picture is too big. False after a fatal error.
-bool startProtected(Decoder& d) {
+qint64 roundUp(qint64 value, qint64 step) {
+    return (value + step - 1) / step * step;
+}
+
+// The blocks the coefficient arrays of a picture of several scans hold.
+qint64 coefficientBlocks(const jpeg_decompress_struct& info) {
+    qint64 blocks = 0;
+    for (int c = 0; c < info.num_components; ++c) {
+        const jpeg_component_info& comp = info.comp_info[c];
+        blocks += roundUp(comp.width_in_blocks, comp.h_samp_factor) * roundUp(comp.height_in_blocks, comp.v_samp_factor);
+    }
+    return blocks;
+}
+
+// The smallest scale n/8 at which the output covers the field both ways
+// (the whole picture when field is empty), no larger than kMaxJpegPixels
+// allows. False when even 1/8 is too large.
+bool chooseScale(jpeg_decompress_struct& info, QSize field) {
+    const QSize want = field.isEmpty() ? QSize(int(info.image_width), int(info.image_height)) : field;
+    unsigned chosen = 0;
+    for (unsigned n = 1; n <= 8; ++n) {
+        info.scale_num = n;
+        info.scale_denom = 8;
+        jpeg_calc_output_dimensions(&info);
+        if (qint64(info.output_width) * info.output_height > kMaxJpegPixels) break;
+        chosen = n;
+        if (info.output_width >= unsigned(want.width()) && info.output_height >= unsigned(want.height())) break;
+    }
+    if (chosen == 0) return false;
+    info.scale_num = chosen;
+    jpeg_calc_output_dimensions(&info);
+    return true;
+}
+
+// Reads the header and chooses the scale. False after a fatal error.
+bool readHeaderProtected(Decoder& d, QSize field) {
     if (setjmp(d.error.jump)) return false;
     jpeg_create_decompress(&d.info);
     d.created = true;
     d.info.src = &d.source.pub;
+    d.info.progress = &d.progress;
     jpeg_read_header(&d.info, TRUE);
-    // A progressive or multi-scan picture keeps every coefficient of the whole
-    // picture, whatever the output scale: judge the size the header claims
-    // before libjpeg allocates for it.
-    if (qint64(d.info.image_width) * d.info.image_height > kMaxJpegSourcePixels)
-        ERREXIT1(&d.info, JERR_IMAGE_TOO_BIG, JPEG_MAX_DIMENSION);
+    d.blocks = coefficientBlocks(d.info);
     d.info.out_color_space = isCmyk(d.info) ? JCS_CMYK : JCS_GRAYSCALE;
-    for (unsigned denom = 1; denom <= 8; denom *= 2) {
-        d.info.scale_num = 1;
-        d.info.scale_denom = denom;
-        jpeg_calc_output_dimensions(&d.info);
-        if (qint64(d.info.output_width) * d.info.output_height <= kMaxJpegPixels) break;
-    }
-    if (qint64(d.info.output_width) * d.info.output_height > kMaxJpegPixels)
-        ERREXIT1(&d.info, JERR_IMAGE_TOO_BIG, JPEG_MAX_DIMENSION);
+    if (!chooseScale(d.info, field)) ERREXIT1(&d.info, JERR_IMAGE_TOO_BIG, JPEG_MAX_DIMENSION);
+    return true;
+}
+
+// A picture of several scans keeps the coefficients of the whole picture,
+// whatever the output scale; every picture keeps its decoded grey rows.
+JpegPlan planOf(const Decoder& d) {
+    const qint64 coefficients =
+        jpeg_has_multiple_scans(const_cast<j_decompress_ptr>(&d.info)) ? d.blocks * DCTSIZE2 * qint64(sizeof(JCOEF)) : 0;
+    const qint64 rows = qint64(d.info.output_width) * d.info.output_height;
+    return {QSize(int(d.info.output_width), int(d.info.output_height)), coefficients + rows};
+}
+
+bool startProtected(Decoder& d) {
+    if (setjmp(d.error.jump)) return false;
     jpeg_start_decompress(&d.info);
     return true;
 }
@@ -157,7 +209,7 @@ bool readProtected(Decoder& d, uchar* rows, qsizetype bytesPerLine) {
 
 } // namespace
 
-QImage decodeJpeg(QIODevice& device) {
+QImage decodeJpeg(QIODevice& device, QSize field, const JpegCheck& check) {
     auto d = std::make_unique<Decoder>();
     prepare(*d, device);
     struct Cleanup {
@@ -166,9 +218,14 @@ QImage decodeJpeg(QIODevice& device) {
             if (d.created) jpeg_destroy_decompress(&d.info);
         }
     } cleanup{*d};
+    if (!readHeaderProtected(*d, field)) fail(*d);
+    const JpegPlan plan = planOf(*d);
+    if (!PictureBudget::fitsAlone(plan.bytes) || (check && !check(plan))) {
+        d->error.pub.msg_code = JERR_IMAGE_TOO_BIG;
+        fail(*d);
+    }
     if (!startProtected(*d)) fail(*d);
-    QImage picture(static_cast<int>(d->info.output_width), static_cast<int>(d->info.output_height),
-                   QImage::Format_Grayscale8);
+    QImage picture(plan.output, QImage::Format_Grayscale8);
     if (picture.isNull()) {
         d->error.pub.msg_code = JERR_OUT_OF_MEMORY;
         fail(*d);
@@ -177,17 +234,17 @@ QImage decodeJpeg(QIODevice& device) {
     return picture;
 }
 
-QImage decodeJpeg(const QByteArray& data) {
+QImage decodeJpeg(const QByteArray& data, QSize field, const JpegCheck& check) {
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
-    return decodeJpeg(buffer);
+    return decodeJpeg(buffer, field, check);
 }
 
-QImage readJpegFile(const QString& path) {
+QImage readJpegFile(const QString& path, QSize field, const JpegCheck& check) {
     QFile file;
     if (!openRegularFile(file, path)) {
         // Stays closed: decoded as empty data, so it fails like a file that is no JPEG.
     }
-    return decodeJpeg(file);
+    return decodeJpeg(file, field, check);
 }

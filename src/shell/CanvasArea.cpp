@@ -4,7 +4,6 @@
 #include "shell/FieldLayer.h"
 #include "shell/Ruler.h"
 
-#include <QPixmap>
 #include <QScrollBar>
 
 CanvasArea::CanvasArea(QWidget* parent) : QScrollArea(parent) {
@@ -38,7 +37,7 @@ CanvasArea::CanvasArea(QWidget* parent) : QScrollArea(parent) {
 void CanvasArea::setCanvasWidth(int width) {
     canvasWidth_ = width;
     layOut();
-    clearCanvas();
+    canvas_->update();
     ruler_->update();
 }
 
@@ -73,10 +72,6 @@ void CanvasArea::setZoom(int zoom, std::optional<QPoint> anchor) {
 void CanvasArea::setCanvasSize(int width, int height) {
     canvasHeight_ = height;
     setCanvasWidth(width);
-}
-
-void CanvasArea::clearCanvas() {
-    canvas_->setPixmap(QPixmap::fromImage(blankCanvasImage(canvasWidth_, canvasHeight_)));
 }
 
 QSize CanvasArea::canvasSize() const {

@@ -37,7 +37,6 @@ public:
     FieldLayer* fieldLayer() const { return fields_; }
 
 private:
-    void clearCanvas();
     void layOut();
 
     QWidget* content_;

@@ -1,6 +1,5 @@
 #pragma once
 // Sizes that follow from the canvas width W (the canvas sizing rule).
-#include <QImage>
 
 struct CanvasGeometry {
     int canvasWidth;  // canvasPicture: W, at (21, 21) in Pnl_Main
@@ -15,6 +14,3 @@ inline constexpr int kCanvasInPanel = 21;  // the canvas's place in Pnl_Main
 inline constexpr int kPanelLeft = 72;      // Pnl_Main's place in canvasArea
 inline constexpr int kPanelTop = 108;
 inline constexpr int kPanelHeight = 174;
-
-// The canvas picture: white inside a one-dot black border.
-QImage blankCanvasImage(int width, int height);

@@ -9,12 +9,6 @@ void CanvasPicture::setZoom(int zoom) {
 }
 
 void CanvasPicture::paintEvent(QPaintEvent* event) {
-    if (zoom_ == 1) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    // The canvas is white inside a one-dot black frame: paint that at the zoom
-    // rather than a scaled copy of a picture that may be 160000 dots wide.
     QPainter painter(this);
     const QRect dirty = event->rect();
     painter.fillRect(dirty, Qt::white);

@@ -1,7 +1,7 @@
 #pragma once
-// The canvas picture Img_Center. It holds the canvas at one screen dot per
-// template dot; zoomed by a whole factor it shows each dot as a square of that
-// many screen dots, painting only the part that needs it.
+// The canvas picture Img_Center: white inside a one-dot black frame, each
+// template dot shown as zoom x zoom screen dots. It is painted, a dirty part at
+// a time, and keeps no picture, whatever the canvas's size.
 #include <QLabel>
 
 class CanvasPicture : public QLabel {

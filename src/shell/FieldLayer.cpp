@@ -44,12 +44,6 @@ void FieldLayer::track(const FieldElement& element) {
     Shown& s = shown_[element.Number()];
     const QRect before = s.rect;
     s.rect = QRect(element.Left(), element.Top(), element.Width(), element.Height());
-    const QImage& picture = element.Picture();
-    // A move leaves the picture as it was: only a redraw converts it again.
-    if (s.pixmap.isNull() || s.pictureKey != picture.cacheKey()) {
-        s.pixmap = QPixmap::fromImage(picture);
-        s.pictureKey = picture.cacheKey();
-    }
     update(QRegion(onScreen(before)) + QRegion(onScreen(s.rect)));
 }
 
@@ -68,7 +62,7 @@ void FieldLayer::paintEvent(QPaintEvent* event) {
     for (const FieldElement* e : message_->elements()) {
         const auto it = shown_.find(e->Number());
         if (it == shown_.end() || !dirty.intersects(onScreen(it->second.rect))) continue;
-        painter.drawPixmap(it->second.rect.topLeft(), it->second.pixmap);
+        painter.drawImage(it->second.rect.topLeft(), e->Picture()); // converted a row at a time, never kept
     }
 }
 

@@ -4,10 +4,10 @@
 // template's events and repaints only the dots an added, changed or removed
 // element covered or covers. It takes every mouse press on the surface and
 // hands it on in panel coordinates; the press's target holds the mouse until
-// the release, as an element being dragged must.
+// the release, as an element being dragged must. Each element's 1-bit
+// picture is drawn as the model holds it: the layer keeps no copy of its own.
 #include "model/MessageTemplate.h"
 
-#include <QPixmap>
 #include <QWidget>
 #include <unordered_map>
 
@@ -37,8 +37,6 @@ protected:
 private:
     struct Shown {
         QRect rect;
-        qint64 pictureKey = 0;
-        QPixmap pixmap;
     };
     void track(const FieldElement& element);
     void forget(int number);

@@ -3,6 +3,7 @@
 #include "common/Gbk.h"
 #include "common/MonoImage.h"
 #include "editor/TemplateFile.h"
+#include "model/PictureBudget.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -262,4 +263,57 @@ TEST(TemplateFile, TextsGbkCannotHoldAreNamedAndNeverSilentlyLost) {
     picture.AsField()->SetUserValue(QStringLiteral("/tmp/ñ.bmp"));
     EXPECT_THROW(saveTemplate(m, {}, path, LostCharacters::WriteAsQuestionMarks), TemplateTextError);
     EXPECT_FALSE(readFile(path).contains("Source=/tmp/?.bmp"));
+}
+
+// A picture is at most the printer's 128 rows high: a taller one is cut to
+// them, one below a row is one row; its width is kept.
+TEST(TemplateFile, PictureHeightIsHeldToThe128Rows) {
+    const struct {
+        const char* height;
+        int read;
+    } rows[] = {{"4096", 128}, {"129", 128}, {"128", 128}, {"7", 7}, {"0", 1}, {"-3", 1}};
+    QTemporaryDir dir;
+    const QString path = dir.filePath("tall.spt");
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.height);
+        writeFile(path, crlf(QStringLiteral("[Main]\nControlCaption=csImage0\n[csImage0]\nWidth=4096\nHeight=%1\n")
+                                 .arg(QLatin1String(r.height)).toUtf8().constData()));
+        MessageTemplate m;
+        load(m, path);
+        EXPECT_EQ(m.find(0)->Height(), r.read);
+        EXPECT_EQ(m.find(0)->Width(), 4096);
+    }
+}
+
+// Nine 64 x 64 pictures naming a progressive JPEG of 2048 x 2048 dots in four
+// components (tests/data, its size patched). Each reading holds 256 x 256
+// blocks x 4 x 128 bytes of coefficients, 256 x 256 grey bytes at 1/8, and
+// colour copies of 256 x 256 and 64 x 64 dots (4 bytes a dot): 33898496 bytes,
+// and each picture keeps 8 x 64 bytes. With the 512 x 128 canvas (8192 bytes)
+// seven fit in 256 MiB, the eighth does not: the file is refused whole.
+TEST(TemplateFile, ATemplateWhosePicturesPassTheBudgetIsRefusedWhole) {
+    QTemporaryDir dir;
+    QByteArray jpeg = readFile(QStringLiteral(DAVIDUV_TEST_DATA "/model/progressive-8192x8192-cmyk.jpg"));
+    const qsizetype sof = jpeg.indexOf(QByteArray("\xFF\xC2", 2));
+    ASSERT_GT(sof, 0);
+    jpeg.replace(sof + 5, 4, QByteArray("\x08\x00\x08\x00", 4));
+    const QString picture = dir.filePath("photo.jpg");
+    writeFile(picture, jpeg);
+    QString text = QStringLiteral("[Main]\nImageWidth=512\nImageHeight=128\nControlCaption=");
+    for (int i = 0; i < 9; ++i) text += QStringLiteral("%1csImage%2").arg(i ? "/" : "").arg(i);
+    text += QStringLiteral("\n");
+    for (int i = 0; i < 9; ++i)
+        text += QStringLiteral("[csImage%1]\nSource=%2\nWidth=64\nHeight=64\n").arg(i).arg(picture);
+    const QString path = dir.filePath("photos.spt");
+    writeFile(path, crlf(text.toUtf8().constData()));
+
+    MessageTemplate m;
+    try {
+        load(m, path);
+        ADD_FAILURE() << "opened";
+    } catch (const TemplateTooLargeError& e) {
+        EXPECT_EQ(e.text(), QStringLiteral("模板过大：图片“%1”超出了一个模板的图片内存上限 256 MB").arg(picture));
+    }
+    EXPECT_EQ(m.count(), 0);
+    EXPECT_EQ(m.NextControlNo(), 0);
 }

@@ -206,7 +206,62 @@ TEST(FieldPicture, HugeJpegSizesAreRefusedOrReduced) {
     };
     setSize(60000, 60000);
     EXPECT_EQ(jpegError([&] { decodeJpeg(bytes); }), QStringLiteral("JPEG error #41"));
-    setSize(8000, 4000); // 32 M pixels: decoded at half size
+    // 32 M pixels: decoded at 5/8 (12.5 M pixels), the largest scale within 2^24 (6/8 is 18 M)
+    setSize(8000, 4000);
     const QImage reduced = decodeJpeg(bytes);
-    EXPECT_EQ(reduced.size(), QSize(4000, 2000));
+    EXPECT_EQ(reduced.size(), QSize(5000, 2500));
+}
+
+namespace {
+
+// The crafted picture of tests/data: a progressive JPEG of 197 bytes whose
+// header claims 8192 x 8192 dots in four components, with one DC scan cut short.
+QByteArray progressiveJpeg(int width, int height) {
+    QByteArray bytes = readFile(modelDataPath(QStringLiteral("progressive-8192x8192-cmyk.jpg")));
+    const qsizetype sof = bytes.indexOf(QByteArray("\xFF\xC2", 2));
+    EXPECT_GT(sof, 0);
+    bytes[sof + 5] = char(height >> 8);
+    bytes[sof + 6] = char(height & 0xFF);
+    bytes[sof + 7] = char(width >> 8);
+    bytes[sof + 8] = char(width & 0xFF);
+    return bytes;
+}
+
+} // namespace
+
+// Its coefficients alone would take 1024 x 1024 blocks x 4 components x 128
+// bytes = 512 MiB, twice a template's budget: refused from its header,
+// however small the field. At 2048 x 1024 they take 256 x 128 x 4 x 128 =
+// 16 MiB; for a 64 x 64 field it is decoded at 1/8 (256 x 128, the first
+// scale covering 64 x 64), which adds 256 x 128 grey bytes.
+TEST(FieldPicture, AProgressiveJpegIsPaidForItsCoefficients) {
+    EXPECT_EQ(jpegError([&] { decodeJpeg(progressiveJpeg(8192, 8192), QSize(64, 64)); }),
+              QStringLiteral("JPEG error #41"));
+    JpegPlan seen;
+    const QImage decoded = decodeJpeg(progressiveJpeg(2048, 1024), QSize(64, 64), [&](const JpegPlan& plan) {
+        seen = plan;
+        return true;
+    });
+    EXPECT_EQ(seen.output, QSize(256, 128));
+    EXPECT_EQ(seen.bytes, 16777216 + 32768);
+    EXPECT_EQ(decoded.size(), QSize(256, 128));
+    EXPECT_EQ(jpegError([&] { decodeJpeg(progressiveJpeg(2048, 1024), QSize(64, 64), [](const JpegPlan&) { return false; }); }),
+              QStringLiteral("JPEG error #41"));
+}
+
+// An 800 x 400 picture is decoded at the smallest n/8 at which it covers its
+// field both ways (n/8 of each side, worked by hand); at 8/8 when none does.
+TEST(FieldPicture, JpegIsDecodedAtTheSmallestScaleCoveringItsField) {
+    const QByteArray bytes = jpegBytes(ramp(800, 400));
+    const struct {
+        QSize field;
+        QSize decoded;
+    } rows[] = {
+        {{64, 64}, {200, 100}},  {{100, 50}, {100, 50}}, {{30, 12}, {100, 50}},
+        {{500, 10}, {500, 250}}, {{801, 10}, {800, 400}}, {{}, {800, 400}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(QStringLiteral("%1 x %2").arg(r.field.width()).arg(r.field.height()).toStdString());
+        EXPECT_EQ(decodeJpeg(bytes, r.field).size(), r.decoded);
+    }
 }

@@ -56,7 +56,7 @@ TEST(MainWindow, CanvasIsWhiteInsideAOneDotBorder) {
     ScopedStore store;
     QTemporaryDir dir;
     MainWindow window(missingConfig(dir));
-    const QImage canvas = window.canvasArea()->canvasPicture()->pixmap().toImage();
+    const QImage canvas = window.canvasArea()->canvasPicture()->grab().toImage();
     ASSERT_EQ(canvas.size(), QSize(512, 128));
     const struct {
         int x, y;
