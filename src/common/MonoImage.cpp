@@ -22,11 +22,9 @@ QImage fromImage(const QImage& source, int threshold) {
     const QImage argb = source.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < argb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x) {
-            const QRgb p = line[x];
-            if (qAlpha(p) == 0) continue;
-            if (qGray(p) < threshold) out.setPixel(x, y, 1);
-        }
+        uchar* dots = out.scanLine(y); // bit 7 of byte 0 is the leftmost dot
+        for (int x = 0; x < argb.width(); ++x)
+            if (qAlpha(line[x]) != 0 && qGray(line[x]) < threshold) dots[x >> 3] |= uchar(0x80 >> (x & 7));
     }
     return out;
 }

@@ -29,8 +29,9 @@ QImage drawGlyphCell(const QString& text, const QString& face, int width, int he
     QImage cell = mono::create(width, height);
     for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+        uchar* dots = cell.scanLine(y); // bit 7 of byte 0 is the leftmost dot
         for (int x = 0; x < width; ++x)
-            if (qRed(line[x]) != 255 || qGreen(line[x]) != 255) mono::setDot(cell, x, y, true);
+            if (qRed(line[x]) != 255 || qGreen(line[x]) != 255) dots[x >> 3] |= uchar(0x80 >> (x & 7));
     }
     return cell;
 }

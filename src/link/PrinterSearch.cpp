@@ -25,8 +25,9 @@ void SearchStop::attach(AbortEvent* event) {
 
 namespace {
 // One port: true when the printer on it answered the query.
-bool tryPort(SerialPort& port, const QByteArray& query, SearchReporter& reporter, SearchStop* stop, int quietMs) {
-    Transaction transaction(port, reporter, quietMs);
+bool tryPort(SerialPort& port, const QByteArray& query, SearchReporter& reporter, SearchStop* stop,
+             ReplyTiming timing) {
+    Transaction transaction(port, reporter, timing);
     if (stop) stop->attach(&transaction.Abort());
     const bool answered = transaction.Exchange(query, actionQuery());
     if (stop) stop->attach(nullptr);
@@ -35,14 +36,14 @@ bool tryPort(SerialPort& port, const QByteArray& query, SearchReporter& reporter
 } // namespace
 
 QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter& reporter, SearchStop* stop,
-                      int quietMs) {
+                      ReplyTiming timing) {
     const QByteArray query = queryFrame();
     const int interruptsBefore = interruptsTaken(); // Ctrl+C ends the whole search
     for (const QString& name : ports) {
         if ((stop && stop->requested()) || interruptsTaken() != interruptsBefore) break;
         port.SetPort(name);
         try {
-            if (!tryPort(port, query, reporter, stop, quietMs)) {
+            if (!tryPort(port, query, reporter, stop, timing)) {
                 reporter.showNotFound();
                 continue;
             }

@@ -44,4 +44,4 @@ private:
 // message panel. An empty list sends nothing and shows nothing. An interrupt
 // (Ctrl+C) or a stop ends the port being tried and the search.
 QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter& reporter,
-                      SearchStop* stop = nullptr, int quietMs = kQuietMs);
+                      SearchStop* stop = nullptr, ReplyTiming timing = {});

@@ -6,11 +6,6 @@
 namespace {
 const QString kSetCharacters = QStringLiteral("0123456789-/:年月日");
 
-void stamp(QImage& picture, const QImage& glyph, int left, int top) {
-    for (int y = 0; y < glyph.height(); ++y)
-        for (int x = 0; x < glyph.width(); ++x)
-            if (mono::dot(glyph, x, y)) mono::setDot(picture, left + x, top + y, true); // clipped by setDot
-}
 } // namespace
 
 void drawWithGlyphs(QImage& picture, const FieldPrint& field, const QList<QImage>& glyphs) {
@@ -18,7 +13,7 @@ void drawWithGlyphs(QImage& picture, const FieldPrint& field, const QList<QImage
     for (const QChar c : field.text) {
         const qsizetype index = kSetCharacters.indexOf(c);
         if (index >= 0 && index < glyphs.size() && !glyphs[index].isNull()) {
-            stamp(picture, glyphs[index], x, field.y);
+            mono::addDots(picture, QPoint(x, field.y), glyphs[index]); // clipped to the picture
             x += glyphs[index].width() + field.spacing;
             continue;
         }

@@ -1,6 +1,7 @@
 #include "printsim/GlyphStore.h"
 
 #include "common/MonoImage.h"
+#include "printsim/ColumnBits.h"
 
 namespace {
 constexpr int kChunk = 3072;
@@ -18,22 +19,11 @@ int cellWidth(int index, int height, int resolution) {
 }
 
 QImage unpackColumns(const QByteArray& bytes, int offset, int width, int height) {
-    QImage picture = mono::create(width, height);
-    const int columnBytes = height / 8;
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < height; ++y)
-            if (quint8(bytes[offset + x * columnBytes + y / 8]) & (0x80 >> (y % 8)))
-                mono::setDot(picture, x, y, true);
-    return picture;
+    return pictureOfColumns(reinterpret_cast<const uchar*>(bytes.constData()) + offset, width, height);
 }
 
 QImage unpackRows(const QByteArray& bytes, int height) {
-    const int rowBytes = int(bytes.size()) / height;
-    QImage picture = mono::create(rowBytes * 8, height);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < rowBytes * 8; ++x)
-            if (quint8(bytes[y * rowBytes + x / 8]) & (0x80 >> (x % 8))) mono::setDot(picture, x, y, true);
-    return picture;
+    return pictureOfRows(reinterpret_cast<const uchar*>(bytes.constData()), int(bytes.size()) / height, height);
 }
 } // namespace
 
@@ -75,9 +65,7 @@ QImage glyphSetPicture(const GlyphSet& set) {
             ++x;
             continue;
         }
-        for (int gy = 0; gy < g.height(); ++gy)
-            for (int gx = 0; gx < g.width(); ++gx)
-                if (mono::dot(g, gx, gy)) mono::setDot(picture, x + gx, gy, true);
+        mono::addDots(picture, QPoint(x, 0), g);
         x += g.width() + 1;
     }
     return picture;

@@ -4,6 +4,7 @@
 #include "model/DateStyles.h"
 #include "model/FieldRender.h"
 #include "common/MonoImage.h"
+#include "printsim/ColumnBits.h"
 #include "printsim/GlyphPrint.h"
 #include "printsim/GlyphStore.h"
 #include "printsim/PrinterState.h"
@@ -69,12 +70,8 @@ std::optional<QString> valueText(int kind, const QByteArray& b, const QDateTime&
 
 QImage unpackColumns(const QByteArray& packed) {
     if (packed.isEmpty() || packed.size() % kColumnBytes != 0) return QImage();
-    const int width = int(packed.size() / kColumnBytes);
-    QImage picture = mono::create(width, kPrintRows);
-    for (int x = 0; x < width; ++x)
-        for (int y = 0; y < kPrintRows; ++y)
-            if (at(packed, x * kColumnBytes + y / 8) & (0x80 >> (y % 8))) mono::setDot(picture, x, y, true);
-    return picture;
+    return pictureOfColumns(reinterpret_cast<const uchar*>(packed.constData()), int(packed.size() / kColumnBytes),
+                            kPrintRows);
 }
 
 std::optional<FieldPrint> decodeField(int kind, const QByteArray& b, const QDateTime& now, QString& problem) {
@@ -112,30 +109,31 @@ void drawFieldValue(QImage& picture, const FieldPrint& field) {
         // The box may start left of or above the picture; the text keeps its place.
         painter.drawText(QPoint(field.x - box.x(), field.y - box.y() + QFontMetrics(font).ascent()), field.text);
     }
-    const QImage dots = mono::fromImage(canvas);
-    for (int y = 0; y < box.height(); ++y)
-        for (int x = 0; x < box.width(); ++x)
-            if (mono::dot(dots, x, y)) mono::setDot(picture, box.x() + x, box.y() + y, true);
+    mono::addDots(picture, box.topLeft(), mono::fromImage(canvas));
 }
 
 PrintedMessage printMessage(const StoredMessage& message, const QDateTime& now, const GlyphStore* glyphs) {
     PrintedMessage printed{unpackColumns(message.background), {}};
-    if (printed.picture.isNull()) {
+    if (printed.picture.isNull())
         printed.problems << QStringLiteral("background of %1 bytes cannot be unpacked").arg(message.background.size());
-        return printed;
-    }
+    else printed.problems = printFields(printed.picture, message, now, glyphs);
+    return printed;
+}
+
+QStringList printFields(QImage& picture, const StoredMessage& message, const QDateTime& now, const GlyphStore* glyphs) {
+    QStringList problems;
     for (int kind = 0; kind < kVariableKindCount; ++kind) {
         if (!message.fields[size_t(kind)]) continue;
         QString problem;
         const auto field = decodeField(kind, *message.fields[size_t(kind)], now, problem);
         if (!field) {
-            printed.problems << QString::fromLatin1(kKindNames[kind]) + QStringLiteral(" left out: ") + problem;
+            problems << QString::fromLatin1(kKindNames[kind]) + QStringLiteral(" left out: ") + problem;
             continue;
         }
         const GlyphSet* set =
             glyphs && kind != kShiftKind ? glyphs->standardSet(field->fontDots, message.resolution) : nullptr;
-        if (set) drawWithGlyphs(printed.picture, *field, standardGlyphs(*set));
-        else drawFieldValue(printed.picture, *field);
+        if (set) drawWithGlyphs(picture, *field, standardGlyphs(*set));
+        else drawFieldValue(picture, *field);
     }
-    return printed;
+    return problems;
 }

@@ -48,3 +48,7 @@ class GlyphStore;
 // Dates, expiry dates and serial numbers are drawn with the standard glyph set
 // of their height when glyphs holds one, else in the built-in font.
 PrintedMessage printMessage(const StoredMessage& message, const QDateTime& now, const GlyphStore* glyphs = nullptr);
+// Draws the message's fields onto a picture holding its unpacked background
+// (printMessage without the unpacking); returns the fields left out, and why.
+QStringList printFields(QImage& picture, const StoredMessage& message, const QDateTime& now,
+                        const GlyphStore* glyphs = nullptr);

@@ -42,9 +42,6 @@ QString PrintOutput::writeGlyphs(const GlyphStore& glyphs, int height) const {
         width = std::max(width, int(bands.last().width()));
     }
     QImage sheet = mono::create(width, int(bands.size()) * (height + 1));
-    for (int i = 0; i < bands.size(); ++i)
-        for (int y = 0; y < bands[i].height(); ++y)
-            for (int x = 0; x < bands[i].width(); ++x)
-                if (mono::dot(bands[i], x, y)) mono::setDot(sheet, x, i * (height + 1) + y, true);
+    for (int i = 0; i < bands.size(); ++i) mono::addDots(sheet, QPoint(0, i * (height + 1)), bands[i]);
     return QStringLiteral("glyphs ") + save(bands.isEmpty() ? QImage() : sheet, path("glyphs", height));
 }

@@ -1,9 +1,12 @@
 #include "printsim/PrintPreview.h"
 
 #include "common/MonoImage.h"
+#include "printsim/ColumnBits.h"
 #include "printsim/FrameReader.h"
 #include "printsim/MessagePrint.h"
 #include "printsim/PrinterState.h"
+
+#include <cstring>
 
 namespace {
 constexpr int kSerialKind = 2;
@@ -40,6 +43,31 @@ StoredMessage countedOn(const StoredMessage& message, int prints) {
     return counted;
 }
 
+namespace {
+// A sheet for `count` prints of the background, each band already holding
+// the background's rows and the gaps white; every byte is written once.
+QImage sheetOfBackgrounds(const QImage& background, int count) {
+    const int band = background.height() + kPreviewGapRows;
+    QImage sheet(background.width(), count * band - kPreviewGapRows, QImage::Format_Mono);
+    if (sheet.isNull()) return sheet;
+    mono::applyColorTable(sheet);
+    for (int i = 0; i < count; ++i) {
+        copyRows(sheet, i * band, background);
+        for (int y = i * band + background.height(); y < std::min((i + 1) * band, sheet.height()); ++y)
+            std::memset(sheet.scanLine(y), 0, size_t(sheet.bytesPerLine()));
+    }
+    return sheet;
+}
+
+// The band of print `index` as a picture of its own that draws straight into the sheet's rows.
+QImage bandOf(QImage& sheet, int index) {
+    QImage band(sheet.scanLine(index * (kPrintRows + kPreviewGapRows)), sheet.width(), kPrintRows,
+                sheet.bytesPerLine(), QImage::Format_Mono);
+    mono::applyColorTable(band);
+    return band;
+}
+} // namespace
+
 PrintPreview previewPrints(const QByteArray& frames, const QDateTime& at, int count) {
     PrintPreview preview;
     FrameReader reader;
@@ -59,31 +87,23 @@ PrintPreview previewPrints(const QByteArray& frames, const QDateTime& at, int co
         preview.problem = QStringLiteral("the frames complete no message");
         return preview;
     }
+    const QImage background = unpackColumns(message->background);
+    if (!background.isNull()) preview.sheet = sheetOfBackgrounds(background, count);
     for (int i = 0; i < count; ++i) {
         const StoredMessage next = countedOn(*message, i);
-        const PrintedMessage printed = printMessage(next, printer.now(), &printer.glyphStore());
-        PreviewPrint print{printed.picture, {}, printed.problems};
+        PreviewPrint print;
+        if (preview.sheet.isNull()) {
+            print.problems = printMessage(next, printer.now(), &printer.glyphStore()).problems;
+        } else {
+            QImage band = bandOf(preview.sheet, i);
+            print.problems = printFields(band, next, printer.now(), &printer.glyphStore());
+        }
         for (int kind = 0; kind < kVariableKindCount; ++kind) print.values[size_t(kind)] = fieldValue(kind, next, at);
         preview.prints << print;
     }
     return preview;
 }
 
-QImage stackPrints(const QList<PreviewPrint>& prints) {
-    if (prints.size() == 1) return prints.first().picture;
-    int width = 0, height = 0;
-    for (const PreviewPrint& print : prints) {
-        width = std::max(width, int(print.picture.width()));
-        height += print.picture.height() + kPreviewGapRows;
-    }
-    if (prints.isEmpty() || width == 0) return QImage();
-    QImage sheet = mono::create(width, height - kPreviewGapRows);
-    int top = 0;
-    for (const PreviewPrint& print : prints) {
-        for (int y = 0; y < print.picture.height(); ++y)
-            for (int x = 0; x < print.picture.width(); ++x)
-                if (mono::dot(print.picture, x, y)) mono::setDot(sheet, x, top + y, true);
-        top += print.picture.height() + kPreviewGapRows;
-    }
-    return sheet;
+QImage printPicture(const PrintPreview& preview, int index) {
+    return preview.sheet.copy(0, index * (kPrintRows + kPreviewGapRows), preview.sheet.width(), kPrintRows);
 }

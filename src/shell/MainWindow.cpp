@@ -76,9 +76,10 @@ MainWindow::~MainWindow() {
     delete recovery_; // the history's last signals come after the template is gone
     recovery_ = nullptr;
     search_->stop(); // the worker uses the serial port, which goes first
-    // The canvas watches template_, which as a member goes before QWidget
-    // deletes the children: the widgets go first.
+    // The canvas and the print previews watch template_, which as a member goes
+    // before QWidget deletes the children: the widgets go first.
     delete takeCentralWidget();
+    qDeleteAll(findChildren<PrintPreviewWindow*>(Qt::FindDirectChildrenOnly));
 }
 
 void MainWindow::runStartUp(const QString& configPath) {
@@ -236,6 +237,7 @@ void MainWindow::installEditing() {
 
 void MainWindow::openPrintPreview() {
     auto* window = new PrintPreviewWindow(
+        template_,
         [this] {
             return planMessage(template_, {settings_.width, settings_.moBan, settings_.zoom, settings_.dpiList,
                                            settings_.mainDpi});

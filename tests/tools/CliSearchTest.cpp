@@ -89,3 +89,16 @@ TEST(VirtualPorts, ANamedPrinterIsListedWhileItLives) {
     printer.terminate(); // an orderly end removes the link
     EXPECT_FALSE(QFileInfo(link).isSymLink());
 }
+
+// Every printer command takes --fast-ack: with a quiet period of a minute, the
+// search and a glyph download still end at the printer's acknowledgements.
+TEST(CliFastAck, SearchAndGlyphsTakeIt) {
+    CliSearchStore s;
+    PrinterProcess printer;
+    const CliRun search = runCli({"search", "--ports", printer.devicePath(), "--quiet-ms", "60000", "--fast-ack"});
+    EXPECT_EQ(search.exitCode, 0) << search.err.toStdString();
+    EXPECT_EQ(search.out.last(), printer.devicePath());
+    const CliRun glyphs = runCli({"glyphs", "--standard", "--height", "32", "--port", printer.devicePath(), "--quiet-ms",
+                                  "60000", "--fast-ack"});
+    EXPECT_EQ(glyphs.exitCode, 0) << glyphs.err.toStdString();
+}

@@ -58,11 +58,11 @@ TEST(PrintPreview, CountsSerialNumbersOnAndDatesFromTheClock) {
         EXPECT_EQ(print.values[2], serials[i]);
         EXPECT_EQ(print.values[3], QStringLiteral("B")) << i;
         EXPECT_TRUE(print.problems.isEmpty()) << qPrintable(print.problems.join(';'));
-        EXPECT_EQ(print.picture.size(), QSize(512, 128)) << i;
+        EXPECT_EQ(printPicture(preview, i).size(), QSize(512, 128)) << i;
     }
     // The serial number is drawn: the pictures differ.
-    EXPECT_NE(mono::toText(preview.prints[0].picture), mono::toText(preview.prints[2].picture));
-    EXPECT_EQ(stackPrints(preview.prints).size(), QSize(512, 3 * 128 + 2 * kPreviewGapRows));
+    EXPECT_NE(mono::toText(printPicture(preview, 0)), mono::toText(printPicture(preview, 2)));
+    EXPECT_EQ(preview.sheet.size(), QSize(512, 3 * 128 + 2 * kPreviewGapRows));
 }
 
 TEST(PrintPreview, CliPictureIsTheVirtualPrintersMessage) {

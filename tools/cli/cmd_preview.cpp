@@ -39,7 +39,7 @@ int preview(const QStringList& argv) {
     if (!plan) return kExitError;
     const PrintPreview preview = previewPrints(messageFrames(*plan), at, *count);
     if (!preview.problem.isEmpty()) return printErr(preview.problem), kExitError;
-    const QImage sheet = stackPrints(preview.prints);
+    const QImage& sheet = preview.sheet;
     if (sheet.isNull()) return printErr(QStringLiteral("the printer prints nothing for this template")), kExitError;
     if (const QString reason = writePngAtomically(*args.value("--out"), sheet, Links::Refuse); !reason.isEmpty())
         return printErr(QStringLiteral("cannot write %1: %2").arg(*args.value("--out"), reason)), kExitError;

@@ -24,7 +24,8 @@ public:
 };
 
 int runSearch(const QStringList& argv) {
-    const CliArgs args(argv, {QStringLiteral("--ports"), QStringLiteral("--baud"), QStringLiteral("--quiet-ms")}, {});
+    const CliArgs args(argv, {QStringLiteral("--ports"), QStringLiteral("--baud"), QStringLiteral("--quiet-ms")},
+                       kLinkFlags);
     if (!args.ok()) return printErr(args.error()), kExitError;
     if (!args.positional().isEmpty())
         return printErr(QStringLiteral("unexpected argument '%1'").arg(args.positional().first())), kExitError;
@@ -35,15 +36,18 @@ int runSearch(const QStringList& argv) {
     }
     // The speed the editor would search at, the stored one, unless told.
     int baud = baudFromText(readRegString("Baud", "57600").trimmed()).value_or(57600);
-    int quietMs = kQuietMs;
-    if (!readSpeedOptions(args, baud, quietMs)) return kExitError;
+    ReplyTiming timing;
+    if (!readSpeedOptions(args, baud, timing.quietMs)) return kExitError;
+    AppSettings config;
+    readConfigIni(config, configIniPath());
+    timing.fastAck = config.fastAck || args.flag(QStringLiteral("--fast-ack"));
     if (ports.isEmpty()) return printErr(QStringLiteral("no serial port to search")), kExitFailed;
 
     SerialPort port;
     port.SetBaudRate(baud);
     SearchPrinter reporter;
     const int interruptsBefore = interruptsTaken();
-    const QString found = searchPrinter(port, ports, reporter, nullptr, quietMs);
+    const QString found = searchPrinter(port, ports, reporter, nullptr, timing);
     if (found.isEmpty()) return interruptsTaken() != interruptsBefore ? kExitInterrupted : kExitFailed;
     printOut(found);
     if (!reporter.notStored.isEmpty())
@@ -53,7 +57,7 @@ int runSearch(const QStringList& argv) {
 } // namespace
 
 const CliCommand kSearchCommand{"search",
-                                "search [--ports P1,P2,...] [--baud 9600|57600|115200]\n"
+                                "search [--ports P1,P2,...] [--baud 9600|57600|115200] [--fast-ack]\n"
                                 "      query each port in turn (default: every serial port and virtual printer)\n"
                                 "      at one speed (default: the stored one); the first that answers is\n"
                                 "      stored as \"Comm\"/\"Baud\" for the editor and printed last; Ctrl+C ends the search",
