@@ -26,35 +26,35 @@ struct Walk {
         for (unsigned char b : caption) {
             if (held >= 0) { // set C: the next byte completes the pair
                 const int pair = held * 10 + digitOf(b);
-                emit(static_cast<unsigned char>(pair + T::kFirstByte));
+                put(static_cast<unsigned char>(pair + T::kFirstByte));
                 readable += static_cast<char>('0' + held);
                 readable += static_cast<char>('0' + digitOf(b));
                 held = -1;
             } else if (b == T::kStartA || b == T::kStartB || b == T::kStartC) {
                 set = setOfStart(b);
-                emit(b);
+                put(b);
             } else if (isSwitch(b, set)) {
                 set = b == T::kCodeA ? Set::A : b == T::kCodeB ? Set::B : Set::C;
-                emit(b);
+                put(b);
             } else if (b == T::kCodeA || b == T::kCodeB || b == T::kCodeC) {
-                emit(b); // a switch to the current set is data
+                put(b); // a switch to the current set is data
                 readable += ' ';
             } else if (set == Set::C) {
                 if (b == T::kFnc1) {
-                    emit(b);
+                    put(b);
                     readable += ' ';
                 } else {
                     held = digitOf(b);
                 }
             } else {
-                emit(b);
+                put(b);
                 const bool shown = set == Set::A ? b <= 95 : b <= 126;
                 readable += shown ? static_cast<char>(b) : ' ';
             }
         }
         if (held >= 0 && set == Set::C) {
-            emit(T::kCodeA);
-            emit(static_cast<unsigned char>('0' + held));
+            put(T::kCodeA);
+            put(static_cast<unsigned char>('0' + held));
             readable += static_cast<char>('0' + held);
         }
     }
@@ -64,7 +64,7 @@ struct Walk {
                (b == T::kCodeA && set != Set::A);
     }
 
-    void emit(unsigned char b) { symbols += static_cast<char>(b); }
+    void put(unsigned char b) { symbols += static_cast<char>(b); }
 };
 
 void encode128(unsigned char start, BarcodeParams& params, SymbolEncoding& out) {
