@@ -1,7 +1,7 @@
 // The editor's entry: title, main window, event loop.
 #include "common/AppSettings.h"
+#include "common/CommandLine.h"
 #include "common/Gbk.h"
-#include "common/VersionOption.h"
 #include "shell/StartUp.h"
 #include "shell/MainWindow.h"
 #include "shell/TemplateCommands.h"
@@ -13,8 +13,45 @@
 #include <QTimer>
 #include <cstdio>
 
+namespace {
+// The window system's own options, which QApplication takes out of the
+// arguments later ("-platform offscreen", "-session ID" from a session manager).
+void acceptWindowSystemOptions(QCommandLineParser& parser) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "session", "display", "geometry", "style", "stylesheet"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+// The arguments are read before the window system is reached, so --help,
+// --version and a usage error need no display. Returns the exit code when
+// the program stops here; else the template to open, if any.
+std::optional<int> readArguments(int argc, char** argv, QString& file) {
+    QCoreApplication probe(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Lays out and sends the messages of a small-character inkjet coder."));
+    addStandardOptions(parser);
+    acceptWindowSystemOptions(parser);
+    parser.addPositionalArgument(QStringLiteral("FILE.spt"), QStringLiteral("The template to open."),
+                                 QStringLiteral("[FILE.spt]"));
+    if (const std::optional<int> code = handleCommandLine(parser, probe.arguments(), "daviduv", 1)) return code;
+    if (!parser.positionalArguments().isEmpty()) file = parser.positionalArguments().first();
+    return std::nullopt;
+}
+} // namespace
+
 int main(int argc, char** argv) {
-    if (printVersionIfAsked(argc, argv, "daviduv")) return 0;
+    QString path;
+    if (const std::optional<int> code = readArguments(argc, argv, path)) return *code;
     QApplication app(argc, argv);
     initApplication();
     if (!gbk::available()) {
@@ -25,9 +62,7 @@ int main(int argc, char** argv) {
     window.setWindowIcon(programIcon());
     window.show();
     // "daviduv FILE.spt": the file opens once the window is up.
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1) {
-        const QString path = args.at(1);
+    if (!path.isEmpty()) {
         if (QFileInfo(path).isFile())
             QTimer::singleShot(0, &window, [&window, path] { openTemplateFile(window, path); });
         else
