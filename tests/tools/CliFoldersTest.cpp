@@ -1,0 +1,67 @@
+// Where daviduv-cli finds and puts things outside its arguments: a template's
+// picture beside the template, the file Code-16 in the user's data folder when
+// the program's folder is not writable, and a port it may not open.
+#include "editor/TemplateFile.h"
+#include "model/MessageTemplate.h"
+#include "support/PtyPair.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+const QString kCli = QStringLiteral(DAVIDUV_BIN_DIR "/daviduv-cli");
+const QString kSample = QStringLiteral(DAVIDUV_SOURCE_DIR "/resources/samples/every-field.spt");
+
+struct Ran {
+    int exitCode = -1;
+    QString err;
+};
+
+Ran run(QProcess& process, const QString& program, const QStringList& args) {
+    process.start(program, args);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    Ran ran;
+    ran.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    ran.err = QString::fromUtf8(process.readAllStandardError());
+    return ran;
+}
+
+// daviduv-cli as the user nobody (root may open and write anything), its home
+// and data folders in home. Empty when this machine cannot drop to nobody.
+std::optional<Ran> runAsNobody(const QString& home, const QStringList& args) {
+    if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty()) return std::nullopt;
+    QFile::setPermissions(home, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                    QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home);
+    env.insert("XDG_DATA_HOME", home + "/data");
+    env.insert("XDG_STATE_HOME", home + "/state");
+    env.insert("XDG_CACHE_HOME", home + "/cache");
+    env.remove("XDG_RUNTIME_DIR");
+    process.setProcessEnvironment(env);
+    return run(process, QStringLiteral("setpriv"),
+               QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", "--", kCli} + args);
+}
+} // namespace
+
+// A serial device the user may not open (EACCES) says what to do about it.
+TEST(CliFolders, APortRefusedForPermissionNamesTheDialoutGroup) {
+    PtyPair line;
+    QTemporaryDir home;
+    ASSERT_TRUE(QFile::setPermissions(line.slavePath(), QFileDevice::Permissions()));
+    const auto ran = runAsNobody(home.path(), {"query", "--port", line.slavePath(), "--quiet-ms", "100"});
+    if (!ran) GTEST_SKIP() << "needs root and setpriv to run as another user";
+    EXPECT_EQ(ran->exitCode, 2);
+    EXPECT_TRUE(ran->err.startsWith(QStringLiteral("Unable to open com port (win error code: 13): ")))
+        << ran->err.toStdString();
+    EXPECT_TRUE(ran->err.contains(QStringLiteral("Permission denied; add yourself to the dialout group: "
+                                                 "sudo usermod -aG dialout $USER, then log in again")))
+        << ran->err.toStdString();
+}
+
