@@ -65,3 +65,15 @@ TEST(CliFolders, APortRefusedForPermissionNamesTheDialoutGroup) {
         << ran->err.toStdString();
 }
 
+// A program whose folder it cannot write keeps Code-16 in the user's data folder.
+TEST(CliFolders, Code16GoesToTheDataFolderWhenTheProgramFolderIsNotWritable) {
+    QTemporaryDir home;
+    const QString payload = home.filePath("payload");
+    const auto ran = runAsNobody(home.path(), {"glyphs", "--standard", "--height", "16", "--out", payload});
+    if (!ran) GTEST_SKIP() << "needs root and setpriv to run as another user";
+    ASSERT_EQ(ran->exitCode, 0) << ran->err.toStdString();
+    QFile code16(home.filePath("data/daviduv/Code-16")), written(payload);
+    ASSERT_TRUE(code16.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(code16.readAll(), written.readAll());
+}
