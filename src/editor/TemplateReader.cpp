@@ -72,7 +72,8 @@ void readVariableField(const IniFile& ini, const QString& section, FieldImage& f
     }
 }
 
-std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section, eStyle kind, QString& problem) {
+std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section, eStyle kind, const QString& folder,
+                                      QString& problem) {
     auto f = std::make_unique<FieldImage>();
     f->SetUserStyle(kind);
     if (kind == csImage) {
@@ -92,7 +93,7 @@ std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section
     } else {
         readVariableField(ini, section, *f);
     }
-    problem = drawOpenedPreview(*f);
+    problem = drawOpenedPreview(*f, folder);
     return f;
 }
 
@@ -145,7 +146,7 @@ void loadTemplate(MessageTemplate& message, const QString& path,
             element = &message.add(i, std::move(barcode));
         } else {
             QString problem;
-            auto field = readField(ini, section, *kind, problem);
+            auto field = readField(ini, section, *kind, QFileInfo(path).absolutePath(), problem);
             if (!problem.isEmpty() && pictureProblems) *pictureProblems << problem;
             field->SetLeft(at.x());
             field->SetTop(at.y());

@@ -50,6 +50,30 @@ std::optional<Ran> runAsNobody(const QString& home, const QStringList& args) {
 }
 } // namespace
 
+// The sample names its picture "logo.bmp", the file beside it; run from any
+// other folder, the background is the one drawn beside it, and the template
+// still names the picture as written.
+TEST(CliFolders, APictureIsFoundBesideItsTemplate) {
+    QTemporaryDir elsewhere;
+    QProcess beside, away;
+    beside.setWorkingDirectory(QFileInfo(kSample).absolutePath());
+    away.setWorkingDirectory(elsewhere.path());
+    const Ran there = run(beside, kCli, {"render", kSample, "--out", elsewhere.filePath("beside.png")});
+    const Ran here = run(away, kCli, {"render", kSample, "--out", elsewhere.filePath("away.png")});
+    ASSERT_EQ(there.exitCode, 0) << there.err.toStdString();
+    ASSERT_EQ(here.exitCode, 0) << here.err.toStdString();
+    EXPECT_EQ(here.err, QString()); // no "cannot load the picture" warning
+    EXPECT_EQ(QImage(elsewhere.filePath("away.png")), QImage(elsewhere.filePath("beside.png")));
+
+    MessageTemplate message;
+    loadTemplate(message, kSample, {}, nullptr);
+    bool named = false;
+    for (int i = 0; i <= 64; ++i)
+        if (const FieldElement* e = message.find(i); e && e->AsField() && e->AsField()->UserStyle() == csImage)
+            named = e->AsField()->UserValue() == QLatin1String("logo.bmp");
+    EXPECT_TRUE(named);
+}
+
 // A serial device the user may not open (EACCES) says what to do about it.
 TEST(CliFolders, APortRefusedForPermissionNamesTheDialoutGroup) {
     PtyPair line;
