@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Configures and builds into build/ (extra arguments go to cmake, e.g. -DDAVIDUV_SANITIZE=ON).
+# BUILD_TARGETS="daviduv daviduv-cli" builds only those (default: everything).
 # ccache is used when it is installed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,5 +12,7 @@ if command -v ccache >/dev/null; then
     export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=true
     export CCACHE_SLOPPINESS=${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}
 fi
+TARGETS=()
+for t in ${BUILD_TARGETS:-}; do TARGETS+=(--target "$t"); done
 cmake -S . -B "$BUILD_DIR" -G Ninja "${LAUNCHER[@]}" "$@" >/dev/null
-cmake --build "$BUILD_DIR" -j "$(nproc)"
+cmake --build "$BUILD_DIR" -j "$(nproc)" "${TARGETS[@]}"

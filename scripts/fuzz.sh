@@ -15,10 +15,8 @@ JOBS=${FUZZ_JOBS:-$(nproc)}
 TARGETS=(${FUZZ_TARGETS:-ini spt barcode frames picture})
 declare -A DICT=([ini]=spt.dict [spt]=spt.dict [frames]=frames.dict)
 
-LAUNCHER=()
-if command -v ccache >/dev/null; then LAUNCHER=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DDAVIDUV_FUZZ=ON "${LAUNCHER[@]}" >/dev/null
-cmake --build "$BUILD_DIR" --target fuzzers -j "$(nproc)" >/dev/null
+# Through build.sh, so the fuzz build shares the compiler cache of every other build.
+BUILD_DIR=$BUILD_DIR BUILD_TARGETS=fuzzers scripts/build.sh -DCMAKE_CXX_COMPILER=clang++ -DDAVIDUV_FUZZ=ON >/dev/null
 
 # A smaller quarantine keeps the sanitizer's own memory well under the 512 MB limit.
 export ASAN_OPTIONS="quarantine_size_mb=64${ASAN_OPTIONS:+:$ASAN_OPTIONS}"

@@ -12,12 +12,14 @@ virtual_printer=1
 if [[ "${1:-}" == --no-virtual-printer ]]; then virtual_printer=0; fi
 scripts/setup.sh
 BUILD_DIR=${BUILD_DIR:-build}
+# Only the three programs; the test programs come with scripts/test.sh.
 # Configured once; afterwards ninja rebuilds only what changed (and reconfigures
 # by itself when a CMakeLists.txt changed).
+PROGRAMS=(daviduv daviduv-cli daviduv-printer)
 if [ -f "$BUILD_DIR/build.ninja" ]; then
-  cmake --build "$BUILD_DIR"
+  cmake --build "$BUILD_DIR" --target "${PROGRAMS[@]}"
 else
-  scripts/build.sh
+  BUILD_DIR=$BUILD_DIR BUILD_TARGETS="${PROGRAMS[*]}" scripts/build.sh
 fi
 if (( ! virtual_printer )); then exec "$BUILD_DIR/bin/daviduv"; fi
 

@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
-# Installs every Debian 12 package daviduv needs to build, test and run.
+# Installs the Debian 12 packages daviduv needs:
+#   scripts/setup.sh             to build and run the three programs (run-editor.sh)
+#   scripts/setup.sh --dev       also to test, benchmark and fuzz them (test.sh)
+#   scripts/setup.sh --package   also to build and check the Debian package (package.sh)
 # Does nothing (and never touches the package lists) when all are installed.
 set -euo pipefail
 PACKAGES=(
-  cmake ninja-build g++ clang pkg-config ccache
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
   libjpeg62-turbo-dev libzxing-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libzint-dev
   fonts-arphic-uming fonts-liberation fonts-dejavu-core
-  xvfb x11-apps imagemagick xdotool
 )
+for group in "$@"; do
+  case "$group" in
+    --dev) PACKAGES+=(clang libgtest-dev libgmock-dev libbenchmark-dev libzint-dev
+                      xvfb x11-apps imagemagick xdotool) ;;
+    --package) PACKAGES+=(dpkg-dev lintian appstream desktop-file-utils) ;;
+    *) echo "usage: scripts/setup.sh [--dev] [--package]" >&2; exit 2 ;;
+  esac
+done
 missing=()
 for p in "${PACKAGES[@]}"; do
   status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)

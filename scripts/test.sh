@@ -10,8 +10,9 @@
 #   BUILD_DIR=build-asan scripts/test.sh -DDAVIDUV_SANITIZE=ON
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-scripts/build.sh "$@"
+scripts/setup.sh --dev
+# The test programs, even where run-editor.sh configured the build without them.
+scripts/build.sh -DDAVIDUV_TESTS=ON "$@"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "${BUILD_DIR:-build}" --output-on-failure -j "$(nproc)"
 if [ $# -gt 0 ] || [ -n "${DAVIDUV_QUICK:-}" ]; then exit 0; fi

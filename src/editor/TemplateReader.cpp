@@ -77,8 +77,8 @@ void readVariableField(const IniFile& ini, const QString& section, FieldImage& f
     }
 }
 
-std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section, eStyle kind, QString& problem,
-                                      PictureBudget& budget) {
+std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section, eStyle kind, const QString& folder,
+                                      QString& problem, PictureBudget& budget) {
     auto f = std::make_unique<FieldImage>();
     f->SetUserStyle(kind);
     if (kind == csImage) {
@@ -98,7 +98,7 @@ std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section
     } else {
         readVariableField(ini, section, *f);
     }
-    problem = drawOpenedPreview(*f, &budget);
+    problem = drawOpenedPreview(*f, folder, &budget);
     return f;
 }
 
@@ -157,7 +157,7 @@ void loadTemplate(MessageTemplate& message, const QString& path,
                 element = &message.add(i, std::move(barcode));
             } else {
                 QString problem;
-                auto field = readField(ini, section, *kind, problem, budget);
+                auto field = readField(ini, section, *kind, QFileInfo(path).absolutePath(), problem, budget);
                 if (!problem.isEmpty() && pictureProblems) *pictureProblems << problem;
                 field->SetLeft(at.x());
                 field->SetTop(at.y());

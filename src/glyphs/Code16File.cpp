@@ -8,12 +8,25 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+bool isSystemFolder(const QString& folder) {
+    const QString clean = QDir::cleanPath(folder);
+    for (const char* top : {"/usr", "/bin", "/sbin", "/opt"}) {
+        const QString root = QString::fromLatin1(top);
+        if (clean == root || clean.startsWith(root + QLatin1Char('/'))) return true;
+    }
+    return false;
+}
+
+QString chooseCode16Folder(const QString& programFolder, bool programFolderWritable, const QString& userDataFolder) {
+    return programFolderWritable && !isSystemFolder(programFolder) ? programFolder : userDataFolder;
+}
+
 QString code16Folder() {
     const QString program = QCoreApplication::applicationDirPath();
-    if (QFileInfo(program).isWritable()) return program;
     // One folder for the editor and daviduv-cli alike.
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-        .filePath(QStringLiteral("daviduv"));
+    return chooseCode16Folder(program, QFileInfo(program).isWritable(),
+                              QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                                  .filePath(QStringLiteral("daviduv")));
 }
 
 void writePayloadFile(const QString& path, const QByteArray& payload) {

@@ -1,14 +1,19 @@
 #pragma once
 // The file "Code-16": the 16-dot standard glyph payload, byte for byte,
-// rewritten whenever that set is built. It lives in the program's folder; an
-// installed program, whose folder is not writable, keeps it in the user's
-// data folder (~/.local/share/daviduv on Linux) instead.
+// rewritten whenever that set is built. It lives in the program's folder; a
+// program installed in a system folder (/usr/bin: nothing of ours may be left
+// there, even when run as root) or in a folder it cannot write keeps it in the
+// user's data folder (~/.local/share/daviduv on Linux) instead.
 #include <QByteArray>
 #include <QString>
 
 inline constexpr char kCode16Name[] = "Code-16";
 
-// The program's folder when it is writable, else the user's data folder.
+// True for /usr, /bin, /sbin, /opt and every folder under them.
+bool isSystemFolder(const QString& folder);
+// programFolder when it is writable and no system folder, else userDataFolder.
+QString chooseCode16Folder(const QString& programFolder, bool programFolderWritable, const QString& userDataFolder);
+// The choice above for this program and this user.
 QString code16Folder();
 // Writes bytes to path through writeFileAtomically, making its folder when
 // missing; throws GlyphRefused with the file error (the old file stays).

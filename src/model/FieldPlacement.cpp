@@ -7,6 +7,7 @@
 #include "model/FieldPicture.h"
 #include "model/FieldRender.h"
 #include "model/FontTable.h"
+#include "model/PicturePath.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ void drawFieldPreview(FieldImage& field) {
     }
 }
 
-QString drawOpenedPreview(FieldImage& field, PictureBudget* budget) {
+QString drawOpenedPreview(FieldImage& field, const QString& templateFolder, PictureBudget* budget) {
     const QString lead = field.UserExplain();
     const int space = field.UserSpace();
     const int dots = field.UserFontSize();
@@ -90,7 +91,9 @@ QString drawOpenedPreview(FieldImage& field, PictureBudget* budget) {
         resetFieldBox(field, field.Width(), field.Height());
         // An opened picture that cannot be read stays white in its frame.
         try {
-            if (trimBlanks(field.UserValue()).isEmpty() || loadFieldPicture(field, field.UserValue(), budget)) return {};
+            if (trimBlanks(field.UserValue()).isEmpty() ||
+                loadFieldPicture(field, picturePathToRead(field.UserValue(), templateFolder), budget))
+                return {};
             return QStringLiteral("cannot load the picture %1").arg(field.UserValue());
         } catch (const FieldError& e) {
             return QStringLiteral("cannot load the picture %1: %2").arg(field.UserValue(), QString::fromUtf8(e.what()));

@@ -21,9 +21,11 @@ void drawFieldPreview(FieldImage& field);
 // kinds at UserFontSize dots (box UserFontSize + 2 high), a date or expiry with
 // the sample text of its style instead of a date; a picture field is framed at
 // its size and reads UserValue, white on any failure. Returns why a picture
-// could not be loaded, empty otherwise. The picture's reading is paid from
-// the budget when one is given (TemplateTooLargeError when it cannot be).
-QString drawOpenedPreview(FieldImage& field, PictureBudget* budget = nullptr);
+// could not be loaded, empty otherwise. A relative picture path not found from
+// the current folder is read from templateFolder (the opened file's folder).
+// The picture's reading is paid from the budget when one is given
+// (TemplateTooLargeError when it cannot be).
+QString drawOpenedPreview(FieldImage& field, const QString& templateFolder = {}, PictureBudget* budget = nullptr);
 
 // Creates an element of the kind with its top-left corner at template point
 // (x, y), gives it the defaults of its kind and draws it, numbers it with

@@ -3,6 +3,7 @@
 #include "serial/PortNames.h"
 
 #include <array>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -38,17 +39,36 @@ QString comErrorText(int code) {
     return QString::fromLatin1(kTexts[size_t(code - 1)]);
 }
 
-QString comErrorMessage(int code, int osError) {
+namespace {
+QString withoutAdvice(int code, int osError) {
     QString text = comErrorText(code);
     if (osError != 0) text += QStringLiteral(" (win error code: %1)").arg(osError);
     return text;
+}
+
+// The text, then what the operator can do about it, when we know.
+QString withAdvice(const QString& text, int code, int osError) {
+    const QString advice = comErrorAdvice(code, osError);
+    return advice.isEmpty() ? text : text + QStringLiteral("; ") + advice;
+}
+} // namespace
+
+QString comErrorAdvice(int code, int osError) {
+    // A serial device belongs to the group dialout; a user outside it is refused.
+    if (code == CE_OpenFailed && osError == EACCES)
+        return QStringLiteral("add yourself to the dialout group: sudo usermod -aG dialout $USER, then log in again");
+    return {};
+}
+
+QString comErrorMessage(int code, int osError) {
+    return withAdvice(withoutAdvice(code, osError), code, osError);
 }
 
 ComPortError::ComPortError(int code, int osError)
     : OperatorError(comErrorMessage(code, osError)), code_(code), osError_(osError) {}
 
 QString portErrorText(const ComPortError& error, const QString& port) {
-    QString text = error.text() + QStringLiteral(": ") + portDevicePath(port);
+    QString text = withoutAdvice(error.Code(), error.OsError()) + QStringLiteral(": ") + portDevicePath(port);
     if (error.OsError() != 0) text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error.OsError()));
-    return text;
+    return withAdvice(text, error.Code(), error.OsError());
 }

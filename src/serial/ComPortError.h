@@ -47,9 +47,14 @@ private:
 // The table text of a code ("Unable to open com port" for 1); empty for an
 // unknown code.
 QString comErrorText(int code);
-// The full message: the text, then " (win error code: %d)" when osError != 0.
+// What the operator can do about an error, when that is known: an open refused
+// for lack of permission (EACCES) names the group of serial devices. Else empty.
+QString comErrorAdvice(int code, int osError);
+// The full message: the text, then " (win error code: %d)" when osError != 0,
+// then "; " and the advice when there is one.
 QString comErrorMessage(int code, int osError);
 
 // The error's own text, then the device and the system's reason:
-// "Unable to open com port (win error code: 2): /dev/ttyS6: No such file or directory".
+// "Unable to open com port (win error code: 2): /dev/ttyS6: No such file or directory",
+// then "; " and the advice when there is one.
 QString portErrorText(const ComPortError& error, const QString& port);

@@ -86,6 +86,29 @@ TEST(Code16File, AFolderThatCannotBeMadeIsAFileError) {
     EXPECT_THROW(writeCode16("x", dir.filePath("plain-file/sub")), GlyphRefused);
 }
 
+// Where Code-16 goes: beside a program the user built, never beside an
+// installed one (root can write /usr/bin, and the file would outlive the package).
+TEST(Code16File, SystemOrUnwritableProgramFoldersSendItToTheDataFolder) {
+    const QString data = QStringLiteral("/home/op/.local/share/daviduv");
+    struct Case {
+        const char* program;
+        bool writable;
+        QString expected;
+    } cases[] = {
+        {"/home/op/daviduv/build/bin", true, QStringLiteral("/home/op/daviduv/build/bin")},
+        {"/home/op/daviduv/build/bin", false, data},
+        {"/usr/bin", true, data}, // root running the package's program
+        {"/usr/local/bin", true, data},
+        {"/opt/daviduv/bin", true, data},
+        {"/usr", true, data},
+        {"/usrlocal/bin", true, QStringLiteral("/usrlocal/bin")}, // only whole folder names count
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.program);
+        EXPECT_EQ(chooseCode16Folder(QString::fromLatin1(c.program), c.writable, data), c.expected);
+    }
+}
+
 // Cell widths and payload sizes worked by hand from the GBK byte counts.
 TEST(CustomGlyphs, Sizes) {
     struct Case {

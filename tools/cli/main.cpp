@@ -7,6 +7,7 @@
 #include "link/TransactionLog.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <iterator>
 #include <memory>
 
@@ -16,14 +17,20 @@ static const CliCommand* const kCommands[] = {
     &kPreviewCommand, &kSearchCommand, &kGlyphsCommand, &kLogCommand,
 };
 
-static void printHelp() {
-    printOut(QStringLiteral("usage: daviduv-cli COMMAND [options]\n       daviduv-cli --version\n\ncommands:"));
-    for (const CliCommand* c : kCommands) printOut(QStringLiteral("  ") + QString::fromUtf8(c->usage));
-    printOut(QStringLiteral("\nexit codes: 0 done, 1 the printer did not acknowledge after three tries,\n"
-                            "2 serial-port, file or argument error (the text on standard error),\n"
-                            "130 interrupted (Ctrl+C) before the printer acknowledged everything"));
-    printOut(QStringLiteral("\nprinter commands also take --fast-ack (or Config.ini [Main] FastAck=1): an exchange\n"
-                            "ends at a complete acknowledgement instead of after 3000 ms of quiet"));
+// The whole usage: on standard output when asked for, on standard error as a usage error.
+static void printHelp(void (*print)(const QString&)) {
+    print(QStringLiteral("usage: daviduv-cli COMMAND [options]\n       daviduv-cli COMMAND --help\n"
+                         "       daviduv-cli --version\n\ncommands:"));
+    for (const CliCommand* c : kCommands) print(QStringLiteral("  ") + QString::fromUtf8(c->usage));
+    print(QStringLiteral("\nexit codes: 0 done, 1 the printer did not acknowledge after three tries,\n"
+                         "2 serial-port, file or argument error (the text on standard error),\n"
+                         "130 interrupted (Ctrl+C) before the printer acknowledged everything"));
+    print(QStringLiteral("\nprinter commands also take --fast-ack (or Config.ini [Main] FastAck=1): an exchange\n"
+                         "ends at a complete acknowledgement instead of after 3000 ms of quiet"));
+}
+
+static bool asksForHelp(const QString& word) {
+    return word == QLatin1String("--help") || word == QLatin1String("-h");
 }
 
 // Qt's notes about the desktop session mean nothing to a script; warnings of our own still show.
@@ -52,17 +59,18 @@ int main(int argc, char** argv) {
         installFontSubstitutions();
     }
     QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
-        printHelp();
-        return args.isEmpty() ? kExitError : kExitOk;
-    }
+    if (args.isEmpty()) return printHelp(printErr), kExitError;
+    if (asksForHelp(args.first())) return printHelp(printOut), kExitOk;
     if (!gbk::available()) {
         printErr(QStringLiteral("this Qt build has no GBK codec"));
         return kExitError;
     }
     const QString name = args.takeFirst();
     const TransactionLabel label(name); // the transaction log names the command
-    if (const CliCommand* c = findCommand(name)) return c->run(args);
+    const CliCommand* command = findCommand(name);
+    if (command && std::any_of(args.begin(), args.end(), asksForHelp))
+        return printOut(QStringLiteral("usage: daviduv-cli ") + QString::fromUtf8(command->usage)), kExitOk;
+    if (command) return command->run(args);
     printErr(QStringLiteral("unknown command '%1'; see daviduv-cli --help").arg(name));
     return kExitError;
 }

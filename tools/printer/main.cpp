@@ -4,7 +4,7 @@
 #include "common/FontSetup.h"
 #include "common/SharedRoutines.h"
 #include "printer/PortAnnouncement.h"
-#include "common/VersionOption.h"
+#include "common/CommandLine.h"
 #include "printer/PtyPrinter.h"
 
 #include <QCommandLineParser>
@@ -34,15 +34,10 @@ bool intOption(const QCommandLineParser& parser, const QString& name, int& into)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (printVersionIfAsked(argc, argv, "daviduv-printer")) return 0;
-    // Printing draws text, which needs a font system but never a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    installFontSubstitutions();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A virtual coder on a pseudo-terminal. The first line of output "
                                                     "is the device to open; every accepted frame is answered 06 00 B3."));
-    parser.addHelpOption();
+    addStandardOptions(parser);
     parser.addOptions({
         {QStringLiteral("log"), QStringLiteral("Write one line per frame to <file>."), QStringLiteral("file")},
         {QStringLiteral("silent"), QStringLiteral("Never answer.")},
@@ -74,7 +69,16 @@ int main(int argc, char** argv) {
         {QStringLiteral("baud"), QStringLiteral("Listen only while the line is set to <bit/s>."),
          QStringLiteral("bit/s")},
     });
-    parser.process(app);
+    {
+        // Help, version and usage errors come before any window system is touched.
+        const QCoreApplication probe(argc, argv);
+        if (const std::optional<int> code = handleCommandLine(parser, probe.arguments(), "daviduv-printer", 0))
+            return *code;
+    }
+    // Printing draws text, which needs a font system but never a screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    installFontSubstitutions();
 
     PrinterBehaviour behaviour;
     behaviour.silent = parser.isSet(QStringLiteral("silent"));
