@@ -1,5 +1,6 @@
 #include "link/BackgroundPacking.h"
 
+#include "common/BitBlock.h"
 #include "common/MonoImage.h"
 #include "link/SendRefused.h"
 #include "common/SharedRoutines.h"
@@ -8,21 +9,6 @@
 #include <cstring>
 
 namespace {
-
-// An 8 x 8 block of dots turned about its diagonal: byte i of the input is row
-// i (most significant bit = left column), byte c of the output is column c
-// (most significant bit = top row). Turning twice gives the block back.
-void transposeBlock(const uchar in[8], uchar out[8]) {
-    quint64 x = 0;
-    for (int i = 0; i < 8; ++i) x = x << 8 | in[i];
-    quint64 t = (x ^ (x >> 7)) & 0x00AA00AA00AA00AAULL;
-    x ^= t ^ (t << 7);
-    t = (x ^ (x >> 14)) & 0x0000CCCC0000CCCCULL;
-    x ^= t ^ (t << 14);
-    t = (x ^ (x >> 28)) & 0x00000000F0F0F0F0ULL;
-    x ^= t ^ (t << 28);
-    for (int c = 7; c >= 0; --c, x >>= 8) out[c] = static_cast<uchar>(x);
-}
 
 int columnBytes(int height) { return (height + 7) / 8; }
 
