@@ -112,10 +112,18 @@ void MainWindow::buildMenus() {
     // Every command runs through the error boundary.
     const auto run = [this](void (MainWindow::*command)()) { return guarded(this, [this, command] { (this->*command)(); }); };
     QMenu* file = menuBar()->addMenu(QStringLiteral("文件"));
-    file->addAction(QStringLiteral("新建"), this, guarded(this, [this] { newTemplate(*this); }));
-    file->addAction(QStringLiteral("打开"), this, guarded(this, [this] { openTemplateWithDialog(*this); }));
-    file->addAction(QStringLiteral("保存"), this, guarded(this, [this] { saveTemplateWithDialog(*this); }))
-        ->setObjectName(QStringLiteral("Act_Save"));
+    // The desktop's usual shortcuts, shown beside the menu texts.
+    QAction* newAction = file->addAction(QStringLiteral("新建"), this, guarded(this, [this] { newTemplate(*this); }));
+    newAction->setObjectName(QStringLiteral("Act_New"));
+    newAction->setShortcut(QKeySequence::New);
+    QAction* openAction =
+        file->addAction(QStringLiteral("打开"), this, guarded(this, [this] { openTemplateWithDialog(*this); }));
+    openAction->setObjectName(QStringLiteral("Act_Open"));
+    openAction->setShortcut(QKeySequence::Open);
+    QAction* saveAction =
+        file->addAction(QStringLiteral("保存"), this, guarded(this, [this] { saveTemplateWithDialog(*this); }));
+    saveAction->setObjectName(QStringLiteral("Act_Save"));
+    saveAction->setShortcut(QKeySequence::Save);
     file->addAction(QStringLiteral("退出"), this, run(&MainWindow::confirmExit));
 
     menuSettings_ = menuBar()->addMenu(QStringLiteral("设置"));
@@ -126,9 +134,12 @@ void MainWindow::buildMenus() {
     menuLink_ = menuBar()->addMenu(QStringLiteral("通讯"));
     menuLink_->addAction(QStringLiteral("通讯测试"))->setVisible(false);
     menuLink_->addAction(QStringLiteral("校正时间"), this, run(&MainWindow::setClockFromComputer));
-    menuLink_->addAction(QStringLiteral("发送"), this, run(&MainWindow::sendToPrinter))
-        ->setObjectName(QStringLiteral("Act_Send"));
-    menuLink_->addAction(QStringLiteral("查找"), this, run(&MainWindow::searchForPrinter));
+    sendAction_ = menuLink_->addAction(QStringLiteral("发送"), this, run(&MainWindow::sendToPrinter));
+    sendAction_->setObjectName(QStringLiteral("Act_Send"));
+    sendAction_->setShortcut(Qt::Key_F5);
+    searchAction_ = menuLink_->addAction(QStringLiteral("查找"), this, run(&MainWindow::searchForPrinter));
+    searchAction_->setObjectName(QStringLiteral("Act_Search"));
+    searchAction_->setShortcut(Qt::Key_F6);
 
     menuGlyphs_ = menuBar()->addMenu(QStringLiteral("字模"));
     menuGlyphs_->addAction(QStringLiteral("设置字模"), this, run(&MainWindow::openGlyphDialog));
@@ -231,8 +242,10 @@ void MainWindow::installEditing() {
     clipboard_ = new FieldClipboard(template_, *history_, [this] { return canvas_->canvasSize(); }, this);
     editMenus_ = new EditMenus(this, *history_, *canvasEditor_, *clipboard_, canvas_);
     editMenus_->viewMenu()->addSeparator();
-    editMenus_->viewMenu()->addAction(QStringLiteral("打印预览"), this, guarded(this, [this] { openPrintPreview(); }))
-        ->setObjectName(QStringLiteral("Act_PrintPreview"));
+    QAction* preview =
+        editMenus_->viewMenu()->addAction(QStringLiteral("打印预览"), this, guarded(this, [this] { openPrintPreview(); }));
+    preview->setObjectName(QStringLiteral("Act_PrintPreview"));
+    preview->setShortcut(QKeySequence::Print);
 }
 
 void MainWindow::openPrintPreview() {
@@ -369,6 +382,7 @@ void MainWindow::setSearchRunning(bool running) {
     toolBar_->setEnabled(!running);
     for (QMenu* menu : {menuSettings_, menuLink_, menuGlyphs_}) menu->menuAction()->setEnabled(!running);
     searchButton_->setEnabled(!running);
+    for (QAction* action : {sendAction_, searchAction_}) action->setEnabled(!running);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -134,6 +134,9 @@ private:
     QPushButton* searchButton_ = nullptr;
     QMenu* menuSettings_ = nullptr;
     QMenu* menuLink_ = nullptr;
+    // 发送 and 查找 carry shortcuts, so they are turned off themselves while a search runs.
+    QAction* sendAction_ = nullptr;
+    QAction* searchAction_ = nullptr;
     QMenu* menuGlyphs_ = nullptr;
     bool exitConfirmed_ = false;
     QFrame* searchNotice_ = nullptr;

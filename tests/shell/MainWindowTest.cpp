@@ -6,8 +6,13 @@
 #include "shell/ConnectionLamp.h"
 #include "shell/MainWindow.h"
 #include "support/TestSupport.h"
+#include "ModalDriver.h"
 
+#include <QAction>
+#include <QDialog>
 #include <QFile>
+#include <QSignalSpy>
+#include <QTest>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -87,4 +92,49 @@ TEST(StatusLine, WorkerThreadWritesReachTheWindowThread) {
     EXPECT_EQ(bar.message(), QStringLiteral("正在查找已连接喷码仪，请稍候......"));
     EXPECT_TRUE(bar.summary().startsWith(QStringLiteral("      没有找到喷码仪")));
     EXPECT_TRUE(bar.connectionLamp()->isLit());
+}
+
+// The desktop's shortcuts run the commands of the menus they stand in: each key
+// pressed on the main window triggers its action once (the old window had
+// none); a dialog a command opens is cancelled and named by its class.
+TEST(MainWindow, StandardShortcutsRunTheirMenuCommands) {
+    ScopedStore store;
+    QTemporaryDir dir;
+    MainWindow window(missingConfig(dir));
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QStringList dialogs;
+    ModalDriver driver([&dialogs](QWidget* modal) {
+        dialogs << QString::fromLatin1(modal->metaObject()->className());
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+    });
+    const struct {
+        const char* action;
+        QKeyCombination key;
+        const char* dialog; // the modal window the command opens, if any
+    } rows[] = {
+        {"Act_New", Qt::CTRL | Qt::Key_N, ""},
+        {"Act_Open", Qt::CTRL | Qt::Key_O, "TemplateFileDialog"},
+        {"Act_Save", Qt::CTRL | Qt::Key_S, "TemplateFileDialog"},
+        {"Act_PrintPreview", Qt::CTRL | Qt::Key_P, ""},
+    };
+    for (const auto& row : rows) {
+        auto* action = window.findChild<QAction*>(row.action);
+        ASSERT_NE(action, nullptr) << row.action;
+        QSignalSpy triggered(action, &QAction::triggered);
+        dialogs.clear();
+        window.activateWindow(); // back from the dialog the row before opened
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, row.key.key(), row.key.keyboardModifiers());
+        EXPECT_EQ(triggered.count(), 1) << row.action;
+        EXPECT_EQ(dialogs.join(','), QString::fromLatin1(row.dialog)) << row.action;
+    }
+    // 发送 and 查找 would reach for a serial port: their keys are checked as
+    // the menu shows them.
+    for (const auto& [name, key] : {std::pair{"Act_Send", Qt::Key_F5}, std::pair{"Act_Search", Qt::Key_F6}}) {
+        auto* action = window.findChild<QAction*>(name);
+        ASSERT_NE(action, nullptr) << name;
+        EXPECT_EQ(action->shortcut(), QKeySequence(key)) << name;
+    }
 }
