@@ -1,5 +1,6 @@
 // The editor opening hostile templates under a memory limit: it must open or
 // refuse them and stay up, holding little memory.
+#include "support/Sanitizers.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -64,7 +65,7 @@ qint64 peakResidentKb(qint64 pid) {
 // 2 KB that once made the editor keep a 32-bit copy of every picture (64 MiB
 // each) and of the canvas (1 GiB).
 TEST(EditorMemory, TwoHundredTwentyHugePicturesOpenUnderAMemoryLimit) {
-#if defined(__SANITIZE_ADDRESS__)
+#if DAVIDUV_ASAN
     GTEST_SKIP() << "the sanitizer reserves more address space than the limit";
 #endif
     QTemporaryDir dir;
@@ -92,7 +93,7 @@ TEST(EditorMemory, TwoHundredTwentyHugePicturesOpenUnderAMemoryLimit) {
 // seconds of decoding. Now each is refused from its header, its field stays
 // white, and the template is rendered.
 TEST(EditorMemory, ProgressiveJpegClaimingHugeSizeIsRefusedUnderAMemoryLimit) {
-#if defined(__SANITIZE_ADDRESS__)
+#if DAVIDUV_ASAN
     GTEST_SKIP() << "the sanitizer reserves more address space than the limit";
 #endif
     QTemporaryDir dir;

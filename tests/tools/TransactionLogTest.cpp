@@ -1,4 +1,5 @@
 // Every transaction of daviduv-cli leaves one line in the transaction log.
+#include "support/Sanitizers.h"
 #include "support/CliRun.h"
 #include "support/PrinterProcess.h"
 #include "support/TestSupport.h"
@@ -139,7 +140,7 @@ TEST_F(TransactionLog, HangUpDuringATryIsLoggedAsInterrupted) {
 // A 2 GB log (sparse: no disk is used) read for its last entry by a cli whose
 // address space is held to 1 GB: only the end of the file may be read.
 TEST_F(TransactionLog, LastEntryOfAHugeLogIsReadFromTheEnd) {
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#if DAVIDUV_ASAN || defined(__SANITIZE_THREAD__)
     GTEST_SKIP() << "the sanitizers reserve more address space than the limit";
 #endif
     PrinterProcess printer;
