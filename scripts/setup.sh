@@ -7,14 +7,14 @@
 set -euo pipefail
 PACKAGES=(
   cmake ninja-build g++ pkg-config ccache
-  qt6-base-dev qt6-serialport-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libgl-dev
   libjpeg62-turbo-dev libzxing-dev
   fonts-arphic-uming fonts-liberation fonts-dejavu-core
 )
 for group in "$@"; do
   case "$group" in
     --dev) PACKAGES+=(clang libgtest-dev libgmock-dev libbenchmark-dev libzint-dev
-                      xvfb x11-apps imagemagick xdotool) ;;
+                      xvfb x11-apps imagemagick xdotool openbox ser2net) ;;
     --package) PACKAGES+=(dpkg-dev lintian appstream desktop-file-utils) ;;
     *) echo "usage: scripts/setup.sh [--dev] [--package]" >&2; exit 2 ;;
   esac
