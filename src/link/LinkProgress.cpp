@@ -38,12 +38,15 @@ LinkProgress::LinkProgress(QList<LinkStep> steps, int baud, ReplyTiming timing)
 void LinkProgress::note(const QString& text) {
     if (done()) return;
     const LinkAction& action = steps_[current_].action;
-    if (text == action.waiting)
+    if (text == action.waiting) {
         written_ += steps_[current_].bytes;
-    else if (text == action.succeeded)
+        ++tries_;
+    } else if (text == action.succeeded) {
         ++current_;
-    else if (text == action.failed)
+        tries_ = 0;
+    } else if (text == action.failed) {
         failed_ = true;
+    }
 }
 
 qint64 LinkProgress::frameMs(int index) const {

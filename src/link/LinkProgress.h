@@ -34,6 +34,7 @@ public:
     // The frame under way, 1-based; frames() once every frame was accepted.
     int frame() const { return std::min(current_ + 1, frames()); }
     int accepted() const { return current_; }
+    int tries() const { return tries_; } // tries of the frame under way written so far
     qint64 bytesWritten() const { return written_; } // retries count again
     qint64 bytesPlanned() const { return planned_; }
     bool failed() const { return failed_; }
@@ -51,6 +52,7 @@ private:
     int baud_;
     ReplyTiming timing_;
     int current_ = 0;
+    int tries_ = 0;
     qint64 written_ = 0;
     qint64 planned_ = 0;
     bool failed_ = false;

@@ -71,8 +71,11 @@ void ProgressDialog::reject() {
 
 void ProgressDialog::refresh() {
     const LinkProgress& p = progress_;
-    frame_->setText(QStringLiteral("第 %1 / %2 帧").arg(p.frame()).arg(p.frames()));
-    bytes_->setText(QStringLiteral("已发送 %1 / %2 字节").arg(p.bytesWritten()).arg(p.bytesPlanned()));
+    QString frame = QStringLiteral("第 %1 / %2 帧").arg(p.frame()).arg(p.frames());
+    if (p.tries() > 1) frame += QStringLiteral("（第 %1 次尝试）").arg(p.tries());
+    frame_->setText(frame);
+    // Retries are sent again, so the bytes sent may pass the message's own size.
+    bytes_->setText(QStringLiteral("已发送 %1 字节（信息共 %2 字节）").arg(p.bytesWritten()).arg(p.bytesPlanned()));
     const qint64 elapsed = sinceStart_.elapsed();
     const qint64 left = p.remainingMs(sinceWrite_.elapsed());
     time_->setText(QStringLiteral("已用 %1，预计剩余 %2").arg(minutesSeconds(elapsed), minutesSeconds(left)));

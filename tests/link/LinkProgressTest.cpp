@@ -23,12 +23,14 @@ TEST(LinkProgress, FramesBytesAndTimeLeftFollowTheTexts) {
     p.note(background.waiting); // first try of frame 1 written
     p.note(background.waiting); // its second try
     EXPECT_EQ(p.frame(), 1);
+    EXPECT_EQ(p.tries(), 2);
     EXPECT_EQ(p.bytesWritten(), 2000);
     EXPECT_EQ(p.remainingMs(500), (1041 + 3000) * 2 + 3020 - 500);
     p.note(background.succeeded);
     p.note(QStringLiteral("any other text")); // ignored
     EXPECT_EQ(p.frame(), 2);
     EXPECT_EQ(p.accepted(), 1);
+    EXPECT_EQ(p.tries(), 0);
     p.note(clock.waiting); // not frame 2's text
     EXPECT_EQ(p.bytesWritten(), 2000);
     p.note(background.waiting);

@@ -49,3 +49,23 @@ TEST(SendProgress, CancelEndsASendToASilentPrinterAndNothingClaimsSuccess) {
     EXPECT_FALSE(e.window.serialPort().Connected()); // closed when the transaction ended
     EXPECT_EQ(e.window.findChild<ProgressDialog*>("Dlg_Progress"), nullptr);
 }
+
+TEST(SendProgress, APortErrorOnTheWorkerReachesTheErrorBox) {
+    const QString missing = QStringLiteral("/dev/no-such-printer-port");
+    QString expected; // what the port itself says when it cannot be opened
+    try {
+        SerialPort port;
+        port.SetPort(missing);
+        port.Open();
+    } catch (const ComPortError& error) {
+        expected = error.text();
+    }
+    ASSERT_FALSE(expected.isEmpty());
+    Editor e;
+    e.window.serialPort().SetPort(missing);
+    BoxAnswer ok(QMessageBox::Ok);
+    e.window.setClockFromComputer(); // 通讯/校正时间
+    ASSERT_EQ(ok.seen.size(), 1u);
+    EXPECT_EQ(ok.seen[0].text, expected);
+    EXPECT_EQ(e.window.findChild<ProgressDialog*>("Dlg_Progress"), nullptr);
+}
