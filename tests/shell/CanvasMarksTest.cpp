@@ -47,7 +47,6 @@ TEST(CanvasMarks, TheSelectedFieldIsOutlinedOnTheLayerAndNowhereElse) {
     for (const QPoint p : {at + QPoint(-1, 5), at + QPoint(text.Width(), 5), at + QPoint(5, -1)})
         EXPECT_EQ(plan.scaled.pixelIndex(p), 0) << p.x() << "," << p.y(); // index 1 is a dot
     EXPECT_EQ(text.Picture().format(), QImage::Format_Mono);
-    const QByteArray selectedFile = templateFileBytes(e.model, {512, 128, 1, "200dpi"});
 
     // Kept through a drag (by 30 dots) and a zoom (each dot 2 x 2, the outline still 2 wide).
     e.drag(r.center(), r.center() + QPoint(30, 0));
@@ -61,11 +60,20 @@ TEST(CanvasMarks, TheSelectedFieldIsOutlinedOnTheLayerAndNowhereElse) {
     EXPECT_FALSE(outlined(shot, {moved.left() * 2 - 3, moved.center().y() * 2}));
     e.window.canvasArea()->setZoom(1);
 
-    // Unselected: no outline, and the file is the same bytes as while it was selected (after the same drag back).
-    e.drag(moved.center(), r.center());
+    // Tab moves it from a second field back to the first.
+    FieldElement& other = e.place("SpedBtn_Str", {300, 80});
+    const QRect o(other.Left(), other.Top(), other.Width(), other.Height());
+    QTest::keyClick(e.layer(), Qt::Key_Tab);
+    ASSERT_EQ(e.model.SelectedControl(), &text);
+    shot = layerShot(e);
+    EXPECT_TRUE(outlined(shot, {moved.left() - 1, moved.center().y()}));
+    EXPECT_FALSE(outlined(shot, {o.left() - 1, o.center().y()}));
+
+    // Unselected: no outline, and the file is the same bytes as while a field was selected.
+    const QByteArray selectedFile = templateFileBytes(e.model, {512, 128, 1, "200dpi"});
     e.model.select(nullptr);
     shot = layerShot(e);
-    EXPECT_FALSE(outlined(shot, {r.left() - 1, r.center().y()}));
+    EXPECT_FALSE(outlined(shot, {moved.left() - 1, moved.center().y()}));
     EXPECT_EQ(templateFileBytes(e.model, {512, 128, 1, "200dpi"}), selectedFile);
 }
 
