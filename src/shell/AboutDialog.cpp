@@ -1,5 +1,6 @@
 #include "shell/AboutDialog.h"
 
+#include "common/Version.h"
 #include "shell/DialogFrame.h"
 #include "shell/ToolIcons.h"
 
@@ -10,10 +11,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
-
-#ifndef DAVIDUV_VERSION
-#define DAVIDUV_VERSION "0"
-#endif
 
 namespace {
 QLabel* line(const QString& name, const QString& text) {
@@ -42,7 +39,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     larger.setBold(true);
     product->setFont(larger);
     grid->addWidget(product, 0, 1);
-    grid->addWidget(line(QStringLiteral("Version"), QStringLiteral("版本：%1").arg(QStringLiteral(DAVIDUV_VERSION))),
+    grid->addWidget(line(QStringLiteral("Version"), QStringLiteral("版本：%1").arg(QString::fromLatin1(kDaviduvVersion))),
                     1, 1);
     grid->addWidget(line(QStringLiteral("Copyright"), QStringLiteral("制作：daviduv 开发组")), 2, 1);
     QLabel* contact = line(QStringLiteral("Comments"),

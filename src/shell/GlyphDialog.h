@@ -5,6 +5,7 @@
 // in "Code-16"), then hands them to the sender, which runs one transaction.
 // A refusal (a file that cannot be written, a payload too long) is shown in
 // an error box before anything is sent.
+#include "glyphs/GlyphPayloads.h"
 #include "link/GlyphSend.h"
 
 #include <QDialog>
@@ -20,7 +21,6 @@ class GlyphDialog : public QDialog {
     Q_OBJECT
   public:
     using Sender = std::function<void(const QList<GlyphPayload>&)>;
-    using Code16Writer = std::function<void(const QByteArray&)>;
     // dpiList: the configured resolution list; fonts: the host's faces.
     GlyphDialog(const QStringList& dpiList, const QStringList& fonts, Sender send, Code16Writer writeCode16,
                 QWidget* parent = nullptr);

@@ -253,12 +253,15 @@ void MainWindow::installEditing() {
     preview->setShortcut(QKeySequence::Print);
 }
 
+SendSettings MainWindow::sendSettings() const {
+    return {settings_.width, settings_.moBan, settings_.zoom, settings_.dpiList, settings_.mainDpi};
+}
+
 void MainWindow::openPrintPreview() {
     auto* window = new PrintPreviewWindow(
         template_,
         [this] {
-            return planMessage(template_, {settings_.width, settings_.moBan, settings_.zoom, settings_.dpiList,
-                                           settings_.mainDpi});
+            return planMessage(template_, sendSettings());
         },
         this);
     window->setAttribute(Qt::WA_DeleteOnClose);
@@ -328,8 +331,7 @@ void MainWindow::openFlashEraseDialog() {
 
 void MainWindow::sendToPrinter() {
     // A refusal or a field that cannot be drawn ends the command before anything is sent.
-    const MessagePlan plan = planMessage(
-        template_, {settings_.width, settings_.moBan, settings_.zoom, settings_.dpiList, settings_.mainDpi});
+    const MessagePlan plan = planMessage(template_, sendSettings());
     // A barcode that no longer scans in the dots that will be packed is the
     // operator's call, before anything goes out.
     if (!confirmBarcodesBeforeSend(this, verifyBarcodes(template_, settings_.width, plan.scaled))) return;

@@ -4,6 +4,7 @@
 #include "common/AppSettings.h"
 #include "model/MessageTemplate.h"
 #include "link/LinkReporter.h"
+#include "link/MessageRender.h"
 #include "link/Transaction.h"
 #include "link/PrinterSearch.h"
 
@@ -107,6 +108,7 @@ private:
     void buildToolBar();
     QWidget* buildBody();
     void applyCanvasWidth(int width);
+    SendSettings sendSettings() const; // how a send and the preview plan the message
     void installEditing(); // the undo history, keys, clipboard, 编辑 and 视图
 
     void confirmExit(); // 文件/退出

@@ -30,7 +30,7 @@ struct Recorder {
             events << QStringLiteral("send ") + parts.join(',');
         };
     }
-    GlyphDialog::Code16Writer writer() {
+    Code16Writer writer() {
         return [this](const QByteArray& bytes) {
             if (failWrite) throw GlyphRefused("无法写入文件");
             events << QStringLiteral("code16 %1").arg(bytes.size());
