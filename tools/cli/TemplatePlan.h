@@ -12,5 +12,9 @@
 // refused (the editor would open it as an empty one, which the operator sees;
 // a script does not). A picture that cannot be loaded prints white, with a
 // warning. With checks, also decodes each barcode in the planned background.
+// replacements ("SECTION.KEY=VALUE", see TemplateSettings.h) replace values
+// of the file as read; the file itself is not touched. One the reader would
+// not keep refuses the whole plan.
 std::optional<MessagePlan> planFromFile(const QString& path, QString* failure = nullptr,
-                                        QList<BarcodeCheck>* checks = nullptr);
+                                        QList<BarcodeCheck>* checks = nullptr,
+                                        const QStringList& replacements = {});
