@@ -22,6 +22,10 @@ void readConfigIni(AppSettings& s, const QString& path) {
     s.maxLength = ini.readInteger("Main", "MaxLength", 20000);
     s.mainDpi = ini.readInteger("Main", "MainDpi", 1);
     s.fastAck = ini.readBool("Main", "FastAck", false);
+    s.parallelSearch = ini.readBool("Main", "ParallelSearch", false);
+    s.networkPorts.clear();
+    for (const QString& port : ini.readString("Ports", "Network", QString()).split(u';', Qt::SkipEmptyParts))
+        if (!port.trimmed().isEmpty()) s.networkPorts << port.trimmed();
     // The number of a resolution travels in one byte: at most 255 entries.
     const int count = std::min(ini.readInteger("Dpi", "DpiCount", 1), kMaxDpiEntries);
     s.dpiList.clear();

@@ -59,6 +59,13 @@ TEST(Startup, DpiListFromConfig) {
     readConfigIni(s, writeConfig(dir, "[Main]\r\nMaxLength=9000\r\nMainDpi=2\r\n"));
     EXPECT_EQ(s.maxLength, 9000);
     EXPECT_EQ(s.mainDpi, 2);
+    EXPECT_FALSE(s.parallelSearch);
+    EXPECT_TRUE(s.networkPorts.isEmpty());
+    // Device servers are listed by ';', blanks around each and empty items dropped.
+    readConfigIni(s, writeConfig(dir, "[Main]\r\nParallelSearch=1\r\n[Ports]\r\n"
+                                      "Network=tcp://10.0.0.5:4001; tcp://line2:4001;;\r\n"));
+    EXPECT_TRUE(s.parallelSearch);
+    EXPECT_EQ(s.networkPorts, (QStringList{"tcp://10.0.0.5:4001", "tcp://line2:4001"}));
 }
 
 TEST(Startup, StoredValues) {

@@ -209,3 +209,19 @@ TEST(NetworkLink, SetReplacesAValueForOneSendOrRefusesBeforeSending) {
     EXPECT_EQ(log[1]["set"].toArray().first().toString(), "csNo1.UserNoDigit=7");
     EXPECT_EQ(log[4]["result"].toString(), "refused");
 }
+
+// With --parallel every port is queried at once; the first port in list order
+// that answered is kept even when a later one is live too, and each silent
+// port before it shows its failure text, in order.
+TEST(NetworkLink, ParallelSearchKeepsTheFirstLivePortInListOrder) {
+    PrinterProcess silent({"--silent"});
+    PrinterProcess live;
+    PrinterProcess laterLive({"--listen", "127.0.0.1:0"});
+    const QString ports = QStringList{silent.devicePath(), live.devicePath(), laterLive.devicePath()}.join(',');
+    const CliRun run = runCli({"search", "--parallel", "--ports", ports, "--quiet-ms", "200"});
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    EXPECT_EQ(run.out, (QStringList{QStringLiteral("查找已连接喷码仪失败，请检查线路或重新尝试！"),
+                                    QStringLiteral("查找已连接喷码仪成功！"), live.devicePath()}));
+    EXPECT_EQ(silent.receivedAtLeast(3).size(), 3); // every port was asked
+    EXPECT_EQ(laterLive.received().size(), 1);
+}

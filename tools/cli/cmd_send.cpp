@@ -19,6 +19,8 @@
 #include "editor/TemplateSettings.h"
 
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 std::optional<MessagePlan> planFromFile(const QString& path, QString* failure, QList<BarcodeCheck>* checks,
                                         const QStringList& replacements) {
@@ -70,14 +72,22 @@ int render(const QStringList& args) {
     return kExitOk;
 }
 
+QString checkJson(const BarcodeCheck& c) {
+    static const char* const verdicts[] = {"readable", "not readable", "not verifiable"};
+    const QJsonObject o{{"element", c.element}, {"type", c.type},          {"expected", c.expected},
+                        {"decoded", c.decoded}, {"verdict", verdicts[int(c.verdict)]}};
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
+
 int verify(const QStringList& argv) {
-    const CliArgs args(argv, {}, {});
+    const CliArgs args(argv, {}, {QStringLiteral("--json")});
     if (!args.ok()) return printErr(args.error()), kExitError;
     if (args.positional().size() != 1)
         return printErr(QStringLiteral("usage: daviduv-cli %1").arg(QString::fromUtf8(kVerifyCommand.usage))), kExitError;
     QList<BarcodeCheck> checks;
     if (!planFromFile(args.positional().first(), nullptr, &checks)) return kExitError;
-    for (const BarcodeCheck& check : checks) printOut(describeCheck(check));
+    const bool json = args.flag(QStringLiteral("--json"));
+    for (const BarcodeCheck& check : checks) printOut(json ? checkJson(check) : describeCheck(check));
     return unreadableBarcodes(checks).isEmpty() ? kExitOk : kExitFailed;
 }
 
@@ -117,7 +127,7 @@ const CliCommand kSendCommand{
     "      does not decode at the printer's resolution is a warning, with --strict a refusal (exit 2);\n"
     "      --set replaces a value of the file for this send only (e.g. csStr0.UserValue=LOT-2412)",
     send};
-const CliCommand kVerifyCommand{"verify", "verify FILE.spt\n"
+const CliCommand kVerifyCommand{"verify", "verify FILE.spt [--json]\n"
                                           "      decodes each barcode as a send would pack it, a line per barcode;\n"
                                           "      exit 0 when every verifiable one reads back, 1 otherwise", verify};
 const CliCommand kRenderCommand{"render", "render FILE.spt --out FILE.png\n"
