@@ -1,6 +1,7 @@
 #include "common/AppSettings.h"
 
 #include "common/IniFile.h"
+#include "common/NetworkPort.h"
 #include "common/RegStore.h"
 #include "common/SharedRoutines.h"
 
@@ -58,7 +59,9 @@ std::optional<int> baudFromText(const QString& text) {
 }
 
 QString summaryConnected(const QString& port, const QString& speedText, int moBan, int width, const QString& zoom) {
-    return QStringLiteral("      ") + port + QStringLiteral(", br") + speedText + QStringLiteral("；模板号：") +
+    // A device server sets the line's speed itself: its address stands alone.
+    const QString line = isNetworkPort(port) ? port : port + QStringLiteral(", br") + speedText;
+    return QStringLiteral("      ") + line + QStringLiteral("；模板号：") +
            QString::number(moBan) + QStringLiteral("，长度：") + QString::number(width) +
            QStringLiteral("Pels，分辨率：") + zoom;
 }

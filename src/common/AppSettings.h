@@ -44,5 +44,7 @@ AppSettings readStartupSettings(const QString& configPath);
 // "9600", "57600" and "115200" (exact) give their speed; anything else nothing.
 std::optional<int> baudFromText(const QString& text);
 
+// "      COM3, br57600；模板号：1，长度：512Pels，分辨率：200dpi"; a tcp:// port shows
+// its address without a speed.
 QString summaryConnected(const QString& port, const QString& speedText, int moBan, int width, const QString& zoom);
 QString summaryNotFound(int moBan, int width, const QString& zoom);

@@ -22,7 +22,3 @@ std::optional<NetworkAddress> networkAddress(const QString& name) {
         return std::nullopt;
     return NetworkAddress{url.host(), quint16(url.port())};
 }
-
-bool isNetworkPort(const QString& name) {
-    return name.startsWith(QLatin1String("tcp://"), Qt::CaseInsensitive);
-}

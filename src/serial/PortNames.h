@@ -4,6 +4,8 @@
 // "COM1" still means the first serial port. "tcp://HOST:PORT" names a raw
 // TCP connection to a serial device server.
 
+#include "common/NetworkPort.h"
+
 #include <QString>
 #include <optional>
 
@@ -16,4 +18,3 @@ struct NetworkAddress {
 // The host and port of a "tcp://HOST:PORT" name (HOST a name, an IPv4
 // address or a bracketed IPv6 one); nothing for any other name.
 std::optional<NetworkAddress> networkAddress(const QString& name);
-bool isNetworkPort(const QString& name);
