@@ -68,8 +68,10 @@ int NetworkLine::takeInput(QByteArray& into) {
     // Qt reads from the socket (and learns of a closed connection) itself, so
     // that what a window's event loop read for it meanwhile stays in order.
     if (socket_->state() == QAbstractSocket::ConnectedState) socket_->waitForReadyRead(0);
-    into.append(socket_->readAll());
-    return socket_->state() == QAbstractSocket::ConnectedState ? 0 : closedError();
+    const QByteArray bytes = socket_->readAll();
+    into.append(bytes);
+    // The last bytes before a hang-up still count; the next call tells of it.
+    return socket_->state() == QAbstractSocket::ConnectedState || !bytes.isEmpty() ? 0 : closedError();
 }
 
 int NetworkLine::write(const QByteArray& bytes, int, int& sent) {
