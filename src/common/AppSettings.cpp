@@ -1,6 +1,7 @@
 #include "common/AppSettings.h"
 
 #include "common/IniFile.h"
+#include "common/NetworkPort.h"
 #include "common/RegStore.h"
 #include "common/SharedRoutines.h"
 
@@ -22,6 +23,10 @@ void readConfigIni(AppSettings& s, const QString& path) {
     s.maxLength = ini.readInteger("Main", "MaxLength", 20000);
     s.mainDpi = ini.readInteger("Main", "MainDpi", 1);
     s.fastAck = ini.readBool("Main", "FastAck", false);
+    s.parallelSearch = ini.readBool("Main", "ParallelSearch", false);
+    s.networkPorts.clear();
+    for (const QString& port : ini.readString("Ports", "Network", QString()).split(u';', Qt::SkipEmptyParts))
+        if (!port.trimmed().isEmpty()) s.networkPorts << port.trimmed();
     // The number of a resolution travels in one byte: at most 255 entries.
     const int count = std::min(ini.readInteger("Dpi", "DpiCount", 1), kMaxDpiEntries);
     s.dpiList.clear();
@@ -54,7 +59,9 @@ std::optional<int> baudFromText(const QString& text) {
 }
 
 QString summaryConnected(const QString& port, const QString& speedText, int moBan, int width, const QString& zoom) {
-    return QStringLiteral("      ") + port + QStringLiteral(", br") + speedText + QStringLiteral("；模板号：") +
+    // A device server sets the line's speed itself: its address stands alone.
+    const QString line = isNetworkPort(port) ? port : port + QStringLiteral(", br") + speedText;
+    return QStringLiteral("      ") + line + QStringLiteral("；模板号：") +
            QString::number(moBan) + QStringLiteral("，长度：") + QString::number(width) +
            QStringLiteral("Pels，分辨率：") + zoom;
 }

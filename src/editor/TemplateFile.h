@@ -83,3 +83,9 @@ QString notATemplateReason(const QString& path);
 void loadTemplate(MessageTemplate& message, const QString& path,
                   const std::function<void(const TemplateAttributes&)>& onAttributes,
                   QStringList* pictureProblems = nullptr);
+// The same from a file's contents already read; pictures named relative to
+// folder (the file's own folder).
+class IniFile;
+void loadTemplate(MessageTemplate& message, const IniFile& ini, const QString& folder,
+                  const std::function<void(const TemplateAttributes&)>& onAttributes,
+                  QStringList* pictureProblems = nullptr);

@@ -133,7 +133,11 @@ QString notATemplateReason(const QString& path) {
 
 void loadTemplate(MessageTemplate& message, const QString& path,
                   const std::function<void(const TemplateAttributes&)>& onAttributes, QStringList* pictureProblems) {
-    const IniFile ini = IniFile::load(path);
+    loadTemplate(message, IniFile::load(path), QFileInfo(path).absolutePath(), onAttributes, pictureProblems);
+}
+
+void loadTemplate(MessageTemplate& message, const IniFile& ini, const QString& folder,
+                  const std::function<void(const TemplateAttributes&)>& onAttributes, QStringList* pictureProblems) {
     message.SetNextControlNo(0);
     PictureBudget budget;
     const TemplateAttributes attributes = readAttributes(ini);
@@ -157,7 +161,7 @@ void loadTemplate(MessageTemplate& message, const QString& path,
                 element = &message.add(i, std::move(barcode));
             } else {
                 QString problem;
-                auto field = readField(ini, section, *kind, QFileInfo(path).absolutePath(), problem, budget);
+                auto field = readField(ini, section, *kind, folder, problem, budget);
                 if (!problem.isEmpty() && pictureProblems) *pictureProblems << problem;
                 field->SetLeft(at.x());
                 field->SetTop(at.y());

@@ -6,22 +6,33 @@
 #include <cerrno>
 #include <csignal>
 #include <iterator>
+#include <mutex>
 #include <thread>
 
 namespace {
-std::atomic<AbortEvent*> runningAbort{nullptr};
+// The abort events of the transactions running now, one per slot: several
+// printers may be worked on at once, each from its own thread.
+constexpr int kMostRunning = 64;
+std::atomic<AbortEvent*> running[kMostRunning]{};
+std::mutex registering; // installing and restoring the dispositions
+int registered = 0;     // events in the slots (under registering)
 std::atomic<int> handlersInside{0};
 std::atomic<int> taken{0};
-std::atomic<int> termination{0}; // SIGTERM or SIGHUP taken during the running transaction
+std::atomic<int> termination{0}; // SIGTERM or SIGHUP taken during the running transactions
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
-struct sigaction earlier[std::size(kSignals)]{}; // dispositions before the running transaction began
+struct sigaction earlier[std::size(kSignals)]{}; // dispositions before the first running transaction began
 
 // Async-signal-safe: atomics and AbortEvent::Set only.
 void onInterrupt(int signal) {
     const int savedErrno = errno;
     handlersInside.fetch_add(1);
-    if (AbortEvent* event = runningAbort.load()) {
-        event->Set();
+    bool any = false;
+    for (std::atomic<AbortEvent*>& slot : running)
+        if (AbortEvent* event = slot.load()) {
+            event->Set();
+            any = true;
+        }
+    if (any) {
         taken.fetch_add(1);
         if (signal != SIGINT) termination.store(signal);
     }
@@ -31,32 +42,48 @@ void onInterrupt(int signal) {
 } // namespace
 
 bool registerRunningAbort(AbortEvent* event) {
-    AbortEvent* expected = nullptr;
-    if (!runningAbort.compare_exchange_strong(expected, event)) return false;
-    struct sigaction action {};
-    action.sa_handler = onInterrupt;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    termination.store(0);
-    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &action, &earlier[i]);
+    std::lock_guard<std::mutex> lock(registering);
+    std::atomic<AbortEvent*>* free = nullptr;
+    for (std::atomic<AbortEvent*>& slot : running) {
+        if (slot.load() == event) return false;
+        if (!free && slot.load() == nullptr) free = &slot;
+    }
+    if (!free) return false;
+    if (registered++ == 0) {
+        struct sigaction action {};
+        action.sa_handler = onInterrupt;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        termination.store(0);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &action, &earlier[i]);
+    }
+    free->store(event);
     return true;
 }
 
 void unregisterRunningAbort(AbortEvent* event) {
-    if (runningAbort.load() != event) return;
-    for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &earlier[i], nullptr);
-    AbortEvent* expected = event;
-    runningAbort.compare_exchange_strong(expected, nullptr);
-    while (handlersInside.load() != 0) std::this_thread::yield();
+    std::lock_guard<std::mutex> lock(registering);
+    for (std::atomic<AbortEvent*>& slot : running) {
+        AbortEvent* expected = event;
+        if (!slot.compare_exchange_strong(expected, nullptr)) continue;
+        if (--registered == 0)
+            for (std::size_t i = 0; i < std::size(kSignals); ++i) sigaction(kSignals[i], &earlier[i], nullptr);
+        while (handlersInside.load() != 0) std::this_thread::yield();
+        return;
+    }
 }
 
 bool abortRunningTransaction() {
     // Counted as a handler inside, so that the transaction's end waits before freeing the event.
     handlersInside.fetch_add(1);
-    AbortEvent* event = runningAbort.load();
-    if (event) event->Set();
+    bool any = false;
+    for (std::atomic<AbortEvent*>& slot : running)
+        if (AbortEvent* event = slot.load()) {
+            event->Set();
+            any = true;
+        }
     handlersInside.fetch_sub(1);
-    return event != nullptr;
+    return any;
 }
 
 int terminationTaken() {

@@ -1,20 +1,22 @@
 #pragma once
-// The interrupt hook for SIGINT (Ctrl+C), SIGTERM and SIGHUP. While a
-// transaction runs, such a signal only sets that transaction's abort event, so
-// that the remaining tries of its exchange fail at once. Between transactions
+// The interrupt hook for SIGINT (Ctrl+C), SIGTERM and SIGHUP. While
+// transactions run (several at once when several printers are worked on),
+// such a signal only sets their abort events, so that the remaining tries of
+// their exchanges fail at once. Between transactions
 // each signal does whatever it did before the first one (for a program that
 // did not change it: end the program).
 
 class AbortEvent;
 
-// Makes event the running transaction's abort event and puts the hook in
-// place. False (and nothing changed) when another transaction's event is
-// registered already.
+// Adds event to the running transactions' abort events and puts the hook in
+// place. False (and nothing changed) when it is registered already or 64
+// transactions are running.
 bool registerRunningAbort(AbortEvent* event);
-// Removes event and gives the signals back their earlier dispositions; on
-// return no interrupt handler is still touching event, so it may be freed.
+// Removes event and, with the last one, gives the signals back their earlier
+// dispositions; on return no interrupt handler is still touching event, so it
+// may be freed.
 void unregisterRunningAbort(AbortEvent* event);
-// Sets the running transaction's abort event, as an interrupt does, from any
+// Sets the running transactions' abort events, as an interrupt does, from any
 // thread (the editor's 取消 during a command on its worker thread). False when
 // no transaction runs. Not counted as an interrupt.
 bool abortRunningTransaction();

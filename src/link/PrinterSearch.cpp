@@ -6,10 +6,12 @@
 #include "serial/ComPortError.h"
 #include "serial/SerialPort.h"
 
+#include <thread>
+
 void SearchStop::request() {
     std::lock_guard lock(mutex_);
     requested_ = true;
-    if (current_) current_->Set();
+    for (AbortEvent* event : current_) event->Set();
 }
 
 bool SearchStop::requested() const {
@@ -19,11 +21,31 @@ bool SearchStop::requested() const {
 
 void SearchStop::attach(AbortEvent* event) {
     std::lock_guard lock(mutex_);
-    current_ = event;
-    if (current_ && requested_) current_->Set();
+    if (!event) {
+        current_.clear();
+        return;
+    }
+    current_.push_back(event);
+    if (requested_) event->Set();
+}
+
+void SearchStop::detach(AbortEvent* event) {
+    std::lock_guard lock(mutex_);
+    std::erase(current_, event);
 }
 
 namespace {
+// The port that answered becomes the stored one.
+QString keepFound(const QString& name, int baud, SearchReporter& reporter) {
+    const QString speedText = QString::number(baud);
+    reporter.ShowMessage(actionQuery().succeeded);
+    QString failure = writeRegString(QStringLiteral("Comm"), name);
+    if (failure.isEmpty()) failure = writeRegString(QStringLiteral("Baud"), speedText);
+    if (!failure.isEmpty()) reporter.showNotStored(failure);
+    reporter.showFound(name, speedText);
+    return name;
+}
+
 // One port: true when the printer on it answered the query.
 bool tryPort(SerialPort& port, const QByteArray& query, SearchReporter& reporter, SearchStop* stop,
              ReplyTiming timing) {
@@ -52,13 +74,60 @@ QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter
             reporter.ShowMessage(portErrorText(e, name));
             continue;
         }
-        const QString speedText = QString::number(port.BaudRate());
-        reporter.ShowMessage(actionQuery().succeeded);
-        QString failure = writeRegString(QStringLiteral("Comm"), name);
-        if (failure.isEmpty()) failure = writeRegString(QStringLiteral("Baud"), speedText);
-        if (!failure.isEmpty()) reporter.showNotStored(failure);
-        reporter.showFound(name, speedText);
-        return name;
+        return keepFound(name, port.BaudRate(), reporter);
+    }
+    return {};
+}
+
+namespace {
+// What one port of a parallel search came to.
+struct PortAnswer {
+    bool answered = false;
+    QString error; // the serial-port error, when there was one
+};
+
+// The tries' texts stay with the thread; the outcome is told in list order.
+class QuietReporter : public LinkReporter {
+public:
+    void ShowMessage(const QString&) override {}
+};
+
+PortAnswer queryOnePort(const QString& name, int baud, const QByteArray& query, SearchStop* stop, ReplyTiming timing) {
+    PortAnswer answer;
+    QuietReporter quiet;
+    try {
+        SerialPort port;
+        port.SetPort(name);
+        port.SetBaudRate(baud);
+        Transaction transaction(port, quiet, timing);
+        if (stop) stop->attach(&transaction.Abort());
+        answer.answered = transaction.Exchange(query, actionQuery());
+        if (stop) stop->detach(&transaction.Abort());
+    } catch (const ComPortError& e) {
+        answer.error = portErrorText(e, name);
+    }
+    return answer;
+}
+} // namespace
+
+QString searchPrinterInParallel(SerialPort& port, const QStringList& ports, SearchReporter& reporter, SearchStop* stop,
+                                ReplyTiming timing) {
+    const QByteArray query = queryFrame();
+    QList<PortAnswer> answers(ports.size());
+    {
+        std::vector<std::jthread> workers;
+        for (qsizetype i = 0; i < ports.size(); ++i)
+            workers.emplace_back([&, i] { answers[i] = queryOnePort(ports[i], port.BaudRate(), query, stop, timing); });
+    }
+    for (qsizetype i = 0; i < ports.size(); ++i) {
+        port.SetPort(ports[i]);
+        if (answers[i].answered) return keepFound(ports[i], port.BaudRate(), reporter);
+        if (!answers[i].error.isEmpty()) {
+            reporter.ShowMessage(answers[i].error);
+            continue;
+        }
+        reporter.ShowMessage(actionQuery().failed);
+        reporter.showNotFound();
     }
     return {};
 }

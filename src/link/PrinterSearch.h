@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <mutex>
+#include <vector>
 
 class AbortEvent;
 class SerialPort;
@@ -29,13 +30,15 @@ public:
     void request();
     bool requested() const;
 
-    // Used by the search: the abort event of the port being tried (nullptr
-    // between ports). Set at once when a stop was already requested.
+    // Used by the search: the abort event of a port being tried (nullptr:
+    // none any more). Set at once when a stop was already requested.
     void attach(AbortEvent* event);
+    // A parallel search tries several ports at once: each leaves on its own.
+    void detach(AbortEvent* event);
 
 private:
     mutable std::mutex mutex_;
-    AbortEvent* current_ = nullptr;
+    std::vector<AbortEvent*> current_;
     bool requested_ = false;
 };
 
@@ -45,3 +48,13 @@ private:
 // (Ctrl+C) or a stop ends the port being tried and the search.
 QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter& reporter,
                       SearchStop* stop = nullptr, ReplyTiming timing = {});
+
+// The same search, opted into by Config.ini [Main] ParallelSearch=1 or
+// daviduv-cli search --parallel: the query goes to every port at once (a
+// thread and a port object each, at port's speed), and the first port in
+// list order that answered is kept, so silent ports cost one round of tries
+// together instead of one each. The status texts then follow in list order,
+// once every port is done: each port's failure text or error, up to the one
+// kept. port is left set to the port kept (or the last one tried).
+QString searchPrinterInParallel(SerialPort& port, const QStringList& ports, SearchReporter& reporter,
+                                SearchStop* stop = nullptr, ReplyTiming timing = {});

@@ -12,7 +12,7 @@
 
 Transaction::Transaction(SerialPort& port, LinkReporter& reporter, ReplyTiming timing)
     : trace_(port), port_(port), reporter_(reporter), timing_(timing), abort_(std::make_unique<AbortEvent>()) {
-    if (!registerRunningAbort(abort_.get())) throw std::logic_error("another printer transaction is running");
+    if (!registerRunningAbort(abort_.get())) throw std::logic_error("too many printer transactions at once");
     port_.SetEvents(0);
     try {
         port_.Open();

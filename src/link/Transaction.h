@@ -52,7 +52,9 @@ struct ReplyTiming {
 class Transaction {
 public:
     // Throws ComPortError when the port cannot be opened (the port stays
-    // closed), std::logic_error when another transaction is running.
+    // closed), std::logic_error when too many transactions run at once.
+    // Transactions on different ports may run at once, each on its own
+    // thread; a port that another holds refuses to open.
     Transaction(SerialPort& port, LinkReporter& reporter, ReplyTiming timing);
     ~Transaction();
     Transaction(const Transaction&) = delete;

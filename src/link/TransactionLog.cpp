@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <atomic>
@@ -36,6 +37,7 @@ QByteArray transactionLogLine(const TransactionRecord& r) {
     if (r.moBan) line.insert("template", *r.moBan);
     if (!r.file.isEmpty()) line.insert("file", r.file);
     if (!r.error.isEmpty()) line.insert("error", r.error);
+    if (!r.replacements.isEmpty()) line.insert("set", QJsonArray::fromStringList(r.replacements));
     return QJsonDocument(line).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -49,7 +51,8 @@ void recordTransaction(const TransactionRecord& record) noexcept {
     }
 }
 
-void recordRefusedSend(const QString& port, int speed, const QString& file, const QString& reason) noexcept {
+void recordRefusedSend(const QString& port, int speed, const QString& file, const QString& reason,
+                       const QStringList& replacements) noexcept {
     try {
         TransactionRecord r;
         r.started = QDateTime::currentDateTime();
@@ -60,13 +63,14 @@ void recordRefusedSend(const QString& port, int speed, const QString& file, cons
         r.file = file;
         r.result = kResultRefused;
         r.error = reason;
+        r.replacements = replacements;
         recordTransaction(r);
     } catch (...) {
     }
 }
 
-TransactionLabel::TransactionLabel(const QString& command, const QString& file)
-    : command(command), file(file), outer_(currentLabel) {
+TransactionLabel::TransactionLabel(const QString& command, const QString& file, const QStringList& replacements)
+    : command(command), file(file), replacements(replacements), outer_(currentLabel) {
     currentLabel = this;
 }
 

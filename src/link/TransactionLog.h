@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 inline const QString kResultAcknowledged = QStringLiteral("acknowledged");
@@ -30,6 +31,7 @@ struct TransactionRecord {
     int tries = 0;            // frames written, retries included
     QString result;
     QString error;
+    QStringList replacements; // SECTION.KEY=VALUE given for a send instead of the file's values
 };
 
 QString transactionLogPath();
@@ -38,14 +40,15 @@ QByteArray transactionLogLine(const TransactionRecord& record);
 // Appends the record; never throws.
 void recordTransaction(const TransactionRecord& record) noexcept;
 // A send refused before anything went out (the reason as shown to the operator).
-void recordRefusedSend(const QString& port, int speed, const QString& file, const QString& reason) noexcept;
+void recordRefusedSend(const QString& port, int speed, const QString& file, const QString& reason,
+                       const QStringList& replacements = {}) noexcept;
 
 // While one lives, the transactions of the calling thread are logged under its
 // command and file instead of the names their frames suggest ("search" for the
 // queries of a port search, the .spt file of a send).
 class TransactionLabel {
 public:
-    TransactionLabel(const QString& command, const QString& file = {});
+    TransactionLabel(const QString& command, const QString& file = {}, const QStringList& replacements = {});
     ~TransactionLabel();
     TransactionLabel(const TransactionLabel&) = delete;
     TransactionLabel& operator=(const TransactionLabel&) = delete;
@@ -53,6 +56,7 @@ public:
     static const TransactionLabel* current();
     const QString command;
     const QString file;
+    const QStringList replacements;
 
 private:
     const TransactionLabel* outer_;

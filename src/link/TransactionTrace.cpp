@@ -43,6 +43,7 @@ TransactionTrace::TransactionTrace(const SerialPort& port) : exceptionsAtStart_(
     if (const TransactionLabel* label = TransactionLabel::current()) {
         record_.command = label->command;
         record_.file = label->file;
+        record_.replacements = label->replacements;
     }
 }
 

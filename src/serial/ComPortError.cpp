@@ -67,7 +67,12 @@ QString comErrorMessage(int code, int osError) {
 ComPortError::ComPortError(int code, int osError)
     : OperatorError(comErrorMessage(code, osError)), code_(code), osError_(osError) {}
 
+ComPortError::ComPortError(int code, int osError, const QString& detail)
+    : OperatorError(withoutAdvice(code, osError) + QStringLiteral(": ") + detail), code_(code), osError_(osError),
+      detail_(detail) {}
+
 QString portErrorText(const ComPortError& error, const QString& port) {
+    if (!error.Detail().isEmpty()) return error.text();
     QString text = withoutAdvice(error.Code(), error.OsError()) + QStringLiteral(": ") + portDevicePath(port);
     if (error.OsError() != 0) text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error.OsError()));
     return withAdvice(text, error.Code(), error.OsError());

@@ -36,12 +36,18 @@ class ComPortError : public OperatorError {
 public:
     // osError 0 means "no platform error": the text stands alone.
     ComPortError(int code, int osError);
+    // detail names the port and the reason where the system's error number
+    // alone does not ("tcp://10.0.0.5:4001: host not found"); it follows the
+    // text after ": ".
+    ComPortError(int code, int osError, const QString& detail);
     int Code() const noexcept { return code_; }
     int OsError() const noexcept { return osError_; }
+    QString Detail() const { return detail_; }
 
 private:
     int code_;
     int osError_;
+    QString detail_;
 };
 
 // The table text of a code ("Unable to open com port" for 1); empty for an
@@ -56,5 +62,6 @@ QString comErrorMessage(int code, int osError);
 
 // The error's own text, then the device and the system's reason:
 // "Unable to open com port (win error code: 2): /dev/ttyS6: No such file or directory",
-// then "; " and the advice when there is one.
+// then "; " and the advice when there is one. An error with a detail shows
+// the detail in place of the device and the system's reason.
 QString portErrorText(const ComPortError& error, const QString& port);

@@ -4,7 +4,10 @@
 // Line settings are fixed: 8 data bits, no parity, 1 stop bit, no flow
 // control, DTR and RTS off. Failures raise ComPortError.
 //
-// The underlying QSerialPort is created by Open on the calling thread and
+// The port's name may also be "tcp://HOST:PORT": a raw TCP connection to a
+// serial device server that carries the line (see LineStream).
+//
+// The underlying stream is created by Open on the calling thread and
 // destroyed by Close, so a transaction may run on a worker thread; Open,
 // the transfers and Close of one transaction belong on one thread.
 
@@ -17,7 +20,7 @@
 #include <functional>
 #include <memory>
 
-class QSerialPort;
+class LineStream;
 
 // Line events a wait can be armed for; the printer link uses only evRxChar.
 enum TComEvent : unsigned {
@@ -75,18 +78,14 @@ public:
     void SetOpenListener(std::function<void(bool open)> listener);
 
 private:
-    void configureLine();
-    void applyBaudRate();
     void pullInput();
-    int handle() const;
     void notify(bool open);
 
     QString port_ = QStringLiteral("COM1");
     int baudRate_ = 57600;
     TComEvents events_ = 0;
     std::atomic<bool> open_{false};
-    std::unique_ptr<QSerialPort> serial_;
-    QString lockedPath_;   // device held by this object while open
+    std::unique_ptr<LineStream> stream_;
     QByteArray input_;     // received bytes not yet read
     std::function<void(bool)> listener_;
 };

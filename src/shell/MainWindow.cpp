@@ -359,7 +359,7 @@ void MainWindow::openTemplateAttributes() {
 }
 
 void MainWindow::openSerialPortDialog() {
-    SerialPortDialog dialog(availablePortNames(), this);
+    SerialPortDialog dialog(availablePortNames() + settings_.networkPorts, this);
     if (dialog.exec() != QDialog::Accepted) return;
     comPort_->SetPort(dialog.portName());
     if (const auto baud = dialog.baudRate()) comPort_->SetBaudRate(*baud);
@@ -391,7 +391,7 @@ void MainWindow::showNotFound() {
 }
 
 void MainWindow::searchForPrinter() {
-    startPrinterSearch(availablePortNames());
+    startPrinterSearch(availablePortNames() + settings_.networkPorts);
 }
 
 void MainWindow::startPrinterSearch(const QStringList& ports, int quietMs) {
@@ -401,7 +401,7 @@ void MainWindow::startPrinterSearch(const QStringList& ports, int quietMs) {
     searchNotice_->show();
     searchNotice_->raise();
     setSearchRunning(true); // before the worker starts, so that no other command slips in
-    search_->start(ports, *this, quietMs);
+    search_->start(ports, *this, quietMs, settings_.parallelSearch);
 }
 
 bool MainWindow::searchRunning() const {

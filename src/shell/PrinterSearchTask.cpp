@@ -38,17 +38,18 @@ PrinterSearchTask::~PrinterSearchTask() {
     stop();
 }
 
-void PrinterSearchTask::start(const QStringList& ports, SearchReporter& target, int quietMs) {
+void PrinterSearchTask::start(const QStringList& ports, SearchReporter& target, int quietMs, bool parallel) {
     if (running_) return;
     join(); // the previous search's thread, ended by now
     running_ = true;
     stop_ = std::make_unique<SearchStop>();
     relay_ = std::make_unique<QueuedReporter>(this, target);
-    worker_.reset(QThread::create([this, ports, quietMs, stop = stop_.get(), relay = relay_.get()] {
+    worker_.reset(QThread::create([this, ports, quietMs, parallel, stop = stop_.get(), relay = relay_.get()] {
         QString found;
         std::exception_ptr failure; // anything else reaches the window's error boundary at completion
         try {
-            found = searchPrinter(port_, ports, *relay, stop, quietMs);
+            found = parallel ? searchPrinterInParallel(port_, ports, *relay, stop, quietMs)
+                             : searchPrinter(port_, ports, *relay, stop, quietMs);
         } catch (const OperatorError& e) {
             relay->ShowMessage(e.text());
         } catch (...) {

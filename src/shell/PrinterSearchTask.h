@@ -19,8 +19,9 @@ public:
 
     bool isRunning() const { return running_; }
     // Starts the worker unless one is running. target is called on this
-    // object's thread and must outlive the search.
-    void start(const QStringList& ports, SearchReporter& target, int quietMs);
+    // object's thread and must outlive the search. parallel: every port at
+    // once (Config.ini [Main] ParallelSearch=1).
+    void start(const QStringList& ports, SearchReporter& target, int quietMs, bool parallel = false);
     // Ends a running search: the port being tried gives up its remaining
     // tries at once, no later port is tried. Returns when the worker ended.
     void stop();

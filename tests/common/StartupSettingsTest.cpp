@@ -31,6 +31,9 @@ TEST(Startup, NothingStoredGivesTheDefaultsAndWritesNothing) {
     EXPECT_FALSE(QFile::exists(store.path()));
     EXPECT_EQ(summaryConnected(s.comm, s.baudText, s.moBan, s.width, s.zoom),
               QStringLiteral("      COM1, br57600；模板号：1，长度：512Pels，分辨率：200dpi"));
+    // A device server's address stands without a speed: the server sets the line's.
+    EXPECT_EQ(summaryConnected("tcp://10.0.0.5:4001", s.baudText, s.moBan, s.width, s.zoom),
+              QStringLiteral("      tcp://10.0.0.5:4001；模板号：1，长度：512Pels，分辨率：200dpi"));
     EXPECT_EQ(summaryNotFound(s.moBan, s.width, s.zoom),
               QStringLiteral("      没有找到喷码仪；模板号：1，长度：512Pels，分辨率：200dpi"));
 }
@@ -59,6 +62,13 @@ TEST(Startup, DpiListFromConfig) {
     readConfigIni(s, writeConfig(dir, "[Main]\r\nMaxLength=9000\r\nMainDpi=2\r\n"));
     EXPECT_EQ(s.maxLength, 9000);
     EXPECT_EQ(s.mainDpi, 2);
+    EXPECT_FALSE(s.parallelSearch);
+    EXPECT_TRUE(s.networkPorts.isEmpty());
+    // Device servers are listed by ';', blanks around each and empty items dropped.
+    readConfigIni(s, writeConfig(dir, "[Main]\r\nParallelSearch=1\r\n[Ports]\r\n"
+                                      "Network=tcp://10.0.0.5:4001; tcp://line2:4001;;\r\n"));
+    EXPECT_TRUE(s.parallelSearch);
+    EXPECT_EQ(s.networkPorts, (QStringList{"tcp://10.0.0.5:4001", "tcp://line2:4001"}));
 }
 
 TEST(Startup, StoredValues) {

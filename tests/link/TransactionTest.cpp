@@ -208,13 +208,19 @@ TEST(Transaction, PrinterUnpluggedMidTransferEndsWithAnErrorAndAClosedPort) {
     EXPECT_TRUE(eraseFlashSegment(link.port, link.reporter, 1, kTestQuietMs));
 }
 
-TEST(Transaction, OnlyOneTransactionAtATime) {
+// Several printers may be worked on at once, each on its own port; a port
+// that a running transaction holds refuses a second one.
+TEST(Transaction, TransactionsOnTwoPortsRunAtOnceButNotTwoOnOnePort) {
     Link link;
+    Link another;
     Transaction first(link.port, link.reporter, kTestQuietMs);
-    SerialPort other;
-    RecordingReporter reporter(other);
-    EXPECT_THROW(Transaction(other, reporter, kTestQuietMs), std::logic_error);
-    EXPECT_FALSE(other.Connected());
+    Transaction second(another.port, another.reporter, kTestQuietMs);
+    EXPECT_TRUE(another.port.Connected());
+    SerialPort same;
+    same.SetPort(link.port.Port());
+    RecordingReporter reporter(same);
+    EXPECT_THROW(Transaction(same, reporter, kTestQuietMs), ComPortError);
+    EXPECT_FALSE(same.Connected());
 }
 
 // Bytes that were waiting before a frame was written are late bytes of an

@@ -25,6 +25,33 @@ TEST(PortNames, MapsComNamesToSerialDevices) {
     for (const Row& r : rows) EXPECT_EQ(portDevicePath(QString::fromLatin1(r.name)), QLatin1String(r.device)) << r.name;
 }
 
+// tcp://HOST:PORT names a device server; anything else is no network address.
+TEST(PortNames, NetworkAddresses) {
+    struct Row {
+        const char* name;
+        const char* host; // nullptr: not an address
+        int port;
+    };
+    const Row rows[] = {
+        {"tcp://10.0.0.5:4001", "10.0.0.5", 4001},
+        {"TCP://line2.plant:2000", "line2.plant", 2000},
+        {"tcp://[::1]:4001", "::1", 4001},
+        {"tcp://10.0.0.5", nullptr, 0},       // no port
+        {"tcp://10.0.0.5:0", nullptr, 0},     // port 0 is no server's
+        {"tcp://10.0.0.5:70000", nullptr, 0}, // beyond 16 bits
+        {"tcp://10.0.0.5:4001/x", nullptr, 0},
+        {"tcp://:4001", nullptr, 0},
+        {"/dev/ttyUSB0", nullptr, 0},
+    };
+    for (const Row& r : rows) {
+        const std::optional<NetworkAddress> address = networkAddress(QString::fromLatin1(r.name));
+        ASSERT_EQ(address.has_value(), r.host != nullptr) << r.name;
+        if (!address) continue;
+        EXPECT_EQ(address->host, QLatin1String(r.host)) << r.name;
+        EXPECT_EQ(address->port, r.port) << r.name;
+    }
+}
+
 // Texts of the error table; the number follows in the platform's own words.
 TEST(ComPortErrorText, CodeTextAndNumber) {
     struct Row {

@@ -27,7 +27,8 @@ const Row kRows[] = {
     {"daviduv-cli", {}, 2, "", "usage: daviduv-cli COMMAND"},
     {"daviduv-cli", {"render", "--help"}, 0, "usage: daviduv-cli render FILE.spt --out FILE.png", ""},
     {"daviduv-cli", {"--bogus"}, 2, "", "unknown command '--bogus'"},
-    {"daviduv-cli", {"query", "--port", "/dev/null", "--bogus"}, 2, "", "unknown option --bogus"},
+    {"daviduv-cli", {"query", "--port", "/dev/null", "--bogus"}, 2, "", "daviduv-cli query: Unknown option 'bogus'."},
+    {"daviduv-cli", {"clock", "--help"}, 0, "--fast-ack", ""},
     {"daviduv-cli", {"log", "extra"}, 2, "", "unexpected argument 'extra'"},
 };
 } // namespace

@@ -1,27 +1,30 @@
 #include "cli/CliLink.h"
 
+#include "cli/CliCommand.h"
+#include "cli/ParallelLink.h"
 #include "common/AppSettings.h"
 #include "common/SharedRoutines.h"
 #include "link/InterruptHook.h"
 #include "serial/ComPortError.h"
 #include "serial/SerialPort.h"
 
-#include "cli/CliCommand.h"
-
 const QStringList kLinkValueOptions{QStringLiteral("--port"), QStringLiteral("--baud"), QStringLiteral("--quiet-ms")};
-const QStringList kLinkFlags{QStringLiteral("--fast-ack")};
+const QStringList kLinkFlags{QStringLiteral("--fast-ack"), QStringLiteral("--json")};
 
 bool readLinkOptions(const CliArgs& args, LinkOptions& options, int positional) {
     if (!args.ok()) return printErr(args.error()), false;
     if (args.positional().size() > positional)
         return printErr(QStringLiteral("unexpected argument '%1'").arg(args.positional().at(positional))), false;
     if (args.positional().size() < positional) return printErr(QStringLiteral("a file name is missing")), false;
-    const std::optional<QString> port = args.value(QStringLiteral("--port"));
-    if (!port || port->isEmpty()) return printErr(QStringLiteral("--port PORT is required")), false;
-    options.port = *port;
+    options.ports = args.values(QStringLiteral("--port"));
+    if (options.ports.isEmpty() || options.ports.contains(QString()))
+        return printErr(QStringLiteral("--port PORT is required")), false;
+    if (options.ports.removeDuplicates() != 0)
+        return printErr(QStringLiteral("a port is given twice to --port")), false;
     AppSettings config;
     readConfigIni(config, configIniPath());
     options.timing.fastAck = config.fastAck || args.flag(QStringLiteral("--fast-ack"));
+    options.json = args.flag(QStringLiteral("--json"));
     return readSpeedOptions(args, options.baud, options.timing.quietMs);
 }
 
@@ -40,8 +43,10 @@ bool readSpeedOptions(const CliArgs& args, int& baud, int& quietMs) {
 }
 
 int runOnPort(const LinkOptions& options, const LinkRun& run) {
+    if (options.ports.size() > 1 || options.json) return runOnPorts(options, run);
+    const QString name = options.ports.first();
     SerialPort port;
-    port.SetPort(options.port);
+    port.SetPort(name);
     port.SetBaudRate(options.baud);
     PrintingReporter reporter;
     const int interruptsBefore = interruptsTaken();
@@ -49,7 +54,7 @@ int runOnPort(const LinkOptions& options, const LinkRun& run) {
         if (run(port, reporter, options.timing)) return kExitOk;
         return interruptsTaken() != interruptsBefore ? kExitInterrupted : kExitFailed;
     } catch (const ComPortError& e) {
-        printErr(portErrorText(e, options.port));
+        printErr(portErrorText(e, name));
         return kExitError;
     }
 }

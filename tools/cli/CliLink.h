@@ -1,6 +1,7 @@
 #pragma once
-// What the printer commands of daviduv-cli share: --port, --baud and the hidden
-// --quiet-ms, the status texts printed one per line, and the exit codes.
+// What the printer commands of daviduv-cli share: --port (repeatable), --baud,
+// --fast-ack, --json and the hidden --quiet-ms, the status texts printed one
+// per line, and the exit codes.
 #include "cli/CliSupport.h"
 #include "link/LinkReporter.h"
 #include "link/Transaction.h"
@@ -17,13 +18,14 @@ public:
 };
 
 struct LinkOptions {
-    QString port;
+    QStringList ports; // one or more, each printer worked on in parallel
     int baud = 57600;
     ReplyTiming timing; // --quiet-ms; fast acknowledgement from Config.ini "Main"/"FastAck" or --fast-ack
+    bool json = false;  // one JSON object per printer instead of the status texts
 };
 
 extern const QStringList kLinkValueOptions; // --port, --baud, --quiet-ms
-extern const QStringList kLinkFlags;        // --fast-ack
+extern const QStringList kLinkFlags;        // --fast-ack, --json
 
 // Reads the link options; prints the reason and returns false when something
 // is wrong (also when the words given are not exactly `positional` many).
@@ -35,4 +37,9 @@ bool readSpeedOptions(const CliArgs& args, int& baud, int& quietMs);
 using LinkRun = std::function<bool(SerialPort&, LinkReporter&, ReplyTiming)>;
 // Runs one printer command: 0 acknowledged, 1 failed after three tries, 2 port
 // error, 130 interrupted (Ctrl+C) before everything was acknowledged.
+// One port without --json prints the status texts as they come. Several
+// ports (or --json) run one thread per printer, all at once, and print one
+// result line per printer in --port order: port, result, time, tries (with
+// --json, one object each). The exit code is then 0 only when every printer
+// acknowledged; else 130 if interrupted, 2 for a port error, else 1.
 int runOnPort(const LinkOptions& options, const LinkRun& run);

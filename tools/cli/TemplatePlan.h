@@ -14,6 +14,10 @@
 // a script does not). A picture that cannot be loaded prints white, with a
 // warning. With checks, also decodes each barcode in the planned background;
 // with outside, also lists the fields that stick out of the print area.
+// replacements ("SECTION.KEY=VALUE", see TemplateSettings.h) replace values
+// of the file as read; the file itself is not touched. One the reader would
+// not keep refuses the whole plan.
 std::optional<MessagePlan> planFromFile(const QString& path, QString* failure = nullptr,
                                         QList<BarcodeCheck>* checks = nullptr,
-                                        QList<FieldOutside>* outside = nullptr);
+                                        QList<FieldOutside>* outside = nullptr,
+                                        const QStringList& replacements = {});

@@ -99,9 +99,9 @@ int runGlyphs(const QStringList& argv) {
 const CliCommand kGlyphsCommand{
     "glyphs",
     "glyphs --standard --height 16|32|48|64|96|128|all [--dpi 100dpi|200dpi|300dpi|400dpi] [--font NAME]\n"
-    "       (--port PORT [--baud ...] [--fast-ack] | --out FILE)\n"
+    "       (--port PORT [--port PORT...] [--baud ...] [--fast-ack] [--json] | --out FILE)\n"
     "glyphs --custom TEXT --height 8..128 --direction vertical|horizontal [--dpi ENTRY] [--font NAME]\n"
-    "       (--port PORT [--baud ...] [--fast-ack] | --out FILE)\n"
+    "       (--port PORT [--port PORT...] [--baud ...] [--fast-ack] [--json] | --out FILE)\n"
     "      renders glyphs from a font (default 宋体; 岱霖字体1 and 岱霖字体2 name the printer faces) and "
     "sends\n"
     "      them, or writes the payload (all heights one after the other); TEXT items are separated by ^;\n"

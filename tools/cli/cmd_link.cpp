@@ -39,14 +39,14 @@ int runErase(const QStringList& argv) {
 } // namespace
 
 const CliCommand kQueryCommand{"query",
-                               "query --port PORT [--baud 9600|57600|115200]\n"
+                               "query --port PORT [--port PORT...] [--baud 9600|57600|115200] [--fast-ack] [--json]\n"
                                "      ask whether a printer answers on PORT (default speed 57600)",
                                runQuery, true};
 const CliCommand kClockCommand{"clock",
-                               "clock --port PORT [--baud ...]\n"
+                               "clock --port PORT [--port PORT...] [--baud ...] [--fast-ack] [--json]\n"
                                "      set the printer's clock to this computer's local date and time",
                                runClock, true};
 const CliCommand kEraseCommand{"erase",
-                               "erase --port PORT --segment N [--baud ...]\n"
+                               "erase --port PORT [--port PORT...] --segment N [--baud ...] [--fast-ack] [--json]\n"
                                "      erase flash segment N (0 to 15) of the printer",
                                runErase, true};

@@ -4,6 +4,7 @@
 #include "common/AppendLine.h"
 #include "link/TransactionLog.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -23,12 +24,17 @@ QString readable(const QByteArray& line) {
                  .arg(qint64(o["bytes"].toDouble()))
                  .arg(o["tries"].toInt());
     parts << o["result"].toString() + (o.contains("error") ? QStringLiteral(": ") + o["error"].toString() : QString());
+    if (o.contains("set")) {
+        QStringList set;
+        for (const QJsonValue& v : o["set"].toArray()) set << v.toString();
+        parts << QStringLiteral("set ") + set.join(u' ');
+    }
     if (!o["sha256"].toString().isEmpty()) parts << QStringLiteral("sha256 ") + o["sha256"].toString();
     return parts.join(QStringLiteral("  "));
 }
 
 int runLog(const QStringList& argv) {
-    const CliArgs args(argv, {QStringLiteral("--last")}, {});
+    const CliArgs args(argv, {QStringLiteral("--last")}, {QStringLiteral("--json")});
     if (!args.ok()) return printErr(args.error()), kExitError;
     if (!args.positional().isEmpty())
         return printErr(QStringLiteral("unexpected argument '%1'").arg(args.positional().first())), kExitError;
@@ -41,14 +47,15 @@ int runLog(const QStringList& argv) {
     QString error;
     const QList<QByteArray> lines = readLastLines(transactionLogPath(), last, error);
     if (!error.isEmpty()) return printErr(error), kExitError;
-    for (const QByteArray& line : lines) printOut(readable(line));
+    const bool json = args.flag(QStringLiteral("--json"));
+    for (const QByteArray& line : lines) printOut(json ? QString::fromUtf8(line.trimmed()) : readable(line));
     return kExitOk;
 }
 
 } // namespace
 
 const CliCommand kLogCommand{"log",
-                             "log [--last N]\n"
+                             "log [--last N] [--json]\n"
                              "      prints the transaction log (every exchange of the editor and of this tool), or its\n"
                              "      last N entries; the file is $XDG_STATE_HOME/daviduv/link.log",
                              runLog};

@@ -8,6 +8,10 @@
 #include "link/SendMessage.h"
 #include "printsim/PrintPreview.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace {
 constexpr int kMostPrints = 100;
 
@@ -24,8 +28,18 @@ QString describePrint(int number, const PreviewPrint& print) {
     return line;
 }
 
+// The same as one JSON object: {"print":1,"values":[date, expiry, serial number, shift],"problems":[...]}.
+QString printJson(int number, const PreviewPrint& print) {
+    QJsonArray values;
+    for (const QString& value : print.values) values.append(value);
+    const QJsonObject o{{"print", number},
+                        {"values", values},
+                        {"problems", QJsonArray::fromStringList(print.problems)}};
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
+
 int preview(const QStringList& argv) {
-    const CliArgs args(argv, {"--at", "--count", "--out"}, {});
+    const CliArgs args(argv, {"--at", "--count", "--out"}, {"--json"});
     if (!args.ok()) return printErr(args.error()), kExitError;
     if (args.positional().size() != 1 || !args.value("--at") || !args.value("--out"))
         return printErr(usage()), kExitError;
@@ -43,13 +57,15 @@ int preview(const QStringList& argv) {
     if (sheet.isNull()) return printErr(QStringLiteral("the printer prints nothing for this template")), kExitError;
     if (const QString reason = writePngAtomically(*args.value("--out"), sheet, Links::Refuse); !reason.isEmpty())
         return printErr(QStringLiteral("cannot write %1: %2").arg(*args.value("--out"), reason)), kExitError;
-    for (int i = 0; i < preview.prints.size(); ++i) printOut(describePrint(i + 1, preview.prints[i]));
+    const bool json = args.flag("--json");
+    for (int i = 0; i < preview.prints.size(); ++i)
+        printOut(json ? printJson(i + 1, preview.prints[i]) : describePrint(i + 1, preview.prints[i]));
     return kExitOk;
 }
 } // namespace
 
 const CliCommand kPreviewCommand{
-    "preview", "preview FILE.spt --at \"YYYY-MM-DD hh:mm\" [--count N] --out FILE.png\n"
+    "preview", "preview FILE.spt --at \"YYYY-MM-DD hh:mm\" [--count N] --out FILE.png [--json]\n"
                "      writes what the printer prints for its next N prints (1 to 100, default 1) at that time,\n"
                "      one under another 8 white rows apart; a line per print: number, date, expiry,\n"
                "      serial number, shift (\"-\" for none)", preview};

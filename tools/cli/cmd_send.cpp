@@ -14,25 +14,32 @@
 #include "link/SendRefused.h"
 #include "link/TransactionLog.h"
 #include "link/BarcodeVerification.h"
+#include "common/IniFile.h"
 #include "editor/TemplateFile.h"
+#include "editor/TemplateSettings.h"
 
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 std::optional<MessagePlan> planFromFile(const QString& path, QString* failure, QList<BarcodeCheck>* checks,
-                                        QList<FieldOutside>* outside) {
+                                        QList<FieldOutside>* outside, const QStringList& replacements) {
     const auto fail = [failure](const QString& reason) {
         printErr(reason);
         if (failure) *failure = reason;
         return std::nullopt;
     };
     if (const QString reason = notATemplateReason(path); !reason.isEmpty()) return fail(reason);
+    IniFile ini = IniFile::load(path);
+    if (const QString reason = replaceTemplateValues(ini, replacements); !reason.isEmpty()) return fail(reason);
     AppSettings app;
     readConfigIni(app, configIniPath());
     try {
         MessageTemplate message;
         TemplateAttributes attributes;
         QStringList pictureProblems;
-        loadTemplate(message, path, [&](const TemplateAttributes& a) { attributes = a; }, &pictureProblems);
+        loadTemplate(message, ini, QFileInfo(path).absolutePath(),
+                     [&](const TemplateAttributes& a) { attributes = a; }, &pictureProblems);
         for (const QString& problem : pictureProblems) printErr(QStringLiteral("warning: ") + problem);
         MessagePlan plan =
             planMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
@@ -66,26 +73,36 @@ int render(const QStringList& args) {
     return kExitOk;
 }
 
+QString checkJson(const BarcodeCheck& c) {
+    static const char* const verdicts[] = {"readable", "not readable", "not verifiable"};
+    const QJsonObject o{{"element", c.element}, {"type", c.type},          {"expected", c.expected},
+                        {"decoded", c.decoded}, {"verdict", verdicts[int(c.verdict)]}};
+    return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
+
 int verify(const QStringList& argv) {
-    const CliArgs args(argv, {}, {});
+    const CliArgs args(argv, {}, {QStringLiteral("--json")});
     if (!args.ok()) return printErr(args.error()), kExitError;
     if (args.positional().size() != 1)
         return printErr(QStringLiteral("usage: daviduv-cli %1").arg(QString::fromUtf8(kVerifyCommand.usage))), kExitError;
     QList<BarcodeCheck> checks;
     if (!planFromFile(args.positional().first(), nullptr, &checks)) return kExitError;
-    for (const BarcodeCheck& check : checks) printOut(describeCheck(check));
+    const bool json = args.flag(QStringLiteral("--json"));
+    for (const BarcodeCheck& check : checks) printOut(json ? checkJson(check) : describeCheck(check));
     return unreadableBarcodes(checks).isEmpty() ? kExitOk : kExitFailed;
 }
 
 int send(const QStringList& argv) {
-    const CliArgs args(argv, kLinkValueOptions, kLinkFlags + QStringList{QStringLiteral("--strict")});
+    const CliArgs args(argv, kLinkValueOptions + QStringList{QStringLiteral("--set")},
+                       kLinkFlags + QStringList{QStringLiteral("--strict")});
     LinkOptions options;
     if (!readLinkOptions(args, options, 1)) return kExitError;
     const QString path = QFileInfo(args.positional().first()).absoluteFilePath();
+    const QStringList replacements = args.values(QStringLiteral("--set"));
     QString refusal;
     QList<BarcodeCheck> checks;
     QList<FieldOutside> outside;
-    const auto plan = planFromFile(args.positional().first(), &refusal, &checks, &outside);
+    const auto plan = planFromFile(args.positional().first(), &refusal, &checks, &outside, replacements);
     const bool strict = args.flag(QStringLiteral("--strict"));
     for (const BarcodeCheck& check : unreadableBarcodes(checks)) {
         refusal = QStringLiteral("barcode not readable at this resolution: ") + describeCheck(check);
@@ -96,24 +113,29 @@ int send(const QStringList& argv) {
         printErr((strict ? QString() : QStringLiteral("warning: ")) + refusal);
     }
     if (!plan || (strict && !(unreadableBarcodes(checks).isEmpty() && outside.isEmpty()))) {
-        recordRefusedSend(options.port, options.baud, path, refusal);
+        for (const QString& port : options.ports) recordRefusedSend(port, options.baud, path, refusal, replacements);
         return kExitError;
     }
-    const TransactionLabel label(QStringLiteral("send"), path);
+    const TransactionLabel label(QStringLiteral("send"), path, replacements);
     const int code = runOnPort(options, [&](SerialPort& port, LinkReporter& reporter, ReplyTiming timing) {
         return sendMessage(port, reporter, *plan, timing);
     });
-    if (code == kExitOk) printOut(kSendSucceeded);
+    if (code == kExitOk && options.ports.size() == 1 && !options.json) printOut(kSendSucceeded);
     return code;
 }
 
 } // namespace
 
-const CliCommand kSendCommand{"send", "send FILE.spt --port PORT [--baud 9600|57600|115200] [--strict]\n"
-                                      "      sends the template to the printer; a barcode that does not decode at the\n"
-                                      "      printer's resolution, or a field sticking out of the 128-dot print area,\n"
-                                      "      is a warning, with --strict a refusal (exit 2)", send};
-const CliCommand kVerifyCommand{"verify", "verify FILE.spt\n"
+const CliCommand kSendCommand{
+    "send",
+    "send FILE.spt --port PORT [--port PORT...] [--baud 9600|57600|115200] [--fast-ack] [--strict]\n"
+    "          [--set SECTION.KEY=VALUE...] [--json]\n"
+    "      sends the template to the printer (to several at once, one result line each); a barcode that\n"
+    "      does not decode at the printer's resolution, or a field sticking out of the 128-dot print\n"
+    "      area, is a warning, with --strict a refusal (exit 2); --set replaces a value of the file for\n"
+    "      this send only (e.g. csStr0.UserValue=LOT-2412)",
+    send};
+const CliCommand kVerifyCommand{"verify", "verify FILE.spt [--json]\n"
                                           "      decodes each barcode as a send would pack it, a line per barcode;\n"
                                           "      exit 0 when every verifiable one reads back, 1 otherwise", verify};
 const CliCommand kRenderCommand{"render", "render FILE.spt --out FILE.png\n"

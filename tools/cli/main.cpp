@@ -7,8 +7,6 @@
 #include "link/TransactionLog.h"
 
 #include <QGuiApplication>
-#include <algorithm>
-#include <iterator>
 #include <memory>
 
 // Each command is defined in its own cmd_*.cpp.
@@ -68,9 +66,14 @@ int main(int argc, char** argv) {
     const QString name = args.takeFirst();
     const TransactionLabel label(name); // the transaction log names the command
     const CliCommand* command = findCommand(name);
-    if (command && std::any_of(args.begin(), args.end(), asksForHelp))
-        return printOut(QStringLiteral("usage: daviduv-cli ") + QString::fromUtf8(command->usage)), kExitOk;
-    if (command) return command->run(args);
-    printErr(QStringLiteral("unknown command '%1'; see daviduv-cli --help").arg(name));
-    return kExitError;
+    if (!command) {
+        printErr(QStringLiteral("unknown command '%1'; see daviduv-cli --help").arg(name));
+        return kExitError;
+    }
+    setCurrentCommand(name, QString::fromUtf8(command->usage));
+    try {
+        return command->run(args); // each command reads its arguments, --help among them
+    } catch (const CliHelpShown&) {
+        return kExitOk;
+    }
 }

@@ -1,6 +1,8 @@
 #include "printer/PtyPrinter.h"
 
 #include <QDateTime>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -23,6 +25,7 @@ PtyPrinter::PtyPrinter(const PrinterBehaviour& behaviour, PrinterState::HostCloc
 }
 
 PtyPrinter::~PtyPrinter() {
+    if (server_) return; // the socket objects close their own descriptors
     if (master_ >= 0) ::close(master_);
     if (slave_ >= 0) ::close(slave_);
 }
@@ -37,6 +40,45 @@ bool PtyPrinter::open() {
     }
     path_ = QString::fromLocal8Bit(name);
     return true;
+}
+
+bool PtyPrinter::listen(const QString& address) {
+    const qsizetype colon = address.lastIndexOf(u':');
+    bool portOk = false;
+    const uint port = address.mid(colon + 1).toUInt(&portOk);
+    QString host = address.left(std::max<qsizetype>(0, colon));
+    if (host.startsWith(u'[') && host.endsWith(u']')) host = host.mid(1, host.size() - 2);
+    const QHostAddress hostAddress(host);
+    if (colon < 0 || !portOk || port > 65535 || hostAddress.isNull()) {
+        error_ = QStringLiteral("--listen needs HOST:PORT with an IP address, not '%1'").arg(address);
+        return false;
+    }
+    server_ = std::make_unique<QTcpServer>();
+    if (!server_->listen(hostAddress, quint16(port))) {
+        error_ = QStringLiteral("cannot listen on %1: %2").arg(address, server_->errorString());
+        return false;
+    }
+    const QString shown = hostAddress.protocol() == QAbstractSocket::IPv6Protocol ? u'[' + host + u']' : host;
+    path_ = QStringLiteral("tcp://%1:%2").arg(shown).arg(server_->serverPort());
+    return true;
+}
+
+void PtyPrinter::acceptConnection() {
+    if (!server_->waitForNewConnection(0)) return;
+    client_.reset(server_->nextPendingConnection());
+    if (!client_) return;
+    client_->setParent(nullptr);
+    master_ = int(client_->socketDescriptor());
+    log(QStringLiteral("connect"), {}, client_->peerAddress().toString());
+}
+
+void PtyPrinter::dropConnection() {
+    log(QStringLiteral("disconnect"), {});
+    client_->abort();
+    client_.reset();
+    master_ = -1;
+    reader_.dropPartial();
+    pending_.clear(); // answers due on a line that is gone are never heard
 }
 
 bool PtyPrinter::setLog(const QString& path) {
@@ -157,17 +199,28 @@ int PtyPrinter::nextTimeoutMs() const {
 
 int PtyPrinter::run(const volatile std::sig_atomic_t& stop) {
     while (!stop) {
+        if (server_ && master_ < 0) {
+            // No line until a host connects.
+            pollfd l{int(server_->socketDescriptor()), POLLIN, 0};
+            if (::poll(&l, 1, kIdlePollMs) < 0 && errno != EINTR) return 1;
+            if (l.revents & POLLIN) acceptConnection();
+            continue;
+        }
         const int allowance = readAllowance();
         // While the line is still carrying the last portion, nothing more is read.
         pollfd p{master_, short(allowance > 0 ? POLLIN : 0), 0};
         const int n = ::poll(&p, 1, nextTimeoutMs());
         if (n < 0 && errno != EINTR) return 1;
-        if (n > 0 && (p.revents & POLLIN)) {
+        const bool hungUp = server_ && (p.revents & (POLLHUP | POLLERR));
+        if (n > 0 && ((p.revents & POLLIN) || hungUp)) {
             char buffer[kMaxRead];
-            const ssize_t got = ::read(master_, buffer, size_t(allowance));
+            const ssize_t got = ::read(master_, buffer, size_t(std::max(1, allowance)));
             if (got > 0) {
                 lineCarried(got);
                 handleInput(QByteArray(buffer, got));
+            } else if (server_ && (got == 0 || (errno != EINTR && errno != EAGAIN))) {
+                dropConnection(); // the host hung up: wait for the next one
+                continue;
             }
         }
         writeDue();

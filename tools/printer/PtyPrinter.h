@@ -1,6 +1,7 @@
 #pragma once
 // The virtual printer's line: a pseudo-terminal pair whose slave device the
-// host opens as its serial port. Reads frames, records them, answers and
+// host opens as its serial port, or a TCP port on which it serves one
+// connection at a time, as a serial device server would. Reads frames, records them, answers and
 // writes one log line per frame, and one per picture of a message it printed.
 
 #include "printsim/FrameReader.h"
@@ -12,7 +13,11 @@
 #include <QFile>
 #include <QString>
 #include <csignal>
+#include <memory>
 #include <optional>
+
+class QTcpServer;
+class QTcpSocket;
 
 class PtyPrinter {
 public:
@@ -22,6 +27,9 @@ public:
     ~PtyPrinter();
     // Opens the pair; false with a reason in error() when the system refuses.
     bool open();
+    // Listens on "HOST:PORT" instead (PORT 0: any free port); devicePath()
+    // is then "tcp://HOST:PORT" with the port taken.
+    bool listen(const QString& address);
     QString devicePath() const { return path_; }
     QString error() const { return error_; }
     bool setLog(const QString& path);
@@ -54,6 +62,9 @@ private:
     int readAllowance() const;
     void lineCarried(qsizetype bytes);
     void log(const QString& direction, const QByteArray& bytes, const QString& note = {});
+    // On a TCP port: takes a waiting connection as the line, or drops a closed one.
+    void acceptConnection();
+    void dropConnection();
 
     PrinterBehaviour behaviour_;
     FrameReader reader_;
@@ -69,6 +80,8 @@ private:
     qint64 nextBabbleMs_ = 0;
     int master_ = -1;
     int slave_ = -1; // held so the line stays up while the host has it closed
+    std::unique_ptr<QTcpServer> server_;
+    std::unique_ptr<QTcpSocket> client_; // the connection serving as the line (master_ is its descriptor)
     QString path_;
     QString error_;
     QFile log_;

@@ -1,5 +1,5 @@
 // daviduv-printer: plays the coder at the end of a serial line, on a
-// pseudo-terminal. Prints the device to open on its first line, then checks
+// pseudo-terminal or (--listen) on TCP. Prints the device to open on its first line, then checks
 // and answers frames until it is stopped (SIGTERM or SIGINT).
 #include "common/FontSetup.h"
 #include "common/SharedRoutines.h"
@@ -68,6 +68,11 @@ int main(int argc, char** argv) {
          QStringLiteral("when")},
         {QStringLiteral("baud"), QStringLiteral("Listen only while the line is set to <bit/s>."),
          QStringLiteral("bit/s")},
+        {QStringLiteral("listen"),
+         QStringLiteral("Serve on TCP at <host:port> instead of a pseudo-terminal, one connection at a time, as a "
+                        "serial device server in raw mode would (port 0: any free port); the first line of output is "
+                        "then tcp://HOST:PORT."),
+         QStringLiteral("host:port")},
     });
     {
         // Help, version and usage errors come before any window system is touched.
@@ -110,7 +115,9 @@ int main(int argc, char** argv) {
         hostClock = [when] { return when; };
     }
     PtyPrinter printer(behaviour, hostClock);
-    if (!printer.open()) {
+    const bool opened = parser.isSet(QStringLiteral("listen")) ? printer.listen(parser.value(QStringLiteral("listen")))
+                                                               : printer.open();
+    if (!opened) {
         std::fprintf(stderr, "%s\n", qPrintable(printer.error()));
         return 1;
     }
@@ -137,6 +144,7 @@ int main(int argc, char** argv) {
     }
     std::signal(SIGTERM, onStop);
     std::signal(SIGINT, onStop);
+    std::signal(SIGPIPE, SIG_IGN); // a host that hangs up is noticed by the next read
     std::printf("%s\n", qPrintable(printer.devicePath()));
     std::fflush(stdout);
     return printer.run(stopRequested);
