@@ -26,6 +26,7 @@
 #include "shell/RecoveryCopy.h"
 #include "editor/TemplateFile.h"
 #include "shell/HelpDialog.h"
+#include "shell/LanguageDialog.h"
 #include "shell/PaintProgram.h"
 #include "shell/SerialPortDialog.h"
 #include "shell/TemplateAttributesDialog.h"
@@ -130,6 +131,7 @@ void MainWindow::buildMenus() {
     menuSettings_->addAction(QStringLiteral("模板属性"), this, run(&MainWindow::openTemplateAttributes));
     menuSettings_->addAction(QStringLiteral("通讯设置"), this, run(&MainWindow::openSerialPortDialog));
     menuSettings_->addAction(QStringLiteral("画图"), this, run(&MainWindow::startPaint));
+    addLanguageCommand(*menuSettings_, *this);
 
     menuLink_ = menuBar()->addMenu(QStringLiteral("通讯"));
     menuLink_->addAction(QStringLiteral("通讯测试"))->setVisible(false);
