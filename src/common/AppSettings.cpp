@@ -54,12 +54,11 @@ std::optional<int> baudFromText(const QString& text) {
 }
 
 QString summaryConnected(const QString& port, const QString& speedText, int moBan, int width, const QString& zoom) {
-    return QStringLiteral("      ") + port + QStringLiteral(", br") + speedText + QStringLiteral("；模板号：") +
-           QString::number(moBan) + QStringLiteral("，长度：") + QString::number(width) +
-           QStringLiteral("Pels，分辨率：") + zoom;
+    return QCoreApplication::translate("AppSettings", "      %1, br%2；模板号：%3，长度：%4Pels，分辨率：%5")
+        .arg(port, speedText, QString::number(moBan), QString::number(width), zoom);
 }
 
 QString summaryNotFound(int moBan, int width, const QString& zoom) {
-    return QStringLiteral("      没有找到喷码仪；模板号：") + QString::number(moBan) + QStringLiteral("，长度：") +
-           QString::number(width) + QStringLiteral("Pels，分辨率：") + zoom;
+    return QCoreApplication::translate("AppSettings", "      没有找到喷码仪；模板号：%1，长度：%2Pels，分辨率：%3")
+        .arg(QString::number(moBan), QString::number(width), zoom);
 }

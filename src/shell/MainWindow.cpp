@@ -316,7 +316,7 @@ void MainWindow::sendToPrinter() {
     const TransactionLabel label(QStringLiteral("send"));
     runPrinterCommand([&] {
         if (sendMessage(*comPort_, *this, plan, linkTiming()))
-            QMessageBox::information(this, QStringLiteral("提示"), kSendSucceeded);
+            QMessageBox::information(this, QStringLiteral("提示"), sendSucceededText());
     });
 }
 

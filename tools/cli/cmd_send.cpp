@@ -95,7 +95,7 @@ int send(const QStringList& argv) {
     const int code = runOnPort(options, [&](SerialPort& port, LinkReporter& reporter, ReplyTiming timing) {
         return sendMessage(port, reporter, *plan, timing);
     });
-    if (code == kExitOk) printOut(kSendSucceeded);
+    if (code == kExitOk) printOut(sendSucceededText());
     return code;
 }
 
