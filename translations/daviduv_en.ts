@@ -465,7 +465,7 @@
     </message>
     <message>
         <source>%1失败，请检查线路或重新尝试！</source>
-        <translation>%1 failed; check the line and retry!</translation>
+        <translation>%1 failed; check the line!</translation>
     </message>
     <message>
         <source>%1成功！</source>
@@ -485,7 +485,7 @@
     </message>
     <message>
         <source>发送序号设置信息</source>
-        <translation>Sending serial number settings</translation>
+        <translation>Sending serial settings</translation>
     </message>
     <message>
         <source>发送班次设置信息</source>
@@ -501,11 +501,11 @@
     </message>
     <message>
         <source>擦除指定Flash</source>
-        <translation>Erasing the Flash segment</translation>
+        <translation>Erasing Flash</translation>
     </message>
     <message>
         <source>正在擦除指定Flash信息，请稍候......</source>
-        <translation>Erasing the Flash segment, please wait......</translation>
+        <translation>Erasing Flash, please wait......</translation>
     </message>
     <message>
         <source>发送字模数据信息</source>
@@ -552,7 +552,7 @@
     </message>
     <message>
         <source>通讯设置</source>
-        <translation>Communication</translation>
+        <translation>Serial port</translation>
     </message>
     <message>
         <source>画图</source>
