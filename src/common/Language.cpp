@@ -85,7 +85,7 @@ Language chooseLanguage(const QString& option) {
     return languageForLocale(systemLocaleName());
 }
 
-bool installLanguage(Language language) {
+bool installLanguage(Language language, bool withQtTexts) {
     static QTranslator qtTexts;
     static QTranslator ours;
     installed = language;
@@ -93,7 +93,7 @@ bool installLanguage(Language language) {
     QCoreApplication::removeTranslator(&ours);
     // Qt's own dialog texts (file dialogs, message box buttons).
     const QString qtFile = language == Language::English ? QStringLiteral("qtbase_en") : QStringLiteral("qtbase_zh_CN");
-    if (qtTexts.load(qtFile, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (withQtTexts && qtTexts.load(qtFile, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
     if (language == Language::Chinese) return true;
     if (!ours.load(QStringLiteral(":/i18n/daviduv_en.qm"))) return false;

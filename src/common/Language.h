@@ -40,9 +40,9 @@ std::optional<QString> takeLanguageOption(QStringList& arguments);
 // --lang (empty when not given; a value that is not zh/en is the caller's usage error), then the store, then the locale.
 Language chooseLanguage(const QString& option);
 
-// Installs the language's translators (ours for English, Qt's own texts for
-// both) into the running application, in place of those a call before
-// installed. False when our English file is missing.
-bool installLanguage(Language language);
+// Installs the language's translators (ours for English and, with qtTexts,
+// Qt's own texts for both) into the running application, in place of those a
+// call before installed. False when our English file is missing.
+bool installLanguage(Language language, bool qtTexts = true);
 // What installLanguage installed; Chinese before it runs.
 Language currentLanguage();
