@@ -685,6 +685,30 @@
     </message>
 </context>
 <context>
+    <name>PrintArea</name>
+    <message>
+        <source>条码</source>
+        <translation>Barcode</translation>
+    </message>
+    <message>
+        <source>%1（X %2，Y %3）</source>
+        <translation>%1 (X %2, Y %3)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintAreaPrompt</name>
+    <message>
+        <source>部分内容超出打印区域，仍要发送吗？
+</source>
+        <translation>Part of the message lies outside the print area. Send anyway?
+</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Confirm</translation>
+    </message>
+</context>
+<context>
     <name>PrintPreviewWindow</name>
     <message>
         <source>打印预览</source>
@@ -704,6 +728,33 @@
     <message>
         <source>正在查找已连接Dravo喷码机,请稍等</source>
         <translation>Searching for the coder...</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>正在取消……</source>
+        <translation>Cancelling…</translation>
+    </message>
+    <message>
+        <source>第 %1 / %2 帧</source>
+        <translation>Frame %1 / %2</translation>
+    </message>
+    <message>
+        <source>（第 %1 次尝试）</source>
+        <translation> (try %1)</translation>
+    </message>
+    <message>
+        <source>已发送 %1 字节（信息共 %2 字节）</source>
+        <translation>%1 bytes sent (message: %2 bytes)</translation>
+    </message>
+    <message>
+        <source>已用 %1，预计剩余 %2</source>
+        <translation>%1 elapsed, about %2 left</translation>
     </message>
 </context>
 <context>
@@ -943,6 +994,13 @@ Replace them with &quot;?&quot; and save?</translation>
     <message>
         <source>间距</source>
         <translation>Spacing</translation>
+    </message>
+</context>
+<context>
+    <name>WorkWithProgress</name>
+    <message>
+        <source>%1已取消，喷码机可能只收到部分数据！</source>
+        <translation>%1 cancelled; the coder may have received only part of the data!</translation>
     </message>
 </context>
 <context>

@@ -88,6 +88,11 @@ QString decode(const QImage& scaled, const QRect& region, ZXing::BarcodeFormat f
 
 } // namespace
 
+QString readBarcodeRegion(const QImage& picture, const QRect& region, int type) {
+    const std::optional<ZXing::BarcodeFormat> format = decoderFor(type);
+    return format && !region.isEmpty() ? decode(picture, region, *format) : QString();
+}
+
 QList<BarcodeCheck> verifyBarcodes(const MessageTemplate& message, int canvasWidth, const QImage& scaled) {
     QList<BarcodeCheck> checks;
     const QImage strip = mono::normalized(scaled);

@@ -22,6 +22,9 @@ struct BarcodeCheck {
 
 // scaled: the background as planMessage scaled it for a canvas canvasWidth wide.
 QList<BarcodeCheck> verifyBarcodes(const MessageTemplate& message, int canvasWidth, const QImage& scaled);
+// The text read from region of a 1-bit picture for a barcode of type (btCodeTypes),
+// given a white quiet zone; empty when nothing was read or the type has no decoder.
+QString readBarcodeRegion(const QImage& picture, const QRect& region, int type);
 // The checks that failed.
 QList<BarcodeCheck> unreadableBarcodes(const QList<BarcodeCheck>& checks);
 // "ControlNo3 EAN_13 6901234567892: readable" / ": not readable (read ...)" / ": not verifiable".

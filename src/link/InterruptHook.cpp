@@ -50,6 +50,15 @@ void unregisterRunningAbort(AbortEvent* event) {
     while (handlersInside.load() != 0) std::this_thread::yield();
 }
 
+bool abortRunningTransaction() {
+    // Counted as a handler inside, so that the transaction's end waits before freeing the event.
+    handlersInside.fetch_add(1);
+    AbortEvent* event = runningAbort.load();
+    if (event) event->Set();
+    handlersInside.fetch_sub(1);
+    return event != nullptr;
+}
+
 int terminationTaken() {
     return termination.load();
 }

@@ -14,6 +14,10 @@ bool registerRunningAbort(AbortEvent* event);
 // Removes event and gives the signals back their earlier dispositions; on
 // return no interrupt handler is still touching event, so it may be freed.
 void unregisterRunningAbort(AbortEvent* event);
+// Sets the running transaction's abort event, as an interrupt does, from any
+// thread (the editor's 取消 during a command on its worker thread). False when
+// no transaction runs. Not counted as an interrupt.
+bool abortRunningTransaction();
 // SIGTERM or SIGHUP when one of them was taken during the last transaction of
 // the calling program (which raises it again once the transaction is wound
 // up, so the program ends as it was asked to), else 0.

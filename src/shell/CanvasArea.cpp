@@ -50,6 +50,7 @@ void CanvasArea::layOut() {
     ruler_->setGeometry(z, z, g.rulerWidth * z, (kPanelHeight - 2) * z);
     canvas_->setGeometry(kCanvasInPanel * z, kCanvasInPanel * z, g.canvasWidth * z, canvasHeight_ * z);
     fields_->setGeometry(0, 0, g.panelWidth * z, kPanelHeight * z);
+    fields_->setPrintWidth(g.canvasWidth);
     content_->resize(g.scrollRange + g.panelWidth * (z - 1), kPanelTop + kPanelHeight * z + 20);
 }
 

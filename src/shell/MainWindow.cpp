@@ -3,6 +3,10 @@
 #include "link/BarcodeVerification.h"
 #include "link/TransactionLog.h"
 #include "shell/BarcodeSendPrompt.h"
+#include "shell/PrintAreaPrompt.h"
+#include "shell/WorkWithProgress.h"
+#include "link/Frame.h"
+#include "link/LinkProgress.h"
 
 #include "shell/CanvasArea.h"
 #include "shell/CanvasEditor.h"
@@ -25,6 +29,7 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/RecoveryCopy.h"
 #include "editor/TemplateFile.h"
+#include "editor/PrintArea.h"
 #include "shell/HelpDialog.h"
 #include "shell/LanguageDialog.h"
 #include "shell/PaintProgram.h"
@@ -297,12 +302,29 @@ void MainWindow::showError(const QString& text) {
 }
 
 void MainWindow::setClockFromComputer() {
-    runPrinterCommand([this] { setPrinterClock(*comPort_, *this, QDateTime::currentDateTime(), linkTiming()); });
+    runPrinterCommand([this] {
+        const QDateTime now = QDateTime::currentDateTime();
+        runWithProgress(this, *this, tr("校正时间"),
+                        LinkProgress(singleStep(clockFrame(now), actionSetClock()), comPort_->BaudRate(), linkTiming()),
+                        [this, now, timing = linkTiming()](LinkReporter& reporter) {
+                            return setPrinterClock(*comPort_, reporter, now, timing);
+                        });
+    });
 }
 
 void MainWindow::openFlashEraseDialog() {
-    FlashEraseDialog window([this](int segment) { runPrinterCommand([&] { eraseFlashSegment(*comPort_, *this, segment, linkTiming()); }); },
-                      this);
+    FlashEraseDialog window(
+        [this](int segment) {
+            runPrinterCommand([&] {
+                const LinkProgress progress(singleStep(eraseFrame(segment), actionEraseFlash()), comPort_->BaudRate(),
+                                            linkTiming());
+                runWithProgress(this, *this, tr("擦除FLASH"), progress,
+                                [this, segment, timing = linkTiming()](LinkReporter& reporter) {
+                                    return eraseFlashSegment(*comPort_, reporter, segment, timing);
+                                });
+            });
+        },
+        this);
     window.exec();
 }
 
@@ -313,10 +335,16 @@ void MainWindow::sendToPrinter() {
     // A barcode that no longer scans in the dots that will be packed is the
     // operator's call, before anything goes out.
     if (!confirmBarcodesBeforeSend(this, verifyBarcodes(template_, settings_.width, plan.scaled))) return;
-    const TransactionLabel label(QStringLiteral("send"));
+    // Parts of fields beyond the 128-dot strip or the canvas are not printed.
+    if (!confirmPrintAreaBeforeSend(this, fieldsOutsidePrintArea(template_, settings_.width))) return;
     runPrinterCommand([&] {
-        if (sendMessage(*comPort_, *this, plan, linkTiming()))
-            QMessageBox::information(this, tr("提示"), sendSucceededText());
+        const LinkProgress progress(sendSteps(plan), comPort_->BaudRate(), linkTiming());
+        const WorkEnd end = runWithProgress(this, *this, tr("发送数据"), progress,
+                                            [this, &plan, timing = linkTiming()](LinkReporter& reporter) {
+                                                const TransactionLabel label(QStringLiteral("send"));
+                                                return sendMessage(*comPort_, reporter, plan, timing);
+                                            });
+        if (end == WorkEnd::Accepted) QMessageBox::information(this, tr("提示"), sendSucceededText());
     });
 }
 
@@ -409,7 +437,13 @@ void MainWindow::openGlyphDialog() {
     GlyphDialog window(
         settings_.dpiList, QFontDatabase::families(),
         [this](const QList<GlyphPayload>& payloads) {
-            runPrinterCommand([&] { sendGlyphPayloads(*comPort_, *this, payloads, linkTiming()); });
+            runPrinterCommand([&] {
+                const LinkProgress progress(glyphSteps(payloads), comPort_->BaudRate(), linkTiming());
+                runWithProgress(this, *this, tr("设置字模"), progress,
+                                [this, &payloads, timing = linkTiming()](LinkReporter& reporter) {
+                                    return sendGlyphPayloads(*comPort_, reporter, payloads, timing);
+                                });
+            });
         },
         [](const QByteArray& payload) { writeCode16(payload); }, this);
     window.exec();

@@ -307,12 +307,3 @@ TEST(BarcodeElement, DrawSymbolInRectCopiesOneToOne) {
     EXPECT_EQ(b.DrawSymbol(colour, 5, 5), QSize(b.Width(), b.Height()));
     EXPECT_EQ(mono::fromImage(colour.copy(5, 5, b.Width(), b.Height())), b.Picture());
 }
-
-TEST(BarcodeElement, TypeNamesFollowTheEnumeration) {
-    const QStringList& names = barcodeTypeNames();
-    ASSERT_EQ(names.size(), kBarcodeTypeCount);
-    EXPECT_EQ(names[EAN_8], "EAN_8");
-    EXPECT_EQ(names[CODE25iP], "CODE25iP");
-    EXPECT_EQ(names[MSI_Plessey], "MSI_Plessey");
-    EXPECT_EQ(names[Postnet_FIM], "Postnet_FIM");
-}

@@ -156,13 +156,10 @@ TEST(Transaction, InterruptMakesTheRemainingTriesFailAtOnce) {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         ::kill(::getpid(), SIGINT);
     });
-    QElapsedTimer t;
-    t.start();
-    const bool ok = queryPrinter(link.port, link.reporter, kQuietMs);
-    const qint64 ms = t.elapsed();
+    // Only the interrupt can end tries this long.
+    const bool ok = queryPrinter(link.port, link.reporter, kOnlyTheEventEndsTheWaitMs);
     interrupter.join();
     EXPECT_FALSE(ok);
-    EXPECT_LT(ms, 2000); // three tries of 3000 ms each would take 9 s
     EXPECT_EQ(link.printer.receivedAtLeast(3), repeated("01 00 B3 00 02 B1 0A", 3));
     EXPECT_EQ(link.reporter.texts.back(), actionQuery().failed);
     // Between transactions an interrupt ends the program as it would any other.
@@ -285,8 +282,6 @@ TEST(Transaction, BabblingLineStillEndsAfterThreeTries) {
             far.read(5); // the frames written meanwhile
         }
     });
-    QElapsedTimer t;
-    t.start();
     bool ok = true;
     {
         Transaction transaction(port, reporter, kTestQuietMs);
@@ -295,7 +290,6 @@ TEST(Transaction, BabblingLineStillEndsAfterThreeTries) {
     stop = true;
     babbler.join();
     EXPECT_FALSE(ok);
-    EXPECT_LT(t.elapsed(), 10000);
     EXPECT_EQ(reporter.texts.back(), actionEraseFlash().failed);
 }
 

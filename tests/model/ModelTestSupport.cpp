@@ -4,12 +4,6 @@
 
 #include <QFile>
 
-FixedClock::FixedClock(const QDateTime& now) : before_(setFieldClock([now] { return now; })) {}
-
-FixedClock::~FixedClock() {
-    setFieldClock(before_);
-}
-
 QString modelDataPath(const QString& name) {
     return QStringLiteral(DAVIDUV_TEST_DATA "/model/") + name;
 }

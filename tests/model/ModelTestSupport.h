@@ -1,6 +1,6 @@
 #pragma once
-// Helpers of the model tests: a fixed clock, expected pictures kept as text.
-#include "model/DateStyles.h"
+// Helpers of the model tests: expected pictures kept as text (and the fixed clock).
+#include "support/FixedClock.h"
 
 #include <QImage>
 #include <QString>
@@ -13,16 +13,6 @@ inline std::ostream& operator<<(std::ostream& out, const QString& text) {
 inline void PrintTo(const QString& text, std::ostream* out) {
     *out << '"' << text.toStdString() << '"';
 }
-
-// Fixes the clock of the field previews for the life of the object.
-class FixedClock {
-public:
-    explicit FixedClock(const QDateTime& now);
-    ~FixedClock();
-
-private:
-    FieldClock before_;
-};
 
 // Folder of the model's test data.
 QString modelDataPath(const QString& name);

@@ -37,10 +37,10 @@ TEST(SerialPort, BytesTravelBothWaysUnchanged) {
     AbortEvent abort;
     p.port.WaitForEvent(events, &abort, 2000);
     EXPECT_EQ(events, TComEvents(evRxChar));
-    QByteArray got;
-    for (QElapsedTimer t; got.size() < 6;) {
-        if (!t.isValid()) t.start();
-        if (t.elapsed() > 2000) break;
+    QByteArray got = readAll(p.port);
+    while (got.size() < 6) { // the pty may hand the reply over in parts
+        events = evRxChar;
+        p.port.WaitForEvent(events, &abort, kOnlyTheEventEndsTheWaitMs);
         got += readAll(p.port);
     }
     EXPECT_EQ(toHex(got), "06 00 B3 00 0A 11");
@@ -58,13 +58,9 @@ TEST(SerialPort, WaitReturnsOnTheFirstByte) {
     });
     TComEvents events = evRxChar;
     AbortEvent abort;
-    QElapsedTimer t;
-    t.start();
-    p.port.WaitForEvent(events, &abort, 5000);
-    const qint64 ms = t.elapsed();
+    p.port.WaitForEvent(events, &abort, kOnlyTheEventEndsTheWaitMs);
     sender.join();
     EXPECT_EQ(events, TComEvents(evRxChar));
-    EXPECT_LT(ms, 1500);
     EXPECT_EQ(p.port.InputCount(), 1);
 }
 
@@ -87,18 +83,12 @@ TEST(SerialPort, AbortFromAnotherThreadEndsTheWaitAtOnce) {
         abort.Set();
     });
     TComEvents events = evRxChar;
-    QElapsedTimer t;
-    t.start();
-    p.port.WaitForEvent(events, &abort, 5000);
-    const qint64 ms = t.elapsed();
+    p.port.WaitForEvent(events, &abort, kOnlyTheEventEndsTheWaitMs);
     setter.join();
-    EXPECT_LT(ms, 1500);
     EXPECT_EQ(events, 0u);
     // Manual reset: a set event ends every later wait at once as well.
-    t.restart();
     events = evRxChar;
-    p.port.WaitForEvent(events, &abort, 5000);
-    EXPECT_LT(t.elapsed(), 500);
+    p.port.WaitForEvent(events, &abort, kOnlyTheEventEndsTheWaitMs);
     abort.Reset();
     EXPECT_FALSE(abort.IsSet());
 }
@@ -114,11 +104,8 @@ TEST(SerialPort, QueuedBytesEndAWaitAndAreReadFirst) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     p.far.write(hexBytes("CC"));
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    QElapsedTimer t;
-    t.start();
     events = evRxChar;
-    p.port.WaitForEvent(events, nullptr, 2000);
-    EXPECT_LT(t.elapsed(), 500);
+    p.port.WaitForEvent(events, nullptr, kOnlyTheEventEndsTheWaitMs);
     EXPECT_EQ(events, TComEvents(evRxChar));
     EXPECT_EQ(toHex(readAll(p.port)), "AA BB CC");
     // An abort wins over waiting bytes.
@@ -217,8 +204,6 @@ TEST(SerialPort, FarEndGoneMidWaitIsAnError) {
     });
     TComEvents events = evRxChar;
     AbortEvent abort;
-    QElapsedTimer t;
-    t.start();
     try {
         p.port.WaitForEvent(events, &abort, 3000);
         unplug.join();
@@ -227,7 +212,6 @@ TEST(SerialPort, FarEndGoneMidWaitIsAnError) {
     } catch (const ComPortError& e) {
         unplug.join();
         EXPECT_EQ(e.Code(), 21);
-        EXPECT_LT(t.elapsed(), 2000);
     }
 }
 

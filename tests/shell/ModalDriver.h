@@ -11,11 +11,12 @@
 
 class ModalDriver {
 public:
-    // act is called once for every new modal window.
+    // act is called once for every new modal window but the progress window.
     explicit ModalDriver(std::function<void(QWidget*)> act) : act_(std::move(act)) {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == last_) return;
+            // The progress window of a printer command asks nothing: left to run.
+            if (!modal || modal == last_ || modal->objectName() == QLatin1String("Dlg_Progress")) return;
             last_ = modal;
             act_(modal);
         });

@@ -1,6 +1,7 @@
 // What the property panels refuse: values a reopened template would not keep,
 // edits whose drawing fails, barcode values GBK cannot hold. A refused edit
 // leaves element, canvas, panel, file and undo history as they were.
+#include "support/FixedClock.h"
 #include "EditorHarness.h"
 #include "common/IniFile.h"
 #include "editor/ElementSnapshot.h"
@@ -18,6 +19,9 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The preview clock fixed at 10:04 on 8 December 2026.
+const QDateTime kFixedDay(QDate(2026, 12, 8), QTime(10, 4));
 
 QLineEdit* lineOf(QWidget* w) {
     if (auto* list = qobject_cast<QComboBox*>(w)) return list->lineEdit();
@@ -52,11 +56,6 @@ void typeInTwoSteps(QWidget* control, const QString& text, const std::function<v
 QString repeated(char c, int n) {
     return QString(n, QChar(c));
 }
-
-struct FixedDay {
-    FieldClock before = setFieldClock([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 4)); });
-    ~FixedDay() { setFieldClock(before); }
-};
 
 // Each control's bounds: what the file reader keeps of its key. Values at and
 // next to each bound are saved and opened unchanged; the values just outside,
@@ -120,7 +119,7 @@ QString sectionOf(const FieldElement& e) {
 } // namespace
 
 TEST(PanelRanges, AcceptedValuesSurviveAReopenAndOthersAreRefused) {
-    FixedDay day;
+    FixedClock day(kFixedDay);
     for (const RangeRow& row : kRanges)
         for (const auto& [typed, refused] : triedValues(row)) {
             SCOPED_TRACE(std::string(row.control) + " " + typed.left(12).toStdString());

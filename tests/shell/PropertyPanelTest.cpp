@@ -1,3 +1,4 @@
+#include "support/FixedClock.h"
 #include "EditorHarness.h"
 #include "common/IniFile.h"
 #include "editor/TemplateFile.h"
@@ -14,6 +15,9 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+// The preview clock fixed at 10:04 on 8 December 2026.
+const QDateTime kFixedDay(QDate(2026, 12, 8), QTime(10, 4));
 
 template <typename W> W* control(Editor& e, const char* name) {
     W* w = e.window.findChild<W*>(name);
@@ -87,12 +91,6 @@ int dotCount(const QImage& picture) {
             n += picture.pixelIndex(x, y) == 1;
     return n;
 }
-
-// The preview clock fixed at 10:04 on 8 December 2026.
-struct FixedDay {
-    FieldClock before = setFieldClock([] { return QDateTime(QDate(2026, 12, 8), QTime(10, 4)); });
-    ~FixedDay() { setFieldClock(before); }
-};
 
 } // namespace
 
@@ -236,7 +234,7 @@ TEST(PanelWalk, Barcode) {
 // ---- edge cases ----
 
 TEST(PanelEdges, NoneRemovesTheLeadTextFromPreviewAndBackground) {
-    FixedDay day;
+    FixedClock day(kFixedDay);
     Editor e;
     FieldElement& f = e.place("SpedBtn_Date", {10, 10});
     EXPECT_GT(dotCount(renderMessage(e.model, 512).background),
@@ -299,7 +297,7 @@ TEST(PanelEdges, CaptionTheElementRefusesIsShownAsTheElementHoldsIt) {
 }
 
 TEST(PanelEdges, ExpiryOfSeventyThousandDaysIsBroughtBackAndDrawn) {
-    FixedDay day;
+    FixedClock day(kFixedDay);
     Editor e;
     e.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&e.window));

@@ -20,6 +20,11 @@ private:
     QTemporaryDir dir_;
 };
 
+// A timeout longer than a test may run (ctest ends it after 300 s): a wait
+// given it ends only through the event under test, so a fault shows as the
+// test's timeout and no test bounds wall-clock time.
+inline constexpr int kOnlyTheEventEndsTheWaitMs = 600000;
+
 // "01 00 B3" -> bytes; and back, upper-case hex separated by blanks.
 QByteArray hexBytes(const char* text);
 QString toHex(const QByteArray& bytes);

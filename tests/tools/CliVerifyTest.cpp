@@ -45,3 +45,23 @@ TEST(CliVerify, StrictSendRefusesAndNothingReachesThePrinter) {
     EXPECT_TRUE(warned.err.startsWith("warning: barcode not readable")) << qPrintable(warned.err);
     EXPECT_FALSE(printer.receivedAtLeast(5).isEmpty()); // background and four settings frames
 }
+
+TEST(CliVerify, AFieldOutsideThePrintAreaWarnsAndStrictRefuses) {
+    QTemporaryDir dir;
+    MessageTemplate message;
+    PlaceField(message, csStr, 0, 0);
+    PlaceField(message, csBarCode, 40, 0); // the default EAN-13 is 141 dots high: its digits lie below row 127
+    const QString path = dir.filePath("tall.spt");
+    saveTemplate(message, TemplateAttributes{512, 128, 1, "200dpi"}, path);
+    PrinterProcess printer;
+    const QString said = QStringLiteral("部分内容超出打印区域：条码（X 40，Y 0）");
+    const CliRun strict = runCli({"send", path, "--strict", "--port", printer.devicePath(), "--quiet-ms", "200"});
+    EXPECT_EQ(strict.exitCode, 2);
+    EXPECT_EQ(strict.err.trimmed(), said);
+    EXPECT_TRUE(printer.received().isEmpty());
+
+    const CliRun warned = runCli({"send", path, "--port", printer.devicePath(), "--quiet-ms", "200"});
+    EXPECT_EQ(warned.exitCode, 0) << qPrintable(warned.err);
+    EXPECT_EQ(warned.err.trimmed(), QStringLiteral("warning: ") + said);
+    EXPECT_EQ(printer.receivedAtLeast(7).size(), 7); // three background chunks and four settings frames
+}

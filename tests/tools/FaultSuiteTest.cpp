@@ -1,6 +1,6 @@
 // How daviduv-cli ends when the line or the printer misbehaves: each fault
-// of the table ends with its exit code and message, within its time, and
-// leaves the port free. The README's reliability section is this table.
+// of the table ends with its exit code and message and leaves the port
+// free; a fault that hung would meet the test's timeout. The README's reliability section is this table.
 #include "editor/TemplateFile.h"
 #include "model/MessageTemplate.h"
 #include "serial/ComPortError.h"
@@ -9,7 +9,6 @@
 #include "support/PrinterProcess.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -39,7 +38,6 @@ struct Fault {
     int eventAfterMs;           // after the cli started (killed) or printed its first line (Ctrl-C)
     int exitCode;
     const char* message;        // the last line on stdout, or stderr for exit 2; %1 the device
-    int withinMs;               // generous: the cli starts slowly under the sanitizers
     QStringList cliOptions = {};
 };
 
@@ -55,47 +53,46 @@ constexpr int kBySignal = -1; // the cli ended by the signal it was sent
 
 // Exit codes and texts as daviduv-cli --help and the status texts of each exchange give them.
 const Fault kFaults[] = {
-    {"silent", {"--silent"}, Port::Printer, "query", 0, 500, 57600, Event::None, 0, 1, kQueryFailed, 6000},
+    {"silent", {"--silent"}, Port::Printer, "query", 0, 500, 57600, Event::None, 0, 1, kQueryFailed},
     {"wrong reply (B3 00 00)", {"--wrong-third"}, Port::Printer, "query", 0, 500, 57600, Event::None, 0, 1,
-     kQueryFailed, 6000},
+     kQueryFailed},
     {"reply in pieces 200 ms apart", {"--pieces", "200"}, Port::Printer, "query", 0, 500, 57600, Event::None, 0, 0,
-     "查找已连接喷码仪成功！", 5000},
+     "查找已连接喷码仪成功！"},
     {"reply in pieces 3500 ms apart", {"--pieces", "3500"}, Port::Printer, "query", 0, 500, 57600, Event::None, 0,
-     1, kQueryFailed, 6000},
+     1, kQueryFailed},
     {"late reply (2000 ms)", {"--delay", "2000"}, Port::Printer, "query", 0, 500, 57600, Event::None, 0, 1,
-     kQueryFailed, 6000},
+     kQueryFailed},
     {"stops answering after 2 frames", {"--answer-limit", "2"}, Port::Printer, "send", 193, 500, 57600, Event::None,
-     0, 1, "发送日期、时间设置信息失败，请检查线路或重新尝试！", 8000},
+     0, 1, "发送日期、时间设置信息失败，请检查线路或重新尝试！"},
     {"printer killed mid-send", {"--line-rate", "960"}, Port::Printer, "send", 193, 500, 9600,
-     Event::PrinterKilled, 1500, 2, "WriteFile function failed (win error code: 5): %1: Input/output error", 8000},
-    {"line at 960 bytes/s", {"--line-rate", "960"}, Port::Printer, "send", 64, 500, 9600, Event::None, 0, 0, kSent,
-     15000},
+     Event::PrinterKilled, 1500, 2, "WriteFile function failed (win error code: 5): %1: Input/output error"},
+    {"line at 960 bytes/s", {"--line-rate", "960"}, Port::Printer, "send", 64, 500, 9600, Event::None, 0, 0, kSent},
     {"port is a regular file", {}, Port::RegularFile, "query", 0, 500, 57600, Event::None, 0, 2,
-     "Unable to open com port (win error code: 25): %1: Inappropriate ioctl for device", 4000},
+     "Unable to open com port (win error code: 25): %1: Inappropriate ioctl for device"},
     {"port is /dev/null", {}, Port::DevNull, "query", 0, 500, 57600, Event::None, 0, 2,
-     "Unable to open com port (win error code: 25): %1: Inappropriate ioctl for device", 4000},
+     "Unable to open com port (win error code: 25): %1: Inappropriate ioctl for device"},
     {"port is a directory", {}, Port::Directory, "query", 0, 500, 57600, Event::None, 0, 2,
-     "Unable to open com port (win error code: 21): %1: Is a directory", 4000},
+     "Unable to open com port (win error code: 21): %1: Is a directory"},
     {"port is a FIFO", {}, Port::Fifo, "query", 0, 500, 57600, Event::None, 0, 2,
-     "Unable to open com port (win error code: 25): %1: Inappropriate ioctl for device", 4000},
+     "Unable to open com port (win error code: 25): %1: Inappropriate ioctl for device"},
     {"port is missing", {}, Port::Missing, "query", 0, 500, 57600, Event::None, 0, 2,
-     "Unable to open com port (win error code: 2): %1: No such file or directory", 4000},
+     "Unable to open com port (win error code: 2): %1: No such file or directory"},
     {"port held by another process", {"--silent"}, Port::Printer, "query", 0, 500, 57600, Event::HeldByAnotherProcess, 0, 2,
-     "Unable to open com port (win error code: 16): %1: Device or resource busy", 4000},
+     "Unable to open com port (win error code: 16): %1: Device or resource busy"},
     {"Ctrl-C during a retry", {"--silent"}, Port::Printer, "query", 0, 1000, 57600, Event::Interrupted, 1300, 130,
-     kQueryFailed, 5000},
+     kQueryFailed},
     {"SIGTERM during a retry", {"--silent"}, Port::Printer, "query", 0, 1000, 57600, Event::Terminated, 1300,
-     kBySignal, kQueryFailed, 5000},
+     kBySignal, kQueryFailed},
     // Each answer comes after the quiet period and pays off an earlier try;
     // chunk 2 is never answered, so no later answer may pass for its own.
     {"answers 900 ms late, chunk 2 never", {"--delay-ms", "900", "--no-ack-chunk", "2"}, Port::Printer, "send", 193,
-     300, 57600, Event::None, 0, 1, kBackgroundFailed, 8000},
+     300, 57600, Event::None, 0, 1, kBackgroundFailed},
     // The first exchange waits the quiet period and sees the repeat, so the
     // rest waits it too and chunk 2 cannot take the repeat for its answer.
     {"every answer repeated 800 ms later, chunk 2 never", {"--repeat-ack-ms", "800", "--no-ack-chunk", "2"},
-     Port::Printer, "send", 193, 1000, 57600, Event::None, 0, 1, kBackgroundFailed, 8000, {"--fast-ack"}},
+     Port::Printer, "send", 193, 1000, 57600, Event::None, 0, 1, kBackgroundFailed, {"--fast-ack"}},
     {"a junk byte every 200 ms", {"--babble-ms", "200"}, Port::Printer, "query", 0, 500, 57600, Event::None, 0, 1,
-     kQueryFailed, 12000},
+     kQueryFailed},
 };
 
 QString messageOf(const Fault& f, const QString& port) {
@@ -103,8 +100,8 @@ QString messageOf(const Fault& f, const QString& port) {
 }
 
 QString markdownTable() {
-    QString md = QStringLiteral("| fault | virtual printer | command | exit | message | within |\n"
-                                "|---|---|---|---|---|---|\n");
+    QString md = QStringLiteral("| fault | virtual printer | command | exit | message |\n"
+                                "|---|---|---|---|---|\n");
     for (const Fault& f : kFaults) {
         QString command = QString::fromLatin1(f.command);
         if (f.columns) command += QStringLiteral(" (%1 columns)").arg(f.columns);
@@ -118,11 +115,10 @@ QString markdownTable() {
             printer += QStringLiteral(", %1 %2 ms after the first line")
                            .arg(f.event == Event::Interrupted ? "SIGINT" : "SIGTERM")
                            .arg(f.eventAfterMs);
-        md += QStringLiteral("| %1 | %2 | %3 | %4 | `%5` | %6 s |\n")
+        md += QStringLiteral("| %1 | %2 | %3 | %4 | `%5` |\n")
                   .arg(QString::fromUtf8(f.name), printer.isEmpty() ? QStringLiteral("-") : printer, command)
                   .arg(f.exitCode == kBySignal ? QStringLiteral("SIGTERM") : QString::number(f.exitCode))
-                  .arg(messageOf(f, QStringLiteral("PORT")))
-                  .arg(f.withinMs / 1000.0);
+                  .arg(messageOf(f, QStringLiteral("PORT")));
     }
     return md;
 }
@@ -177,11 +173,8 @@ TEST_P(FaultSuite, EndsWithItsExitCodeAndMessage) {
             printer->unplug();
         });
 
-    QElapsedTimer clock;
-    clock.start();
     const bool signalled = f.event == Event::Interrupted || f.event == Event::Terminated;
     const CliRun run = runCli(args, signalled ? f.eventAfterMs : -1, f.event == Event::Terminated ? SIGTERM : SIGINT);
-    const qint64 took = clock.elapsed();
     if (unplug.joinable()) unplug.join();
     holder.kill();
     holder.waitForFinished(5000);
@@ -189,7 +182,6 @@ TEST_P(FaultSuite, EndsWithItsExitCodeAndMessage) {
     EXPECT_EQ(run.exitCode, f.exitCode) << qPrintable(run.out.join('\n') + '\n' + run.err);
     const QString said = f.exitCode == 2 ? run.err : run.out.value(run.out.size() - 1);
     EXPECT_EQ(said, messageOf(f, port));
-    EXPECT_LT(took, f.withinMs);
     if (f.port == Port::RegularFile) {
         EXPECT_EQ(QFileInfo(port).size(), 0); // nothing written into it
     }

@@ -2,6 +2,7 @@
 // element of each kind is sent by daviduv-cli to daviduv-printer, which puts
 // the background together and prints the message.
 #include "support/CliRun.h"
+#include "link/BarcodeVerification.h"
 #include "model/DateStyles.h"
 #include "model/FieldPlacement.h"
 #include "printsim/MessagePrint.h"
@@ -13,29 +14,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
-#include <ZXing/ReadBarcode.h>
 #include <gtest/gtest.h>
 
 namespace {
 
 const QString kSendSucceeded = QStringLiteral("恭喜您，传输数据成功！ ");
-
-// The strip region of the barcode as grey bytes on a white margin (its quiet zone), decoded.
-std::string decodeEan13(const QImage& strip, const QRect& region) {
-    const int margin = 20;
-    QImage grey(region.width() + 2 * margin, region.height() + 2 * margin, QImage::Format_Grayscale8);
-    grey.fill(255);
-    for (int y = 0; y < region.height(); ++y)
-        for (int x = 0; x < region.width(); ++x)
-            if (mono::dot(strip, region.x() + x, region.y() + y)) grey.setPixel(x + margin, y + margin, 0);
-    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum,
-                                static_cast<int>(grey.bytesPerLine()));
-    ZXing::DecodeHints hints;
-    hints.setFormats(ZXing::BarcodeFormat::EAN13);
-    hints.setTryHarder(true);
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    return result.isValid() ? result.text() : std::string("<not read>");
-}
 
 QImage loadStrip(const QString& path) {
     QImage picture(path);
@@ -103,7 +86,7 @@ TEST(PrintEndToEnd, SentTemplateIsPrinted) {
     ASSERT_FALSE(background.isNull());
     ASSERT_EQ(background.size(), rendered.size());
     EXPECT_EQ(mono::toText(background), mono::toText(rendered));
-    EXPECT_EQ(decodeEan13(background, barcodeRect), "1234567890128"); // the barcode's default value
+    EXPECT_EQ(readBarcodeRegion(background, barcodeRect, EAN_13), "1234567890128"); // the barcode's default value
 
     // The message is the background plus ink in the four value boxes, each
     // just right of its lead text. Worked by hand with the dot-width rule at

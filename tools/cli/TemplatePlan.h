@@ -1,5 +1,6 @@
 #pragma once
 // A .spt file opened as the editor opens it and planned for a send (defined in cmd_send.cpp).
+#include "editor/PrintArea.h"
 #include "link/BarcodeVerification.h"
 #include "link/MessageRender.h"
 
@@ -11,6 +12,8 @@
 // *failure) and returns nothing on failure. A file that is no template is
 // refused (the editor would open it as an empty one, which the operator sees;
 // a script does not). A picture that cannot be loaded prints white, with a
-// warning. With checks, also decodes each barcode in the planned background.
+// warning. With checks, also decodes each barcode in the planned background;
+// with outside, also lists the fields that stick out of the print area.
 std::optional<MessagePlan> planFromFile(const QString& path, QString* failure = nullptr,
-                                        QList<BarcodeCheck>* checks = nullptr);
+                                        QList<BarcodeCheck>* checks = nullptr,
+                                        QList<FieldOutside>* outside = nullptr);

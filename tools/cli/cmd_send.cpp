@@ -18,7 +18,8 @@
 
 #include <QFileInfo>
 
-std::optional<MessagePlan> planFromFile(const QString& path, QString* failure, QList<BarcodeCheck>* checks) {
+std::optional<MessagePlan> planFromFile(const QString& path, QString* failure, QList<BarcodeCheck>* checks,
+                                        QList<FieldOutside>* outside) {
     const auto fail = [failure](const QString& reason) {
         printErr(reason);
         if (failure) *failure = reason;
@@ -36,6 +37,7 @@ std::optional<MessagePlan> planFromFile(const QString& path, QString* failure, Q
         MessagePlan plan =
             planMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
         if (checks) *checks = verifyBarcodes(message, attributes.width, plan.scaled);
+        if (outside) *outside = fieldsOutsidePrintArea(message, attributes.width);
         return plan;
     } catch (const OperatorError& e) { // BarcodeError, FieldError, SendRefused: the element's own text
         return fail(e.text());
@@ -82,12 +84,18 @@ int send(const QStringList& argv) {
     const QString path = QFileInfo(args.positional().first()).absoluteFilePath();
     QString refusal;
     QList<BarcodeCheck> checks;
-    const auto plan = planFromFile(args.positional().first(), &refusal, &checks);
+    QList<FieldOutside> outside;
+    const auto plan = planFromFile(args.positional().first(), &refusal, &checks, &outside);
+    const bool strict = args.flag(QStringLiteral("--strict"));
     for (const BarcodeCheck& check : unreadableBarcodes(checks)) {
         refusal = QStringLiteral("barcode not readable at this resolution: ") + describeCheck(check);
-        printErr((args.flag(QStringLiteral("--strict")) ? QString() : QStringLiteral("warning: ")) + refusal);
+        printErr((strict ? QString() : QStringLiteral("warning: ")) + refusal);
     }
-    if (!plan || (args.flag(QStringLiteral("--strict")) && !unreadableBarcodes(checks).isEmpty())) {
+    for (const FieldOutside& field : outside) { // the parts beyond the 128-dot strip or the canvas are not printed
+        refusal = QStringLiteral("部分内容超出打印区域：") + field.label;
+        printErr((strict ? QString() : QStringLiteral("warning: ")) + refusal);
+    }
+    if (!plan || (strict && !(unreadableBarcodes(checks).isEmpty() && outside.isEmpty()))) {
         recordRefusedSend(options.port, options.baud, path, refusal);
         return kExitError;
     }
@@ -103,7 +111,8 @@ int send(const QStringList& argv) {
 
 const CliCommand kSendCommand{"send", "send FILE.spt --port PORT [--baud 9600|57600|115200] [--strict]\n"
                                       "      sends the template to the printer; a barcode that does not decode at the\n"
-                                      "      printer's resolution is a warning, with --strict a refusal (exit 2)", send};
+                                      "      printer's resolution, or a field sticking out of the 128-dot print area,\n"
+                                      "      is a warning, with --strict a refusal (exit 2)", send};
 const CliCommand kVerifyCommand{"verify", "verify FILE.spt\n"
                                           "      decodes each barcode as a send would pack it, a line per barcode;\n"
                                           "      exit 0 when every verifiable one reads back, 1 otherwise", verify};
