@@ -61,12 +61,11 @@ std::optional<int> baudFromText(const QString& text) {
 QString summaryConnected(const QString& port, const QString& speedText, int moBan, int width, const QString& zoom) {
     // A device server sets the line's speed itself: its address stands alone.
     const QString line = isNetworkPort(port) ? port : port + QStringLiteral(", br") + speedText;
-    return QStringLiteral("      ") + line + QStringLiteral("；模板号：") +
-           QString::number(moBan) + QStringLiteral("，长度：") + QString::number(width) +
-           QStringLiteral("Pels，分辨率：") + zoom;
+    return QCoreApplication::translate("AppSettings", "      %1；模板号：%2，长度：%3Pels，分辨率：%4")
+        .arg(line, QString::number(moBan), QString::number(width), zoom);
 }
 
 QString summaryNotFound(int moBan, int width, const QString& zoom) {
-    return QStringLiteral("      没有找到喷码仪；模板号：") + QString::number(moBan) + QStringLiteral("，长度：") +
-           QString::number(width) + QStringLiteral("Pels，分辨率：") + zoom;
+    return QCoreApplication::translate("AppSettings", "      没有找到喷码仪；模板号：%1，长度：%2Pels，分辨率：%3")
+        .arg(QString::number(moBan), QString::number(width), zoom);
 }

@@ -35,7 +35,7 @@ void writePayloadFile(const QString& path, const QByteArray& payload) {
                                                  : QStringLiteral("cannot make the folder %1").arg(folder);
     if (!reason.isEmpty())
         throw GlyphRefused(
-            QStringLiteral("无法写入文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason).toStdString());
+            QCoreApplication::translate("Code16File", "无法写入文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason).toStdString());
 }
 
 QString writeCode16(const QByteArray& payload, const QString& folder) {

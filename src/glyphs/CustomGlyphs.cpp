@@ -7,6 +7,7 @@
 #include "link/Frame.h"
 #include "link/GlyphSend.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 int customCellWidth(const QString& item, int height, bool rows) {
@@ -28,7 +29,7 @@ qint64 customGlyphBytes(const CustomGlyphRequest& request) {
 
 QByteArray buildCustomGlyphs(const CustomGlyphRequest& request) {
     if (customGlyphBytes(request) > qint64(kMaxChunks) * kChunkSize)
-        throw GlyphRefused(QStringLiteral("自定义字模过长：字模数据超过%1字节，无法发送。")
+        throw GlyphRefused(QCoreApplication::translate("CustomGlyphs", "自定义字模过长：字模数据超过%1字节，无法发送。")
                                .arg(qint64(kMaxChunks) * kChunkSize)
                                .toStdString());
     const QString face = glyphFace(request.fontBoxText);

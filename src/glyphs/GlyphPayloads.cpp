@@ -5,6 +5,7 @@
 #include "glyphs/StandardGlyphs.h"
 #include "link/Frame.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <stdexcept>
 
@@ -40,11 +41,11 @@ GlyphPayload customPayload(const CustomGlyphChoice& choice) {
                                choice.rows, 0};
     if (!choice.rows) {
         if (choice.dpiPosition < 1 || choice.dpiPosition > choice.dpiList.size())
-            throw GlyphRefused(QStringLiteral("请选择分辨率。").toStdString());
+            throw GlyphRefused(QCoreApplication::translate("GlyphPayloads", "请选择分辨率。").toStdString());
         const QString entry = choice.dpiList[choice.dpiPosition - 1];
         const std::optional<int> resolution = entryResolution(entry);
         if (!resolution)
-            throw GlyphRefused(QStringLiteral("分辨率“%1”不是有效的数值。").arg(entry).toStdString());
+            throw GlyphRefused(QCoreApplication::translate("GlyphPayloads", "分辨率“%1”不是有效的数值。").arg(entry).toStdString());
         request.resolution = *resolution;
     }
     return GlyphPayload{quint8(choice.rows ? cmdGlyphRowChunk : cmdGlyphColumnChunk),

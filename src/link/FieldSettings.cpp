@@ -6,6 +6,8 @@
 #include "model/DateStyles.h"
 #include "model/FontTable.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 char low8(qint64 v) {
@@ -16,7 +18,7 @@ char low8(qint64 v) {
 // they cannot hold is refused, never wrapped.
 QByteArray commonBytes(const FieldPlace& p) {
     if (p.x < 0 || p.x > 0xFFFF || p.y < 0 || p.y > 0xFF)
-        throw SendRefused(QStringLiteral("字段位置 (%1, %2) 超出打印机可接收的范围").arg(p.x).arg(p.y).toStdString());
+        throw SendRefused(QCoreApplication::translate("FieldSettings", "字段位置 (%1, %2) 超出打印机可接收的范围").arg(p.x).arg(p.y).toStdString());
     QByteArray b;
     b += low8(dotsToSizeCode(p.fontSize));
     b += low8(p.fontSize);
@@ -33,7 +35,7 @@ unsigned char dateStyleCode(const QString& userValue) {
     const auto index = dateStyleIndex(userValue);
     if (!index)
         throw SendRefused(
-            QStringLiteral("日期格式代码 '%1' 无效：应为 A1 至 AA").arg(userValue).toStdString());
+            QCoreApplication::translate("FieldSettings", "日期格式代码 '%1' 无效：应为 A1 至 AA").arg(userValue).toStdString());
     return static_cast<unsigned char>(kFirstDateStyleCode + *index);
 }
 

@@ -3,13 +3,14 @@
 #include "link/Frame.h"
 #include "link/TransactionLog.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 bool sendGlyphPayloads(SerialPort& port, LinkReporter& reporter, const QList<GlyphPayload>& payloads,
                        ReplyTiming timing) {
     for (const GlyphPayload& p : payloads)
         if (chunkCount(p.bytes.size()) > kMaxChunks)
-            throw GlyphRefused(QStringLiteral("字模数据共%1字节，超过%2块（每块%3字节），无法发送。")
+            throw GlyphRefused(QCoreApplication::translate("GlyphSend", "字模数据共%1字节，超过%2块（每块%3字节），无法发送。")
                                    .arg(p.bytes.size())
                                    .arg(kMaxChunks)
                                    .arg(kChunkSize)

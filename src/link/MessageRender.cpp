@@ -7,6 +7,7 @@
 #include "common/MonoImage.h"
 #include "link/SendRefused.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -62,11 +63,11 @@ RenderedMessage renderMessage(const MessageTemplate& message, int width) {
 MessagePlan planMessage(const MessageTemplate& message, const SendSettings& settings) {
     MessagePlan plan;
     if (settings.moBan < 0 || settings.moBan > 255)
-        throw SendRefused(QStringLiteral("模板号 %1 超出范围 0..255").arg(settings.moBan).toStdString());
+        throw SendRefused(QCoreApplication::translate("MessageRender", "模板号 %1 超出范围 0..255").arg(settings.moBan).toStdString());
     const int columns = scaledWidth(settings.mainDpi, settings.zoom, settings.width);
     const int chunks = chunkCount(qint64(columns) * (kPrintHeight / 8));
     if (chunks > kMaxChunks)
-        throw SendRefused(QStringLiteral("背景数据过长：%1 列需要 %2 个数据包，打印机最多接收 %3 个")
+        throw SendRefused(QCoreApplication::translate("MessageRender", "背景数据过长：%1 列需要 %2 个数据包，打印机最多接收 %3 个")
                               .arg(columns)
                               .arg(chunks)
                               .arg(kMaxChunks)

@@ -5,10 +5,15 @@
 #include "link/MessageRender.h"
 #include "link/Transaction.h"
 
+#include <QCoreApplication>
+
 class LinkReporter;
 class SerialPort;
 
-inline const QString kSendSucceeded = QStringLiteral("恭喜您，传输数据成功！ ");
+// The message box after a full success, in the interface language.
+inline QString sendSucceededText() {
+    return QCoreApplication::translate("SendMessage", "恭喜您，传输数据成功！ ");
+}
 
 // The frames of the four settings exchanges, in the order they are sent.
 std::array<QByteArray, 4> SettingsFrames(const MessagePlan& plan);
@@ -17,6 +22,6 @@ std::array<QByteArray, 4> SettingsFrames(const MessagePlan& plan);
 // fed when every frame is accepted the first time.
 QByteArray messageFrames(const MessagePlan& plan);
 
-// True when every frame was accepted (the caller then shows kSendSucceeded).
+// True when every frame was accepted (the caller then shows sendSucceededText()).
 // Serial-port errors are thrown as ComPortError.
 bool sendMessage(SerialPort& port, LinkReporter& reporter, const MessagePlan& plan, ReplyTiming timing);

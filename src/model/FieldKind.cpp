@@ -1,5 +1,7 @@
 #include "model/FieldKind.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 struct KindNames {
@@ -9,13 +11,13 @@ struct KindNames {
 
 // Indexed by eStyle.
 constexpr std::array<KindNames, kFieldKindCount> kNames{{
-    {"csBarCode", "条形码"},
-    {"csImage", "图像"},
-    {"csStr", "字符串"},
-    {"csDate", "时间"},
-    {"csPeriod", "有效期"},
-    {"csNo", "序号"},
-    {"csRunNo", "班次"},
+    {"csBarCode", QT_TRANSLATE_NOOP("FieldKind", "条形码")},
+    {"csImage", QT_TRANSLATE_NOOP("FieldKind", "图像")},
+    {"csStr", QT_TRANSLATE_NOOP("FieldKind", "字符串")},
+    {"csDate", QT_TRANSLATE_NOOP("FieldKind", "时间")},
+    {"csPeriod", QT_TRANSLATE_NOOP("FieldKind", "有效期")},
+    {"csNo", QT_TRANSLATE_NOOP("FieldKind", "序号")},
+    {"csRunNo", QT_TRANSLATE_NOOP("FieldKind", "班次")},
 }};
 
 bool inRange(eStyle kind) {
@@ -35,7 +37,7 @@ std::optional<eStyle> kindFromWord(const QString& text) {
 }
 
 QString kindHint(eStyle kind) {
-    return inRange(kind) ? QString::fromUtf8(kNames[kind].hint) : QString();
+    return inRange(kind) ? QCoreApplication::translate("FieldKind", kNames[kind].hint) : QString();
 }
 
 bool isVariableKind(eStyle kind) {

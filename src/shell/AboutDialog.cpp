@@ -22,7 +22,7 @@ QLabel* line(const QString& name, const QString& text) {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("关于"));
+    setWindowTitle(tr("关于"));
     useCloseBoxOnly(*this);
 
     auto* panel = new QFrame;
@@ -33,24 +33,24 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     picture->setObjectName(QStringLiteral("ProgramIcon"));
     picture->setPixmap(programIcon().pixmap(48, 48));
     grid->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
-    QLabel* product = line(QStringLiteral("ProductName"), QStringLiteral("Dravo喷码编辑系统"));
+    QLabel* product = line(QStringLiteral("ProductName"), tr("Dravo喷码编辑系统"));
     QFont larger = product->font();
     larger.setPixelSize(16);
     larger.setBold(true);
     product->setFont(larger);
     grid->addWidget(product, 0, 1);
-    grid->addWidget(line(QStringLiteral("Version"), QStringLiteral("版本：%1").arg(QString::fromLatin1(kDaviduvVersion))),
+    grid->addWidget(line(QStringLiteral("Version"), tr("版本：%1").arg(QString::fromLatin1(kDaviduvVersion))),
                     1, 1);
-    grid->addWidget(line(QStringLiteral("Copyright"), QStringLiteral("制作：daviduv 开发组")), 2, 1);
+    grid->addWidget(line(QStringLiteral("Copyright"), tr("制作：daviduv 开发组")), 2, 1);
     QLabel* contact = line(QStringLiteral("Comments"),
-                           QStringLiteral("联系：<a href=\"%1\">%1</a>").arg(contactAddress().toString()));
+                           tr("联系：<a href=\"%1\">%1</a>").arg(contactAddress().toString()));
     contact->setTextFormat(Qt::RichText);
     contact->setCursor(Qt::PointingHandCursor);
     connect(contact, &QLabel::linkActivated, this, [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
     grid->addWidget(contact, 3, 1);
     grid->setColumnStretch(1, 1);
 
-    auto* close = new QPushButton(QStringLiteral("关闭"));
+    auto* close = new QPushButton(tr("关闭"));
     close->setObjectName(QStringLiteral("OKButton"));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

@@ -58,7 +58,7 @@ void CanvasEditor::place(SurfacePart part, QPoint panelPoint) {
     }
     const QPoint at = *placementPoint(part, panelPoint);
     FieldElement& placed = PlaceField(message_, *kind, at.x(), at.y()); // a refusal ends the command
-    if (history_) history_->record(QStringLiteral("放置"), std::nullopt, snapshotOf(message_, placed));
+    if (history_) history_->record(tr("放置"), std::nullopt, snapshotOf(message_, placed));
     panels_->showFor(placed);
 }
 
@@ -84,7 +84,7 @@ void CanvasEditor::onReleased() {
     FieldElement* e = dragged_ >= 0 ? message_.find(dragged_) : nullptr;
     // A drag is one step, however many moves it took; a press alone is none.
     if (e && history_ && dragStart_ && dragStart_->surfacePos() != QPoint(e->Left(), e->Top()))
-        history_->record(QStringLiteral("移动"), dragStart_, snapshotOf(message_, *e));
+        history_->record(tr("移动"), dragStart_, snapshotOf(message_, *e));
     dragStart_.reset();
     dragged_ = -1;
 }
@@ -101,7 +101,7 @@ void CanvasEditor::moveSelectedBy(int dx, int dy) {
         message_.notifyChanged(*e);
     };
     if (history_)
-        history_->edit(*e, QStringLiteral("移动"), move);
+        history_->edit(*e, tr("移动"), move);
     else
         move();
     panels_->panelFor(e->Kind())->setPosition(e->TemplatePos());
@@ -132,14 +132,14 @@ void CanvasEditor::selectionMode() {
 
 void CanvasEditor::removeElement(FieldElement& element) {
     if (history_)
-        history_->remove(element, QStringLiteral("删除"));
+        history_->remove(element, tr("删除"));
     else
         message_.remove(element.Number());
 }
 
 void CanvasEditor::deleteSelected() {
     if (message_.SelectedControl()) {
-        const auto answer = QMessageBox::warning(window_, QStringLiteral("提示"), QStringLiteral("确定要删除该组件吗？"),
+        const auto answer = QMessageBox::warning(window_, tr("提示"), tr("确定要删除该组件吗？"),
                                                  QMessageBox::Ok | QMessageBox::Cancel);
         if (answer == QMessageBox::Ok) {
             removeElement(*message_.SelectedControl());

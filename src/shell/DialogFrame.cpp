@@ -1,5 +1,6 @@
 #include "shell/DialogFrame.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -11,10 +12,10 @@ void useCloseBoxOnly(QDialog& dialog) {
 QHBoxLayout* okCancelRow(QDialog& dialog, const QString& okName, const QString& cancelName) {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    auto* ok = new QPushButton(QStringLiteral("确定"));
+    auto* ok = new QPushButton(QCoreApplication::translate("DialogFrame", "确定"));
     ok->setObjectName(okName);
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("取消"));
+    auto* cancel = new QPushButton(QCoreApplication::translate("DialogFrame", "取消"));
     cancel->setObjectName(cancelName);
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);

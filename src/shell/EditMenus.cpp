@@ -7,6 +7,7 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/FieldClipboard.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -19,10 +20,10 @@ EditMenus::EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& ed
     QMenuBar* bar = window->menuBar();
     QAction* settings = nullptr; // the menus go in front of 设置, or last without it
     for (QAction* a : bar->actions())
-        if (a->text() == QStringLiteral("设置")) settings = a;
-    edit_ = new QMenu(QStringLiteral("编辑"), bar);
+        if (a->text() == QCoreApplication::translate("MainWindow", "设置")) settings = a;
+    edit_ = new QMenu(tr("编辑"), bar);
     edit_->setObjectName(QStringLiteral("Menu_Edit"));
-    view_ = new QMenu(QStringLiteral("视图"), bar);
+    view_ = new QMenu(tr("视图"), bar);
     view_->setObjectName(QStringLiteral("Menu_View"));
     bar->insertMenu(settings, edit_);
     bar->insertMenu(settings, view_);
@@ -35,41 +36,41 @@ EditMenus::EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& ed
 }
 
 void EditMenus::buildEditMenu(EditHistory& history, CanvasEditor& editor, FieldClipboard& clipboard) {
-    QAction* undo = history.stack()->createUndoAction(edit_, QStringLiteral("撤销"));
-    undo->setText(QStringLiteral("撤销"));
+    QAction* undo = history.stack()->createUndoAction(edit_, tr("撤销"));
+    undo->setText(tr("撤销"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     // The stack names the step in the text; the menu keeps its own words.
     connect(history.stack(), &QUndoStack::undoTextChanged, undo,
-            [undo] { undo->setText(QStringLiteral("撤销")); });
-    QAction* redo = history.stack()->createRedoAction(edit_, QStringLiteral("重做"));
+            [undo] { undo->setText(tr("撤销")); });
+    QAction* redo = history.stack()->createRedoAction(edit_, tr("重做"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     connect(history.stack(), &QUndoStack::redoTextChanged, redo,
-            [redo] { redo->setText(QStringLiteral("重做")); });
-    redo->setText(QStringLiteral("重做"));
+            [redo] { redo->setText(tr("重做")); });
+    redo->setText(tr("重做"));
     undo->setObjectName(QStringLiteral("Act_Undo"));
     redo->setObjectName(QStringLiteral("Act_Redo"));
     edit_->addAction(undo);
     edit_->addAction(redo);
     edit_->addSeparator();
     QWidget* window = canvas_->window();
-    edit_->addAction(QStringLiteral("剪切"), QKeySequence::Cut, &clipboard,
+    edit_->addAction(tr("剪切"), QKeySequence::Cut, &clipboard,
                      guarded(window, [&clipboard] { clipboard.cut(); }));
-    edit_->addAction(QStringLiteral("复制"), QKeySequence::Copy, &clipboard,
+    edit_->addAction(tr("复制"), QKeySequence::Copy, &clipboard,
                      guarded(window, [&clipboard] { clipboard.copy(); }));
-    QAction* paste = edit_->addAction(QStringLiteral("粘贴"), QKeySequence::Paste, &clipboard,
+    QAction* paste = edit_->addAction(tr("粘贴"), QKeySequence::Paste, &clipboard,
                                       guarded(window, [&clipboard] { clipboard.paste(); }));
     paste->setEnabled(false);
     connect(&clipboard, &FieldClipboard::contentChanged, paste, [paste] { paste->setEnabled(true); });
-    edit_->addAction(QStringLiteral("删除"), QKeySequence::Delete, &editor,
+    edit_->addAction(tr("删除"), QKeySequence::Delete, &editor,
                      guarded(window, [&editor] { editor.deleteSelected(); }));
 }
 
 void EditMenus::buildViewMenu() {
-    view_->addAction(QStringLiteral("放大"), QKeySequence(Qt::CTRL | Qt::Key_Plus), this, &EditMenus::zoomIn)
+    view_->addAction(tr("放大"), QKeySequence(Qt::CTRL | Qt::Key_Plus), this, &EditMenus::zoomIn)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    view_->addAction(QStringLiteral("缩小"), QKeySequence(Qt::CTRL | Qt::Key_Minus), this,
+    view_->addAction(tr("缩小"), QKeySequence(Qt::CTRL | Qt::Key_Minus), this,
                      &EditMenus::zoomOut);
-    view_->addAction(QStringLiteral("实际大小"), QKeySequence(Qt::CTRL | Qt::Key_0), this,
+    view_->addAction(tr("实际大小"), QKeySequence(Qt::CTRL | Qt::Key_0), this,
                      &EditMenus::actualSize);
 }
 

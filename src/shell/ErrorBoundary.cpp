@@ -4,6 +4,7 @@
 #include "shell/ErrorBox.h"
 #include "shell/RecoveryCopy.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QWidget>
 #include <exception>
@@ -50,7 +51,7 @@ bool runCommand(QWidget* window, const std::function<void()>& command) {
 void reportInternalError(QWidget* window, const QString& details) {
     QString written;
     if (RecoveryCopy* copy = recoveryCopyOf(window)) written = copy->writeNow();
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), QStringLiteral("内部错误"),
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), QCoreApplication::translate("ErrorBoundary", "内部错误"),
                     QMessageBox::Ok, window);
     box.setObjectName(QStringLiteral("InternalErrorBox"));
     box.setInformativeText(written.isEmpty() ? details : details + QStringLiteral("\n") + written);

@@ -22,7 +22,7 @@ void FieldClipboard::cut() {
     FieldElement* e = message_.SelectedControl();
     if (!e) return;
     copy();
-    history_.remove(*e, QStringLiteral("剪切"));
+    history_.remove(*e, tr("剪切"));
 }
 
 void FieldClipboard::paste() {
@@ -31,6 +31,6 @@ void FieldClipboard::paste() {
                                    copied_->size(), canvasSize_());
     FieldElement& pasted = addCopy(message_, *copied_, message_.TakeNextNumber(), to);
     message_.select(&pasted);
-    history_.record(QStringLiteral("粘贴"), std::nullopt, snapshotOf(message_, pasted));
+    history_.record(tr("粘贴"), std::nullopt, snapshotOf(message_, pasted));
     history_.showElement(pasted);
 }

@@ -6,19 +6,19 @@
 
 FlashEraseDialog::FlashEraseDialog(std::function<void(int)> erase, QWidget* parent) : QDialog(parent), erase_(std::move(erase)) {
     setObjectName(QStringLiteral("Frm_Flash"));
-    setWindowTitle(QStringLiteral("擦除FLASH"));
+    setWindowTitle(tr("擦除FLASH"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(264, 138);
-    segmentLabel = new QLabel(QStringLiteral("选择预擦除段号"), this);
+    segmentLabel = new QLabel(tr("选择预擦除段号"), this);
     segmentLabel->setObjectName(QStringLiteral("Label1"));
     segmentLabel->setGeometry(24, 24, 120, 20);
     segmentList = new QComboBox(this);
     segmentList->setObjectName(QStringLiteral("Comb_Area"));
     segmentList->setEditable(false);
-    for (int i = 0; i < 16; ++i) segmentList->addItem(QStringLiteral("%1段").arg(i));
+    for (int i = 0; i < 16; ++i) segmentList->addItem(tr("%1段").arg(i));
     segmentList->setCurrentIndex(0);
     segmentList->setGeometry(24, 52, 120, 24);
-    eraseButton = new QPushButton(QStringLiteral("擦除"), this);
+    eraseButton = new QPushButton(tr("擦除"), this);
     eraseButton->setObjectName(QStringLiteral("Btn_Send"));
     eraseButton->setGeometry(164, 52, 75, 25);
     connect(eraseButton, &QPushButton::clicked, this, &FlashEraseDialog::eraseSelectedSegment);

@@ -50,12 +50,12 @@ GlyphDialog::GlyphDialog(const QStringList& dpiList, const QStringList& fonts, S
                          Code16Writer writeCode16, QWidget* parent)
     : QDialog(parent), dpiList_(dpiList), send_(std::move(send)), writeCode16_(std::move(writeCode16)) {
     setObjectName(QStringLiteral("Frm_GudingZi"));
-    setWindowTitle(QStringLiteral("字模"));
+    setWindowTitle(tr("字模"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     const QStringList listed = glyphFontList(fonts);
     pages = named(new QTabWidget(this), "PageControl1");
-    pages->addTab(buildStandardPage(listed), QStringLiteral("普通字模"));
-    pages->addTab(buildCustomPage(dpiList, listed), QStringLiteral("自定义字模"));
+    pages->addTab(buildStandardPage(listed), tr("普通字模"));
+    pages->addTab(buildCustomPage(dpiList, listed), tr("自定义字模"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -67,11 +67,11 @@ QWidget* GlyphDialog::buildStandardPage(const QStringList& fonts) {
     fontBox = fontList("Comb_Font", fonts);
     heightBox = fixedList("Comb_FontHeight", fontHeightLabels(), 0);
     dpiBox = fixedList("Comb_Dpi", standardDpiEntries(), 1);
-    addRow(grid, QStringLiteral("字体"), fontBox);
-    addRow(grid, QStringLiteral("字高"), heightBox);
-    addRow(grid, QStringLiteral("分辨率"), dpiBox);
-    sendOneButton = named(new QPushButton(QStringLiteral("单独发送")), "Btn_DaiCi");
-    sendAllButton = named(new QPushButton(QStringLiteral("全部发送")), "Btn_SendAll");
+    addRow(grid, tr("字体"), fontBox);
+    addRow(grid, tr("字高"), heightBox);
+    addRow(grid, tr("分辨率"), dpiBox);
+    sendOneButton = named(new QPushButton(tr("单独发送")), "Btn_DaiCi");
+    sendAllButton = named(new QPushButton(tr("全部发送")), "Btn_SendAll");
     grid->addWidget(sendOneButton, grid->rowCount(), 0);
     grid->addWidget(sendAllButton, grid->rowCount() - 1, 1);
     connect(sendOneButton, &QPushButton::clicked, this, &GlyphDialog::sendSelectedHeight);
@@ -82,7 +82,7 @@ QWidget* GlyphDialog::buildStandardPage(const QStringList& fonts) {
 QWidget* GlyphDialog::buildCustomPage(const QStringList& dpiList, const QStringList& fonts) {
     auto* page = named(new QWidget, "TabSheet2");
     auto* grid = new QGridLayout(page);
-    valueEdit = named(new QLineEdit(QStringLiteral("请输入字模")), "Edt_FontValue");
+    valueEdit = named(new QLineEdit(tr("请输入字模")), "Edt_FontValue");
     userFontBox = fontList("Comb_UserFont", fonts);
     QStringList heights;
     for (int i = 1; i <= kCustomHeights; ++i)
@@ -91,14 +91,14 @@ QWidget* GlyphDialog::buildCustomPage(const QStringList& dpiList, const QStringL
     // The second entry; a list of one entry (the default) has that one selected, so columns can still be
     // sent.
     userDpiBox = fixedList("Comb_UserDpi", dpiList, dpiList.size() > 1 ? 1 : 0);
-    userDpiLabel = named(new QLabel(QStringLiteral("分辨率")), "Label6");
-    directionBox = fixedList("ComboBox1", {QStringLiteral("纵向"), QStringLiteral("横向")}, 0);
-    addRow(grid, QStringLiteral("字模值"), valueEdit);
-    addRow(grid, QStringLiteral("字体"), userFontBox);
-    addRow(grid, QStringLiteral("字高"), userHeightBox);
+    userDpiLabel = named(new QLabel(tr("分辨率")), "Label6");
+    directionBox = fixedList("ComboBox1", {tr("纵向"), tr("横向")}, 0);
+    addRow(grid, tr("字模值"), valueEdit);
+    addRow(grid, tr("字体"), userFontBox);
+    addRow(grid, tr("字高"), userHeightBox);
     addRow(grid, {}, userDpiBox, userDpiLabel);
-    addRow(grid, QStringLiteral("方向"), directionBox);
-    userSendButton = named(new QPushButton(QStringLiteral("发送")), "Btn_UserSend");
+    addRow(grid, tr("方向"), directionBox);
+    userSendButton = named(new QPushButton(tr("发送")), "Btn_UserSend");
     grid->addWidget(userSendButton, grid->rowCount(), 1);
     connect(directionBox, &QComboBox::currentIndexChanged, this, &GlyphDialog::directionChanged);
     connect(userSendButton, &QPushButton::clicked, this, &GlyphDialog::sendCustom);

@@ -1,5 +1,7 @@
 #include "shell/HelpDialog.h"
 
+#include "common/Language.h"
+
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QPushButton>
@@ -9,13 +11,15 @@
 HelpDialog::HelpDialog(QWidget* parent) : QDialog(parent) {
     Q_INIT_RESOURCE(shell); // the page lives in this static library
     setObjectName(QStringLiteral("HelpDialog"));
-    setWindowTitle(QStringLiteral("帮助主题"));
+    setWindowTitle(tr("帮助主题"));
     auto* text = new QTextBrowser;
     text->setObjectName(QStringLiteral("HelpText"));
     text->setOpenExternalLinks(true);
-    QFile page(QStringLiteral(":/help/operator.html"));
+    // The guide in the interface language.
+    QFile page(currentLanguage() == Language::English ? QStringLiteral(":/help/operator_en.html")
+                                                      : QStringLiteral(":/help/operator.html"));
     if (page.open(QIODevice::ReadOnly)) text->setHtml(QString::fromUtf8(page.readAll()));
-    auto* close = new QPushButton(QStringLiteral("关闭"));
+    auto* close = new QPushButton(tr("关闭"));
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);

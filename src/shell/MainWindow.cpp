@@ -31,6 +31,7 @@
 #include "editor/TemplateFile.h"
 #include "editor/PrintArea.h"
 #include "shell/HelpDialog.h"
+#include "shell/LanguageDialog.h"
 #include "shell/PaintProgram.h"
 #include "shell/SerialPortDialog.h"
 #include "shell/TemplateAttributesDialog.h"
@@ -59,7 +60,7 @@
 MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     : QMainWindow(parent), comPort_(std::make_unique<SerialPort>()) {
     setObjectName(QStringLiteral("Frm_Main"));
-    setWindowTitle(QStringLiteral("Dravo喷码编辑系统"));
+    setWindowTitle(tr("Dravo喷码编辑系统"));
     buildMenus();
     buildToolBar();
     setCentralWidget(buildBody());
@@ -116,43 +117,44 @@ void MainWindow::refreshSummary() {
 void MainWindow::buildMenus() {
     // Every command runs through the error boundary.
     const auto run = [this](void (MainWindow::*command)()) { return guarded(this, [this, command] { (this->*command)(); }); };
-    QMenu* file = menuBar()->addMenu(QStringLiteral("文件"));
+    QMenu* file = menuBar()->addMenu(tr("文件"));
     // The desktop's usual shortcuts, shown beside the menu texts.
-    QAction* newAction = file->addAction(QStringLiteral("新建"), this, guarded(this, [this] { newTemplate(*this); }));
+    QAction* newAction = file->addAction(tr("新建"), this, guarded(this, [this] { newTemplate(*this); }));
     newAction->setObjectName(QStringLiteral("Act_New"));
     newAction->setShortcut(QKeySequence::New);
     QAction* openAction =
-        file->addAction(QStringLiteral("打开"), this, guarded(this, [this] { openTemplateWithDialog(*this); }));
+        file->addAction(tr("打开"), this, guarded(this, [this] { openTemplateWithDialog(*this); }));
     openAction->setObjectName(QStringLiteral("Act_Open"));
     openAction->setShortcut(QKeySequence::Open);
     QAction* saveAction =
-        file->addAction(QStringLiteral("保存"), this, guarded(this, [this] { saveTemplateWithDialog(*this); }));
+        file->addAction(tr("保存"), this, guarded(this, [this] { saveTemplateWithDialog(*this); }));
     saveAction->setObjectName(QStringLiteral("Act_Save"));
     saveAction->setShortcut(QKeySequence::Save);
-    file->addAction(QStringLiteral("退出"), this, run(&MainWindow::confirmExit));
+    file->addAction(tr("退出"), this, run(&MainWindow::confirmExit));
 
-    menuSettings_ = menuBar()->addMenu(QStringLiteral("设置"));
-    menuSettings_->addAction(QStringLiteral("模板属性"), this, run(&MainWindow::openTemplateAttributes));
-    menuSettings_->addAction(QStringLiteral("通讯设置"), this, run(&MainWindow::openSerialPortDialog));
-    menuSettings_->addAction(QStringLiteral("画图"), this, run(&MainWindow::startPaint));
+    menuSettings_ = menuBar()->addMenu(tr("设置"));
+    menuSettings_->addAction(tr("模板属性"), this, run(&MainWindow::openTemplateAttributes));
+    menuSettings_->addAction(tr("通讯设置"), this, run(&MainWindow::openSerialPortDialog));
+    menuSettings_->addAction(tr("画图"), this, run(&MainWindow::startPaint));
+    addLanguageCommand(*menuSettings_, *this);
 
-    menuLink_ = menuBar()->addMenu(QStringLiteral("通讯"));
-    menuLink_->addAction(QStringLiteral("通讯测试"))->setVisible(false);
-    menuLink_->addAction(QStringLiteral("校正时间"), this, run(&MainWindow::setClockFromComputer));
-    sendAction_ = menuLink_->addAction(QStringLiteral("发送"), this, run(&MainWindow::sendToPrinter));
+    menuLink_ = menuBar()->addMenu(tr("通讯"));
+    menuLink_->addAction(tr("通讯测试"))->setVisible(false);
+    menuLink_->addAction(tr("校正时间"), this, run(&MainWindow::setClockFromComputer));
+    sendAction_ = menuLink_->addAction(tr("发送"), this, run(&MainWindow::sendToPrinter));
     sendAction_->setObjectName(QStringLiteral("Act_Send"));
     sendAction_->setShortcut(Qt::Key_F5);
-    searchAction_ = menuLink_->addAction(QStringLiteral("查找"), this, run(&MainWindow::searchForPrinter));
+    searchAction_ = menuLink_->addAction(tr("查找"), this, run(&MainWindow::searchForPrinter));
     searchAction_->setObjectName(QStringLiteral("Act_Search"));
     searchAction_->setShortcut(Qt::Key_F6);
 
-    menuGlyphs_ = menuBar()->addMenu(QStringLiteral("字模"));
-    menuGlyphs_->addAction(QStringLiteral("设置字模"), this, run(&MainWindow::openGlyphDialog));
-    menuGlyphs_->addAction(QStringLiteral("擦除FLASH"), this, run(&MainWindow::openFlashEraseDialog));
+    menuGlyphs_ = menuBar()->addMenu(tr("字模"));
+    menuGlyphs_->addAction(tr("设置字模"), this, run(&MainWindow::openGlyphDialog));
+    menuGlyphs_->addAction(tr("擦除FLASH"), this, run(&MainWindow::openFlashEraseDialog));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("帮助"));
-    help->addAction(QStringLiteral("帮助主题"), this, run(&MainWindow::showHelp));
-    help->addAction(QStringLiteral("关于"), this, run(&MainWindow::openAboutBox));
+    QMenu* help = menuBar()->addMenu(tr("帮助"));
+    help->addAction(tr("帮助主题"), this, run(&MainWindow::showHelp));
+    help->addAction(tr("关于"), this, run(&MainWindow::openAboutBox));
 }
 
 void MainWindow::buildToolBar() {
@@ -167,16 +169,16 @@ void MainWindow::buildToolBar() {
         const char* tip; // nullptr: a separator
         std::function<void()> command;
     } buttons[] = {
-        {ToolIcon::New, "新建文件", [this] { newTemplate(*this); }},
-        {ToolIcon::Open, "打开文件", [this] { openTemplateWithDialog(*this); }},
-        {ToolIcon::Save, "保存文件", [this] { saveTemplateWithDialog(*this); }},
+        {ToolIcon::New, QT_TR_NOOP("新建文件"), [this] { newTemplate(*this); }},
+        {ToolIcon::Open, QT_TR_NOOP("打开文件"), [this] { openTemplateWithDialog(*this); }},
+        {ToolIcon::Save, QT_TR_NOOP("保存文件"), [this] { saveTemplateWithDialog(*this); }},
         {ToolIcon::New, nullptr, {}},
-        {ToolIcon::Clock, "校正时间", run(&MainWindow::setClockFromComputer)},
-        {ToolIcon::Send, "发送数据", run(&MainWindow::sendToPrinter)},
-        {ToolIcon::Search, "查找已连接喷码机", run(&MainWindow::searchForPrinter)},
+        {ToolIcon::Clock, QT_TR_NOOP("校正时间"), run(&MainWindow::setClockFromComputer)},
+        {ToolIcon::Send, QT_TR_NOOP("发送数据"), run(&MainWindow::sendToPrinter)},
+        {ToolIcon::Search, QT_TR_NOOP("查找已连接喷码机"), run(&MainWindow::searchForPrinter)},
         {ToolIcon::Paint, "", run(&MainWindow::startPaint)},
-        {ToolIcon::About, "关于", run(&MainWindow::openAboutBox)},
-        {ToolIcon::Exit, "退出", run(&MainWindow::confirmExit)},
+        {ToolIcon::About, QT_TR_NOOP("关于"), run(&MainWindow::openAboutBox)},
+        {ToolIcon::Exit, QT_TR_NOOP("退出"), run(&MainWindow::confirmExit)},
     };
     for (const auto& b : buttons) {
         if (!b.tip) {
@@ -184,7 +186,7 @@ void MainWindow::buildToolBar() {
             continue;
         }
         QAction* a = toolBar_->addAction(toolIcon(b.icon), QString());
-        a->setToolTip(QString::fromUtf8(b.tip));
+        a->setToolTip(tr(b.tip));
         if (b.command) connect(a, &QAction::triggered, this, guarded(this, b.command));
     }
 }
@@ -211,9 +213,9 @@ QWidget* MainWindow::buildBody() {
     panelLayout->setContentsMargins(2, 0, 2, 2);
     mainPanel_ = new QGroupBox(propertyArea_);
     mainPanel_->setObjectName(QStringLiteral("GrpBox_Main"));
-    searchButton_ = new QPushButton(QStringLiteral("查找"), mainPanel_);
+    searchButton_ = new QPushButton(tr("查找"), mainPanel_);
     searchButton_->setObjectName(QStringLiteral("Btn_Search"));
-    searchButton_->setToolTip(QStringLiteral("查找已连接喷码机"));
+    searchButton_->setToolTip(tr("查找已连接喷码机"));
     searchButton_->setGeometry(16, 30, 75, 25);
     propertyPanels_ = new PropertyPanels(template_, propertyArea_);
     propertyPanels_->setMainPanel(mainPanel_);
@@ -239,7 +241,7 @@ void MainWindow::installEditing() {
         this);
     connect(history_->stack(), &QUndoStack::indexChanged, recovery_, &RecoveryCopy::noteStep);
     connect(recovery_, &RecoveryCopy::writeFailed, this, [this](const QString& reason) {
-        statusBar_->showMessage(QStringLiteral("无法写入恢复副本：%1").arg(reason));
+        statusBar_->showMessage(tr("无法写入恢复副本：%1").arg(reason));
     });
     canvasEditor_->setHistory(history_);
     propertyPanels_->setEditHistory(history_);
@@ -248,7 +250,7 @@ void MainWindow::installEditing() {
     editMenus_ = new EditMenus(this, *history_, *canvasEditor_, *clipboard_, canvas_);
     editMenus_->viewMenu()->addSeparator();
     QAction* preview =
-        editMenus_->viewMenu()->addAction(QStringLiteral("打印预览"), this, guarded(this, [this] { openPrintPreview(); }));
+        editMenus_->viewMenu()->addAction(tr("打印预览"), this, guarded(this, [this] { openPrintPreview(); }));
     preview->setObjectName(QStringLiteral("Act_PrintPreview"));
     preview->setShortcut(QKeySequence::Print);
 }
@@ -274,7 +276,7 @@ void MainWindow::clearEditHistory() {
 }
 
 void MainWindow::confirmExit() {
-    const auto answer = QMessageBox::question(this, QStringLiteral("提示"), QStringLiteral("你确定要退出系统吗? "),
+    const auto answer = QMessageBox::question(this, tr("提示"), tr("你确定要退出系统吗? "),
                                               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
     if (answer != QMessageBox::Ok) return;
     exitConfirmed_ = true; // the program ends with its only window, without the save question
@@ -305,7 +307,7 @@ void MainWindow::showError(const QString& text) {
 void MainWindow::setClockFromComputer() {
     runPrinterCommand([this] {
         const QDateTime now = QDateTime::currentDateTime();
-        runWithProgress(this, *this, QStringLiteral("校正时间"),
+        runWithProgress(this, *this, tr("校正时间"),
                         LinkProgress(singleStep(clockFrame(now), actionSetClock()), comPort_->BaudRate(), linkTiming()),
                         [this, now, timing = linkTiming()](LinkReporter& reporter) {
                             return setPrinterClock(*comPort_, reporter, now, timing);
@@ -319,7 +321,7 @@ void MainWindow::openFlashEraseDialog() {
             runPrinterCommand([&] {
                 const LinkProgress progress(singleStep(eraseFrame(segment), actionEraseFlash()), comPort_->BaudRate(),
                                             linkTiming());
-                runWithProgress(this, *this, QStringLiteral("擦除FLASH"), progress,
+                runWithProgress(this, *this, tr("擦除FLASH"), progress,
                                 [this, segment, timing = linkTiming()](LinkReporter& reporter) {
                                     return eraseFlashSegment(*comPort_, reporter, segment, timing);
                                 });
@@ -339,12 +341,12 @@ void MainWindow::sendToPrinter() {
     if (!confirmPrintAreaBeforeSend(this, fieldsOutsidePrintArea(template_, settings_.width))) return;
     runPrinterCommand([&] {
         const LinkProgress progress(sendSteps(plan), comPort_->BaudRate(), linkTiming());
-        const WorkEnd end = runWithProgress(this, *this, QStringLiteral("发送数据"), progress,
+        const WorkEnd end = runWithProgress(this, *this, tr("发送数据"), progress,
                                             [this, &plan, timing = linkTiming()](LinkReporter& reporter) {
                                                 const TransactionLabel label(QStringLiteral("send"));
                                                 return sendMessage(*comPort_, reporter, plan, timing);
                                             });
-        if (end == WorkEnd::Accepted) QMessageBox::information(this, QStringLiteral("提示"), kSendSucceeded);
+        if (end == WorkEnd::Accepted) QMessageBox::information(this, tr("提示"), sendSucceededText());
     });
 }
 
@@ -439,7 +441,7 @@ void MainWindow::openGlyphDialog() {
         [this](const QList<GlyphPayload>& payloads) {
             runPrinterCommand([&] {
                 const LinkProgress progress(glyphSteps(payloads), comPort_->BaudRate(), linkTiming());
-                runWithProgress(this, *this, QStringLiteral("设置字模"), progress,
+                runWithProgress(this, *this, tr("设置字模"), progress,
                                 [this, &payloads, timing = linkTiming()](LinkReporter& reporter) {
                                     return sendGlyphPayloads(*comPort_, reporter, payloads, timing);
                                 });

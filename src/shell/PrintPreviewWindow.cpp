@@ -23,7 +23,7 @@ PrintPreviewWindow::PrintPreviewWindow(MessageTemplate& model, std::function<Mes
       at_(new QDateTimeEdit(QDateTime::currentDateTime(), this)), count_(new QSpinBox(this)),
       sheet_(new PrintSheetView), refusalLabel_(new QLabel(this)) {
     setObjectName(QStringLiteral("PrintPreviewWindow"));
-    setWindowTitle(QStringLiteral("打印预览"));
+    setWindowTitle(tr("打印预览"));
     at_->setObjectName(QStringLiteral("DateTime_PreviewAt"));
     at_->setDisplayFormat(QStringLiteral("yyyy-MM-dd hh:mm"));
     count_->setObjectName(QStringLiteral("Spin_PreviewCount"));
@@ -35,8 +35,8 @@ PrintPreviewWindow::PrintPreviewWindow(MessageTemplate& model, std::function<Mes
     refusalLabel_->hide();
 
     auto* choices = new QFormLayout;
-    choices->addRow(QStringLiteral("打印时间"), at_);
-    choices->addRow(QStringLiteral("打印次数"), count_);
+    choices->addRow(tr("打印时间"), at_);
+    choices->addRow(tr("打印次数"), count_);
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(sheet_);
     scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);

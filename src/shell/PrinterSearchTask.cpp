@@ -3,6 +3,7 @@
 #include "common/OperatorError.h"
 #include "shell/ErrorBoundary.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMetaObject>
@@ -83,7 +84,7 @@ QFrame* makeSearchNotice(QWidget* window) {
     notice->setFrameStyle(QFrame::Panel | QFrame::Raised);
     notice->setAutoFillBackground(true);
     notice->setFixedSize(555, 65);
-    auto* caption = new QLabel(QStringLiteral("正在查找已连接Dravo喷码机,请稍等"), notice);
+    auto* caption = new QLabel(QCoreApplication::translate("PrinterSearchTask", "正在查找已连接Dravo喷码机,请稍等"), notice);
     QFont font(QStringLiteral("宋体"));
     font.setPixelSize(32);
     caption->setFont(font);

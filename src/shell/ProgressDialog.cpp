@@ -31,14 +31,14 @@ ProgressDialog::ProgressDialog(const QString& title, LinkProgress progress, QWid
     bar_->setObjectName(QStringLiteral("Bar_Progress"));
     bar_->setRange(0, 1000);
     bar_->setTextVisible(false);
-    cancel_ = new QPushButton(QStringLiteral("取消"), this);
+    cancel_ = new QPushButton(tr("取消"), this);
     cancel_->setObjectName(QStringLiteral("Btn_Cancel"));
     auto* layout = new QVBoxLayout(this);
     for (QWidget* w : std::initializer_list<QWidget*>{status_, frame_, bytes_, time_, bar_}) layout->addWidget(w);
     layout->addWidget(cancel_, 0, Qt::AlignRight);
     connect(cancel_, &QPushButton::clicked, this, [this] {
         cancel_->setEnabled(false);
-        cancel_->setText(QStringLiteral("正在取消……"));
+        cancel_->setText(tr("正在取消……"));
         emit cancelRequested();
     });
     connect(&tick_, &QTimer::timeout, this, [this] {
@@ -71,14 +71,14 @@ void ProgressDialog::reject() {
 
 void ProgressDialog::refresh() {
     const LinkProgress& p = progress_;
-    QString frame = QStringLiteral("第 %1 / %2 帧").arg(p.frame()).arg(p.frames());
-    if (p.tries() > 1) frame += QStringLiteral("（第 %1 次尝试）").arg(p.tries());
+    QString frame = tr("第 %1 / %2 帧").arg(p.frame()).arg(p.frames());
+    if (p.tries() > 1) frame += tr("（第 %1 次尝试）").arg(p.tries());
     frame_->setText(frame);
     // Retries are sent again, so the bytes sent may pass the message's own size.
-    bytes_->setText(QStringLiteral("已发送 %1 字节（信息共 %2 字节）").arg(p.bytesWritten()).arg(p.bytesPlanned()));
+    bytes_->setText(tr("已发送 %1 字节（信息共 %2 字节）").arg(p.bytesWritten()).arg(p.bytesPlanned()));
     const qint64 elapsed = sinceStart_.elapsed();
     const qint64 left = p.remainingMs(sinceWrite_.elapsed());
-    time_->setText(QStringLiteral("已用 %1，预计剩余 %2").arg(minutesSeconds(elapsed), minutesSeconds(left)));
+    time_->setText(tr("已用 %1，预计剩余 %2").arg(minutesSeconds(elapsed), minutesSeconds(left)));
     // The bar goes by time, so it moves while the printer is silent.
     bar_->setValue(p.done() ? 1000 : int(1000 * elapsed / std::max<qint64>(1, elapsed + left)));
 }

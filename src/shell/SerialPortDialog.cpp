@@ -18,10 +18,10 @@ constexpr int kSpeeds[] = {9600, 57600, 115200};
 
 SerialPortDialog::SerialPortDialog(const QStringList& ports, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Frm_SetCom"));
-    setWindowTitle(QStringLiteral("串口设置"));
+    setWindowTitle(tr("串口设置"));
     useCloseBoxOnly(*this);
 
-    auto* group = new QGroupBox(QStringLiteral("串口设置"));
+    auto* group = new QGroupBox(tr("串口设置"));
     auto* form = new QFormLayout(group);
     ports_ = new QComboBox;
     ports_->setObjectName(QStringLiteral("Comb_Comm"));
@@ -33,8 +33,8 @@ SerialPortDialog::SerialPortDialog(const QStringList& ports, QWidget* parent) : 
     for (int speed : kSpeeds) speeds_->addItem(QString::number(speed));
     speeds_->setCurrentIndex(1);
     speeds_->setEnabled(false);
-    form->addRow(QStringLiteral("串口"), ports_);
-    form->addRow(QStringLiteral("波特率"), speeds_);
+    form->addRow(tr("串口"), ports_);
+    form->addRow(tr("波特率"), speeds_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);

@@ -4,8 +4,6 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 QStringList stringFieldFontList(const QStringList& hostFamilies) {
     QStringList fonts = hostFamilies;
@@ -15,14 +13,12 @@ QStringList stringFieldFontList(const QStringList& hostFamilies) {
     return fonts;
 }
 
-void initApplication() {
+void initApplication(Language language) {
     QApplication::setApplicationName(QStringLiteral("daviduv"));
     QApplication::setApplicationDisplayName(QStringLiteral("daviduv"));
     installFontSubstitutions();
-    // Qt's own dialog texts (file dialogs, message box buttons) in Simplified Chinese.
-    static QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexts);
+    // Our texts and Qt's own dialog texts (file dialogs, message box buttons) in the language.
+    if (!installLanguage(language)) qWarning("daviduv: the English translation is missing from this build");
     QFont font(QStringLiteral("宋体"));
     font.setPixelSize(12);
     QApplication::setFont(font);

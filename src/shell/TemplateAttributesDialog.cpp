@@ -28,7 +28,7 @@ QSpinBox* numberField(const char* name, int low, int high, int value) {
 TemplateAttributesDialog::TemplateAttributesDialog(int maxLength, const QStringList& dpiList, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("Frm_Attribute"));
-    setWindowTitle(QStringLiteral("模板属性"));
+    setWindowTitle(tr("模板属性"));
     useCloseBoxOnly(*this);
 
     moBan_ = numberField("Edt_Moban", 0, 255, 1);
@@ -42,12 +42,12 @@ TemplateAttributesDialog::TemplateAttributesDialog(int maxLength, const QStringL
     height->setEnabled(false);
 
     auto* top = new QFormLayout;
-    top->addRow(QStringLiteral("模板号"), moBan_);
-    top->addRow(QStringLiteral("分辨率"), zoom_);
-    auto* size = new QGroupBox(QStringLiteral("模板尺寸"));
+    top->addRow(tr("模板号"), moBan_);
+    top->addRow(tr("分辨率"), zoom_);
+    auto* size = new QGroupBox(tr("模板尺寸"));
     auto* sizeRow = new QFormLayout(size);
-    sizeRow->addRow(QStringLiteral("长度"), width_);
-    sizeRow->addRow(QStringLiteral("高度"), height);
+    sizeRow->addRow(tr("长度"), width_);
+    sizeRow->addRow(tr("高度"), height);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

@@ -9,6 +9,7 @@
 #include "shell/TemplateFileDialog.h"
 #include "shell/panels/PropertyPanels.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QTemporaryDir>
 
@@ -68,7 +69,7 @@ bool offerRecovery(MainWindow& window) {
     const std::optional<LeftRecoveryCopy> left = RecoveryCopy::left();
     if (!left) return false;
     RecoveryCopy* copy = window.recoveryCopy();
-    const auto answer = QMessageBox::question(&window, QStringLiteral("提示"), QStringLiteral("检测到未保存的模板，是否恢复？"),
+    const auto answer = QMessageBox::question(&window, QCoreApplication::translate("TemplateCommands", "提示"), QCoreApplication::translate("TemplateCommands", "检测到未保存的模板，是否恢复？"),
                                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes) {
         copy->remove();
@@ -102,8 +103,8 @@ bool writeTemplate(MainWindow& window, const QString& path) {
     const QStringList keys = textsGbkCannotHold(window.messageTemplate(), attributes);
     if (!keys.isEmpty()) {
         const auto answer = QMessageBox::question(
-            &window, QStringLiteral("提示"),
-            QStringLiteral("以下文字含有无法保存的字符：%1\n是否用“?”代替这些字符并保存？").arg(keys.join(QStringLiteral("，"))),
+            &window, QCoreApplication::translate("TemplateCommands", "提示"),
+            QCoreApplication::translate("TemplateCommands", "以下文字含有无法保存的字符：%1\n是否用“?”代替这些字符并保存？").arg(keys.join(QCoreApplication::translate("TemplateCommands", "，"))),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer != QMessageBox::Ok) return false;
         lost = LostCharacters::WriteAsQuestionMarks;
@@ -131,7 +132,7 @@ bool saveTemplateWithDialog(MainWindow& window) {
 }
 
 bool closeQuery(MainWindow& window) {
-    const auto answer = QMessageBox::question(&window, QStringLiteral("提示"), QStringLiteral("是否将改动保存到文件? "),
+    const auto answer = QMessageBox::question(&window, QCoreApplication::translate("TemplateCommands", "提示"), QCoreApplication::translate("TemplateCommands", "是否将改动保存到文件? "),
                                               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
     return answer != QMessageBox::Ok || saveTemplateWithDialog(window);
 }

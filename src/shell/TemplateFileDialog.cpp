@@ -30,8 +30,9 @@ public:
     }
     QIcon icon(const QFileInfo& info) const override { return icon(info.isDir() ? Folder : File); }
     QString type(const QFileInfo& info) const override {
-        if (info.isDir()) return QStringLiteral("文件夹");
-        return info.suffix().isEmpty() ? QStringLiteral("文件") : info.suffix().toUpper() + QStringLiteral(" 文件");
+        if (info.isDir()) return QCoreApplication::translate("TemplateFileDialog", "文件夹");
+        return info.suffix().isEmpty() ? QCoreApplication::translate("TemplateFileDialog", "文件")
+                                        : QCoreApplication::translate("TemplateFileDialog", "%1 文件").arg(info.suffix().toUpper());
     }
 };
 
@@ -63,7 +64,7 @@ TemplateFileDialog::TemplateFileDialog(Purpose purpose, QWidget* parent) : QFile
     setOption(QFileDialog::DontConfirmOverwrite);
     setOption(QFileDialog::DontUseCustomDirectoryIcons);
     setIconProvider(plainIcons());
-    setNameFilter(QStringLiteral("spt配置文档(*.spt)"));
+    setNameFilter(tr("spt配置文档(*.spt)"));
     setDefaultSuffix(QStringLiteral("spt"));
     setAcceptMode(purpose == Open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     setFileMode(purpose == Open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

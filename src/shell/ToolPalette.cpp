@@ -14,9 +14,9 @@ struct ButtonSpec {
     const char* tip;
 };
 constexpr ButtonSpec kSpecs[ToolPalette::kToolCount] = {
-    {"SpedBtn_Cursor", ""},    {"SpedBtn_BarCode", "条形码"}, {"SpedBtn_Image", "图像"},
-    {"SpedBtn_Str", "字符串"}, {"SpedBtn_Date", "时间"},      {"SpedBtn_Period", "有效期"},
-    {"SpedBtn_No", "序号"},    {"SpedBtn_RunNo", "班次"},     {"SpedBtn_Del", "删除组件"},
+    {"SpedBtn_Cursor", ""},    {"SpedBtn_BarCode", QT_TRANSLATE_NOOP("ToolPalette", "条形码")}, {"SpedBtn_Image", QT_TRANSLATE_NOOP("ToolPalette", "图像")},
+    {"SpedBtn_Str", QT_TRANSLATE_NOOP("ToolPalette", "字符串")}, {"SpedBtn_Date", QT_TRANSLATE_NOOP("ToolPalette", "时间")},      {"SpedBtn_Period", QT_TRANSLATE_NOOP("ToolPalette", "有效期")},
+    {"SpedBtn_No", QT_TRANSLATE_NOOP("ToolPalette", "序号")},    {"SpedBtn_RunNo", QT_TRANSLATE_NOOP("ToolPalette", "班次")},     {"SpedBtn_Del", QT_TRANSLATE_NOOP("ToolPalette", "删除组件")},
 };
 } // namespace
 
@@ -28,7 +28,7 @@ ToolPalette::ToolPalette(QWidget* parent) : QFrame(parent) {
         const auto tool = static_cast<Tool>(i);
         auto* b = new QToolButton(this);
         b->setObjectName(QString::fromLatin1(kSpecs[i].name));
-        b->setToolTip(QString::fromUtf8(kSpecs[i].tip));
+        b->setToolTip(tr(kSpecs[i].tip));
         b->setCheckable(true);
         b->setAutoRaise(true);
         b->setIcon(paletteIcon(tool));

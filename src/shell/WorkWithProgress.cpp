@@ -3,8 +3,12 @@
 #include "link/LinkReporter.h"
 #include "shell/ProgressDialog.h"
 
+#include <QCoreApplication>
+
+#include <QCoreApplication>
+
 QString cancelledText(const QString& title) {
-    return QStringLiteral("%1已取消，喷码机可能只收到部分数据！").arg(title);
+    return QCoreApplication::translate("WorkWithProgress", "%1已取消，喷码机可能只收到部分数据！").arg(title);
 }
 
 WorkEnd runWithProgress(QWidget* parent, LinkReporter& panel, const QString& title, LinkProgress progress,

@@ -2,6 +2,7 @@
 #include "common/AppSettings.h"
 #include "common/CommandLine.h"
 #include "common/Gbk.h"
+#include "common/Language.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/ErrorBox.h"
 #include "shell/StartUp.h"
@@ -35,27 +36,31 @@ void acceptWindowSystemOptions(QCommandLineParser& parser) {
 
 // The arguments are read before the window system is reached, so --help,
 // --version and a usage error need no display. Returns the exit code when
-// the program stops here; else the template to open, if any.
-std::optional<int> readArguments(int argc, char** argv, QString& file) {
+// the program stops here; else the template to open, if any, and --lang.
+std::optional<int> readArguments(int argc, char** argv, QString& file, QString& lang) {
     QCoreApplication probe(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Lays out and sends the messages of a small-character inkjet coder."));
     addStandardOptions(parser);
     acceptWindowSystemOptions(parser);
+    parser.addOption(languageOption());
     parser.addPositionalArgument(QStringLiteral("FILE.spt"), QStringLiteral("The template to open."),
                                  QStringLiteral("[FILE.spt]"));
     if (const std::optional<int> code = handleCommandLine(parser, probe.arguments(), "daviduv", 1)) return code;
     if (!parser.positionalArguments().isEmpty()) file = parser.positionalArguments().first();
+    const std::optional<QString> language = languageOptionValue(parser);
+    if (!language) return reportUsageError("daviduv", QStringLiteral("--lang takes zh or en"));
+    lang = *language;
     return std::nullopt;
 }
 } // namespace
 
 int main(int argc, char** argv) {
-    QString path;
-    if (const std::optional<int> code = readArguments(argc, argv, path)) return *code;
+    QString path, lang;
+    if (const std::optional<int> code = readArguments(argc, argv, path, lang)) return *code;
     GuardedApplication app(argc, argv); // nothing a handler throws ends the program
-    initApplication();
+    initApplication(chooseLanguage(lang));
     if (!gbk::available()) {
         QMessageBox::critical(nullptr, QStringLiteral("daviduv"), QStringLiteral("This Qt build has no GBK codec."));
         return 1;
@@ -71,8 +76,8 @@ int main(int argc, char** argv) {
                            if (offerRecovery(window)) return;
                            if (notAFile)
                                showErrorBox(&window, QFileInfo::exists(path)
-                                                         ? QStringLiteral("无法打开 %1：它不是普通文件").arg(path)
-                                                         : QStringLiteral("找不到文件 %1").arg(path));
+                                                         ? QCoreApplication::translate("main", "无法打开 %1：它不是普通文件").arg(path)
+                                                         : QCoreApplication::translate("main", "找不到文件 %1").arg(path));
                            else if (!path.isEmpty())
                                openTemplateFile(window, path);
                        }));

@@ -3,6 +3,7 @@
 #include "serial/SerialPort.h"
 
 #include <QDateTime>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,6 +25,18 @@ TEST(CliLink, ClockIsAcknowledgedAndLogged) {
     ASSERT_TRUE(set.isValid()) << qPrintable(line);
     EXPECT_GE(set, before);
     EXPECT_LE(set, QDateTime::currentDateTime().addSecs(1));
+}
+
+// --lang en: the status texts in English (no Chinese character), the frame the same.
+TEST(CliLink, StatusTextsFollowLang) {
+    PrinterProcess printer;
+    const CliRun run = runCli({"clock", "--lang", "en", "--port", printer.devicePath()});
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    ASSERT_EQ(run.out.size(), 2);
+    EXPECT_FALSE(run.out.join(' ').contains(QRegularExpression(QStringLiteral("[\\x{3000}-\\x{9fff}]"))))
+        << qPrintable(run.out.join(' '));
+    ASSERT_EQ(printer.received().size(), 1);
+    EXPECT_TRUE(printer.received()[0].startsWith("01 00 B2 00 08 "));
 }
 
 TEST(CliLink, SilentPrinterExitsOneAfterThreeTries) {

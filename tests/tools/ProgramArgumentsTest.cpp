@@ -19,6 +19,7 @@ const Row kRows[] = {
     {"daviduv", {"-h"}, 0, "--version", ""},
     {"daviduv", {"--bogus"}, 2, "", "daviduv: Unknown option 'bogus'."},
     {"daviduv", {"a.spt", "b.spt"}, 2, "", "unexpected argument 'b.spt'"},
+    {"daviduv", {"--lang", "fr"}, 2, "", "--lang takes zh or en"},
     {"daviduv-printer", {"--help"}, 0, "--print-dir <dir>", ""},
     {"daviduv-printer", {"--bogus"}, 2, "", "Try 'daviduv-printer --help'."},
     {"daviduv-printer", {"extra"}, 2, "", "unexpected argument 'extra'"},
@@ -30,6 +31,7 @@ const Row kRows[] = {
     {"daviduv-cli", {"query", "--port", "/dev/null", "--bogus"}, 2, "", "daviduv-cli query: Unknown option 'bogus'."},
     {"daviduv-cli", {"clock", "--help"}, 0, "--fast-ack", ""},
     {"daviduv-cli", {"log", "extra"}, 2, "", "unexpected argument 'extra'"},
+    {"daviduv-cli", {"query", "--lang", "fr"}, 2, "", "--lang takes zh or en"},
 };
 } // namespace
 

@@ -120,7 +120,7 @@ int send(const QStringList& argv) {
     const int code = runOnPort(options, [&](SerialPort& port, LinkReporter& reporter, ReplyTiming timing) {
         return sendMessage(port, reporter, *plan, timing);
     });
-    if (code == kExitOk && options.ports.size() == 1 && !options.json) printOut(kSendSucceeded);
+    if (code == kExitOk && options.ports.size() == 1 && !options.json) printOut(sendSucceededText());
     return code;
 }
 

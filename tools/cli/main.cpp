@@ -3,6 +3,7 @@
 #include "cli/CliSupport.h"
 #include "common/FontSetup.h"
 #include "common/Gbk.h"
+#include "common/Language.h"
 #include "common/VersionOption.h"
 #include "link/TransactionLog.h"
 
@@ -25,6 +26,8 @@ static void printHelp(void (*print)(const QString&)) {
                          "130 interrupted (Ctrl+C) before the printer acknowledged everything"));
     print(QStringLiteral("\nprinter commands also take --fast-ack (or Config.ini [Main] FastAck=1): an exchange\n"
                          "ends at a complete acknowledgement instead of after 3000 ms of quiet"));
+    print(QStringLiteral("\n--lang zh|en: the language of the printer's status texts (default: the saved\n"
+                         "choice of the editor, else the locale: Chinese for zh_* and C, else English)"));
 }
 
 static bool asksForHelp(const QString& word) {
@@ -59,6 +62,11 @@ int main(int argc, char** argv) {
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) return printHelp(printErr), kExitError;
     if (asksForHelp(args.first())) return printHelp(printOut), kExitOk;
+    // --lang zh|en anywhere: the language of the printer's status texts.
+    const std::optional<QString> lang = takeLanguageOption(args);
+    if (!lang) return printErr(QStringLiteral("--lang takes zh or en")), kExitError;
+    installLanguage(chooseLanguage(*lang), false); // Qt's own texts (file errors) stay English
+    if (args.isEmpty()) return printHelp(printErr), kExitError;
     if (!gbk::available()) {
         printErr(QStringLiteral("this Qt build has no GBK codec"));
         return kExitError;

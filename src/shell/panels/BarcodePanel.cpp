@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -38,16 +39,16 @@ QByteArray captionBytes(const QString& caption) {
         i += n;
         if (!gbk::canEncode(character) && !lost.contains(character)) lost += character;
     }
-    if (!lost.isEmpty()) throw OperatorError(QStringLiteral("码值不能含有 GBK 无法表示的字符：%1").arg(lost));
+    if (!lost.isEmpty()) throw OperatorError(QCoreApplication::translate("BarcodePanel", "码值不能含有 GBK 无法表示的字符：%1").arg(lost));
     return gbk::encode(caption);
 }
 
 BarcodePanel::BarcodePanel(MessageTemplate& message, QWidget* parent)
-    : FieldPanel(message, csBarCode, QStringLiteral("GrpBox_BarCode"), QStringLiteral("条形码属性"),
+    : FieldPanel(message, csBarCode, QStringLiteral("GrpBox_BarCode"), tr("条形码属性"),
                  QStringLiteral("BarCode"), parent),
       type_(newList(controlsArea(), QStringLiteral("CombBarCode_Style"), barcodeTypeNames(), false)),
       rotation_(newList(controlsArea(), QStringLiteral("CombBarCode_Rotation"),
-                        {"0-0度", "0-90度", "0-180度", "0-270度"}, false)),
+                        {tr("0-0度"), tr("0-90度"), tr("0-180度"), tr("0-270度")}, false)),
       moduleWidth_(
           newList(controlsArea(), QStringLiteral("CombBarCode_ModuleWidth"),
                   {"SC0(0.270mm)", "SC1(0.297mm)", "SC2(0.330mm)", "SC3(0.363mm)", "SC4(0.396mm)",
@@ -55,7 +56,7 @@ BarcodePanel::BarcodePanel(MessageTemplate& message, QWidget* parent)
                    "SC10(0.710mm)", "SC11(1.000mm)", "SC12(1.200mm)", "SC13(1.500mm)", "SC14(1.750mm)"},
                   false)),
       heightPercent_(new RangeSpinBox(20, 200, controlsArea())), caption_(new QLineEdit(controlsArea())),
-      humanReadable_(new QCheckBox(QStringLiteral("显示码值"), controlsArea())) {
+      humanReadable_(new QCheckBox(tr("显示码值"), controlsArea())) {
     type_->setCurrentIndex(EAN_13);
     moduleWidth_->setCurrentIndex(SC2);
     heightPercent_->setObjectName(QStringLiteral("SpnEdtBarCode_HeightPercent"));
@@ -66,11 +67,11 @@ BarcodePanel::BarcodePanel(MessageTemplate& message, QWidget* parent)
     humanReadable_->setChecked(true);
 
     QGridLayout* grid = controlsGrid();
-    addLabelled(grid, 0, 0, QStringLiteral("样式"), type_);
-    addLabelled(grid, 0, 1, QStringLiteral("旋转"), rotation_);
-    addLabelled(grid, 0, 2, QStringLiteral("缩放"), moduleWidth_);
-    addLabelled(grid, 1, 0, QStringLiteral("码值"), caption_);
-    addLabelled(grid, 1, 1, QStringLiteral("高度缩放"), heightPercent_, QStringLiteral("%"));
+    addLabelled(grid, 0, 0, tr("样式"), type_);
+    addLabelled(grid, 0, 1, tr("旋转"), rotation_);
+    addLabelled(grid, 0, 2, tr("缩放"), moduleWidth_);
+    addLabelled(grid, 1, 0, tr("码值"), caption_);
+    addLabelled(grid, 1, 1, tr("高度缩放"), heightPercent_, QStringLiteral("%"));
     grid->addWidget(humanReadable_, 1, 4, 1, 2);
     grid->setColumnStretch(1, 1);
 

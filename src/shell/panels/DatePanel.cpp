@@ -10,12 +10,12 @@
 
 DatePanel::DatePanel(MessageTemplate& message, QWidget* parent)
     : VariablePanel(message, csDate,
-                    {QStringLiteral("GrpBox_Date"), QStringLiteral("时间、日期属性"), QStringLiteral("Date"),
+                    {QStringLiteral("GrpBox_Date"), tr("时间、日期属性"), QStringLiteral("Date"),
                      QStringLiteral("CombDate_Explain"), QStringLiteral("CombDate_FontSize")},
-                    {QStringLiteral("无"), QStringLiteral("生产日期："), QStringLiteral("日期：")}, parent),
+                    {tr("无"), QStringLiteral("生产日期："), QStringLiteral("日期：")}, parent),
       style_(newStyleList(QStringLiteral("CombDate_Style"))) {
-    addLabelled(controlsGrid(), 1, 0, QStringLiteral("格式"), style_);
-    addLabelled(controlsGrid(), 1, 1, QStringLiteral("间距"), spaceBox());
+    addLabelled(controlsGrid(), 1, 0, tr("格式"), style_);
+    addLabelled(controlsGrid(), 1, 1, tr("间距"), spaceBox());
     controlsGrid()->setColumnStretch(4, 1);
 }
 

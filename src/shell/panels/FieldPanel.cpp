@@ -83,7 +83,7 @@ void FieldPanel::moveSelected(std::optional<int> x, std::optional<int> y) {
 
 void FieldPanel::recordEdit(FieldElement& element, const std::function<void()>& change, int mergeKey) {
     if (history_)
-        history_->edit(element, QStringLiteral("属性"), change, mergeKey);
+        history_->edit(element, tr("属性"), change, mergeKey);
     else
         change();
 }

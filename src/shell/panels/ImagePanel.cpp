@@ -27,7 +27,7 @@ std::optional<ImagePanel::Choice> choosePictureFile(QWidget* parent) {
 }
 
 ImagePanel::ImagePanel(MessageTemplate& message, QWidget* parent)
-    : FieldPanel(message, csImage, QStringLiteral("GrpBox_Image"), QStringLiteral("图片属性"),
+    : FieldPanel(message, csImage, QStringLiteral("GrpBox_Image"), tr("图片属性"),
                  QStringLiteral("Image"), parent),
       source_(new QLineEdit(controlsArea())), width_(new NumberBox(controlsArea())),
       height_(new NumberBox(controlsArea())), chooser_(choosePictureFile) {
@@ -36,23 +36,23 @@ ImagePanel::ImagePanel(MessageTemplate& message, QWidget* parent)
     auto* add = new QToolButton(controlsArea());
     add->setObjectName(QStringLiteral("SpedBtn_TitleAdd"));
     add->setText(QStringLiteral("..."));
-    add->setToolTip(QStringLiteral("载入游走字幕文件"));
+    add->setToolTip(tr("载入游走字幕文件"));
     width_->setObjectName(QStringLiteral("EdtImage_Width"));
     height_->setObjectName(QStringLiteral("EdtImage_Height"));
     height_->setRange(1, 128);
     height_->setValue(32);
 
     QGridLayout* grid = controlsGrid();
-    grid->addWidget(new QLabel(QStringLiteral("来源"), controlsArea()), 0, 0,
+    grid->addWidget(new QLabel(tr("来源"), controlsArea()), 0, 0,
                     Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(source_, 0, 1, 1, 3);
     grid->addWidget(add, 0, 4);
     auto* size = new QHBoxLayout;
     size->addWidget(width_);
-    size->addWidget(new QLabel(QStringLiteral("高"), controlsArea()));
+    size->addWidget(new QLabel(tr("高"), controlsArea()));
     size->addWidget(height_);
     size->addStretch(1);
-    grid->addWidget(new QLabel(QStringLiteral("宽"), controlsArea()), 1, 0,
+    grid->addWidget(new QLabel(tr("宽"), controlsArea()), 1, 0,
                     Qt::AlignRight | Qt::AlignVCenter);
     grid->addLayout(size, 1, 1, 1, 3);
     source_->setMinimumWidth(400);
@@ -85,7 +85,7 @@ void ImagePanel::loadChosenPicture() {
 void ImagePanel::resize(std::optional<int> width, std::optional<int> height) {
     QString unreadable;
     edit([&](FieldImage& f) {
-        const int w = width ? keptValue(QStringLiteral("宽"), spt::kPictureWidth, *width) : f.Width();
+        const int w = width ? keptValue(tr("宽"), spt::kPictureWidth, *width) : f.Width();
         resetFieldBox(f, w, std::max(1, height.value_or(f.Height())));
         // A picture that cannot be read again leaves the new size white: the
         // resize stands, the operator is told.

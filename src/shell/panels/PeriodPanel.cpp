@@ -12,15 +12,15 @@
 
 PeriodPanel::PeriodPanel(MessageTemplate& message, QWidget* parent)
     : VariablePanel(message, csPeriod,
-                    {QStringLiteral("GrpBox_Period"), QStringLiteral("有效期属性"), QStringLiteral("Period"),
+                    {QStringLiteral("GrpBox_Period"), tr("有效期属性"), QStringLiteral("Period"),
                      QStringLiteral("CombPeriod_Explain"), QStringLiteral("CombPeriod_Fontsize")},
-                    {QStringLiteral("无"), QStringLiteral("有效期："), QStringLiteral("期限：")}, parent),
+                    {tr("无"), QStringLiteral("有效期："), QStringLiteral("期限：")}, parent),
       style_(newStyleList(QStringLiteral("CombPeriod_Style"))),
       days_(new RangeSpinBox(spt::kUserPeriod.low, spt::kUserPeriod.high, controlsArea())) {
     days_->setObjectName(QStringLiteral("SpnEdtPeriod_Day"));
-    addLabelled(controlsGrid(), 0, 2, QStringLiteral("有效期"), days_, QStringLiteral("天"));
-    addLabelled(controlsGrid(), 1, 0, QStringLiteral("格式"), style_);
-    addLabelled(controlsGrid(), 1, 1, QStringLiteral("间距"), spaceBox());
+    addLabelled(controlsGrid(), 0, 2, tr("有效期"), days_, tr("天"));
+    addLabelled(controlsGrid(), 1, 0, tr("格式"), style_);
+    addLabelled(controlsGrid(), 1, 1, tr("间距"), spaceBox());
     controlsGrid()->setColumnStretch(6, 1);
     connect(days_, &RangeSpinBox::changed, this, &PeriodPanel::storeDays);
     connect(days_, &RangeSpinBox::committed, this, &PeriodPanel::storeDays);

@@ -10,6 +10,7 @@
 #include "shell/panels/RangeSpinBox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 
 namespace {
@@ -18,16 +19,16 @@ constexpr int kMostDigits = spt::kUserNoDigit.high; // the list starts at 1, the
 QStringList digitItems() {
     QStringList items;
     for (int n = 1; n <= kMostDigits; ++n)
-        items << QStringLiteral("%1位").arg(n);
+        items << QCoreApplication::translate("SerialPanel", "%1位").arg(n);
     return items;
 }
 } // namespace
 
 SerialPanel::SerialPanel(MessageTemplate& message, QWidget* parent)
     : VariablePanel(message, csNo,
-                    {QStringLiteral("GrpBox_No"), QStringLiteral("序号属性"), QStringLiteral("No"),
+                    {QStringLiteral("GrpBox_No"), tr("序号属性"), QStringLiteral("No"),
                      QStringLiteral("CombNo_Explain"), QStringLiteral("CombNo_FontSize")},
-                    {QStringLiteral("无"), QStringLiteral("序号："), QStringLiteral("序列号："),
+                    {tr("无"), QStringLiteral("序号："), QStringLiteral("序列号："),
                      QStringLiteral("编号："), QStringLiteral("产品编号：")},
                     parent),
       digits_(newList(controlsArea(), QStringLiteral("CombNo_Digit"), digitItems(), false)),
@@ -39,10 +40,10 @@ SerialPanel::SerialPanel(MessageTemplate& message, QWidget* parent)
     increment_->setObjectName(QStringLiteral("SpnEdtNo_Increment"));
     increment_->setTypingAllowed(false);
     increment_->setValue(0);
-    addLabelled(controlsGrid(), 0, 2, QStringLiteral("位数"), digits_);
-    addLabelled(controlsGrid(), 1, 0, QStringLiteral("初始值"), start_);
-    addLabelled(controlsGrid(), 1, 1, QStringLiteral("增量"), increment_);
-    addLabelled(controlsGrid(), 1, 2, QStringLiteral("间距"), spaceBox());
+    addLabelled(controlsGrid(), 0, 2, tr("位数"), digits_);
+    addLabelled(controlsGrid(), 1, 0, tr("初始值"), start_);
+    addLabelled(controlsGrid(), 1, 1, tr("增量"), increment_);
+    addLabelled(controlsGrid(), 1, 2, tr("间距"), spaceBox());
     controlsGrid()->setColumnStretch(6, 1);
 
     connect(digits_, &QComboBox::currentIndexChanged, this, [this](int index) {

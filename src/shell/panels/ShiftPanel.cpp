@@ -10,16 +10,16 @@
 
 ShiftPanel::ShiftPanel(MessageTemplate& message, QWidget* parent)
     : VariablePanel(message, csRunNo,
-                    {QStringLiteral("GrpBox_RunNo"), QStringLiteral("班次属性"), QStringLiteral("RunNo"),
+                    {QStringLiteral("GrpBox_RunNo"), tr("班次属性"), QStringLiteral("RunNo"),
                      QStringLiteral("CombRunNo_Explain"), QStringLiteral("CombRunNo_FontSize")},
-                    {QStringLiteral("无"), QStringLiteral("班次：")}, parent),
+                    {tr("无"), QStringLiteral("班次：")}, parent),
       letter_(newList(controlsArea(), QStringLiteral("CombRunNo_Init"),
                       {"A", "B", "C", "D", "E", "F", "G", "H"}, true)) {
-    addLabelled(controlsGrid(), 1, 0, QStringLiteral("班次"), letter_);
-    addLabelled(controlsGrid(), 1, 1, QStringLiteral("间距"), spaceBox());
+    addLabelled(controlsGrid(), 1, 0, tr("班次"), letter_);
+    addLabelled(controlsGrid(), 1, 1, tr("间距"), spaceBox());
     controlsGrid()->setColumnStretch(4, 1);
     connect(letter_, &QComboBox::editTextChanged, this, [this](const QString& letter) {
-        edit([letter](FieldImage& f) { f.SetUserValue(keptText(QStringLiteral("班次"), letter)); });
+        edit([letter](FieldImage& f) { f.SetUserValue(keptText(tr("班次"), letter)); });
     });
 }
 

@@ -16,16 +16,16 @@
 #include <QToolButton>
 
 StringPanel::StringPanel(MessageTemplate& message, QWidget* parent)
-    : FieldPanel(message, csStr, QStringLiteral("GrpBox_Str"), QStringLiteral("字符串属性"),
+    : FieldPanel(message, csStr, QStringLiteral("GrpBox_Str"), tr("字符串属性"),
                  QStringLiteral("Str"), parent),
       face_(newList(controlsArea(), QStringLiteral("CombStr_Font"), {}, true)),
       size_(newList(
           controlsArea(), QStringLiteral("CombStr_FontSize"),
           {"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "36", "48", "72"},
           true)),
-      bold_(newStyleButton("SptnStr_Bold", QStringLiteral("粗体"), &FieldFont::bold)),
-      italic_(newStyleButton("SptnStr_Italic", QStringLiteral("斜体"), &FieldFont::italic)),
-      underline_(newStyleButton("SptnStr_Underline", QStringLiteral("下划线"), &FieldFont::underline)),
+      bold_(newStyleButton("SptnStr_Bold", tr("粗体"), &FieldFont::bold)),
+      italic_(newStyleButton("SptnStr_Italic", tr("斜体"), &FieldFont::italic)),
+      underline_(newStyleButton("SptnStr_Underline", tr("下划线"), &FieldFont::underline)),
       source_(new QLineEdit(controlsArea())), space_(new NumberBox(controlsArea())) {
     selectListItem(*size_, 1);
     face_->setMinimumContentsLength(14);
@@ -38,27 +38,27 @@ StringPanel::StringPanel(MessageTemplate& message, QWidget* parent)
     for (QToolButton* b : {bold_, italic_, underline_})
         styles->addWidget(b);
     QGridLayout* grid = controlsGrid();
-    addLabelled(grid, 0, 0, QStringLiteral("字体"), face_);
-    addLabelled(grid, 0, 1, QStringLiteral("字号"), size_);
+    addLabelled(grid, 0, 0, tr("字体"), face_);
+    addLabelled(grid, 0, 1, tr("字号"), size_);
     grid->addLayout(styles, 0, 4, 1, 2, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("内容文本"), controlsArea()), 1, 0,
+    grid->addWidget(new QLabel(tr("内容文本"), controlsArea()), 1, 0,
                     Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(source_, 1, 1, 1, 3);
-    addLabelled(grid, 1, 2, QStringLiteral("间距"), space_);
+    addLabelled(grid, 1, 2, tr("间距"), space_);
     grid->setColumnStretch(6, 1);
 
     connect(source_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        edit([text](FieldImage& f) { f.SetUserValue(keptText(QStringLiteral("内容文本"), text)); });
+        edit([text](FieldImage& f) { f.SetUserValue(keptText(tr("内容文本"), text)); });
     });
     connect(face_, &QComboBox::editTextChanged, this, [this](const QString& name) {
         changeFont([name](FieldFont& font) {
-            font.name = keptText(QStringLiteral("字体"), printerFaceForName(name));
+            font.name = keptText(tr("字体"), printerFaceForName(name));
         });
     });
     connect(size_, &QComboBox::editTextChanged, this, &StringPanel::storeSize);
     connect(space_, &NumberBox::valueCommitted, this, [this](int space) {
         edit([space](FieldImage& f) {
-            f.SetUserSpace(keptValue(QStringLiteral("间距"), spt::kSpace, space));
+            f.SetUserSpace(keptValue(tr("间距"), spt::kSpace, space));
         });
     });
 }
@@ -95,7 +95,7 @@ void StringPanel::storeSize(const QString& text) {
         return;
     }
     changeFont([&points](FieldFont& font) {
-        font.size = keptValue(QStringLiteral("字号"), spt::kFontSize, *points);
+        font.size = keptValue(tr("字号"), spt::kFontSize, *points);
     });
 }
 

@@ -20,12 +20,12 @@ VariablePanel::VariablePanel(MessageTemplate& message, eStyle kind, const Names&
     space_->setFixedWidth(64);
     lead_->setMinimumContentsLength(8);
     height_->setMinimumContentsLength(8);
-    addLabelled(controlsGrid(), 0, 0, QStringLiteral("前导符"), lead_);
-    addLabelled(controlsGrid(), 0, 1, QStringLiteral("字高"), height_);
+    addLabelled(controlsGrid(), 0, 0, tr("前导符"), lead_);
+    addLabelled(controlsGrid(), 0, 1, tr("字高"), height_);
 
     connect(lead_, &QComboBox::editTextChanged, this, [this] {
         edit([this](FieldImage& f) {
-            f.SetUserExplain(keptText(QStringLiteral("前导符"), leadTextOf(*lead_)));
+            f.SetUserExplain(keptText(tr("前导符"), leadTextOf(*lead_)));
         });
     });
     connect(height_, &QComboBox::editTextChanged, this, [this](const QString& label) {
@@ -33,7 +33,7 @@ VariablePanel::VariablePanel(MessageTemplate& message, eStyle kind, const Names&
     });
     connect(space_, &NumberBox::valueCommitted, this, [this](int space) {
         edit([space](FieldImage& f) {
-            f.SetUserSpace(keptValue(QStringLiteral("间距"), spt::kUserSpace, space));
+            f.SetUserSpace(keptValue(tr("间距"), spt::kUserSpace, space));
         });
     });
 }

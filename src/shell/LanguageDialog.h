@@ -1,0 +1,23 @@
+#pragma once
+// 设置/语言: the interface language, Chinese or English. The choice is stored
+// for the next start (the window says so); this run keeps its language.
+#include "common/Language.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QMenu;
+
+class LanguageDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit LanguageDialog(QWidget* parent = nullptr);
+    Language chosen() const;
+
+private:
+    QComboBox* list_;
+};
+
+// Adds 语言 to the settings menu: the dialog, then the choice stored (an
+// error box when the store cannot be written).
+void addLanguageCommand(QMenu& settingsMenu, QWidget& window);
