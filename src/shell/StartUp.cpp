@@ -16,8 +16,8 @@ QStringList stringFieldFontList(const QStringList& hostFamilies) {
 }
 
 void initApplication() {
+    // The title; no display name, which the window system would add to every caption.
     QApplication::setApplicationName(QStringLiteral("daviduv"));
-    QApplication::setApplicationDisplayName(QStringLiteral("daviduv"));
     installFontSubstitutions();
     // Qt's own dialog texts (file dialogs, message box buttons) in Simplified Chinese.
     static QTranslator qtTexts;

@@ -7,7 +7,9 @@
 #include "shell/panels/KeptValue.h"
 #include "shell/panels/NumberBox.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -116,11 +118,14 @@ void FieldPanel::edit(const std::function<void(FieldImage&)>& store) {
     reportError(refusal);
 }
 
-// The keys typed into one text box of the panel, one after another, make one
-// step; a choice from a list or a button is a step of its own.
+// The keys typed into one text, number or editable list box of the panel, one
+// after another, make one step; a choice from a list or a button is a step of its own.
 int FieldPanel::typingKey() const {
     QWidget* focus = QApplication::focusWidget();
-    if (!qobject_cast<QLineEdit*>(focus) || !isAncestorOf(focus)) return 0;
+    const auto* list = qobject_cast<QComboBox*>(focus);
+    const bool typed = qobject_cast<QLineEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus) ||
+                       (list && list->isEditable());
+    if (!typed || !isAncestorOf(focus)) return 0;
     return kFirstBoxMerge + static_cast<int>(qHash(focus->objectName()) % 1000000);
 }
 
