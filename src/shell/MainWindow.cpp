@@ -8,6 +8,7 @@
 #include "shell/CanvasEditor.h"
 #include "shell/CanvasKeyboard.h"
 #include "shell/DesktopHabits.h"
+#include "shell/DialogFrame.h"
 #include "shell/TemplateState.h"
 #include "common/OperatorError.h"
 #include "shell/EditHistory.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     : QMainWindow(parent), comPort_(std::make_unique<SerialPort>()) {
     setObjectName(QStringLiteral("Frm_Main"));
     setWindowTitle(QStringLiteral("Dravo喷码编辑系统"));
+    keepDialogsToCloseBox(); // the message boxes too
     buildMenus();
     buildToolBar();
     setCentralWidget(buildBody());

@@ -228,6 +228,8 @@ TEST(FileCommands, NewAndOpenAreUndoneWholeAndShowTheRightPanel) {
     }
     EXPECT_FALSE(window.isModified());
     const QByteArray saved = templateFileBytes(window.messageTemplate(), {});
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier); // 新建
     EXPECT_EQ(window.messageTemplate().count(), 0);
     EXPECT_TRUE(window.findChild<QWidget*>("GrpBox_Main")->isVisible());
