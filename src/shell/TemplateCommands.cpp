@@ -109,7 +109,8 @@ bool writeTemplate(MainWindow& window, const QString& path) {
     if (!keys.isEmpty()) {
         const auto answer = QMessageBox::question(
             &window, QStringLiteral("提示"),
-            QStringLiteral("以下文字含有无法保存的字符：%1\n是否用“?”代替这些字符并保存？").arg(keys.join(QStringLiteral("，"))),
+            QStringLiteral("以下文字含有无法保存的字符：%1\n是否用“?”代替这些字符并保存？")
+                .arg(fieldsGbkCannotHold(window.messageTemplate(), keys).join(QStringLiteral("，"))),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer != QMessageBox::Ok) return false;
         lost = LostCharacters::WriteAsQuestionMarks;
