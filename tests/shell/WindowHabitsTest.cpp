@@ -8,6 +8,7 @@
 #include "shell/DesktopHabits.h"
 #include "shell/DialogFrame.h"
 #include "shell/EditHistory.h"
+#include "shell/HelpDialog.h"
 #include "shell/RecentFiles.h"
 #include "shell/StatusLine.h"
 #include "serial/SerialPort.h"
@@ -19,6 +20,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSpinBox>
+#include <QTextBrowser>
 #include <QUndoStack>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -221,4 +223,14 @@ TEST(TemplateAttributesDialog, OutOfRangeNumbersAreAnsweredWithTheRange) {
     }
     EXPECT_EQ(e.window.settings().width, 512); // nothing taken
     EXPECT_EQ(e.window.settings().moBan, 1);
+}
+
+TEST(HelpGuide, CoversTheEditorsHabitsAndQuestions) {
+    HelpDialog guide;
+    const QString text = guide.findChild<QTextBrowser*>("HelpText")->toPlainText();
+    // the texts the window and its questions show, and the keys
+    for (const char* topic : {"Ctrl+Z", "Ctrl+Y", "剪切", "Shift+方向键", "Tab", "Esc", "Ctrl+0", "F1", "Ctrl+P",
+                              "打印预览", "条码在当前分辨率下无法识别，仍要发送吗？", "部分内容超出打印区域，仍要发送吗？",
+                              "取消", "检测到未保存的模板，是否恢复？", "最近打开的文件", "置于顶层"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
 }
