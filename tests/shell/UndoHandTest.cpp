@@ -6,7 +6,9 @@
 #include "shell/EditHistory.h"
 #include "shell/EditMenus.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QToolButton>
 #include <QMenu>
 #include <QSpinBox>
 #include <QUndoStack>
@@ -81,4 +83,35 @@ TEST(UndoByHand, FieldUnderALargerOneIsReachedByStackingAndTheFileKeepsTheOrder)
     EXPECT_EQ(e.model.stackIndex(*e.model.find(1)), 1);
     e.model.select(nullptr);
     EXPECT_FALSE(editAction(e, "删除")->isEnabled());
+}
+
+// Tab follows the layout: in the date panel 字高 → 格式 → 间距 → X → Y.
+TEST(PanelsGuide, TabFollowsTheLayoutAndControlsShowTheirState) {
+    Editor e;
+    e.window.show();
+    e.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&e.window));
+    e.place("SpedBtn_Date", {10, 10});
+    QWidget* at = e.window.findChild<QWidget*>("CombDate_FontSize");
+    at->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        while (focus && focus->objectName().isEmpty()) focus = focus->parentWidget(); // a list's own edit
+        visited << (focus ? focus->objectName() : QString());
+    }
+    EXPECT_EQ(visited, (QStringList{"CombDate_Style", "EdtDate_Space", "EdtDate_X", "EdtDate_Y"}));
+
+    e.place("SpedBtn_Str", {10, 60});
+    auto* size = e.window.findChild<QComboBox*>("CombStr_FontSize");
+    EXPECT_GE(size->lineEdit()->width(), size->fontMetrics().horizontalAdvance(QStringLiteral("100")));
+    auto* bold = e.window.findChild<QToolButton*>("SptnStr_Bold");
+    const QImage up = bold->grab().toImage();
+    QTest::mouseClick(bold, Qt::LeftButton);
+    ASSERT_TRUE(bold->isChecked());
+    const QImage down = bold->grab().toImage();
+    // pressed, the button is filled with a dark colour: its centre row changes clearly
+    const QColor upColour = up.pixelColor(2, up.height() / 2), downColour = down.pixelColor(2, down.height() / 2);
+    EXPECT_GT(upColour.lightness() - downColour.lightness(), 60);
 }
