@@ -1,5 +1,7 @@
 #include "editor/TemplateFile.h"
 
+#include "model/FieldKind.h"
+
 #include "model/Coordinates.h"
 #include "common/Gbk.h"
 #include "common/IniFile.h"
@@ -105,12 +107,28 @@ QStringList textsGbkCannotHold(const MessageTemplate& message, const TemplateAtt
     return templateIni(message, attributes).lost;
 }
 
+QStringList fieldsGbkCannotHold(const MessageTemplate& message, const QStringList& keys) {
+    QStringList fields;
+    for (const QString& key : keys) {
+        const QString section = key.section(QChar('/'), 0, 0);
+        qsizetype digits = section.size();
+        while (digits > 0 && section[digits - 1].isDigit()) --digits;
+        bool numbered = false;
+        const int number = section.mid(digits).toInt(&numbered);
+        const FieldElement* e = numbered ? message.lookup(number) : nullptr;
+        const QString field = e ? fieldCaption(e->Kind(), e->TemplatePos().x(), e->TemplatePos().y())
+                                : QStringLiteral("模板属性");
+        if (!fields.contains(field)) fields << field;
+    }
+    return fields;
+}
+
 void saveTemplate(const MessageTemplate& message, const TemplateAttributes& attributes, const QString& path,
                   LostCharacters lostCharacters) {
     const Writer w = templateIni(message, attributes);
     const bool pathLost = std::any_of(w.lost.begin(), w.lost.end(), isPictureSource);
     if (!w.lost.isEmpty() && (pathLost || lostCharacters == LostCharacters::Refuse))
-        throw TemplateTextError(w.lost);
+        throw TemplateTextError(w.lost, fieldsGbkCannotHold(message, w.lost));
     if (const QString reason = w.ini.save(path); !reason.isEmpty())
         throw TemplateFileError(QStringLiteral("Unable to write to %1").arg(path).toStdString(), reason);
 }

@@ -33,11 +33,12 @@ private:
 QByteArray templateFileBytes(const MessageTemplate& message, const TemplateAttributes& attributes);
 
 // A save that would lose characters: GBK cannot hold the texts of these keys,
-// each named "section/key" ("csStr0/UserValue").
+// each named "section/key" ("csStr0/UserValue"); the text names the fields as
+// the operator sees them (fieldsGbkCannotHold).
 class TemplateTextError : public OperatorError {
 public:
-    explicit TemplateTextError(QStringList keys)
-        : OperatorError(QStringLiteral("GBK cannot hold the text of ") + keys.join(QStringLiteral(", "))),
+    TemplateTextError(QStringList keys, const QStringList& fields)
+        : OperatorError(QStringLiteral("以下内容含有无法保存的字符：") + fields.join(QStringLiteral("，"))),
           keys_(std::move(keys)) {}
     const QStringList& keys() const { return keys_; }
 
@@ -47,6 +48,9 @@ private:
 
 // The "section/key" names of the texts GBK cannot hold, in file order.
 QStringList textsGbkCannotHold(const MessageTemplate& message, const TemplateAttributes& attributes);
+// The same texts named as the operator sees them: each field once by its kind
+// and position ("字符串（X 0，Y 0）"), a template attribute as "模板属性".
+QStringList fieldsGbkCannotHold(const MessageTemplate& message, const QStringList& keys);
 
 // What a save does with a text GBK cannot hold: refuse the save, or write each
 // such character as "?" once the operator has been told (textsGbkCannotHold).

@@ -40,6 +40,10 @@ QString kindHint(eStyle kind) {
     return inRange(kind) ? QCoreApplication::translate("FieldKind", kNames[kind].hint) : QString();
 }
 
+QString fieldCaption(eStyle kind, int x, int y) {
+    return QStringLiteral("%1（X %2，Y %3）").arg(kindHint(kind)).arg(x).arg(y);
+}
+
 bool isVariableKind(eStyle kind) {
     return kind == csDate || kind == csPeriod || kind == csNo || kind == csRunNo;
 }

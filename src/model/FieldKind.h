@@ -20,6 +20,9 @@ QString kindWord(eStyle kind);
 std::optional<eStyle> kindFromWord(const QString& text);
 // The hint of the kind's tool button: "条形码", "图像", "字符串", "时间", "有效期", "序号", "班次".
 QString kindHint(eStyle kind);
+// A field as the operator sees it in messages: its kind and template position,
+// "条形码（X 120，Y 10）".
+QString fieldCaption(eStyle kind, int x, int y);
 // Date, expiry, serial number and shift: the printer fills their content.
 bool isVariableKind(eStyle kind);
 

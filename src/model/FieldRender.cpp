@@ -6,6 +6,9 @@
 #include "common/Gbk.h"
 #include "common/MonoImage.h"
 
+#include "model/Coordinates.h"
+#include "model/FieldKind.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -17,9 +20,13 @@ QString asGbk(const QString& text) {
     return gbk::decode(gbk::encode(text));
 }
 
-void checkBoxSize(qint64 width, qint64 height) {
+void checkBoxSize(const FieldImage& field, qint64 width, qint64 height) {
     if (width > 0xFFFF || height > 0xFFFF || width * height > kMaxBoxDots)
-        throw FieldError(QStringLiteral("Field too large to draw: %1 x %2 dots").arg(width).arg(height));
+        throw FieldError(QStringLiteral("%1太大，无法绘制：%2 × %3 点")
+                             .arg(fieldCaption(field.UserStyle(), templateFromSurface(field.Left()),
+                                               templateFromSurface(field.Top())))
+                             .arg(width)
+                             .arg(height));
 }
 
 void drawFrame(QImage& box) {
@@ -57,7 +64,7 @@ void drawVariable(FieldImage& element, const QString& lead, int spacing, int cha
                   const QString& content, const FieldFont& surfaceFont) {
     const QString text = asGbk(lead + content);
     const int width = dotWidth(text, element.UserFontSize(), spacing);
-    checkBoxSize(width, boxHeight);
+    checkBoxSize(element, width, boxHeight);
     const QFont font = previewFont(charHeight, spacing);
     element.SetPicture(renderTextBox(width, static_cast<int>(boxHeight), font, text, charHeight > 0));
     element.SetUserFont(surfaceFont);
@@ -100,7 +107,7 @@ QImage framedBox(int width, int height) {
 }
 
 void resetFieldBox(FieldImage& element, int width, int height) {
-    checkBoxSize(width, height);
+    checkBoxSize(element, width, height);
     element.SetPicture(framedBox(width, height));
 }
 
@@ -123,10 +130,10 @@ void drawStringField(FieldImage& element, const QString& text, const FieldFont& 
     const QString shown = asGbk(text);
     const int charHeight = pointsToDots(font.size);
     const int height = textBoxHeight(font.size);
-    checkBoxSize(2, height);
+    checkBoxSize(element, 2, height);
     const QFont qfont = qtFontFor(font, spacing);
     const qint64 width = charHeight > 0 ? QFontMetrics(qfont).horizontalAdvance(shown) + 2 : 2;
-    checkBoxSize(std::max<qint64>(width, 2), height);
+    checkBoxSize(element, std::max<qint64>(width, 2), height);
     element.SetPicture(renderTextBox(static_cast<int>(std::max<qint64>(width, 2)), height, qfont, shown,
                                      charHeight > 0));
     element.SetUserFont(font);

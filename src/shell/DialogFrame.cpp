@@ -1,12 +1,43 @@
 #include "shell/DialogFrame.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QEvent>
+#include <QWindow>
 #include <QHBoxLayout>
 #include <QPushButton>
 
+Qt::WindowFlags closeBoxOnlyFlags() {
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+
 void useCloseBoxOnly(QDialog& dialog) {
-    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    dialog.setWindowFlags(closeBoxOnlyFlags());
+}
+
+namespace {
+// A dialog's native window exists when its Show event arrives, but it is not
+// mapped yet: flags set on it then reach the window manager in time.
+class CloseBoxOnly : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show) return false;
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (!dialog || !dialog->isWindow() || dialog->windowFlags() == closeBoxOnlyFlags()) return false;
+        dialog->overrideWindowFlags(closeBoxOnlyFlags());
+        if (QWindow* window = dialog->windowHandle()) window->setFlags(closeBoxOnlyFlags());
+        return false;
+    }
+};
+} // namespace
+
+void keepDialogsToCloseBox() {
+    static CloseBoxOnly* filter = nullptr;
+    if (filter) return;
+    filter = new CloseBoxOnly(qApp);
+    qApp->installEventFilter(filter);
 }
 
 QHBoxLayout* okCancelRow(QDialog& dialog, const QString& okName, const QString& cancelName) {

@@ -3,6 +3,7 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/panels/PropertyPanels.h"
 
+#include <QApplication>
 #include <QUndoStack>
 
 class ElementStep : public QUndoCommand {
@@ -10,7 +11,7 @@ class ElementStep : public QUndoCommand {
     ElementStep(EditHistory& history, const QString& text, std::optional<ElementSnapshot> before,
                 std::optional<ElementSnapshot> after, int mergeKey)
         : QUndoCommand(text), history_(history), before_(std::move(before)), after_(std::move(after)),
-          mergeKey_(mergeKey) {}
+          mergeKey_(mergeKey), session_(history.typingSession_) {}
 
     void undo() override {
         runCommand(history_.window_, [this] { history_.apply(number(), before_); });
@@ -22,7 +23,7 @@ class ElementStep : public QUndoCommand {
     int id() const override { return mergeKey_ ? mergeKey_ : -1; }
     bool mergeWith(const QUndoCommand* other) override {
         const auto* next = static_cast<const ElementStep*>(other);
-        if (next->number() != number() || !next->after_) return false;
+        if (next->number() != number() || !next->after_ || next->session_ != session_) return false;
         after_ = next->after_;
         return true;
     }
@@ -33,11 +34,35 @@ class ElementStep : public QUndoCommand {
     EditHistory& history_;
     std::optional<ElementSnapshot> before_, after_;
     int mergeKey_;
+    int session_;
+    bool done_ = false;
+};
+
+// A step of many elements at once; the first redo is the step already made.
+class CommandStep : public QUndoCommand {
+  public:
+    CommandStep(QWidget* window, const QString& text, std::function<void()> undo, std::function<void()> redo)
+        : QUndoCommand(text), window_(window), undo_(std::move(undo)), redo_(std::move(redo)) {}
+    void undo() override { runCommand(window_, undo_); }
+    void redo() override {
+        if (done_) runCommand(window_, redo_);
+        done_ = true;
+    }
+
+  private:
+    QWidget* window_;
+    std::function<void()> undo_, redo_;
     bool done_ = false;
 };
 
 EditHistory::EditHistory(QWidget* window, MessageTemplate& message, PropertyPanels* panels)
-    : QObject(window), window_(window), message_(message), panels_(panels), stack_(new QUndoStack(this)) {}
+    : QObject(window), window_(window), message_(message), panels_(panels), stack_(new QUndoStack(this)) {
+    connect(qApp, &QApplication::focusChanged, this, [this] { ++typingSession_; });
+}
+
+void EditHistory::recordCommand(const QString& text, std::function<void()> undo, std::function<void()> redo) {
+    stack_->push(new CommandStep(window_, text, std::move(undo), std::move(redo)));
+}
 
 void EditHistory::clear() {
     stack_->clear();

@@ -4,7 +4,8 @@
 // after it (none for an element that does not exist). Undo and redo put the
 // element back exactly, select it and fill its panel; a step that leaves no
 // element brings the general panel forward. Numbers are never handed back:
-// NextControlNo stays where the placements left it.
+// NextControlNo stays where the placements left it. The keys typed into one
+// box make one step until the box is left.
 #include "editor/ElementSnapshot.h"
 
 #include <QObject>
@@ -34,6 +35,9 @@ class EditHistory : public QObject {
               int mergeKey = 0);
     // Removes the element, records its removal and brings the general panel forward.
     void remove(FieldElement& element, const QString& text);
+    // Records a step already done that changed more than one element (新建,
+    // 打开, a change of the stacking order): undo and redo run the given calls.
+    void recordCommand(const QString& text, std::function<void()> undo, std::function<void()> redo);
 
     // Brings the element forward in its panel (errors go to the error box).
     void showElement(FieldElement& element);
@@ -46,4 +50,7 @@ class EditHistory : public QObject {
     MessageTemplate& message_;
     PropertyPanels* panels_;
     QUndoStack* stack_;
+    // Counts the moves of the keyboard focus: typing merges into one step only
+    // while the focus stays in the box it began in.
+    int typingSession_ = 0;
 };

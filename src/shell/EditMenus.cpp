@@ -53,16 +53,32 @@ void EditMenus::buildEditMenu(EditHistory& history, CanvasEditor& editor, FieldC
     edit_->addAction(redo);
     edit_->addSeparator();
     QWidget* window = canvas_->window();
-    edit_->addAction(tr("剪切"), QKeySequence::Cut, &clipboard,
-                     guarded(window, [&clipboard] { clipboard.cut(); }));
-    edit_->addAction(tr("复制"), QKeySequence::Copy, &clipboard,
-                     guarded(window, [&clipboard] { clipboard.copy(); }));
+    needSelection_ << edit_->addAction(tr("剪切"), QKeySequence::Cut, &clipboard,
+                                       guarded(window, [&clipboard] { clipboard.cut(); }));
+    needSelection_ << edit_->addAction(tr("复制"), QKeySequence::Copy, &clipboard,
+                                       guarded(window, [&clipboard] { clipboard.copy(); }));
     QAction* paste = edit_->addAction(tr("粘贴"), QKeySequence::Paste, &clipboard,
                                       guarded(window, [&clipboard] { clipboard.paste(); }));
     paste->setEnabled(false);
     connect(&clipboard, &FieldClipboard::contentChanged, paste, [paste] { paste->setEnabled(true); });
-    edit_->addAction(tr("删除"), QKeySequence::Delete, &editor,
-                     guarded(window, [&editor] { editor.deleteSelected(); }));
+    needSelection_ << edit_->addAction(tr("删除"), QKeySequence::Delete, &editor,
+                                       guarded(window, [&editor] { editor.deleteSelected(); }));
+}
+
+void EditMenus::followSelection(MessageTemplate& message, const QList<QAction*>& more) {
+    needSelection_ << more;
+    const auto follow = [this](FieldElement* selected) {
+        for (QAction* a : needSelection_) a->setEnabled(selected != nullptr);
+    };
+    follow(message.SelectedControl());
+    message_ = &message;
+    MessageTemplate::Events events;
+    events.selectionChanged = follow;
+    subscription_ = message.subscribe(std::move(events));
+}
+
+EditMenus::~EditMenus() {
+    if (message_) message_->unsubscribe(subscription_);
 }
 
 void EditMenus::buildViewMenu() {
@@ -89,7 +105,9 @@ void EditMenus::actualSize() {
 void EditMenus::setZoom(int zoom, std::optional<QPoint> anchor) {
     const int before = canvas_->zoom();
     canvas_->setZoom(zoom, anchor);
-    if (canvas_->zoom() != before) writeRegString(kCanvasZoomValue, QString::number(canvas_->zoom()));
+    if (canvas_->zoom() == before) return;
+    writeRegString(kCanvasZoomValue, QString::number(canvas_->zoom()));
+    emit zoomChanged(canvas_->zoom());
 }
 
 bool EditMenus::eventFilter(QObject*, QEvent* event) {

@@ -2,6 +2,9 @@
 // The 编辑 and 视图 menus, put between 文件 and 设置: undo and redo of the edit
 // history, cut, copy, paste and delete of the selected field; zooming the canvas
 // by whole factors (also Ctrl + mouse wheel), remembered in the per-user store.
+#include "model/MessageTemplate.h"
+
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <optional>
@@ -11,6 +14,7 @@ class CanvasEditor;
 class EditHistory;
 class FieldClipboard;
 class QMainWindow;
+class QAction;
 class QMenu;
 
 inline const QString kCanvasZoomValue = QStringLiteral("CanvasZoom");
@@ -22,10 +26,19 @@ class EditMenus : public QObject {
               CanvasArea* canvas);
 
     QMenu* editMenu() const { return edit_; }
+    // 剪切, 复制, 删除 and the given actions are on only while a field is selected.
+    void followSelection(MessageTemplate& message, const QList<QAction*>& more = {});
     QMenu* viewMenu() const { return view_; }
     void zoomIn();
     void zoomOut();
     void actualSize();
+
+  signals:
+    // The canvas's zoom factor changed (menu, keys or wheel).
+    void zoomChanged(int zoom);
+
+  public:
+    ~EditMenus() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,6 +49,9 @@ class EditMenus : public QObject {
     void setZoom(int zoom, std::optional<QPoint> anchor = std::nullopt);
 
     CanvasArea* canvas_;
+    QList<QAction*> needSelection_;
+    int subscription_ = 0;
+    MessageTemplate* message_ = nullptr;
     QMenu* edit_ = nullptr;
     QMenu* view_ = nullptr;
 };

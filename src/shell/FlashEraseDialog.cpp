@@ -1,5 +1,7 @@
 #include "shell/FlashEraseDialog.h"
 
+#include "shell/DialogFrame.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -7,7 +9,7 @@
 FlashEraseDialog::FlashEraseDialog(std::function<void(int)> erase, QWidget* parent) : QDialog(parent), erase_(std::move(erase)) {
     setObjectName(QStringLiteral("Frm_Flash"));
     setWindowTitle(tr("擦除FLASH"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    useCloseBoxOnly(*this);
     setFixedSize(264, 138);
     segmentLabel = new QLabel(tr("选择预擦除段号"), this);
     segmentLabel->setObjectName(QStringLiteral("Label1"));

@@ -5,6 +5,8 @@
 #include "model/FontTable.h"
 #include "shell/ErrorBoundary.h"
 
+#include "shell/DialogFrame.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
@@ -51,7 +53,7 @@ GlyphDialog::GlyphDialog(const QStringList& dpiList, const QStringList& fonts, S
     : QDialog(parent), dpiList_(dpiList), send_(std::move(send)), writeCode16_(std::move(writeCode16)) {
     setObjectName(QStringLiteral("Frm_GudingZi"));
     setWindowTitle(tr("字模"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    useCloseBoxOnly(*this);
     const QStringList listed = glyphFontList(fonts);
     pages = named(new QTabWidget(this), "PageControl1");
     pages->addTab(buildStandardPage(listed), tr("普通字模"));

@@ -11,6 +11,10 @@
 #include "shell/CanvasArea.h"
 #include "shell/CanvasEditor.h"
 #include "shell/CanvasKeyboard.h"
+#include "shell/DesktopHabits.h"
+#include "shell/DialogFrame.h"
+#include "shell/TemplateState.h"
+#include "common/OperatorError.h"
 #include "shell/EditHistory.h"
 #include "shell/EditMenus.h"
 #include "shell/PrintPreviewWindow.h"
@@ -61,6 +65,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     : QMainWindow(parent), comPort_(std::make_unique<SerialPort>()) {
     setObjectName(QStringLiteral("Frm_Main"));
     setWindowTitle(tr("Dravo喷码编辑系统"));
+    keepDialogsToCloseBox(); // the message boxes too
     buildMenus();
     buildToolBar();
     setCentralWidget(buildBody());
@@ -68,6 +73,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     resize(800, 534);
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    habits_ = new DesktopHabits(*this, menuFile_, exitAction_); // the size and place it was closed with
     runStartUp(configPath);
     searchNotice_ = makeSearchNotice(this);
     search_ = new PrinterSearchTask(*comPort_, this);
@@ -106,10 +112,18 @@ void MainWindow::applyCanvasWidth(int width) {
 }
 
 void MainWindow::showConnectedSummary(const QString& port, const QString& speedText) {
+    summaryLink_ = {port, speedText};
     statusBar_->showSummary(summaryConnected(port, speedText, settings_.moBan, settings_.width, settings_.zoom));
 }
 
 void MainWindow::refreshSummary() {
+    if (searchRunning()) { // the port being tried is not a connection: the form shown stays
+        if (summaryLink_)
+            showConnectedSummary(summaryLink_->first, summaryLink_->second);
+        else
+            showNotFound();
+        return;
+    }
     const int baud = comPort_->BaudRate();
     if (baud == 9600 || baud == 57600 || baud == 115200) showConnectedSummary(comPort_->Port(), QString::number(baud));
 }
@@ -117,7 +131,7 @@ void MainWindow::refreshSummary() {
 void MainWindow::buildMenus() {
     // Every command runs through the error boundary.
     const auto run = [this](void (MainWindow::*command)()) { return guarded(this, [this, command] { (this->*command)(); }); };
-    QMenu* file = menuBar()->addMenu(tr("文件"));
+    QMenu* file = menuFile_ = menuBar()->addMenu(tr("文件"));
     // The desktop's usual shortcuts, shown beside the menu texts.
     QAction* newAction = file->addAction(tr("新建"), this, guarded(this, [this] { newTemplate(*this); }));
     newAction->setObjectName(QStringLiteral("Act_New"));
@@ -130,7 +144,7 @@ void MainWindow::buildMenus() {
         file->addAction(tr("保存"), this, guarded(this, [this] { saveTemplateWithDialog(*this); }));
     saveAction->setObjectName(QStringLiteral("Act_Save"));
     saveAction->setShortcut(QKeySequence::Save);
-    file->addAction(tr("退出"), this, run(&MainWindow::confirmExit));
+    exitAction_ = file->addAction(tr("退出"), this, run(&MainWindow::confirmExit));
 
     menuSettings_ = menuBar()->addMenu(tr("设置"));
     menuSettings_->addAction(tr("模板属性"), this, run(&MainWindow::openTemplateAttributes));
@@ -153,7 +167,9 @@ void MainWindow::buildMenus() {
     menuGlyphs_->addAction(tr("擦除FLASH"), this, run(&MainWindow::openFlashEraseDialog));
 
     QMenu* help = menuBar()->addMenu(tr("帮助"));
-    help->addAction(tr("帮助主题"), this, run(&MainWindow::showHelp));
+    QAction* guide = help->addAction(tr("帮助主题"), this, run(&MainWindow::showHelp));
+    guide->setObjectName(QStringLiteral("Act_Help"));
+    guide->setShortcut(Qt::Key_F1);
     help->addAction(tr("关于"), this, run(&MainWindow::openAboutBox));
 }
 
@@ -240,6 +256,8 @@ void MainWindow::installEditing() {
         },
         this);
     connect(history_->stack(), &QUndoStack::indexChanged, recovery_, &RecoveryCopy::noteStep);
+    connect(history_->stack(), &QUndoStack::cleanChanged, statusBar_,
+            [this](bool clean) { statusBar_->showModified(!clean); });
     connect(recovery_, &RecoveryCopy::writeFailed, this, [this](const QString& reason) {
         statusBar_->showMessage(tr("无法写入恢复副本：%1").arg(reason));
     });
@@ -248,6 +266,17 @@ void MainWindow::installEditing() {
     new CanvasKeyboard(canvas_->fieldLayer(), *canvasEditor_);
     clipboard_ = new FieldClipboard(template_, *history_, [this] { return canvas_->canvasSize(); }, this);
     editMenus_ = new EditMenus(this, *history_, *canvasEditor_, *clipboard_, canvas_);
+    QMenu* edit = editMenus_->editMenu();
+    edit->addSeparator();
+    QAction* front = edit->addAction(QStringLiteral("置于顶层"), this,
+                                     guarded(this, [this] { restackSelected(*this, StackEnd::Front); }));
+    front->setObjectName(QStringLiteral("Act_BringToFront"));
+    QAction* back = edit->addAction(QStringLiteral("置于底层"), this,
+                                    guarded(this, [this] { restackSelected(*this, StackEnd::Back); }));
+    back->setObjectName(QStringLiteral("Act_SendToBack"));
+    editMenus_->followSelection(template_, {front, back});
+    statusBar_->showZoom(canvas_->zoom());
+    connect(editMenus_, &EditMenus::zoomChanged, statusBar_, &StatusLine::showZoom);
     editMenus_->viewMenu()->addSeparator();
     QAction* preview =
         editMenus_->viewMenu()->addAction(tr("打印预览"), this, guarded(this, [this] { openPrintPreview(); }));
@@ -272,7 +301,16 @@ void MainWindow::openPrintPreview() {
 
 void MainWindow::clearEditHistory() {
     history_->clear();
-    recovery_->remove(); // a template opened or begun anew has nothing to recover
+    recovery_->remove(); // a template restored anew has nothing to recover yet
+}
+
+void MainWindow::markUnmodified() {
+    history_->stack()->setClean();
+    recovery_->remove();
+}
+
+bool MainWindow::isModified() const {
+    return !history_->stack()->isClean();
 }
 
 void MainWindow::confirmExit() {
@@ -297,7 +335,14 @@ ReplyTiming MainWindow::linkTiming() const {
 }
 
 void MainWindow::runPrinterCommand(const std::function<void()>& command) {
-    runCommand(this, command);
+    runCommand(this, [&] {
+        try {
+            command();
+        } catch (const OperatorError& e) {
+            statusBar_->showMessage(e.text()); // the panel tells the latest outcome, as the box does
+            throw;
+        }
+    });
 }
 
 void MainWindow::showError(const QString& text) {
@@ -369,7 +414,10 @@ void MainWindow::openSerialPortDialog() {
 }
 
 void MainWindow::startPaint() {
-    startPaintProgram(paintPrograms_); // nothing is reported when none starts
+    if (startPaintProgram(paintPrograms_)) return;
+    QString text = QStringLiteral("没有找到画图程序");
+    if (!paintPrograms_.isEmpty()) text += QStringLiteral("（试过 %1）").arg(paintPrograms_.join(QStringLiteral("、")));
+    ShowMessage(text);
 }
 
 void MainWindow::showHelp() {
@@ -389,6 +437,7 @@ void MainWindow::showFound(const QString& port, const QString& speedText) {
 }
 
 void MainWindow::showNotFound() {
+    summaryLink_.reset();
     statusBar_->showSummary(summaryNotFound(settings_.moBan, settings_.width, settings_.zoom));
 }
 
@@ -431,6 +480,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     QMainWindow::closeEvent(event);
     if (!event->isAccepted()) return;
+    habits_->saveWindowState();
     search_->stop();
     recovery_->remove(); // a clean exit
 }

@@ -10,10 +10,12 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 #include <memory>
 
 class CanvasArea;
 class CanvasEditor;
+class DesktopHabits;
 class EditHistory;
 class EditMenus;
 class FieldClipboard;
@@ -55,8 +57,14 @@ public:
     // The undo history of the canvas and the panels. A panel records a property
     // edit with editHistory()->edit(element, text, change) (see FieldPanel::recordEdit).
     EditHistory* editHistory() const { return history_; }
-    // Forgets every undo step: a new or opened template starts without history.
+    // Forgets every undo step (a restored template starts without history).
     void clearEditHistory();
+    // The template now matches its file, or is freshly begun: no unsaved
+    // changes, no recovery copy.
+    void markUnmodified();
+    // Changes since the template was opened, begun or saved.
+    bool isModified() const;
+    DesktopHabits* desktopHabits() const { return habits_; }
     EditMenus* editMenus() const { return editMenus_; }
     // The recovery copy of the template, written after the undo steps.
     RecoveryCopy* recoveryCopy() const { return recovery_; }
@@ -95,6 +103,10 @@ public:
     void startPaint();              // 设置/画图
     void showHelp();                // 帮助/帮助主题
     void openAboutBox();            // 帮助/关于
+
+signals:
+    // A template was opened or saved: the recent files changed.
+    void recentFilesChanged();
 
 protected:
     // The first showing starts a printer search.
@@ -144,4 +156,11 @@ private:
     QFrame* searchNotice_ = nullptr;
     PrinterSearchTask* search_ = nullptr;
     bool shownOnce_ = false;
+    DesktopHabits* habits_ = nullptr;
+    QMenu* menuFile_ = nullptr;
+    QAction* exitAction_ = nullptr;
+    // What the summary line shows of the link: the port and speed text of its
+    // connected form, none for the not-found form. A search in progress moves
+    // the serial port from port to port; the summary keeps this meanwhile.
+    std::optional<std::pair<QString, QString>> summaryLink_;
 };

@@ -9,6 +9,7 @@
 #include <QDateTimeEdit>
 #include <QFormLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -45,6 +46,7 @@ PrintPreviewWindow::PrintPreviewWindow(MessageTemplate& model, std::function<Mes
     layout->addWidget(refusalLabel_);
     layout->addWidget(scroll, 1);
     resize(560, 480);
+    if (parent) move(parent->geometry().center() - rect().center());
 
     settle_.setSingleShot(true);
     settle_.setInterval(kPreviewSettleMs);
@@ -120,5 +122,20 @@ void PrintPreviewWindow::showResult(const QImage& sheet, const QString& refusal)
     refusalLabel_->setText(refusal);
     refusalLabel_->setVisible(!refusal.isEmpty());
     sheet_->setSheet(refusal.isEmpty() ? sheet : QImage());
+    if (!fitted_ && !sheet_->sheet().isNull()) fitToPrints();
     emit shown();
+}
+
+// The window takes the size its prints need, up to the screen's free area,
+// and stands centred on the main window.
+void PrintPreviewWindow::fitToPrints() {
+    fitted_ = true;
+    auto* scroll = qobject_cast<QScrollArea*>(sheet_->parentWidget()->parentWidget());
+    const QSize around = size() - (scroll ? scroll->viewport()->size() : QSize());
+    QSize wanted = sheet_->size() + around + QSize(4, 4);
+    wanted = wanted.expandedTo(QSize(360, 240));
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen();
+    if (screen) wanted = wanted.boundedTo(screen->availableGeometry().size() - QSize(40, 60));
+    resize(wanted);
+    if (QWidget* owner = parentWidget()) move(owner->geometry().center() - rect().center());
 }

@@ -56,7 +56,9 @@ class PrintPreviewWindow : public QWidget {
     std::function<MessagePlan()> plan_;
     QByteArray frames_; // of the last plan; empty when the send refused
     QString refusal_;
+    void fitToPrints();
     bool planStale_ = true;
+    bool fitted_ = false; // sized to the first prints; later the operator's size stays
     bool printAgain_ = false; // a request came while the worker was printing
     QTimer settle_;
     QFutureWatcher<Sheet> printing_;

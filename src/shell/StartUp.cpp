@@ -14,8 +14,8 @@ QStringList stringFieldFontList(const QStringList& hostFamilies) {
 }
 
 void initApplication(Language language) {
+    // The title; no display name, which the window system would add to every caption.
     QApplication::setApplicationName(QStringLiteral("daviduv"));
-    QApplication::setApplicationDisplayName(QStringLiteral("daviduv"));
     installFontSubstitutions();
     // Our texts and Qt's own dialog texts (file dialogs, message box buttons) in the language.
     if (!installLanguage(language)) qWarning("daviduv: the English translation is missing from this build");

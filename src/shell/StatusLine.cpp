@@ -2,6 +2,7 @@
 
 #include "shell/ConnectionLamp.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QMetaObject>
 #include <QThread>
@@ -23,9 +24,21 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
     setFixedHeight(19);
     setMinimumWidth(0);
     summary_ = makePanel(this, 400);
+    summary_->setObjectName(QStringLiteral("Pnl_Summary"));
+    zoom_ = makePanel(this, 48);
+    zoom_->setObjectName(QStringLiteral("Pnl_Zoom"));
+    zoom_->setAlignment(Qt::AlignCenter);
+    zoom_->setToolTip(QStringLiteral("画布缩放"));
+    modified_ = makePanel(this, 52);
+    modified_->setObjectName(QStringLiteral("Pnl_Modified"));
+    modified_->setAlignment(Qt::AlignCenter);
     message_ = makePanel(this, 470);
+    message_->setObjectName(QStringLiteral("Pnl_Message"));
     summary_->setGeometry(0, 0, 400, 19);
-    message_->setGeometry(402, 0, 470, 19);
+    zoom_->setGeometry(402, 0, 48, 19);
+    modified_->setGeometry(452, 0, 52, 19);
+    message_->setGeometry(506, 0, 470, 19);
+    showZoom(1);
     // The lamp lies over the six blanks that start every summary line.
     led_ = new ConnectionLamp(this);
     led_->move(0, 0);
@@ -42,7 +55,25 @@ void StatusLine::setPanelText(QLabel* panel, const QString& text) {
 }
 
 void StatusLine::showSummary(const QString& text) {
-    setPanelText(summary_, text);
+    if (QThread::currentThread() != thread()) {
+        QMetaObject::invokeMethod(this, [this, text] { showSummary(text); }, Qt::QueuedConnection);
+        return;
+    }
+    summaryText_ = text;
+    fitSummary();
+}
+
+void StatusLine::fitSummary() {
+    const int room = summary_->contentsRect().width() - 2 * summary_->margin() - 4;
+    const QString shown = summary_->fontMetrics().elidedText(summaryText_, Qt::ElideMiddle, room);
+    summary_->setToolTip(shown == summaryText_ ? QString() : summaryText_);
+    setPanelText(summary_, shown);
+}
+
+bool StatusLine::event(QEvent* event) {
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) fitSummary();
+    return handled;
 }
 
 void StatusLine::showMessage(const QString& text) {
@@ -50,7 +81,16 @@ void StatusLine::showMessage(const QString& text) {
 }
 
 QString StatusLine::summary() const {
-    return summary_->text();
+    return summaryText_;
+}
+
+void StatusLine::showZoom(int factor) {
+    zoom_->setText(QStringLiteral("%1%").arg(factor * 100));
+}
+
+void StatusLine::showModified(bool modified) {
+    modified_->setText(modified ? QStringLiteral("已修改") : QString());
+    modified_->setToolTip(modified ? QStringLiteral("模板有未保存的改动") : QString());
 }
 
 QString StatusLine::message() const {

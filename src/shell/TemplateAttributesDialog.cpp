@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QLocale>
+#include <QMessageBox>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -15,13 +17,50 @@ namespace {
 constexpr int kMinWidth = 32;
 constexpr int kHeight = 128;
 
+// A whole-number field that takes any number typed, so that OK can answer a
+// number outside the range with the range instead of cutting digits off; the
+// arrows step only within it.
+class BoundedField : public QSpinBox {
+  public:
+    BoundedField(int low, int high) : low_(low), high_(high) {
+        setRange(-99999999, 99999999);
+        setGroupSeparatorShown(true);
+    }
+    int low() const { return low_; }
+    int high() const { return high_; }
+    bool inRange() const { return value() >= low_ && value() <= high_; }
+    void stepBy(int steps) override { setValue(std::clamp(value() + steps * singleStep(), low_, high_)); }
+
+  protected:
+    StepEnabled stepEnabled() const override {
+        StepEnabled enabled = StepNone;
+        if (value() < high_) enabled |= StepUpEnabled;
+        if (value() > low_) enabled |= StepDownEnabled;
+        return enabled;
+    }
+
+  private:
+    int low_, high_;
+};
+
 QSpinBox* numberField(const char* name, int low, int high, int value) {
-    auto* field = new QSpinBox;
+    auto* field = new BoundedField(low, high);
     field->setObjectName(QString::fromLatin1(name));
-    field->setRange(low, high);
     field->setValue(value);
-    field->setGroupSeparatorShown(true);
     return field;
+}
+
+// False, after the box "提示" naming the field's range, when the typed number lies outside it.
+bool answeredInRange(QDialog& dialog, QSpinBox* box, const QString& label) {
+    box->interpretText();
+    const auto* field = static_cast<BoundedField*>(box);
+    if (field->inRange()) return true;
+    QMessageBox::warning(&dialog, QStringLiteral("提示"),
+                         QStringLiteral("%1应在 %2 到 %3 之间。").arg(label, QLocale().toString(field->low()),
+                                                                    QLocale().toString(field->high())));
+    box->setFocus();
+    box->selectAll();
+    return false;
 }
 } // namespace
 
@@ -38,6 +77,7 @@ TemplateAttributesDialog::TemplateAttributesDialog(int maxLength, const QStringL
     zoom_->setCurrentIndex(-1);
     width_ = numberField("Edt_Width", kMinWidth, std::max(kMinWidth, maxLength), 512);
     auto* height = numberField("Edt_Height", kHeight, kHeight, kHeight);
+    height->setRange(kHeight, kHeight);
     height->setReadOnly(true);
     height->setEnabled(false);
 
@@ -91,8 +131,9 @@ int TemplateAttributesDialog::canvasWidth() const {
 }
 
 void TemplateAttributesDialog::accept() {
-    moBan_->interpretText();
-    width_->interpretText();
+    if (!answeredInRange(*this, moBan_, QStringLiteral("模板号")) ||
+        !answeredInRange(*this, width_, QStringLiteral("长度")))
+        return;
     writeRegString(QStringLiteral("MoBan"), QString::number(moBan()));
     writeRegString(QStringLiteral("Zoom"), zoom());
     writeRegString(QStringLiteral("Width"), QString::number(canvasWidth()));

@@ -6,7 +6,9 @@
 #include "shell/CanvasArea.h"
 #include "shell/MainWindow.h"
 #include "shell/RecoveryCopy.h"
+#include "shell/RecentFiles.h"
 #include "shell/TemplateFileDialog.h"
+#include "shell/TemplateState.h"
 #include "shell/panels/PropertyPanels.h"
 
 #include <QCoreApplication>
@@ -19,38 +21,25 @@ TemplateAttributes attributesOf(MainWindow& window) {
     return {s.width, window.canvasArea()->canvasHeight(), s.moBan, s.zoom};
 }
 
-void takeAttributes(MainWindow& window, const TemplateAttributes& a) {
-    AppSettings& s = window.settings();
-    s.width = a.width;
-    s.moBan = a.moBan;
-    s.zoom = a.zoom;
-    window.canvasArea()->setCanvasSize(a.width, a.height);
-    writeRegString(QStringLiteral("Width"), QString::number(a.width));
-    writeRegString(QStringLiteral("MoBan"), QString::number(a.moBan));
-    writeRegString(QStringLiteral("Zoom"), a.zoom);
-}
-} // namespace
-
-void newTemplate(MainWindow& window) {
+// Removes the elements 0..64; the general panel comes forward.
+void clearTemplate(MainWindow& window) {
     window.messageTemplate().clear(0);
-    window.clearEditHistory();
     window.recoveryCopy()->setOrigin({});
     window.propertyPanels()->showMain();
     window.refreshSummary();
 }
 
-namespace {
-// New, then the file's template; false when the file stopped the opening.
-bool rebuildFrom(MainWindow& window, const QString& path) {
-    newTemplate(window);
+// The template cleared, then the file's; false when the file stopped the opening.
+bool loadInto(MainWindow& window, const QString& path) {
+    clearTemplate(window);
     bool whole = true;
     try {
-        loadTemplate(window.messageTemplate(), path, [&](const TemplateAttributes& a) { takeAttributes(window, a); });
+        loadTemplate(window.messageTemplate(), path,
+                     [&](const TemplateAttributes& a) { applyTemplateAttributes(window, a); });
     } catch (const OperatorError& e) {
         window.showError(e.text()); // what was rebuilt before the failure stays
         whole = false;
     }
-    window.clearEditHistory();
     // The last field is selected; a barcode's panel is filled at once.
     if (FieldElement* last = window.messageTemplate().SelectedControl(); last && last->IsBarcode())
         window.propertyPanels()->showFor(*last);
@@ -59,10 +48,26 @@ bool rebuildFrom(MainWindow& window, const QString& path) {
 }
 } // namespace
 
+void newTemplate(MainWindow& window) {
+    replaceTemplateAsStep(window, QStringLiteral("新建"), [&] {
+        clearTemplate(window);
+        return true;
+    });
+    window.markUnmodified();
+}
+
 void openTemplateFile(MainWindow& window, const QString& path) {
-    const bool whole = rebuildFrom(window, path);
-    window.recoveryCopy()->setOrigin(path);
-    if (whole) TemplateFileDialog::rememberFolder(path);
+    bool whole = false;
+    replaceTemplateAsStep(window, QStringLiteral("打开"), [&] {
+        whole = loadInto(window, path);
+        window.recoveryCopy()->setOrigin(path);
+        return true;
+    });
+    if (!whole) return;
+    window.markUnmodified();
+    TemplateFileDialog::rememberFolder(path);
+    RecentFiles::add(path);
+    emit window.recentFilesChanged();
 }
 
 bool offerRecovery(MainWindow& window) {
@@ -82,7 +87,8 @@ bool offerRecovery(MainWindow& window) {
         window.showError(reason);
         return false;
     }
-    rebuildFrom(window, path);
+    loadInto(window, path);
+    window.clearEditHistory();
     copy->setOrigin(left->origin);
     copy->setProposal(left->origin);
     copy->writeNow(); // unsaved work: kept until it is saved or the editor ends cleanly
@@ -104,7 +110,9 @@ bool writeTemplate(MainWindow& window, const QString& path) {
     if (!keys.isEmpty()) {
         const auto answer = QMessageBox::question(
             &window, QCoreApplication::translate("TemplateCommands", "提示"),
-            QCoreApplication::translate("TemplateCommands", "以下文字含有无法保存的字符：%1\n是否用“?”代替这些字符并保存？").arg(keys.join(QCoreApplication::translate("TemplateCommands", "，"))),
+            QCoreApplication::translate("TemplateCommands", "以下文字含有无法保存的字符：%1\n是否用“?”代替这些字符并保存？")
+                .arg(fieldsGbkCannotHold(window.messageTemplate(), keys)
+                         .join(QCoreApplication::translate("TemplateCommands", "，"))),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer != QMessageBox::Ok) return false;
         lost = LostCharacters::WriteAsQuestionMarks;
@@ -118,8 +126,10 @@ bool writeTemplate(MainWindow& window, const QString& path) {
         window.showError(e.text());
         return false;
     }
-    window.recoveryCopy()->remove();
+    window.markUnmodified();
     window.recoveryCopy()->setOrigin(path);
+    RecentFiles::add(path);
+    emit window.recentFilesChanged();
     window.recoveryCopy()->setProposal({});
     TemplateFileDialog::rememberFolder(path);
     return true;

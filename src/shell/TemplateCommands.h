@@ -6,12 +6,14 @@
 class MainWindow;
 
 // New: removes the elements 0..64 and rewrites the summary line; the canvas
-// size, template number and resolution stay.
+// size, template number and resolution stay. One undo step brings the template
+// back whole.
 void newTemplate(MainWindow& window);
 // Opens path: New, then the file's canvas size, template number and
 // resolution (stored for the next start) and its elements, the last one
 // selected. An element the file describes wrongly stops the opening with the
-// error shown; what was rebuilt before it stays.
+// error shown; what was rebuilt before it stays. One undo step brings the
+// previous template back; a file opened whole joins the recent files.
 void openTemplateFile(MainWindow& window, const QString& path);
 // At start, when an editor left a recovery copy: asks "检测到未保存的模板，是否恢复？".
 // 是 opens the copy as an unsaved template (保存 proposes the path it came from);

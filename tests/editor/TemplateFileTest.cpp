@@ -254,6 +254,7 @@ TEST(TemplateFile, TextsGbkCannotHoldAreNamedAndNeverSilentlyLost) {
         ADD_FAILURE() << "characters were dropped without a word";
     } catch (const TemplateTextError& e) {
         EXPECT_EQ(e.keys(), lost);
+        EXPECT_EQ(e.text(), QStringLiteral("以下内容含有无法保存的字符：字符串（X 0，Y 0）")); // as the operator sees it
     }
     EXPECT_FALSE(QFile::exists(path));
     // told, the operator may keep the rest: each such character becomes one "?"

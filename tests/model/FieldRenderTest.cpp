@@ -127,13 +127,16 @@ TEST(FieldRender, TextStaysInsideTheFrame) {
 
 TEST(FieldRender, HugeBoxesAreRefusedWithAClearError) {
     FieldImage field = fieldWithHeight(16);
+    field.SetUserStyle(csStr);
+    field.SetLeft(21 + 120); // template point (120, 10)
+    field.SetTop(21 + 10);
     drawFieldText(field, QString(), 2, 12, QStringLiteral("1"));
     const QImage before = field.Picture();
     try {
         drawStringField(field, QStringLiteral("中国"), FieldFont{QStringLiteral("宋体"), 100000}, 0);
         ADD_FAILURE() << "no error";
-    } catch (const FieldError& e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Field too large to draw: 2 x 133335 dots"));
+    } catch (const FieldError& e) { // the field named as the operator sees it
+        EXPECT_EQ(e.text(), QStringLiteral("字符串（X 120，Y 10）太大，无法绘制：2 × 133335 点"));
     }
     EXPECT_THROW(drawFieldTextInDots(field, QString(), 0, 2000000000, QStringLiteral("1")), FieldError);
     FieldImage wide = fieldWithHeight(1000000);

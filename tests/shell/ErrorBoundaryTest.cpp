@@ -64,7 +64,7 @@ const Row kRows[] = {
     {"picture open", 1, Command::Open, "", false},
     {"picture send", 1, Command::SendMenu, "", true},
     {"picture save", 1, Command::Save, "", false},
-    {"string open", 2, Command::Open, "Field too large to draw: ", false},
+    {"string open", 2, Command::Open, "字符串（X ", false},
     {"string send", 2, Command::SendToolbar, "", true},
     {"string save", 2, Command::Save, "", false},
 };

@@ -201,7 +201,7 @@ TEST(FileCommands, TextGbkCannotHoldIsWrittenAsQuestionMarkOnlyWhenAgreed) {
         });
         fileItem(window, "保存")->trigger();
         ASSERT_EQ(asked.size(), 1);
-        EXPECT_TRUE(asked[0].contains("csStr0/UserValue")) << asked[0].toStdString();
+        EXPECT_TRUE(asked[0].contains("：字符串（X 0，Y 0）\n")) << asked[0].toStdString(); // as the operator sees it
         EXPECT_EQ(QFile::exists(dir.filePath(c.name)), !c.line.isEmpty());
         if (!c.line.isEmpty()) {
             EXPECT_TRUE(readFile(dir.filePath(c.name)).contains(c.line));
@@ -209,9 +209,10 @@ TEST(FileCommands, TextGbkCannotHoldIsWrittenAsQuestionMarkOnlyWhenAgreed) {
     }
 }
 
-// New and Open start a fresh undo history; a file whose last field is a
-// barcode opens with the barcode panel filled, New brings the main panel back.
-TEST(FileCommands, NewAndOpenClearTheHistoryAndShowTheRightPanel) {
+// New and Open are undo steps that bring the template they replaced back
+// whole; a file whose last field is a barcode opens with the barcode panel
+// filled, New brings the main panel back.
+TEST(FileCommands, NewAndOpenAreUndoneWholeAndShowTheRightPanel) {
     ScopedStore store;
     QTemporaryDir dir;
     MainWindow window(dir.filePath("Config.ini"));
@@ -220,21 +221,32 @@ TEST(FileCommands, NewAndOpenClearTheHistoryAndShowTheRightPanel) {
     QWidget* surface = window.canvasArea()->fieldLayer();
     QTest::mousePress(surface, Qt::LeftButton, {}, QPoint(30 + 21, 4 + 21));
     QTest::mouseRelease(surface, Qt::LeftButton, {}, QPoint(30 + 21, 4 + 21));
-    ASSERT_TRUE(window.editHistory()->stack()->canUndo());
     const QString path = dir.filePath("bar.spt");
     {
         ModalDriver driver([&](QWidget* modal) { choose(modal, path); });
         fileItem(window, "保存")->trigger();
     }
-    fileItem(window, "新建")->trigger();
-    EXPECT_FALSE(window.editHistory()->stack()->canUndo());
+    EXPECT_FALSE(window.isModified());
+    const QByteArray saved = templateFileBytes(window.messageTemplate(), {});
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier); // 新建
+    EXPECT_EQ(window.messageTemplate().count(), 0);
     EXPECT_TRUE(window.findChild<QWidget*>("GrpBox_Main")->isVisible());
     EXPECT_FALSE(window.findChild<QWidget*>("GrpBox_BarCode")->isVisible());
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier); // the barcode is back, selected
+    EXPECT_EQ(templateFileBytes(window.messageTemplate(), {}), saved);
+    EXPECT_EQ(window.messageTemplate().SelectedControl(), window.messageTemplate().find(0));
+    EXPECT_TRUE(window.findChild<QWidget*>("GrpBox_BarCode")->isVisible());
+    fileItem(window, "新建")->trigger();
     {
         ModalDriver driver([&](QWidget* modal) { choose(modal, path); });
         fileItem(window, "打开")->trigger();
     }
-    EXPECT_FALSE(window.editHistory()->stack()->canUndo());
+    EXPECT_FALSE(window.isModified());
     EXPECT_TRUE(window.findChild<QWidget*>("GrpBox_BarCode")->isVisible());
     EXPECT_EQ(window.findChild<QLineEdit*>("EdtBarCode_X")->text(), "30");
+    window.editHistory()->stack()->undo(); // back to the empty template 新建 left
+    EXPECT_EQ(window.messageTemplate().count(), 0);
+    EXPECT_TRUE(window.isModified());
 }

@@ -118,6 +118,7 @@ TEST(MainWindow, StandardShortcutsRunTheirMenuCommands) {
         {"Act_Open", Qt::CTRL | Qt::Key_O, "TemplateFileDialog"},
         {"Act_Save", Qt::CTRL | Qt::Key_S, "TemplateFileDialog"},
         {"Act_PrintPreview", Qt::CTRL | Qt::Key_P, ""},
+        {"Act_Help", QKeyCombination(Qt::Key_F1), "HelpDialog"},
     };
     for (const auto& row : rows) {
         auto* action = window.findChild<QAction*>(row.action);

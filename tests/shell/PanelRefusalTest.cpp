@@ -166,8 +166,8 @@ void paste(QWidget* control, const QString& text) {
     QTest::keyClick(keyTarget(control), Qt::Key_Return);
 }
 
-// An edit within every range whose drawing is refused ("Field too large to
-// draw": wider than 65535 dots, or more than 16 M dots in all).
+// An edit within every range whose drawing is refused ("…太大，无法绘制":
+// wider than 65535 dots, or more than 16 M dots in all).
 struct DrawRow {
     const char* tool;
     const char* setupControl;
@@ -202,7 +202,7 @@ TEST(PanelRefusals, AnEditThatCannotBeDrawnPutsEverythingBack) {
         BoxAnswer ok(QMessageBox::Ok);
         paste(control, row.value);
         ASSERT_EQ(ok.seen.size(), 1u);
-        EXPECT_TRUE(ok.seen[0].text.startsWith("Field too large to draw")) << ok.seen[0].text.toStdString();
+        EXPECT_TRUE(ok.seen[0].text.contains("太大，无法绘制")) << ok.seen[0].text.toStdString();
         EXPECT_TRUE(sameState(before, snapshotOf(e.model, f))); // model and canvas picture
         EXPECT_EQ(lineOf(control)->text(), shown);
         EXPECT_EQ(templateFileBytes(e.model, {}), file);

@@ -77,3 +77,20 @@ TEST(PrintPreviewWindow, FollowsAFieldMovedOnTheCanvas) {
     for (qsizetype y = 0; y < before.size(); ++y)
         EXPECT_EQ(after[y], before[y].isEmpty() ? before[y] : '.' + before[y].chopped(1)) << "row " << y;
 }
+
+// Sized to show its prints whole (three 512 x 128 prints fit on the test
+// screen) and centred on the main window.
+TEST(PrintPreviewWindow, TakesTheSizeOfItsPrintsCentredOnTheMainWindow) {
+    Editor e;
+    e.window.show();
+    PlaceField(e.model, csNo, 0, 40);
+    PrintPreviewWindow* window = openPreview(e);
+    QSignalSpy shown(window, &PrintPreviewWindow::shown);
+    ASSERT_TRUE(shown.wait(kWaitMs));
+    auto* view = window->findChild<PrintSheetView*>(QStringLiteral("Img_PreviewPrints"));
+    const QRect seen(view->mapTo(window, QPoint(0, 0)), view->size());
+    EXPECT_TRUE(window->rect().contains(seen)) << window->width() << "x" << window->height();
+    EXPECT_GT(window->width(), 512);
+    // each QRect centre rounds down: within a dot or two each way
+    EXPECT_LE((window->geometry().center() - e.window.geometry().center()).manhattanLength(), 4);
+}

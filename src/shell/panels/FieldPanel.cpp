@@ -7,11 +7,16 @@
 #include "shell/panels/KeptValue.h"
 #include "shell/panels/NumberBox.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <tuple>
+#include <vector>
 
 namespace {
 constexpr int kTypedXMerge = 1; // the digits typed into X make one step, and so into Y
@@ -46,6 +51,31 @@ FieldPanel::FieldPanel(MessageTemplate& message, eStyle kind, const QString& nam
 
     connect(x_, &NumberBox::valueEdited, this, [this](int x) { moveSelected(x, std::nullopt); });
     connect(y_, &NumberBox::valueEdited, this, [this](int y) { moveSelected(std::nullopt, y); });
+}
+
+namespace {
+// The controls a layout item holds that take the focus by Tab, in their order.
+void tabStops(QLayoutItem* item, QList<QWidget*>& stops) {
+    if (QWidget* w = item->widget()) {
+        if (w->focusPolicy() & Qt::TabFocus) stops << w;
+    } else if (QLayout* inner = item->layout()) {
+        for (int i = 0; i < inner->count(); ++i) tabStops(inner->itemAt(i), stops);
+    }
+}
+} // namespace
+
+void FieldPanel::orderTabsByLayout() {
+    std::vector<std::tuple<int, int, int>> cells; // row, column, item index
+    for (int i = 0; i < grid_->count(); ++i) {
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid_->getItemPosition(i, &row, &column, &rows, &columns);
+        cells.emplace_back(row, column, i);
+    }
+    std::sort(cells.begin(), cells.end());
+    QList<QWidget*> stops;
+    for (const auto& [row, column, index] : cells) tabStops(grid_->itemAt(index), stops);
+    stops << x_ << y_;
+    for (qsizetype i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1], stops[i]);
 }
 
 void FieldPanel::showElement(FieldElement& element) {
@@ -116,11 +146,14 @@ void FieldPanel::edit(const std::function<void(FieldImage&)>& store) {
     reportError(refusal);
 }
 
-// The keys typed into one text box of the panel, one after another, make one
-// step; a choice from a list or a button is a step of its own.
+// The keys typed into one text, number or editable list box of the panel, one
+// after another, make one step; a choice from a list or a button is a step of its own.
 int FieldPanel::typingKey() const {
     QWidget* focus = QApplication::focusWidget();
-    if (!qobject_cast<QLineEdit*>(focus) || !isAncestorOf(focus)) return 0;
+    const auto* list = qobject_cast<QComboBox*>(focus);
+    const bool typed = qobject_cast<QLineEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus) ||
+                       (list && list->isEditable());
+    if (!typed || !isAncestorOf(focus)) return 0;
     return kFirstBoxMerge + static_cast<int>(qHash(focus->objectName()) % 1000000);
 }
 

@@ -29,6 +29,9 @@ public:
     NumberBox* xBox() const { return x_; }
     NumberBox* yBox() const { return y_; }
     void setEditHistory(EditHistory* history) { history_ = history; }
+    // Tab goes through the kind's controls as they are laid out, row by row,
+    // left to right, then to X and Y (not in the order they were made).
+    void orderTabsByLayout();
 
 protected:
     // Fills the kind's own controls from the element; the frame fills X and Y.

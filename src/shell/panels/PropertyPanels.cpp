@@ -22,6 +22,7 @@ PropertyPanels::PropertyPanels(MessageTemplate& message, QWidget* parent)
     panels_[csPeriod] = new PeriodPanel(message, this);
     panels_[csNo] = new SerialPanel(message, this);
     panels_[csRunNo] = new ShiftPanel(message, this);
+    for (FieldPanel* panel : panels_) panel->orderTabsByLayout();
     for (FieldPanel* panel : panels_)
         stack_->addWidget(panel);
 }

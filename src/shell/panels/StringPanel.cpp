@@ -29,6 +29,8 @@ StringPanel::StringPanel(MessageTemplate& message, QWidget* parent)
       source_(new QLineEdit(controlsArea())), space_(new NumberBox(controlsArea())) {
     selectListItem(*size_, 1);
     face_->setMinimumContentsLength(14);
+    size_->setMinimumContentsLength(3); // three digits stay in view
+    size_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     source_->setObjectName(QStringLiteral("EdtStr_Source"));
     space_->setObjectName(QStringLiteral("EdtStr_Space"));
     space_->setFixedWidth(64);
@@ -68,6 +70,10 @@ QToolButton* StringPanel::newStyleButton(const char* name, const QString& captio
     button->setObjectName(QString::fromLatin1(name));
     button->setText(caption);
     button->setCheckable(true);
+    // A pressed style button stands out at a glance, whatever the widget style.
+    button->setStyleSheet(QStringLiteral("QToolButton { padding: 2px 6px; border: 1px solid #8a8a8a; border-radius: 2px; }"
+                                         "QToolButton:checked { background: #2f6fd0; color: white;"
+                                         " border-color: #1d4f9a; font-weight: bold; }"));
     connect(button, &QToolButton::clicked, this,
             [this, style](bool down) { changeFont([style, down](FieldFont& font) { font.*style = down; }); });
     return button;
