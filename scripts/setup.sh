@@ -14,7 +14,7 @@ PACKAGES=(
 for group in "$@"; do
   case "$group" in
     --dev) PACKAGES+=(clang libgtest-dev libgmock-dev libbenchmark-dev libzint-dev
-                      xvfb x11-apps imagemagick xdotool openbox ser2net clang-format) ;;
+                      xvfb x11-apps imagemagick xdotool openbox ser2net clang-format python3) ;;
     --package) PACKAGES+=(dpkg-dev lintian appstream desktop-file-utils) ;;
     *) echo "usage: scripts/setup.sh [--dev] [--package]" >&2; exit 2 ;;
   esac
