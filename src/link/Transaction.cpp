@@ -7,6 +7,7 @@
 
 #include <QDeadlineTimer>
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <stdexcept>
 
@@ -80,8 +81,12 @@ Transaction::Gathered Transaction::gatherReply() {
 bool Transaction::Exchange(const QByteArray& frame, const LinkAction& action) try {
     for (int attempt = 1; attempt <= kTries; ++attempt) {
         dropLateBytes();
-        port_.WriteBytes(frame);
+        const int sent = port_.WriteBytes(frame);
         trace_.frameWritten(frame, attempt);
+        // A line that did not take the whole frame in its time (output held,
+        // a device server that stopped reading) is a failed write, not a try
+        // the printer could answer.
+        if (sent < frame.size()) throw ComPortError(CE_WriteFailed, ETIMEDOUT);
         reporter_.ShowMessage(action.waiting);
         const Gathered g = gatherReply();
         if (!g.cut && replyAccepted(g.reply)) {

@@ -22,18 +22,10 @@
 
 class LineStream;
 
-// Line events a wait can be armed for; the printer link uses only evRxChar.
+// Line events a wait can be armed for: the printer link waits only for a
+// received byte.
 enum TComEvent : unsigned {
     evRxChar = 0x0001,
-    evRxFlag = 0x0002,
-    evTxEmpty = 0x0004,
-    evCTS = 0x0008,
-    evDSR = 0x0010,
-    evRLSD = 0x0020,
-    evBreak = 0x0040,
-    evError = 0x0080,
-    evRing = 0x0100,
-    evRx80Full = 0x0200,
 };
 using TComEvents = unsigned;
 

@@ -3,6 +3,7 @@
 #include "link/PrinterCommands.h"
 #include "support/PrinterProcess.h"
 #include "support/PtyPair.h"
+#include "serial/ComPortError.h"
 #include "serial/SerialPort.h"
 #include "link/Transaction.h"
 
@@ -11,6 +12,9 @@
 #include <QElapsedTimer>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <unistd.h>
+#include <termios.h>
+#include <fcntl.h>
 #include <atomic>
 #include <thread>
 
@@ -358,4 +362,27 @@ TEST(Transaction, BabblingLineEndsEachTryAtItsBudget) {
     EXPECT_FALSE(ok);
     EXPECT_EQ(framesWhileBabbling.load(), 3);
     EXPECT_EQ(reporter.texts.back(), actionEraseFlash().failed);
+}
+
+// Output held on the line (as XOFF would hold it): the frame cannot leave in
+// its time, and the send says so instead of waiting for an answer to bytes
+// the printer never got.
+TEST(Transaction, AFrameTheLineDoesNotTakeIsAWriteFailure) {
+    PtyPair far;
+    SerialPort port;
+    port.SetPort(far.slavePath());
+    RecordingReporter reporter(port);
+    Transaction transaction(port, reporter, kTestQuietMs);
+    const int line = ::open(far.slavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(line, 0);
+    ASSERT_EQ(::tcflow(line, TCOOFF), 0);
+    try {
+        transaction.Exchange(kClockFrame(), actionSetClock());
+        ADD_FAILURE() << "the held frame was taken for sent";
+    } catch (const ComPortError& e) {
+        EXPECT_EQ(e.Code(), CE_WriteFailed);
+        EXPECT_EQ(e.OsError(), ETIMEDOUT);
+    }
+    ::tcflow(line, TCOON);
+    ::close(line);
 }
