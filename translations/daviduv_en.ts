@@ -166,6 +166,17 @@
     </message>
 </context>
 <context>
+    <name>DesktopHabits</name>
+    <message>
+        <source>最近打开的文件</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>找不到文件 %1</source>
+        <translation>File not found: %1</translation>
+    </message>
+</context>
+<context>
     <name>DialogFrame</name>
     <message>
         <source>确定</source>
@@ -271,6 +282,10 @@
         <source>班次</source>
         <translation>Shift</translation>
     </message>
+    <message>
+        <source>%1（X %2，Y %3）</source>
+        <translation>%1 (X %2, Y %3)</translation>
+    </message>
 </context>
 <context>
     <name>FieldPanel</name>
@@ -284,6 +299,13 @@
     <message>
         <source>图片“%1”</source>
         <translation>Picture &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>FieldRender</name>
+    <message>
+        <source>%1太大，无法绘制：%2 × %3 点</source>
+        <translation>%1 is too large to draw: %2 × %3 dots</translation>
     </message>
 </context>
 <context>
@@ -638,6 +660,26 @@
         <source>你确定要退出系统吗? </source>
         <translation>Do you really want to exit? </translation>
     </message>
+    <message>
+        <source>置于顶层</source>
+        <translation>Bring to front</translation>
+    </message>
+    <message>
+        <source>置于底层</source>
+        <translation>Send to back</translation>
+    </message>
+    <message>
+        <source>没有找到画图程序</source>
+        <translation>No paint program found</translation>
+    </message>
+    <message>
+        <source>（试过 %1）</source>
+        <translation> (tried %1)</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
 </context>
 <context>
     <name>MessageRender</name>
@@ -830,6 +872,21 @@
     </message>
 </context>
 <context>
+    <name>StatusLine</name>
+    <message>
+        <source>画布缩放</source>
+        <translation>Canvas zoom</translation>
+    </message>
+    <message>
+        <source>已修改</source>
+        <translation>Modified</translation>
+    </message>
+    <message>
+        <source>模板有未保存的改动</source>
+        <translation>The template has unsaved changes</translation>
+    </message>
+</context>
+<context>
     <name>StringPanel</name>
     <message>
         <source>字符串属性</source>
@@ -890,6 +947,14 @@
         <source>高度</source>
         <translation>Height</translation>
     </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>%1应在 %2 到 %3 之间。</source>
+        <translation>%1 must be between %2 and %3.</translation>
+    </message>
 </context>
 <context>
     <name>TemplateCommands</name>
@@ -914,6 +979,37 @@ Replace them with &quot;?&quot; and save?</translation>
     <message>
         <source>是否将改动保存到文件? </source>
         <translation>Save the changes to a file? </translation>
+    </message>
+    <message>
+        <source>新建</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>置于顶层</source>
+        <translation>Bring to front</translation>
+    </message>
+    <message>
+        <source>置于底层</source>
+        <translation>Send to back</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateFile</name>
+    <message>
+        <source>模板属性</source>
+        <translation>Template attributes</translation>
+    </message>
+    <message>
+        <source>以下内容含有无法保存的字符：</source>
+        <translation>These hold characters that cannot be saved: </translation>
+    </message>
+    <message>
+        <source>，</source>
+        <translation>, </translation>
     </message>
 </context>
 <context>

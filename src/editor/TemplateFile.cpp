@@ -117,7 +117,7 @@ QStringList fieldsGbkCannotHold(const MessageTemplate& message, const QStringLis
         const int number = section.mid(digits).toInt(&numbered);
         const FieldElement* e = numbered ? message.lookup(number) : nullptr;
         const QString field = e ? fieldCaption(e->Kind(), e->TemplatePos().x(), e->TemplatePos().y())
-                                : QStringLiteral("模板属性");
+                                : QCoreApplication::translate("TemplateFile", "模板属性");
         if (!fields.contains(field)) fields << field;
     }
     return fields;

@@ -6,6 +6,7 @@
 #include "model/MessageTemplate.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -38,7 +39,8 @@ QByteArray templateFileBytes(const MessageTemplate& message, const TemplateAttri
 class TemplateTextError : public OperatorError {
 public:
     TemplateTextError(QStringList keys, const QStringList& fields)
-        : OperatorError(QStringLiteral("以下内容含有无法保存的字符：") + fields.join(QStringLiteral("，"))),
+        : OperatorError(QCoreApplication::translate("TemplateFile", "以下内容含有无法保存的字符：") +
+                        fields.join(QCoreApplication::translate("TemplateFile", "，"))),
           keys_(std::move(keys)) {}
     const QStringList& keys() const { return keys_; }
 

@@ -41,7 +41,7 @@ QString kindHint(eStyle kind) {
 }
 
 QString fieldCaption(eStyle kind, int x, int y) {
-    return QStringLiteral("%1（X %2，Y %3）").arg(kindHint(kind)).arg(x).arg(y);
+    return QCoreApplication::translate("FieldKind", "%1（X %2，Y %3）").arg(kindHint(kind)).arg(x).arg(y);
 }
 
 bool isVariableKind(eStyle kind) {

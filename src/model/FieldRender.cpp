@@ -9,6 +9,7 @@
 #include "model/Coordinates.h"
 #include "model/FieldKind.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -22,7 +23,7 @@ QString asGbk(const QString& text) {
 
 void checkBoxSize(const FieldImage& field, qint64 width, qint64 height) {
     if (width > 0xFFFF || height > 0xFFFF || width * height > kMaxBoxDots)
-        throw FieldError(QStringLiteral("%1太大，无法绘制：%2 × %3 点")
+        throw FieldError(QCoreApplication::translate("FieldRender", "%1太大，无法绘制：%2 × %3 点")
                              .arg(fieldCaption(field.UserStyle(), templateFromSurface(field.Left()),
                                                templateFromSurface(field.Top())))
                              .arg(width)

@@ -28,7 +28,7 @@ QString droppedTemplate(const QList<QUrl>& urls) {
 }
 
 DesktopHabits::DesktopHabits(MainWindow& window, QMenu* fileMenu, QAction* before)
-    : QObject(&window), window_(window), recent_(new QMenu(QStringLiteral("最近打开的文件"), fileMenu)) {
+    : QObject(&window), window_(window), recent_(new QMenu(tr("最近打开的文件"), fileMenu)) {
     recent_->setObjectName(QStringLiteral("Menu_Recent"));
     fileMenu->insertMenu(before, recent_);
     fileMenu->insertSeparator(before);
@@ -55,7 +55,7 @@ void DesktopHabits::fillRecentMenu() {
 
 void DesktopHabits::openFromDesktop(const QString& path) {
     if (!QFileInfo(path).isFile()) {
-        window_.showError(QStringLiteral("找不到文件 %1").arg(path));
+        window_.showError(tr("找不到文件 %1").arg(path));
         fillRecentMenu(); // reading the list drops it
         return;
     }

@@ -268,10 +268,10 @@ void MainWindow::installEditing() {
     editMenus_ = new EditMenus(this, *history_, *canvasEditor_, *clipboard_, canvas_);
     QMenu* edit = editMenus_->editMenu();
     edit->addSeparator();
-    QAction* front = edit->addAction(QStringLiteral("置于顶层"), this,
+    QAction* front = edit->addAction(tr("置于顶层"), this,
                                      guarded(this, [this] { restackSelected(*this, StackEnd::Front); }));
     front->setObjectName(QStringLiteral("Act_BringToFront"));
-    QAction* back = edit->addAction(QStringLiteral("置于底层"), this,
+    QAction* back = edit->addAction(tr("置于底层"), this,
                                     guarded(this, [this] { restackSelected(*this, StackEnd::Back); }));
     back->setObjectName(QStringLiteral("Act_SendToBack"));
     editMenus_->followSelection(template_, {front, back});
@@ -415,8 +415,8 @@ void MainWindow::openSerialPortDialog() {
 
 void MainWindow::startPaint() {
     if (startPaintProgram(paintPrograms_)) return;
-    QString text = QStringLiteral("没有找到画图程序");
-    if (!paintPrograms_.isEmpty()) text += QStringLiteral("（试过 %1）").arg(paintPrograms_.join(QStringLiteral("、")));
+    QString text = tr("没有找到画图程序");
+    if (!paintPrograms_.isEmpty()) text += tr("（试过 %1）").arg(paintPrograms_.join(tr("、")));
     ShowMessage(text);
 }
 

@@ -28,7 +28,7 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
     zoom_ = makePanel(this, 48);
     zoom_->setObjectName(QStringLiteral("Pnl_Zoom"));
     zoom_->setAlignment(Qt::AlignCenter);
-    zoom_->setToolTip(QStringLiteral("画布缩放"));
+    zoom_->setToolTip(tr("画布缩放"));
     modified_ = makePanel(this, 52);
     modified_->setObjectName(QStringLiteral("Pnl_Modified"));
     modified_->setAlignment(Qt::AlignCenter);
@@ -89,8 +89,8 @@ void StatusLine::showZoom(int factor) {
 }
 
 void StatusLine::showModified(bool modified) {
-    modified_->setText(modified ? QStringLiteral("已修改") : QString());
-    modified_->setToolTip(modified ? QStringLiteral("模板有未保存的改动") : QString());
+    modified_->setText(modified ? tr("已修改") : QString());
+    modified_->setToolTip(modified ? tr("模板有未保存的改动") : QString());
 }
 
 QString StatusLine::message() const {

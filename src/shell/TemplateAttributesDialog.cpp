@@ -55,8 +55,8 @@ bool answeredInRange(QDialog& dialog, QSpinBox* box, const QString& label) {
     box->interpretText();
     const auto* field = static_cast<BoundedField*>(box);
     if (field->inRange()) return true;
-    QMessageBox::warning(&dialog, QStringLiteral("提示"),
-                         QStringLiteral("%1应在 %2 到 %3 之间。").arg(label, QLocale().toString(field->low()),
+    QMessageBox::warning(&dialog, TemplateAttributesDialog::tr("提示"),
+                         TemplateAttributesDialog::tr("%1应在 %2 到 %3 之间。").arg(label, QLocale().toString(field->low()),
                                                                     QLocale().toString(field->high())));
     box->setFocus();
     box->selectAll();
@@ -131,8 +131,8 @@ int TemplateAttributesDialog::canvasWidth() const {
 }
 
 void TemplateAttributesDialog::accept() {
-    if (!answeredInRange(*this, moBan_, QStringLiteral("模板号")) ||
-        !answeredInRange(*this, width_, QStringLiteral("长度")))
+    if (!answeredInRange(*this, moBan_, tr("模板号")) ||
+        !answeredInRange(*this, width_, tr("长度")))
         return;
     writeRegString(QStringLiteral("MoBan"), QString::number(moBan()));
     writeRegString(QStringLiteral("Zoom"), zoom());

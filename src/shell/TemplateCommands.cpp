@@ -49,7 +49,7 @@ bool loadInto(MainWindow& window, const QString& path) {
 } // namespace
 
 void newTemplate(MainWindow& window) {
-    replaceTemplateAsStep(window, QStringLiteral("新建"), [&] {
+    replaceTemplateAsStep(window, QCoreApplication::translate("TemplateCommands", "新建"), [&] {
         clearTemplate(window);
         return true;
     });
@@ -58,7 +58,7 @@ void newTemplate(MainWindow& window) {
 
 void openTemplateFile(MainWindow& window, const QString& path) {
     bool whole = false;
-    replaceTemplateAsStep(window, QStringLiteral("打开"), [&] {
+    replaceTemplateAsStep(window, QCoreApplication::translate("TemplateCommands", "打开"), [&] {
         whole = loadInto(window, path);
         window.recoveryCopy()->setOrigin(path);
         return true;

@@ -7,6 +7,8 @@
 #include "shell/RecoveryCopy.h"
 #include "shell/panels/PropertyPanels.h"
 
+#include <QCoreApplication>
+
 TemplateState captureTemplate(MainWindow& window) {
     MessageTemplate& message = window.messageTemplate();
     TemplateState state;
@@ -66,7 +68,8 @@ void replaceTemplateAsStep(MainWindow& window, const QString& text, const std::f
 void restackSelected(MainWindow& window, StackEnd end) {
     FieldElement* selected = window.messageTemplate().SelectedControl();
     if (!selected) return;
-    const QString text = end == StackEnd::Front ? QStringLiteral("置于顶层") : QStringLiteral("置于底层");
+    const QString text = end == StackEnd::Front ? QCoreApplication::translate("TemplateCommands", "置于顶层")
+                                                  : QCoreApplication::translate("TemplateCommands", "置于底层");
     replaceTemplateAsStep(window, text, [&] {
         FieldElement* moved = moveToStackEnd(window.messageTemplate(), *selected, end);
         if (moved) window.editHistory()->showElement(*moved);

@@ -8,6 +8,7 @@
 #include "editor/TemplateFile.h"
 #include "link/LinkTexts.h"
 #include "link/SendMessage.h"
+#include "model/FieldKind.h"
 #include "shell/AboutDialog.h"
 #include "shell/FlashEraseDialog.h"
 #include "shell/GlyphDialog.h"
@@ -183,4 +184,37 @@ TEST(LanguageWalk, EnglishSendCarriesTheSameBytes) {
     EXPECT_EQ(english.file, chinese.file);
     // The file keeps the lead text in GBK: "日期：" is C8D5 C6DA A3BA.
     EXPECT_TRUE(english.file.contains("UserExplain=" + QByteArray::fromHex("C8D5C6DAA3BA")));
+}
+
+// The field names in messages, and the guide, in English: the guide quotes
+// the texts the English editor shows (their translations, looked up here).
+TEST(LanguageWalk, EnglishMessagesAndGuideUseTheEnglishTexts) {
+    ScopedLanguage english(Language::English);
+    // 条形码 is "Barcode" in the tool bar's translation
+    EXPECT_EQ(fieldCaption(csBarCode, 120, 10), QStringLiteral("Barcode (X 120, Y 10)"));
+    const MessageTemplate empty;
+    const QStringList fields = fieldsGbkCannotHold(empty, {QStringLiteral("Setup/Name")});
+    EXPECT_EQ(fields, QStringList{QStringLiteral("Template attributes")});
+    EXPECT_FALSE(hasChinese(TemplateTextError({}, fields + QStringList{fieldCaption(csStr, 0, 0)}).text()));
+
+    HelpDialog guide;
+    const QString text = guide.findChild<QTextBrowser*>("HelpText")->toPlainText();
+    const QString shown[] = {
+        QCoreApplication::translate("EditMenus", "撤销"),
+        QCoreApplication::translate("EditMenus", "剪切"),
+        QCoreApplication::translate("MainWindow", "置于顶层"),
+        QCoreApplication::translate("MainWindow", "打印预览"),
+        QCoreApplication::translate("EditMenus", "实际大小"),
+        QCoreApplication::translate("BarcodeSendPrompt", "条码在当前分辨率下无法识别，仍要发送吗？\n").trimmed(),
+        QCoreApplication::translate("PrintAreaPrompt", "部分内容超出打印区域，仍要发送吗？\n").trimmed(),
+        QCoreApplication::translate("ProgressDialog", "取消"),
+        QCoreApplication::translate("DesktopHabits", "最近打开的文件"),
+        QCoreApplication::translate("StatusLine", "已修改"),
+        QCoreApplication::translate("TemplateCommands", "检测到未保存的模板，是否恢复？")};
+    for (const QString& t : shown) {
+        EXPECT_FALSE(hasChinese(t)) << t.toStdString(); // translated at all
+        EXPECT_TRUE(text.contains(t)) << t.toStdString();
+    }
+    for (const char* key : {"Ctrl+Z", "Ctrl+Y", "Shift+arrow", "Tab", "Esc", "Ctrl+0", "F1", "Ctrl+P"})
+        EXPECT_TRUE(text.contains(QLatin1String(key))) << key;
 }
