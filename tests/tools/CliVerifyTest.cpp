@@ -54,7 +54,7 @@ TEST(CliVerify, AFieldOutsideThePrintAreaWarnsAndStrictRefuses) {
     const QString path = dir.filePath("tall.spt");
     saveTemplate(message, TemplateAttributes{512, 128, 1, "200dpi"}, path);
     PrinterProcess printer;
-    const QString said = QStringLiteral("部分内容超出打印区域：条码（X 40，Y 0）");
+    const QString said = QStringLiteral("outside the 128-dot print area: 条码（X 40，Y 0）");
     const CliRun strict = runCli({"send", path, "--strict", "--port", printer.devicePath(), "--quiet-ms", "200"});
     EXPECT_EQ(strict.exitCode, 2);
     EXPECT_EQ(strict.err.trimmed(), said);

@@ -109,7 +109,7 @@ int send(const QStringList& argv) {
         printErr((strict ? QString() : QStringLiteral("warning: ")) + refusal);
     }
     for (const FieldOutside& field : outside) { // the parts beyond the 128-dot strip or the canvas are not printed
-        refusal = QStringLiteral("部分内容超出打印区域：") + field.label;
+        refusal = QStringLiteral("outside the 128-dot print area: ") + field.label;
         printErr((strict ? QString() : QStringLiteral("warning: ")) + refusal);
     }
     if (!plan || (strict && !(unreadableBarcodes(checks).isEmpty() && outside.isEmpty()))) {
