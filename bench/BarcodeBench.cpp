@@ -11,8 +11,8 @@ namespace {
 
 struct Sample {
     const char* name;
-    int ours;      // btCodeTypes
-    int zint;      // libzint symbology
+    int ours; // btCodeTypes
+    int zint; // libzint symbology
     const char* caption;
     const char* zintData; // the same symbol as libzint wants its data
 };

@@ -50,13 +50,18 @@ void dragAcross(benchmark::State& state, bool wholeSurface) {
         QApplication::processEvents();
         ++step;
     }
-    state.counters["shown"] = layer->visibleRegion().intersects(QRect(dragged.Left(), dragged.Top(), dragged.Width(), dragged.Height()));
+    state.counters["shown"] =
+        layer->visibleRegion().intersects(QRect(dragged.Left(), dragged.Top(), dragged.Width(), dragged.Height()));
     sendMouse(layer, QEvent::MouseButtonRelease, grip);
 }
 
-void BM_DragStepRepaint(benchmark::State& state) { dragAcross(state, false); }
+void BM_DragStepRepaint(benchmark::State& state) {
+    dragAcross(state, false);
+}
 // For comparison: the same step repainting all of the surface the window shows.
-void BM_DragStepWholeSurface(benchmark::State& state) { dragAcross(state, true); }
+void BM_DragStepWholeSurface(benchmark::State& state) {
+    dragAcross(state, true);
+}
 } // namespace
 
 // A whole repaint of what the canvas area shows, zoomed, scrolled to the far
@@ -83,8 +88,12 @@ void repaintAtTheEnd(benchmark::State& state, int zoom) {
     state.counters["rulerPaints"] = rulerPaints.count;
 }
 
-void BM_RepaintAtTheEndZoom8(benchmark::State& state) { repaintAtTheEnd(state, 8); }
-void BM_RepaintAtTheEndZoom1(benchmark::State& state) { repaintAtTheEnd(state, 1); }
+void BM_RepaintAtTheEndZoom8(benchmark::State& state) {
+    repaintAtTheEnd(state, 8);
+}
+void BM_RepaintAtTheEndZoom1(benchmark::State& state) {
+    repaintAtTheEnd(state, 1);
+}
 
 BENCHMARK(BM_DragStepRepaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RepaintAtTheEndZoom8)->Unit(benchmark::kMillisecond);

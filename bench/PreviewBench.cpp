@@ -33,16 +33,38 @@ template <bool rows> void BM_PreviewWidest(benchmark::State& state) {
     const QByteArray frames = widestFrames(20000);
     for (auto _ : state) benchmark::DoNotOptimize(preview<rows>(frames, int(state.range(0))).constBits());
 }
-BENCHMARK(BM_PreviewWidest<true>)->Name("BM_PreviewWidest/rows")->Arg(1)->Arg(3)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PreviewWidest<false>)->Name("BM_PreviewWidest/dots")->Arg(1)->Arg(3)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewWidest<true>)
+    ->Name("BM_PreviewWidest/rows")
+    ->Arg(1)
+    ->Arg(3)
+    ->Arg(30)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewWidest<false>)
+    ->Name("BM_PreviewWidest/dots")
+    ->Arg(1)
+    ->Arg(3)
+    ->Arg(30)
+    ->Arg(100)
+    ->Unit(benchmark::kMillisecond);
 
 // Three prints of templates 1000, 5000 and 20000 dots wide.
 template <bool rows> void BM_PreviewWidth(benchmark::State& state) {
     const QByteArray frames = widestFrames(int(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(preview<rows>(frames, 3).constBits());
 }
-BENCHMARK(BM_PreviewWidth<true>)->Name("BM_PreviewWidth/rows")->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PreviewWidth<false>)->Name("BM_PreviewWidth/dots")->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewWidth<true>)
+    ->Name("BM_PreviewWidth/rows")
+    ->Arg(1000)
+    ->Arg(5000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PreviewWidth<false>)
+    ->Name("BM_PreviewWidth/dots")
+    ->Arg(1000)
+    ->Arg(5000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond);
 
 // The virtual printer taking the widest message: cutting the frames, putting
 // the background together and printing the message once it is complete. A

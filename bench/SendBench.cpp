@@ -1,8 +1,8 @@
 // Rendering, scaling and packing the widest message: a 20000-dot template at
 // 400 dpi (40000 columns) holding 65 elements of every kind.
-#include "model/FieldPlacement.h"
 #include "link/BackgroundPacking.h"
 #include "link/MessageRender.h"
+#include "model/FieldPlacement.h"
 
 #include <benchmark/benchmark.h>
 

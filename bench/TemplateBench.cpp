@@ -26,7 +26,7 @@ void BM_OpenSixtyFiveBarcodes(benchmark::State& state) {
 BENCHMARK(BM_OpenSixtyFiveBarcodes)->Unit(benchmark::kMillisecond);
 
 // A barcode-like section: eight keys.
-const char* const kKeys[] = {"ConStyle", "BarCodeType", "Rotation", "ModuleWidth",
+const char* const kKeys[] = {"ConStyle",      "BarCodeType",  "Rotation",      "ModuleWidth",
                              "HeightPercent", "BarCodeValue", "Humanreadable", "Left"};
 
 IniFile writtenIni(int sections) {

@@ -13,7 +13,7 @@ QString scratchFile(const QByteArray& bytes, const char* name = "input");
 
 // Prints what and aborts, so libFuzzer keeps the input as a crash.
 [[noreturn]] void propertyFailed(const QString& what);
-#define FUZZ_CHECK(condition, what)                                                                  \
-    do {                                                                                             \
-        if (!(condition)) propertyFailed(what);                                                      \
+#define FUZZ_CHECK(condition, what)                                                                                    \
+    do {                                                                                                               \
+        if (!(condition)) propertyFailed(what);                                                                        \
     } while (0)

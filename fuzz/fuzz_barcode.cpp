@@ -32,7 +32,8 @@ bool allOf(const std::string& text, int low, int high) {
 
 // The text the decoder should read from the row, empty where it reads no such
 // symbol (MSI, Postnet) or the symbol is outside what it accepts.
-std::string expectedReading(int type, const std::string& caption, const std::string& symbol, ZXing::BarcodeFormats& format) {
+std::string expectedReading(int type, const std::string& caption, const std::string& symbol,
+                            ZXing::BarcodeFormats& format) {
     switch (type) {
     case EAN_8: format = BarcodeFormat::EAN8; return symbol;
     case EAN_13: // a leading 0 makes a UPC-A symbol to the decoder

@@ -61,7 +61,8 @@ void checkAssembly(FuzzedDataProvider& in) {
     for (char& b : background) b = char(in.ConsumeIntegral<std::uint8_t>());
     std::vector<int> order{1};
     for (int s = 2; s <= count; ++s) order.push_back(s);
-    for (std::size_t i = order.size(); i > 2; --i) std::swap(order[i - 1], order[in.ConsumeIntegralInRange<std::size_t>(1, i - 1)]);
+    for (std::size_t i = order.size(); i > 2; --i)
+        std::swap(order[i - 1], order[in.ConsumeIntegralInRange<std::size_t>(1, i - 1)]);
     if (count > 2 && in.ConsumeBool()) order.insert(order.begin() + 1, order[1]); // a repeated chunk, not the last
 
     BackgroundAssembler assembler;

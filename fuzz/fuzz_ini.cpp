@@ -50,7 +50,8 @@ void expectSameReading(const IniFile& a, const IniFile& b) {
 
 void expectWrittenBack(IniFile& ini, const QString& section, const QString& key, const QString& value) {
     ini.writeString(section, key, value);
-    FUZZ_CHECK(ini.readString(section, key, "?") == value, QStringLiteral("[%1] %2 does not read back").arg(section, key));
+    FUZZ_CHECK(ini.readString(section, key, "?") == value,
+               QStringLiteral("[%1] %2 does not read back").arg(section, key));
     const IniFile saved = IniFile::fromBytes(ini.toBytes());
     FUZZ_CHECK(saved.readString(section, key, "?") == value,
                QStringLiteral("[%1] %2 lost in the file").arg(section, key));
@@ -65,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto keys = someKeys(ini);
     for (const auto& [section, key] : keys) {
         FUZZ_CHECK(ini.hasKey(section, key), QStringLiteral("listed key [%1] %2 not found").arg(section, key));
-        FUZZ_CHECK(ini.readString(section, key, {}).size() <= IniFile::kMaxValueLength, QStringLiteral("value too long"));
+        FUZZ_CHECK(ini.readString(section, key, {}).size() <= IniFile::kMaxValueLength,
+                   QStringLiteral("value too long"));
         ini.readInteger(section, key, 0);
     }
 

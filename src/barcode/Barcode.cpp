@@ -16,7 +16,9 @@ BarcodeBase::BarcodeBase() : picture_(mono::create(69, 66)) {}
 
 BarcodeBase::~BarcodeBase() = default;
 
-const BarcodeParams& BarcodeBase::params() const { return ll_.Params(); }
+const BarcodeParams& BarcodeBase::params() const {
+    return ll_.Params();
+}
 
 void BarcodeBase::SetBounds(int left, int top, int width, int height) {
     left_ = left;
@@ -50,7 +52,9 @@ void BarcodeBase::SetBar_Caption(const QByteArray& gbk) {
     change([&](BarcodeParams& p) { p.caption = gbk.toStdString(); });
 }
 
-QByteArray BarcodeBase::Bar_CodeAddon() const { return QByteArray::fromStdString(params().addon); }
+QByteArray BarcodeBase::Bar_CodeAddon() const {
+    return QByteArray::fromStdString(params().addon);
+}
 
 void BarcodeBase::SetBar_CodeAddon(const QByteArray& addon) {
     change([&](BarcodeParams& p) { p.addon = addon.toStdString(); });
@@ -81,7 +85,9 @@ void BarcodeBase::SetBar_HeightPercent(int percent) {
     change([&](BarcodeParams& p) { p.heightPercent = percent; });
 }
 
-QString BarcodeBase::Bar_Fontname() const { return QString::fromStdString(params().fontName); }
+QString BarcodeBase::Bar_Fontname() const {
+    return QString::fromStdString(params().fontName);
+}
 
 void BarcodeBase::SetBar_Fontname(const QString& face) {
     change([&](BarcodeParams& p) { p.fontName = face.toStdString(); });
@@ -107,7 +113,9 @@ void BarcodeBase::SetBar_HumanReadable(bool on) {
     change([&](BarcodeParams& p) { p.humanReadable = on; });
 }
 
-QByteArray BarcodeBase::SymbolText() const { return QByteArray::fromStdString(ll_.SymbolText()); }
+QByteArray BarcodeBase::SymbolText() const {
+    return QByteArray::fromStdString(ll_.SymbolText());
+}
 
 BarcodeLayout BarcodeBase::prepare() const {
     ll_.Encode();
@@ -133,10 +141,10 @@ void BarcodeBase::repaint(bool resize) {
         const BarcodeLayout layout = prepare();
         const QSize size = resize ? rotatedSize(layout, params().rotation) : QSize(width_, height_);
         // Drawing cannot fail past this point, so the picture of that size is reused.
-        if (picture_.size() == QSize(std::max(size.width(), 1), std::max(size.height(), 1)) && mono::isNormalized(picture_))
+        if (picture_.size() == QSize(std::max(size.width(), 1), std::max(size.height(), 1)) &&
+            mono::isNormalized(picture_))
             picture_.fill(0);
-        else
-            picture_ = mono::create(size.width(), size.height());
+        else picture_ = mono::create(size.width(), size.height());
         paintLayout(picture_, 0, 0, layout, params().rotation, Bar_Fontname());
         width_ = size.width();
         height_ = size.height();
@@ -147,18 +155,22 @@ void BarcodeBase::repaint(bool resize) {
     }
 }
 
-void BarcodeBase::Paint() { repaint(false); }
+void BarcodeBase::Paint() {
+    repaint(false);
+}
 
 void Barcode::SetAutoSize(bool on) {
     autoSize_ = on;
     Paint();
 }
 
-void Barcode::Paint() { repaint(autoSize_); }
+void Barcode::Paint() {
+    repaint(autoSize_);
+}
 
 const QStringList& barcodeTypeNames() {
-    static const QStringList names{"EAN_8",     "EAN_13",    "UPC_A",       "UPC_E",   "CODE39",
-                                   "CODE25i",   "CODE25iP",  "CODE128_A",   "CODE128_B", "CODE128_C",
-                                   "MSI_Plessey", "Codabar", "Postnet",     "Postnet_FIM"};
+    static const QStringList names{"EAN_8",       "EAN_13",   "UPC_A",     "UPC_E",      "CODE39",
+                                   "CODE25i",     "CODE25iP", "CODE128_A", "CODE128_B",  "CODE128_C",
+                                   "MSI_Plessey", "Codabar",  "Postnet",   "Postnet_FIM"};
     return names;
 }

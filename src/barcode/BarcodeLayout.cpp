@@ -9,7 +9,9 @@ const double kModuleMm[kBarcodeSizeCount] = {0.270, 0.297, 0.330, 0.363, 0.396, 
                                              0.610, 0.660, 0.710, 1.000, 1.200, 1.500, 1.750};
 
 // Nearest integer, halves to even.
-int roundEven(double x) { return static_cast<int>(std::nearbyint(x)); }
+int roundEven(double x) {
+    return static_cast<int>(std::nearbyint(x));
+}
 
 // a * b / c with halves rounded away from zero.
 int mulDiv(int a, int b, int c) {
@@ -18,8 +20,12 @@ int mulDiv(int a, int b, int c) {
     return static_cast<int>(num < 0 ? -q : q);
 }
 
-bool isEanUpc(int type) { return type == EAN_8 || type == EAN_13 || type == UPC_A || type == UPC_E; }
-bool isWide(int type) { return type == EAN_13 || type == UPC_A; } // 74.24 bar factor, quiet zones
+bool isEanUpc(int type) {
+    return type == EAN_8 || type == EAN_13 || type == UPC_A || type == UPC_E;
+}
+bool isWide(int type) {
+    return type == EAN_13 || type == UPC_A;
+} // 74.24 bar factor, quiet zones
 
 int textCell(double base, int scaling) {
     return std::clamp(roundEven(base * 0.18 * scaling / 100.0), 1, kMaxTextHeight);
@@ -112,8 +118,8 @@ BarcodeLayout layoutLinear(const SymbolEncoder& ll, double r, double s) {
     out.fontHeight = textCell(fontBase, prm.fontScaling);
     const Linear lin{prm, ll.SymbolText(), mw, r, p, q};
     out.width = lin.x(n - 1) + q + p + 1;
-    const int barsHeight = isEanUpc(prm.codeType) ? roundEven(out.barLength * 0.9336 - out.shortening)
-                                                  : out.barLength - out.shortening;
+    const int barsHeight =
+        isEanUpc(prm.codeType) ? roundEven(out.barLength * 0.9336 - out.shortening) : out.barLength - out.shortening;
     if (prm.humanReadable) {
         out.textHeight = out.fontHeight;
         out.height = out.textHeight + barsHeight + 1;
@@ -159,7 +165,9 @@ BarcodeLayout layoutPostal(const SymbolEncoder& ll, double r, double s) {
 
 } // namespace
 
-double moduleWidthMm(int size) { return kModuleMm[std::clamp(size, 0, kBarcodeSizeCount - 1)]; }
+double moduleWidthMm(int size) {
+    return kModuleMm[std::clamp(size, 0, kBarcodeSizeCount - 1)];
+}
 
 int modulePixels(int size, bool highDensity, double r) {
     return std::max(1, roundEven(moduleWidthMm(size) / (highDensity ? 2.0 : 1.0) * r));

@@ -19,13 +19,13 @@ struct TextPiece {
 };
 
 struct BarcodeLayout {
-    int width = 0;         // W
-    int height = 0;        // H
-    int moduleWidth = 0;   // p, pixels
-    int barLength = 0;     // L, pixels
-    int shortening = 0;    // G, pixels (negative above 100 %)
-    int fontHeight = 0;    // character-cell height of the text, at most 24
-    int textHeight = 0;    // T: height of the text line, 0 when it is not part of the symbol
+    int width = 0;       // W
+    int height = 0;      // H
+    int moduleWidth = 0; // p, pixels
+    int barLength = 0;   // L, pixels
+    int shortening = 0;  // G, pixels (negative above 100 %)
+    int fontHeight = 0;  // character-cell height of the text, at most 24
+    int textHeight = 0;  // T: height of the text line, 0 when it is not part of the symbol
     std::vector<BarRect> bars;
     std::vector<TextPiece> texts;
 };

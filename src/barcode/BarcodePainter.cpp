@@ -26,7 +26,9 @@ struct Turn {
         default: return edges(x1, y1, x2, y2);
         }
     }
-    QRect edges(int l, int t, int r, int b) const { return QRect(QPoint(x0 + l, y0 + t), QPoint(x0 + r - 1, y0 + b - 1)); }
+    QRect edges(int l, int t, int r, int b) const {
+        return QRect(QPoint(x0 + l, y0 + t), QPoint(x0 + r - 1, y0 + b - 1));
+    }
 };
 
 // Sets dots of a canvas to black: on a 1-bit canvas (most significant bit
@@ -45,8 +47,9 @@ public:
     // built and laid onto each of them.
     void fill(Rects& rects) {
         const int width = canvas_.width(), height = canvas_.height();
-        for (QRect& r : rects) r.setCoords(std::max(r.left(), 0), std::max(r.top(), 0), std::min(r.right(), width - 1),
-                                           std::min(r.bottom(), height - 1));
+        for (QRect& r : rects)
+            r.setCoords(std::max(r.left(), 0), std::max(r.top(), 0), std::min(r.right(), width - 1),
+                        std::min(r.bottom(), height - 1));
         rects.erase(std::remove_if(rects.begin(), rects.end(),
                                    [](const QRect& r) { return r.left() > r.right() || r.top() > r.bottom(); }),
                     rects.end());
@@ -148,8 +151,7 @@ QSize rotatedSize(const BarcodeLayout& layout, int rotation) {
     return across ? QSize(layout.height, layout.width) : QSize(layout.width, layout.height);
 }
 
-void paintLayout(QImage& canvas, int x0, int y0, const BarcodeLayout& layout, int rotation,
-                 const QString& fontName) {
+void paintLayout(QImage& canvas, int x0, int y0, const BarcodeLayout& layout, int rotation, const QString& fontName) {
     Ink ink(canvas);
     const Turn turn{x0, y0, layout.width, layout.height, rotation};
     Ink::Rects bars;

@@ -11,8 +11,7 @@
 // The size the symbol takes on the canvas: W x H, or H x W when turned by 90 or 270 degrees.
 QSize rotatedSize(const BarcodeLayout& layout, int rotation);
 
-void paintLayout(QImage& canvas, int x0, int y0, const BarcodeLayout& layout, int rotation,
-                 const QString& fontName);
+void paintLayout(QImage& canvas, int x0, int y0, const BarcodeLayout& layout, int rotation, const QString& fontName);
 
 // Copies source onto rect of target, picking the nearest source pixel.
 void stretchOnto(QImage& target, const QRect& rect, const QImage& source);

@@ -17,14 +17,18 @@ struct FontKey {
     int cellHeight;
     bool operator==(const FontKey&) const = default;
 };
-size_t qHash(const FontKey& k, size_t seed = 0) { return qHashMulti(seed, k.face, k.cellHeight); }
+size_t qHash(const FontKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.face, k.cellHeight);
+}
 
 struct TextKey {
     QByteArray text;
     FontKey font;
     bool operator==(const TextKey&) const = default;
 };
-size_t qHash(const TextKey& k, size_t seed = 0) { return qHashMulti(seed, k.text, k.font); }
+size_t qHash(const TextKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.text, k.font);
+}
 
 } // namespace
 

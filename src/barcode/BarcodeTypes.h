@@ -1,8 +1,8 @@
 #pragma once
 // The barcode enumerations and the error type, shared by the encoders (plain
 // C++) and the barcode element (Qt).
-#include <cstdint>
 #include "common/OperatorError.h"
+#include <cstdint>
 
 // Symbologies; the ordinal is the number stored in .spt files and shown by the
 // style list.

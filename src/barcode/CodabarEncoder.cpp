@@ -48,11 +48,17 @@ const CodabarEncoder& CodabarEncoder::instance() {
     return table;
 }
 
-std::string_view CodabarEncoder::charset() const { return kCharset; }
+std::string_view CodabarEncoder::charset() const {
+    return kCharset;
+}
 
-bool CodabarEncoder::contains(char c) const { return c != '\0' && kCharset.find(c) != std::string_view::npos; }
+bool CodabarEncoder::contains(char c) const {
+    return c != '\0' && kCharset.find(c) != std::string_view::npos;
+}
 
-std::string_view CodabarEncoder::pattern(char c) const { return kPatterns[kCharset.find(c)]; }
+std::string_view CodabarEncoder::pattern(char c) const {
+    return kPatterns[kCharset.find(c)];
+}
 
 void encodeCodabar(BarcodeParams& params, SymbolEncoding& out) {
     upperCaseGbk(params.caption); // the stored caption keeps the change

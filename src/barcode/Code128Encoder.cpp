@@ -25,4 +25,6 @@ const Code128Encoder& Code128Encoder::instance() {
     return table;
 }
 
-std::string_view Code128Encoder::widths(unsigned char b) const { return kWidths[value(b)]; }
+std::string_view Code128Encoder::widths(unsigned char b) const {
+    return kWidths[value(b)];
+}

@@ -26,11 +26,17 @@ const Code39Encoder& Code39Encoder::instance() {
     return table;
 }
 
-std::string_view Code39Encoder::charset() const { return kCharset; }
+std::string_view Code39Encoder::charset() const {
+    return kCharset;
+}
 
-bool Code39Encoder::contains(char c) const { return c != '\0' && kCharset.find(c) != std::string_view::npos; }
+bool Code39Encoder::contains(char c) const {
+    return c != '\0' && kCharset.find(c) != std::string_view::npos;
+}
 
-std::string_view Code39Encoder::pattern(char c) const { return kPatterns[kCharset.find(c)]; }
+std::string_view Code39Encoder::pattern(char c) const {
+    return kPatterns[kCharset.find(c)];
+}
 
 void encodeCode39(BarcodeParams& params, SymbolEncoding& out) {
     const Code39Encoder& table = Code39Encoder::instance();

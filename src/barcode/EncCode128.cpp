@@ -10,8 +10,12 @@ enum class Set { A, B, C };
 
 const char* const kCode128Error = "ZurazAZ: Code128 error";
 
-Set setOfStart(unsigned char b) { return b == T::kStartA ? Set::A : b == T::kStartB ? Set::B : Set::C; }
-int digitOf(unsigned char b) { return b >= '0' && b <= '9' ? b - '0' : 0; }
+Set setOfStart(unsigned char b) {
+    return b == T::kStartA ? Set::A : b == T::kStartB ? Set::B : Set::C;
+}
+int digitOf(unsigned char b) {
+    return b >= '0' && b <= '9' ? b - '0' : 0;
+}
 
 // Walks the caption from the start byte. For each byte the sink is told what
 // it emits (a symbol byte) and what the human-readable line shows.
@@ -85,9 +89,15 @@ void encode128(unsigned char start, BarcodeParams& params, SymbolEncoding& out) 
 
 } // namespace
 
-void encodeCode128A(BarcodeParams& params, SymbolEncoding& out) { encode128(T::kStartA, params, out); }
-void encodeCode128B(BarcodeParams& params, SymbolEncoding& out) { encode128(T::kStartB, params, out); }
-void encodeCode128C(BarcodeParams& params, SymbolEncoding& out) { encode128(T::kStartC, params, out); }
+void encodeCode128A(BarcodeParams& params, SymbolEncoding& out) {
+    encode128(T::kStartA, params, out);
+}
+void encodeCode128B(BarcodeParams& params, SymbolEncoding& out) {
+    encode128(T::kStartB, params, out);
+}
+void encodeCode128C(BarcodeParams& params, SymbolEncoding& out) {
+    encode128(T::kStartC, params, out);
+}
 
 std::string code128Readable(unsigned char startByte, const std::string& caption) {
     Walk walk;

@@ -5,7 +5,9 @@
 namespace {
 
 // One MSI bit: 1 is a wide bar and a narrow space, 0 a narrow bar and a wide space.
-void appendBit(ModuleRow& row, bool one, std::uint8_t ratio) { appendElements(row, one ? "10" : "01", ratio); }
+void appendBit(ModuleRow& row, bool one, std::uint8_t ratio) {
+    appendElements(row, one ? "10" : "01", ratio);
+}
 
 } // namespace
 

@@ -3,8 +3,8 @@
 // upper-cases the stored caption) and fills the symbol text, the module row and
 // the text of the human-readable line. The table in LLBarcode.cpp picks the
 // encoder by symbology number.
-#include "barcode/SymbolEncoder.h"
 #include "barcode/ModuleRow.h"
+#include "barcode/SymbolEncoder.h"
 
 #include <string>
 

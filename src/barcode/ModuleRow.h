@@ -11,7 +11,9 @@
 using ModuleRow = std::vector<std::uint8_t>;
 
 // Width in modules of a wide element.
-inline int wideWidth(std::uint8_t ratio) { return ratio == Ratio_2 ? 2 : 3; }
+inline int wideWidth(std::uint8_t ratio) {
+    return ratio == Ratio_2 ? 2 : 3;
+}
 
 // Appends modules written as "1010..." (fixed-pattern symbologies: EAN, UPC).
 inline void appendModules(ModuleRow& row, std::string_view bits) {
@@ -43,7 +45,9 @@ inline void appendWidths(ModuleRow& row, std::string_view widths) {
     }
 }
 
-inline bool isDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Every byte not in accepted becomes '0'.
 inline std::string keepOrZero(const std::string& text, std::string_view accepted) {

@@ -27,9 +27,13 @@ const PostnetEncoder& PostnetEncoder::instance() {
     return table;
 }
 
-std::string_view PostnetEncoder::digitPattern(char digit) const { return kDigits5[digit - '0']; }
+std::string_view PostnetEncoder::digitPattern(char digit) const {
+    return kDigits5[digit - '0'];
+}
 
-std::string_view PostnetEncoder::fimPattern(int which) const { return kFim[which]; }
+std::string_view PostnetEncoder::fimPattern(int which) const {
+    return kFim[which];
+}
 
 void encodePostnet(BarcodeParams& params, SymbolEncoding& out) {
     std::string d = postnetLength(keepOrZero(params.caption, kDigits));

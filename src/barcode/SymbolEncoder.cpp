@@ -6,9 +6,8 @@ namespace {
 
 // Encoders by symbology number (btCodeTypes order).
 constexpr EncodeFunction kEncoders[kBarcodeTypeCount] = {
-    encodeEan8,   encodeEan13,     encodeUpcA,     encodeUpcE,     encodeCode39,
-    encodeCode25i, encodeCode25iP, encodeCode128A, encodeCode128B, encodeCode128C,
-    encodeMsi,    encodeCodabar,   encodePostnet,  encodePostnetFim,
+    encodeEan8,     encodeEan13,    encodeUpcA,     encodeUpcE, encodeCode39,  encodeCode25i, encodeCode25iP,
+    encodeCode128A, encodeCode128B, encodeCode128C, encodeMsi,  encodeCodabar, encodePostnet, encodePostnetFim,
 };
 
 } // namespace

@@ -22,7 +22,7 @@ struct BarcodeParams {
     bool zoomSize = false;              // module positions from the exact width
     std::uint8_t rotation = rotate_000; // btCodeRotate
     bool humanReadable = true;
-    std::int32_t splitPosition = 7;     // split of the 12-digit CODE25iP text
+    std::int32_t splitPosition = 7; // split of the 12-digit CODE25iP text
 };
 
 inline constexpr int kMaxCaptionLength = 50;

@@ -8,17 +8,17 @@
 #include <optional>
 
 struct AppSettings {
-    int maxLength = 20000;          // Config.ini Main/MaxLength
-    int mainDpi = 1;                // Config.ini Main/MainDpi: 1 by resolution/200, 2 half width
-    bool fastAck = false;           // Config.ini Main/FastAck: end an exchange at a complete acknowledgement
-    bool parallelSearch = false;    // Config.ini Main/ParallelSearch: query every port at once
-    QStringList networkPorts;       // Config.ini Ports/Network: "tcp://HOST:PORT;..." of serial device servers
-    QStringList dpiList{"200dpi"};  // Config.ini Dpi/DpiCount and Dpi/1..N
-    int moBan = 1;                  // template number, store "MoBan"
-    QString zoom = "200dpi";        // resolution text, store "Zoom"
-    int width = 512;                // canvas width in dots, store "Width"
-    QString comm = "COM1";          // port name, store "Comm" (as stored, not trimmed)
-    QString baudText = "57600";     // store "Baud", trimmed, whatever it holds
+    int maxLength = 20000;         // Config.ini Main/MaxLength
+    int mainDpi = 1;               // Config.ini Main/MainDpi: 1 by resolution/200, 2 half width
+    bool fastAck = false;          // Config.ini Main/FastAck: end an exchange at a complete acknowledgement
+    bool parallelSearch = false;   // Config.ini Main/ParallelSearch: query every port at once
+    QStringList networkPorts;      // Config.ini Ports/Network: "tcp://HOST:PORT;..." of serial device servers
+    QStringList dpiList{"200dpi"}; // Config.ini Dpi/DpiCount and Dpi/1..N
+    int moBan = 1;                 // template number, store "MoBan"
+    QString zoom = "200dpi";       // resolution text, store "Zoom"
+    int width = 512;               // canvas width in dots, store "Width"
+    QString comm = "COM1";         // port name, store "Comm" (as stored, not trimmed)
+    QString baudText = "57600";    // store "Baud", trimmed, whatever it holds
 };
 
 inline constexpr int kCanvasHeight = 128;

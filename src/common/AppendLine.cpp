@@ -65,8 +65,9 @@ QString appendWholeLine(const QString& path, const QByteArray& line) {
     }
     const bool closed = ::close(fd) == 0;
     if (written != line.size())
-        return written < 0 ? QStringLiteral("cannot write %1: %2").arg(path, systemReason(writeError))
-                           : QStringLiteral("cannot write %1: only %2 of %3 bytes").arg(path).arg(written).arg(line.size());
+        return written < 0
+                   ? QStringLiteral("cannot write %1: %2").arg(path, systemReason(writeError))
+                   : QStringLiteral("cannot write %1: only %2 of %3 bytes").arg(path).arg(written).arg(line.size());
     if (!closed) return QStringLiteral("cannot close %1").arg(path);
     return {};
 }

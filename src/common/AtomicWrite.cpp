@@ -5,8 +5,8 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <cerrno>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -17,8 +17,8 @@ QString writeWithoutFollowing(const QString& path, const QByteArray& bytes) {
     QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
     if (!file.open()) return file.errorString();
     if (file.write(bytes) != bytes.size() || !file.flush() || ::fsync(file.handle()) != 0) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                                     : QString::fromLocal8Bit(std::strerror(errno));
+        const QString reason =
+            file.error() != QFileDevice::NoError ? file.errorString() : QString::fromLocal8Bit(std::strerror(errno));
         return reason;
     }
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);

@@ -37,7 +37,8 @@ std::optional<QString> languageOptionValue(const QCommandLineParser& parser);
 // nothing when X is missing or not zh/en.
 std::optional<QString> takeLanguageOption(QStringList& arguments);
 
-// --lang (empty when not given; a value that is not zh/en is the caller's usage error), then the store, then the locale.
+// --lang (empty when not given; a value that is not zh/en is the caller's usage error), then the store, then the
+// locale.
 Language chooseLanguage(const QString& option);
 
 // Installs the language's translators (ours for English and, with qtTexts,

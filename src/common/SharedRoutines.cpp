@@ -42,7 +42,8 @@ std::optional<WholeNumber> parseWhole(const QString& text) {
     if (i < text.size() && text[i] == QChar('$')) {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == QChar('0') && (text[i + 1] == QChar('x') || text[i + 1] == QChar('X'))) {
+    } else if (i + 1 < text.size() && text[i] == QChar('0') &&
+               (text[i + 1] == QChar('x') || text[i + 1] == QChar('X'))) {
         base = 16;
         i += 2;
     }

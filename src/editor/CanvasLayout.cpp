@@ -19,8 +19,7 @@ SurfaceHit hitSurface(const MessageTemplate& message, QPoint point, QSize canvas
     const auto elements = message.elements();
     for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
         FieldElement* e = *it;
-        if (QRect(e->Left(), e->Top(), e->Width(), e->Height()).contains(point))
-            return {SurfacePart::Element, e};
+        if (QRect(e->Left(), e->Top(), e->Width(), e->Height()).contains(point)) return {SurfacePart::Element, e};
     }
     if (QRect(QPoint(kCanvasOrigin, kCanvasOrigin), canvas).contains(point)) return {SurfacePart::Canvas};
     if (!panel.adjusted(1, 1, -1, -1).contains(point)) return {SurfacePart::Border};

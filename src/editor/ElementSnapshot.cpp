@@ -11,11 +11,9 @@ QSize ElementSnapshot::size() const {
 namespace {
 bool sameField(const FieldImage& a, const FieldImage& b) {
     return a.Left() == b.Left() && a.Top() == b.Top() && a.UserStyle() == b.UserStyle() &&
-           a.UserValue() == b.UserValue() && a.UserFontSize() == b.UserFontSize() &&
-           a.UserSpace() == b.UserSpace() && a.UserExplain() == b.UserExplain() &&
-           a.UserFont() == b.UserFont() && a.UserPeriod() == b.UserPeriod() &&
-           a.UserNoDigit() == b.UserNoDigit() && a.UserIncrement() == b.UserIncrement() &&
-           a.Picture() == b.Picture();
+           a.UserValue() == b.UserValue() && a.UserFontSize() == b.UserFontSize() && a.UserSpace() == b.UserSpace() &&
+           a.UserExplain() == b.UserExplain() && a.UserFont() == b.UserFont() && a.UserPeriod() == b.UserPeriod() &&
+           a.UserNoDigit() == b.UserNoDigit() && a.UserIncrement() == b.UserIncrement() && a.Picture() == b.Picture();
 }
 
 bool sameBarcode(const Barcode& a, const Barcode& b) {
@@ -41,15 +39,12 @@ ElementSnapshot snapshotOf(const MessageTemplate& message, const FieldElement& e
     ElementSnapshot s;
     s.number = element.Number();
     s.stackIndex = message.stackIndex(element);
-    if (element.IsBarcode())
-        s.barcode = std::make_shared<const Barcode>(*element.AsBarcode());
-    else
-        s.field = std::make_shared<const FieldImage>(*element.AsField());
+    if (element.IsBarcode()) s.barcode = std::make_shared<const Barcode>(*element.AsBarcode());
+    else s.field = std::make_shared<const FieldImage>(*element.AsField());
     return s;
 }
 
-FieldElement& addCopy(MessageTemplate& message, const ElementSnapshot& snapshot, int number,
-                      QPoint surfacePos) {
+FieldElement& addCopy(MessageTemplate& message, const ElementSnapshot& snapshot, int number, QPoint surfacePos) {
     // Copies, so that the snapshot stays as it was whatever happens to the element.
     if (snapshot.barcode) {
         auto barcode = std::make_unique<Barcode>(*snapshot.barcode);

@@ -29,5 +29,4 @@ FieldElement& restoreSnapshot(MessageTemplate& message, const ElementSnapshot& s
 
 // Adds a copy of the snapshot's element under a new number, in front of all
 // others, with its top-left corner at the surface point.
-FieldElement& addCopy(MessageTemplate& message, const ElementSnapshot& snapshot, int number,
-                      QPoint surfacePos);
+FieldElement& addCopy(MessageTemplate& message, const ElementSnapshot& snapshot, int number, QPoint surfacePos);

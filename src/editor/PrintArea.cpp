@@ -12,7 +12,8 @@ QRegion outsidePrintArea(const QRect& field, int canvasWidth) {
 
 QString fieldLabel(const FieldElement& element) {
     // The palette's words, but a barcode is simply "条码" to the operator.
-    const QString kind = element.IsBarcode() ? QCoreApplication::translate("PrintArea", "条码") : kindHint(element.Kind());
+    const QString kind =
+        element.IsBarcode() ? QCoreApplication::translate("PrintArea", "条码") : kindHint(element.Kind());
     const QPoint at = element.TemplatePos();
     return QCoreApplication::translate("PrintArea", "%1（X %2，Y %3）").arg(kind).arg(at.x()).arg(at.y());
 }

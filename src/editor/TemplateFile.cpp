@@ -2,10 +2,10 @@
 
 #include "model/FieldKind.h"
 
-#include "model/Coordinates.h"
 #include "common/Gbk.h"
 #include "common/IniFile.h"
 #include "editor/TemplateKeys.h"
+#include "model/Coordinates.h"
 
 namespace {
 
@@ -80,10 +80,8 @@ Writer templateIni(const MessageTemplate& message, const TemplateAttributes& att
     for (const FieldElement* e : message.addressable()) {
         const QString section = kindWord(e->Kind()) + QString::number(e->Number());
         w.text(section, spt::kConStyle, kindWord(e->Kind()));
-        if (e->IsBarcode())
-            writeBarcode(w, section, *e->AsBarcode());
-        else
-            writeField(w, section, *e);
+        if (e->IsBarcode()) writeBarcode(w, section, *e->AsBarcode());
+        else writeField(w, section, *e);
         writePosition(w, section, *e);
         sections << section;
     }

@@ -5,12 +5,12 @@
 // element's kind word and number ("csStr3").
 #include "model/MessageTemplate.h"
 
+#include "common/OperatorError.h"
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include "common/OperatorError.h"
 
 struct TemplateAttributes {
     int width = 512;

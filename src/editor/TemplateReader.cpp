@@ -1,13 +1,13 @@
 // Opening a template file: loadTemplate and notATemplateReason of TemplateFile.h.
 #include "editor/TemplateFile.h"
 
-#include "model/Coordinates.h"
-#include "model/FieldPlacement.h"
-#include "model/PictureBudget.h"
 #include "common/Gbk.h"
 #include "common/IniFile.h"
 #include "common/SharedRoutines.h"
 #include "editor/TemplateKeys.h"
+#include "model/Coordinates.h"
+#include "model/FieldPlacement.h"
+#include "model/PictureBudget.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -59,7 +59,8 @@ std::unique_ptr<Barcode> readBarcode(const IniFile& ini, const QString& section)
     setBarcode(*b, [&] { b->SetBar_Rotation(read(ini, section, spt::kRotation)); });
     setBarcode(*b, [&] { b->SetBar_HeightPercent(read(ini, section, spt::kHeightPercent)); });
     setBarcode(*b, [&] { b->SetBar_Caption(gbk::encode(read(ini, section, spt::kBarCodeValue))); });
-    setBarcode(*b, [&] { b->SetBar_HumanReadable(ini.readBool(section, spt::kHumanreadable, spt::kHumanReadableFallback)); });
+    setBarcode(
+        *b, [&] { b->SetBar_HumanReadable(ini.readBool(section, spt::kHumanreadable, spt::kHumanReadableFallback)); });
     setBarcode(*b, [&] { b->ReleaseDrawing(); });
     return b;
 }
@@ -142,7 +143,9 @@ void loadTemplate(MessageTemplate& message, const IniFile& ini, const QString& f
     PictureBudget budget;
     const TemplateAttributes attributes = readAttributes(ini);
     budget.spend(PictureBudget::monoBytes({attributes.width, attributes.height}),
-                 QCoreApplication::translate("TemplateReader", "画布（%1 × %2 点）").arg(attributes.width).arg(attributes.height));
+                 QCoreApplication::translate("TemplateReader", "画布（%1 × %2 点）")
+                     .arg(attributes.width)
+                     .arg(attributes.height));
     if (onAttributes) onAttributes(attributes);
 
     std::vector<int> made;

@@ -11,10 +11,10 @@
 namespace {
 // Every whole-number key of the file, with the range its reader keeps.
 constexpr IntegerKey kIntegerKeys[] = {
-    spt::kImageWidth,   spt::kImageHeight,    spt::kMoBan,      spt::kLeft,          spt::kTop,
-    spt::kBarCodeType,  spt::kRotation,       spt::kModuleWidth, spt::kHeightPercent, spt::kPictureWidth,
-    spt::kPictureHeight, spt::kFontSize,      spt::kSpace,      spt::kUserFontSize,  spt::kUserSpace,
-    spt::kUserPeriod,   spt::kUserNoDigit,    spt::kUserIncrement,
+    spt::kImageWidth,    spt::kImageHeight, spt::kMoBan,         spt::kLeft,          spt::kTop,
+    spt::kBarCodeType,   spt::kRotation,    spt::kModuleWidth,   spt::kHeightPercent, spt::kPictureWidth,
+    spt::kPictureHeight, spt::kFontSize,    spt::kSpace,         spt::kUserFontSize,  spt::kUserSpace,
+    spt::kUserPeriod,    spt::kUserNoDigit, spt::kUserIncrement,
 };
 const char* const kSwitchKeys[] = {spt::kBold, spt::kItalic, spt::kUnderline, spt::kHumanreadable};
 // Kept by the reader for the file's own bookkeeping: replacing them would
@@ -45,7 +45,8 @@ QString valueRefusal(const QString& key, const QString& value) {
         return {};
     }
     if (isOneOf(key, kSwitchKeys)) {
-        if (value != QLatin1String("0") && value != QLatin1String("1")) return QStringLiteral("%1 must be 0 or 1").arg(key);
+        if (value != QLatin1String("0") && value != QLatin1String("1"))
+            return QStringLiteral("%1 must be 0 or 1").arg(key);
         return {};
     }
     if (value.size() > spt::kMaxTextLength)
@@ -61,12 +62,12 @@ QString assignmentRefusal(const IniFile& ini, const QString& assignment, QString
                           QString& value) {
     const qsizetype dot = assignment.indexOf(u'.');
     const qsizetype equals = assignment.indexOf(u'=');
-    if (dot <= 0 || equals <= dot + 1)
-        return QStringLiteral("--set needs SECTION.KEY=VALUE, not '%1'").arg(assignment);
+    if (dot <= 0 || equals <= dot + 1) return QStringLiteral("--set needs SECTION.KEY=VALUE, not '%1'").arg(assignment);
     section = assignment.left(dot);
     key = assignment.mid(dot + 1, equals - dot - 1);
     value = assignment.mid(equals + 1);
-    if (!ini.hasSection(section)) return QStringLiteral("--set %1: the template has no section [%2]").arg(assignment, section);
+    if (!ini.hasSection(section))
+        return QStringLiteral("--set %1: the template has no section [%2]").arg(assignment, section);
     if (!ini.hasKey(section, key) || isOneOf(key, kStructureKeys))
         return QStringLiteral("--set %1: the section [%2] has no key %3 to set").arg(assignment, section, key);
     if (const QString why = valueRefusal(key, value); !why.isEmpty())
@@ -79,7 +80,8 @@ QString replaceTemplateValues(IniFile& ini, const QStringList& assignments) {
     IniFile replaced = ini;
     for (const QString& assignment : assignments) {
         QString section, key, value;
-        if (const QString why = assignmentRefusal(replaced, assignment, section, key, value); !why.isEmpty()) return why;
+        if (const QString why = assignmentRefusal(replaced, assignment, section, key, value); !why.isEmpty())
+            return why;
         replaced.writeString(section, key, value);
     }
     ini = replaced;

@@ -34,8 +34,9 @@ void writePayloadFile(const QString& path, const QByteArray& payload) {
     const QString reason = QDir().mkpath(folder) ? writeFileAtomically(path, payload)
                                                  : QStringLiteral("cannot make the folder %1").arg(folder);
     if (!reason.isEmpty())
-        throw GlyphRefused(
-            QCoreApplication::translate("Code16File", "无法写入文件“%1”：%2").arg(QDir::toNativeSeparators(path), reason).toStdString());
+        throw GlyphRefused(QCoreApplication::translate("Code16File", "无法写入文件“%1”：%2")
+                               .arg(QDir::toNativeSeparators(path), reason)
+                               .toStdString());
 }
 
 QString writeCode16(const QByteArray& payload, const QString& folder) {

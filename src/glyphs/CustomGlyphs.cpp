@@ -21,8 +21,7 @@ qint64 customGlyphBytes(const CustomGlyphRequest& request) {
     for (const QString& item : splitText(request.value, QChar(u'^'))) {
         const int width = customCellWidth(gbk::decode(gbk::encode(item)), request.height, request.rows);
         const int columns = request.rows ? width : scaledGlyphWidth(width, request.resolution);
-        if (request.rows ? columns >= 8 : request.height >= 8)
-            total += qint64(columns) * (request.height / 8);
+        if (request.rows ? columns >= 8 : request.height >= 8) total += qint64(columns) * (request.height / 8);
     }
     return total;
 }
@@ -41,10 +40,8 @@ QByteArray buildCustomGlyphs(const CustomGlyphRequest& request) {
         const QString shown = gbk::decode(gbk::encode(item));
         const int width = customCellWidth(shown, request.height, request.rows);
         const QImage cell = drawGlyphCell(shown, face, width, request.height, pixelHeight);
-        if (request.rows)
-            payload += packGlyphRows(cell);
-        else
-            payload += packGlyphColumns(stretchGlyph(cell, scaledGlyphWidth(width, request.resolution)));
+        if (request.rows) payload += packGlyphRows(cell);
+        else payload += packGlyphColumns(stretchGlyph(cell, scaledGlyphWidth(width, request.resolution)));
     }
     return payload;
 }

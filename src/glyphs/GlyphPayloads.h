@@ -19,8 +19,8 @@ using Code16Writer = std::function<void(const QByteArray& payload)>;
 // Standard sets (0xB8) for the height rows given (0 = 16 dots .. 5 = 128
 // dots), in that order, at the entry dpiPosition (1 to 4) of
 // standardDpiEntries(), which is also the resolution number sent.
-QList<GlyphPayload> standardPayloads(const QList<int>& heightRows, int dpiPosition,
-                                     const QString& fontBoxText, const Code16Writer& writeCode16);
+QList<GlyphPayload> standardPayloads(const QList<int>& heightRows, int dpiPosition, const QString& fontBoxText,
+                                     const Code16Writer& writeCode16);
 
 struct CustomGlyphChoice {
     QString value;

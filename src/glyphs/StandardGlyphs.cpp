@@ -15,8 +15,7 @@ QString standardGlyphCharacters() {
 }
 
 QStringList standardDpiEntries() {
-    return {QStringLiteral("100dpi"), QStringLiteral("200dpi"), QStringLiteral("300dpi"),
-            QStringLiteral("400dpi")};
+    return {QStringLiteral("100dpi"), QStringLiteral("200dpi"), QStringLiteral("300dpi"), QStringLiteral("400dpi")};
 }
 
 int standardCellWidth(QChar character, int height) {
@@ -24,8 +23,7 @@ int standardCellWidth(QChar character, int height) {
 }
 
 QByteArray buildStandardGlyphs(int heightRow, int resolution, const QString& fontBoxText) {
-    if (heightRow < 0 || heightRow >= kStandardHeightCount)
-        throw std::out_of_range("no such standard glyph height");
+    if (heightRow < 0 || heightRow >= kStandardHeightCount) throw std::out_of_range("no such standard glyph height");
     const int height = standardGlyphHeights()[size_t(heightRow)];
     const QString face = glyphFace(fontBoxText);
     QByteArray payload;

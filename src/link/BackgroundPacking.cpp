@@ -2,15 +2,17 @@
 
 #include "common/BitBlock.h"
 #include "common/MonoImage.h"
-#include "link/SendRefused.h"
 #include "common/SharedRoutines.h"
+#include "link/SendRefused.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
 
-int columnBytes(int height) { return (height + 7) / 8; }
+int columnBytes(int height) {
+    return (height + 7) / 8;
+}
 
 } // namespace
 

@@ -9,9 +9,9 @@ namespace {
 
 constexpr int kQuietZone = 24; // white dots around the cut-out: more than ten modules of the widest symbol
 
-const char* const kTypeNames[] = {"EAN_8",     "EAN_13",    "UPC_A",       "UPC_E",   "CODE39",
-                                  "CODE25i",   "CODE25iP",  "CODE128_A",   "CODE128_B", "CODE128_C",
-                                  "MSI_Plessey", "Codabar", "Postnet",     "Postnet_FIM"};
+const char* const kTypeNames[] = {"EAN_8",       "EAN_13",   "UPC_A",     "UPC_E",      "CODE39",
+                                  "CODE25i",     "CODE25iP", "CODE128_A", "CODE128_B",  "CODE128_C",
+                                  "MSI_Plessey", "Codabar",  "Postnet",   "Postnet_FIM"};
 
 std::optional<ZXing::BarcodeFormat> decoderFor(int type) {
     switch (type) {

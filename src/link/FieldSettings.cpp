@@ -18,7 +18,10 @@ char low8(qint64 v) {
 // they cannot hold is refused, never wrapped.
 QByteArray commonBytes(const FieldPlace& p) {
     if (p.x < 0 || p.x > 0xFFFF || p.y < 0 || p.y > 0xFF)
-        throw SendRefused(QCoreApplication::translate("FieldSettings", "字段位置 (%1, %2) 超出打印机可接收的范围").arg(p.x).arg(p.y).toStdString());
+        throw SendRefused(QCoreApplication::translate("FieldSettings", "字段位置 (%1, %2) 超出打印机可接收的范围")
+                              .arg(p.x)
+                              .arg(p.y)
+                              .toStdString());
     QByteArray b;
     b += low8(dotsToSizeCode(p.fontSize));
     b += low8(p.fontSize);
@@ -34,8 +37,9 @@ QByteArray commonBytes(const FieldPlace& p) {
 unsigned char dateStyleCode(const QString& userValue) {
     const auto index = dateStyleIndex(userValue);
     if (!index)
-        throw SendRefused(
-            QCoreApplication::translate("FieldSettings", "日期格式代码 '%1' 无效：应为 A1 至 AA").arg(userValue).toStdString());
+        throw SendRefused(QCoreApplication::translate("FieldSettings", "日期格式代码 '%1' 无效：应为 A1 至 AA")
+                              .arg(userValue)
+                              .toStdString());
     return static_cast<unsigned char>(kFirstDateStyleCode + *index);
 }
 
@@ -62,8 +66,7 @@ QByteArray periodFieldBytes(const FieldPlace& place, const QString& style, int d
 
 QByteArray serialFieldBytes(const FieldPlace& place, int digits, const QString& startValue, int increment) {
     const auto start = decimalToInt64(startValue);
-    if (!start)
-        throw SendRefused(QStringLiteral("'%1' is not a valid integer value").arg(startValue).toStdString());
+    if (!start) throw SendRefused(QStringLiteral("'%1' is not a valid integer value").arg(startValue).toStdString());
     QByteArray b = commonBytes(place);
     b += low8(digits);
     for (int shift = 40; shift >= 0; shift -= 8) b += low8(*start >> shift); // low 48 bits, big-endian

@@ -9,7 +9,7 @@ struct FieldPlace {
     int fontSize; // UserFontSize in dots
     int x;        // of the value, after the lead text
     int y;
-    int space;    // UserSpace
+    int space; // UserSpace
 };
 
 // The code byte of a date style (dateStyleIndex); a code naming no style

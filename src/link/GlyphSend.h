@@ -8,9 +8,9 @@
 // later payloads included.
 #include "link/Transaction.h"
 
+#include "common/OperatorError.h"
 #include <QByteArray>
 #include <QList>
-#include "common/OperatorError.h"
 
 class LinkReporter;
 class SerialPort;
@@ -24,7 +24,7 @@ struct GlyphPayload {
 
 // A glyph operation refused before anything was sent; what() is the operator's text (UTF-8).
 class GlyphRefused : public OperatorError {
-  public:
+public:
     using OperatorError::OperatorError;
 };
 

@@ -5,9 +5,9 @@
 // last try the failure text. From the frames planned, the line speed and the
 // quiet period, it tells frame k of N, the bytes written and how long the
 // rest should take.
+#include "link/GlyphSend.h"
 #include "link/LinkTexts.h"
 #include "link/MessageRender.h"
-#include "link/GlyphSend.h"
 
 #include <QList>
 
@@ -34,7 +34,7 @@ public:
     // The frame under way, 1-based; frames() once every frame was accepted.
     int frame() const { return std::min(current_ + 1, frames()); }
     int accepted() const { return current_; }
-    int tries() const { return tries_; } // tries of the frame under way written so far
+    int tries() const { return tries_; }             // tries of the frame under way written so far
     qint64 bytesWritten() const { return written_; } // retries count again
     qint64 bytesPlanned() const { return planned_; }
     bool failed() const { return failed_; }

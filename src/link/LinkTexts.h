@@ -13,12 +13,12 @@ struct LinkAction {
     static LinkAction fromWords(const QString& words);
 };
 
-LinkAction actionBackground();     // background chunks (0xB1)
-LinkAction actionDateSettings();   // 0xC1 or 0xC5 in its place
-LinkAction actionExpirySettings(); // 0xC2 or 0xC5
+LinkAction actionBackground();       // background chunks (0xB1)
+LinkAction actionDateSettings();     // 0xC1 or 0xC5 in its place
+LinkAction actionExpirySettings();   // 0xC2 or 0xC5
 LinkAction actionSerialNoSettings(); // 0xC3 or 0xC5
-LinkAction actionShiftSettings();  // 0xC4 or 0xC5
+LinkAction actionShiftSettings();    // 0xC4 or 0xC5
 LinkAction actionSetClock();
 LinkAction actionQuery();
-LinkAction actionEraseFlash();     // waiting says "Flash信息", the others "Flash"
-LinkAction actionGlyph();          // waiting says "字模信息", the others "字模数据信息"
+LinkAction actionEraseFlash(); // waiting says "Flash信息", the others "Flash"
+LinkAction actionGlyph();      // waiting says "字模信息", the others "字模数据信息"

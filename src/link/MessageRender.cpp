@@ -1,10 +1,10 @@
 #include "link/MessageRender.h"
 
+#include "common/Gbk.h"
+#include "common/MonoImage.h"
 #include "link/BackgroundPacking.h"
 #include "link/FieldSettings.h"
 #include "link/Frame.h"
-#include "common/Gbk.h"
-#include "common/MonoImage.h"
 #include "link/SendRefused.h"
 
 #include <QCoreApplication>
@@ -63,15 +63,18 @@ RenderedMessage renderMessage(const MessageTemplate& message, int width) {
 MessagePlan planMessage(const MessageTemplate& message, const SendSettings& settings) {
     MessagePlan plan;
     if (settings.moBan < 0 || settings.moBan > 255)
-        throw SendRefused(QCoreApplication::translate("MessageRender", "模板号 %1 超出范围 0..255").arg(settings.moBan).toStdString());
+        throw SendRefused(QCoreApplication::translate("MessageRender", "模板号 %1 超出范围 0..255")
+                              .arg(settings.moBan)
+                              .toStdString());
     const int columns = scaledWidth(settings.mainDpi, settings.zoom, settings.width);
     const int chunks = chunkCount(qint64(columns) * (kPrintHeight / 8));
     if (chunks > kMaxChunks)
-        throw SendRefused(QCoreApplication::translate("MessageRender", "背景数据过长：%1 列需要 %2 个数据包，打印机最多接收 %3 个")
-                              .arg(columns)
-                              .arg(chunks)
-                              .arg(kMaxChunks)
-                              .toStdString());
+        throw SendRefused(
+            QCoreApplication::translate("MessageRender", "背景数据过长：%1 列需要 %2 个数据包，打印机最多接收 %3 个")
+                .arg(columns)
+                .arg(chunks)
+                .arg(kMaxChunks)
+                .toStdString());
     RenderedMessage rendered = renderMessage(message, settings.width);
     plan.moBan = static_cast<quint8>(settings.moBan);
     plan.resolution = static_cast<quint8>(resolutionNumber(settings.dpiList, settings.zoom) & 0xFF);

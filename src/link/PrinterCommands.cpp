@@ -3,7 +3,8 @@
 #include "link/Frame.h"
 
 namespace {
-bool sendOne(SerialPort& port, LinkReporter& reporter, const QByteArray& frame, const LinkAction& action, ReplyTiming timing) {
+bool sendOne(SerialPort& port, LinkReporter& reporter, const QByteArray& frame, const LinkAction& action,
+             ReplyTiming timing) {
     Transaction transaction(port, reporter, timing);
     return transaction.Send(frame, action);
 }

@@ -12,8 +12,7 @@ class SerialPort;
 
 // Sets the printer's clock to now; the frame is built once, so a retry
 // carries the time of the first try.
-bool setPrinterClock(SerialPort& port, LinkReporter& reporter, const QDateTime& now,
-                     ReplyTiming timing);
+bool setPrinterClock(SerialPort& port, LinkReporter& reporter, const QDateTime& now, ReplyTiming timing);
 // Erases flash segment 0..15 (std::out_of_range otherwise, before the port opens).
 bool eraseFlashSegment(SerialPort& port, LinkReporter& reporter, int segment, ReplyTiming timing);
 // Sends the printer query; true when a printer on the port answered.

@@ -46,8 +46,8 @@ private:
 // opened, or whose line fails, is skipped with the serial-port error in the
 // message panel. An empty list sends nothing and shows nothing. An interrupt
 // (Ctrl+C) or a stop ends the port being tried and the search.
-QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter& reporter,
-                      SearchStop* stop = nullptr, ReplyTiming timing = {});
+QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter& reporter, SearchStop* stop = nullptr,
+                      ReplyTiming timing = {});
 
 // The same search, opted into by Config.ini [Main] ParallelSearch=1 or
 // daviduv-cli search --parallel: the query goes to every port at once (a

@@ -11,9 +11,9 @@
 //   && t.Send(buildFrame(cmdDateSettings or cmdFieldAbsent, ...), actionDateSettings())
 //   && ... expiry, serial number, shift.
 
-#include "serial/AbortEvent.h"
 #include "link/LinkTexts.h"
 #include "link/TransactionTrace.h"
+#include "serial/AbortEvent.h"
 
 #include <QByteArray>
 #include <memory>
@@ -95,7 +95,7 @@ private:
     LinkReporter& reporter_;
     ReplyTiming timing_;
     std::unique_ptr<AbortEvent> abort_;
-    int owed_ = 0;               // reply bytes still due to writes whose tries ended without them
+    int owed_ = 0;                // reply bytes still due to writes whose tries ended without them
     bool acceptedBefore_ = false; // an exchange of this transaction was accepted
-    bool surplusSeen_ = false;   // the printer sent bytes no write was owed
+    bool surplusSeen_ = false;    // the printer sent bytes no write was owed
 };

@@ -11,11 +11,12 @@
 #include <optional>
 
 inline const QString kResultAcknowledged = QStringLiteral("acknowledged");
-inline const QString kResultFailed = QStringLiteral("failed");       // not acknowledged after three tries
-inline const QString kResultRefused = QStringLiteral("refused");     // nothing sent: the work was refused
-inline const QString kResultPortError = QStringLiteral("port error"); // the port failed; error holds its text
+inline const QString kResultFailed = QStringLiteral("failed");           // not acknowledged after three tries
+inline const QString kResultRefused = QStringLiteral("refused");         // nothing sent: the work was refused
+inline const QString kResultPortError = QStringLiteral("port error");    // the port failed; error holds its text
 inline const QString kResultInterrupted = QStringLiteral("interrupted"); // Ctrl+C, SIGTERM or SIGHUP ended the tries
-inline const QString kResultNothingSent = QStringLiteral("nothing sent"); // the port opened, but there was no frame to send
+inline const QString kResultNothingSent =
+    QStringLiteral("nothing sent"); // the port opened, but there was no frame to send
 
 struct TransactionRecord {
     QDateTime started;

@@ -15,20 +15,14 @@ QString commandOf(quint8 code) {
     case cmdExpirySettings:
     case cmdSerialNoSettings:
     case cmdShiftSettings:
-    case cmdFieldAbsent:
-        return QStringLiteral("send");
-    case cmdSetClock:
-        return QStringLiteral("clock");
-    case cmdQuery:
-        return QStringLiteral("query");
-    case cmdEraseFlash:
-        return QStringLiteral("erase");
+    case cmdFieldAbsent: return QStringLiteral("send");
+    case cmdSetClock: return QStringLiteral("clock");
+    case cmdQuery: return QStringLiteral("query");
+    case cmdEraseFlash: return QStringLiteral("erase");
     case cmdStandardGlyphChunk:
     case cmdGlyphRowChunk:
-    case cmdGlyphColumnChunk:
-        return QStringLiteral("glyphs");
-    default:
-        return QStringLiteral("0x") + QString::number(code, 16).toUpper();
+    case cmdGlyphColumnChunk: return QStringLiteral("glyphs");
+    default: return QStringLiteral("0x") + QString::number(code, 16).toUpper();
     }
 }
 constexpr int kCommandByte = 2; // 01 00 CMD L L payload...
@@ -73,8 +67,8 @@ void TransactionTrace::finish() {
     } else if (std::uncaught_exceptions() > exceptionsAtStart_) {
         record_.result = record_.tries == 0 ? kResultRefused : kResultFailed;
     } else {
-        record_.result = interrupted_ ? kResultInterrupted
-                         : rejected_  ? kResultFailed
+        record_.result = interrupted_          ? kResultInterrupted
+                         : rejected_           ? kResultFailed
                          : record_.frames == 0 ? kResultNothingSent
                                                : kResultAcknowledged;
     }

@@ -1,7 +1,7 @@
 #include "model/DateStyles.h"
 
-#include "model/FieldError.h"
 #include "common/SharedRoutines.h"
+#include "model/FieldError.h"
 
 #include <array>
 
@@ -33,8 +33,7 @@ QString dateOnly(int style, const QDate& d) {
         return four(d.year()) + QStringLiteral("年") + two(d.month()) + QStringLiteral("月") + two(d.day()) +
                QStringLiteral("日");
     default:
-        return QString::number(d.day()) + ' ' + QLatin1String(kMonths[d.month() - 1]) + ' ' +
-               QString::number(d.year());
+        return QString::number(d.day()) + ' ' + QLatin1String(kMonths[d.month() - 1]) + ' ' + QString::number(d.year());
     }
 }
 
@@ -105,15 +104,9 @@ QString styleIndexToCode(int index) {
 
 const QStringList& dateStyleSamples() {
     static const QStringList samples{
-        QStringLiteral("20060110"),
-        QStringLiteral("2006-01-10"),
-        QStringLiteral("10/01/2006"),
-        QStringLiteral("2006年1月10日"),
-        QStringLiteral("20060110 12:00"),
-        QStringLiteral("2006-01-10 10:04"),
-        QStringLiteral("10/01/2006 12:00"),
-        QStringLiteral("2006年1月10日 12:00"),
-        QStringLiteral("10 Jan 2006 "),
+        QStringLiteral("20060110"),          QStringLiteral("2006-01-10"),          QStringLiteral("10/01/2006"),
+        QStringLiteral("2006年1月10日"),     QStringLiteral("20060110 12:00"),      QStringLiteral("2006-01-10 10:04"),
+        QStringLiteral("10/01/2006 12:00"),  QStringLiteral("2006年1月10日 12:00"), QStringLiteral("10 Jan 2006 "),
         QStringLiteral("10 Jan 2006 10:04"),
     };
     return samples;

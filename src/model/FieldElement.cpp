@@ -2,8 +2,7 @@
 
 #include "model/Coordinates.h"
 
-FieldElement::FieldElement(int number, std::unique_ptr<FieldImage> field)
-    : number_(number), field_(std::move(field)) {
+FieldElement::FieldElement(int number, std::unique_ptr<FieldImage> field) : number_(number), field_(std::move(field)) {
     if (!field_) field_ = std::make_unique<FieldImage>();
 }
 

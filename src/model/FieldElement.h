@@ -2,8 +2,8 @@
 // One element of a template: a barcode (Barcode) or a field of any other kind
 // (FieldImage), with its number (its name is "ControlNo" + number).
 #include "barcode/Barcode.h"
-#include "model/FieldKind.h"
 #include "model/FieldImage.h"
+#include "model/FieldKind.h"
 
 #include <QImage>
 #include <QPoint>

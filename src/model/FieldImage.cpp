@@ -23,7 +23,6 @@ void FieldImage::SetBounds(int left, int top, int width, int height) {
 void FieldImage::SetPicture(const QImage& picture) {
     if (picture.format() == QImage::Format_Mono && picture.colorTable() == QList<QRgb>{mono::kWhite, mono::kBlack})
         picture_ = picture;
-    else
-        picture_ = mono::fromImage(picture);
+    else picture_ = mono::fromImage(picture);
     if (picture_.isNull()) picture_ = mono::create(1, 1);
 }

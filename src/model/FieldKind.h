@@ -11,8 +11,8 @@ enum eStyle : std::uint8_t { csBarCode, csImage, csStr, csDate, csPeriod, csNo, 
 inline constexpr int kFieldKindCount = 7;
 
 // Every kind, in the order of its value.
-inline constexpr std::array<eStyle, kFieldKindCount> kAllFieldKinds{csBarCode, csImage, csStr, csDate,
-                                                                   csPeriod,  csNo,    csRunNo};
+inline constexpr std::array<eStyle, kFieldKindCount> kAllFieldKinds{csBarCode, csImage, csStr,  csDate,
+                                                                    csPeriod,  csNo,    csRunNo};
 
 // "csBarCode", "csImage", ... "csRunNo".
 QString kindWord(eStyle kind);

@@ -64,8 +64,8 @@ PictureType pictureTypeForPath(const QString& path) {
 
 QImage scaleToMono(const QImage& picture, int width, int height) {
     QImage source = picture.convertToFormat(QImage::Format_RGB32);
-    const QImage scaled = source.scaled(std::max(width, 1), std::max(height, 1), Qt::IgnoreAspectRatio,
-                                        Qt::SmoothTransformation);
+    const QImage scaled =
+        source.scaled(std::max(width, 1), std::max(height, 1), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return mono::fromImage(scaled);
 }
 

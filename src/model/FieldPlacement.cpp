@@ -67,16 +67,11 @@ void drawFieldPreview(FieldImage& field) {
         loadFieldPicture(field, field.UserValue());
         return;
     case csStr: drawStringField(field, field.UserValue(), field.UserFont(), space); return;
-    case csDate:
-        drawFieldText(field, lead, space, previewPoints(field), formatFieldDate(styleIndex(field), 0));
-        return;
+    case csDate: drawFieldText(field, lead, space, previewPoints(field), formatFieldDate(styleIndex(field), 0)); return;
     case csPeriod:
-        drawFieldText(field, lead, space, previewPoints(field),
-                      formatFieldDate(styleIndex(field), field.UserPeriod()));
+        drawFieldText(field, lead, space, previewPoints(field), formatFieldDate(styleIndex(field), field.UserPeriod()));
         return;
-    case csNo:
-        drawSerialText(field, lead, field.UserNoDigit(), space, previewPoints(field), field.UserValue());
-        return;
+    case csNo: drawSerialText(field, lead, field.UserNoDigit(), space, previewPoints(field), field.UserValue()); return;
     case csRunNo: drawFieldText(field, lead, space, previewPoints(field), field.UserValue()); return;
     case csBarCode: return; // not a FieldImage kind
     }

@@ -1,10 +1,10 @@
 #include "model/FieldRender.h"
 
+#include "common/Gbk.h"
+#include "common/MonoImage.h"
 #include "model/DateStyles.h"
 #include "model/FieldError.h"
 #include "model/FontTable.h"
-#include "common/Gbk.h"
-#include "common/MonoImage.h"
 
 #include "model/Coordinates.h"
 #include "model/FieldKind.h"
@@ -135,7 +135,7 @@ void drawStringField(FieldImage& element, const QString& text, const FieldFont& 
     const QFont qfont = qtFontFor(font, spacing);
     const qint64 width = charHeight > 0 ? QFontMetrics(qfont).horizontalAdvance(shown) + 2 : 2;
     checkBoxSize(element, std::max<qint64>(width, 2), height);
-    element.SetPicture(renderTextBox(static_cast<int>(std::max<qint64>(width, 2)), height, qfont, shown,
-                                     charHeight > 0));
+    element.SetPicture(
+        renderTextBox(static_cast<int>(std::max<qint64>(width, 2)), height, qfont, shown, charHeight > 0));
     element.SetUserFont(font);
 }

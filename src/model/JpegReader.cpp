@@ -5,10 +5,10 @@
 #include "model/PictureBudget.h"
 
 #include <QBuffer>
-#include <memory>
 #include <QFile>
 #include <csetjmp>
 #include <cstdio>
+#include <memory>
 
 #include <jerror.h>
 #include <jpeglib.h>
@@ -37,7 +37,7 @@ struct Decoder {
     ErrorManager error;
     SourceManager source;
     jpeg_progress_mgr progress;
-    qint64 blocks;               // 8 x 8 blocks of every component, as the coefficient arrays hold them
+    qint64 blocks; // 8 x 8 blocks of every component, as the coefficient arrays hold them
     bool created;
 };
 
@@ -124,7 +124,8 @@ qint64 coefficientBlocks(const jpeg_decompress_struct& info) {
     qint64 blocks = 0;
     for (int c = 0; c < info.num_components; ++c) {
         const jpeg_component_info& comp = info.comp_info[c];
-        blocks += roundUp(comp.width_in_blocks, comp.h_samp_factor) * roundUp(comp.height_in_blocks, comp.v_samp_factor);
+        blocks +=
+            roundUp(comp.width_in_blocks, comp.h_samp_factor) * roundUp(comp.height_in_blocks, comp.v_samp_factor);
     }
     return blocks;
 }
@@ -166,8 +167,9 @@ bool readHeaderProtected(Decoder& d, QSize field) {
 // A picture of several scans keeps the coefficients of the whole picture,
 // whatever the output scale; every picture keeps its decoded grey rows.
 JpegPlan planOf(const Decoder& d) {
-    const qint64 coefficients =
-        jpeg_has_multiple_scans(const_cast<j_decompress_ptr>(&d.info)) ? d.blocks * DCTSIZE2 * qint64(sizeof(JCOEF)) : 0;
+    const qint64 coefficients = jpeg_has_multiple_scans(const_cast<j_decompress_ptr>(&d.info))
+                                    ? d.blocks * DCTSIZE2 * qint64(sizeof(JCOEF))
+                                    : 0;
     const qint64 rows = qint64(d.info.output_width) * d.info.output_height;
     return {QSize(int(d.info.output_width), int(d.info.output_height)), coefficients + rows};
 }

@@ -66,8 +66,8 @@ int MessageTemplate::TakeNextNumber() {
 }
 
 bool MessageTemplate::remove(int number) {
-    const auto it = std::find_if(elements_.begin(), elements_.end(),
-                                 [number](const auto& e) { return e->Number() == number; });
+    const auto it =
+        std::find_if(elements_.begin(), elements_.end(), [number](const auto& e) { return e->Number() == number; });
     if (it == elements_.end()) return false;
     if (selected_ == it->get()) select(nullptr);
     elements_.erase(it);

@@ -32,7 +32,8 @@ std::optional<QString> BackgroundAssembler::misfit(const Run* run, const Backgro
 
 BackgroundAssembler::Outcome BackgroundAssembler::add(const BackgroundChunk& c) {
     QString note = describe(c);
-    if (c.count < 1 || c.number < 1 || c.number > c.count) return {note + QStringLiteral(": out of range; ignored"), {}};
+    if (c.count < 1 || c.number < 1 || c.number > c.count)
+        return {note + QStringLiteral(": out of range; ignored"), {}};
     if (!rightSize(c)) {
         runs_.remove(c.templateNumber);
         return {note + QStringLiteral(": wrong size; background of template %1 dropped").arg(c.templateNumber), {}};

@@ -9,9 +9,9 @@
 #include <QString>
 
 struct ReadFrame {
-    QByteArray bytes;   // everything the frame (or the junk) was made of
+    QByteArray bytes; // everything the frame (or the junk) was made of
     bool valid = false;
-    QString problem;    // why it was rejected
+    QString problem; // why it was rejected
     quint8 command = 0;
     QByteArray payload;
 };

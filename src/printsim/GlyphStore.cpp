@@ -28,13 +28,11 @@ QImage unpackRows(const QByteArray& bytes, int height) {
 } // namespace
 
 std::optional<int> standardSetSize(int height, int resolution) {
-    if (std::find(std::begin(kStandardHeights), std::end(kStandardHeights), height) ==
-            std::end(kStandardHeights) ||
+    if (std::find(std::begin(kStandardHeights), std::end(kStandardHeights), height) == std::end(kStandardHeights) ||
         resolution < 1 || resolution > 4)
         return std::nullopt;
     int columns = 0;
-    for (int i = 0; i < kGlyphCount; ++i)
-        columns += cellWidth(i, height, resolution);
+    for (int i = 0; i < kGlyphCount; ++i) columns += cellWidth(i, height, resolution);
     return columns * height / 8;
 }
 
@@ -56,8 +54,7 @@ QImage glyphSetPicture(const GlyphSet& set) {
         return unpackColumns(set.bytes, 0, int(set.bytes.size()) / (set.height / 8), set.height);
     const QList<QImage> glyphs = standardGlyphs(set);
     int width = 0;
-    for (const QImage& g : glyphs)
-        width += g.isNull() ? 1 : g.width() + 1;
+    for (const QImage& g : glyphs) width += g.isNull() ? 1 : g.width() + 1;
     QImage picture = mono::create(width, set.height);
     int x = 0;
     for (const QImage& g : glyphs) {
@@ -76,9 +73,7 @@ std::optional<QString> GlyphStore::sizeProblem(const GlyphSet& s) const {
     if (s.command == kStandard) {
         const std::optional<int> expected = standardSetSize(s.height, s.resolution);
         if (!expected)
-            return QStringLiteral("no standard glyph height %1 at resolution %2")
-                .arg(s.height)
-                .arg(s.resolution);
+            return QStringLiteral("no standard glyph height %1 at resolution %2").arg(s.height).arg(s.resolution);
         if (size != *expected) return QStringLiteral("%1 bytes where %2 belong").arg(size).arg(*expected);
         return std::nullopt;
     }
@@ -88,8 +83,7 @@ std::optional<QString> GlyphStore::sizeProblem(const GlyphSet& s) const {
         return QStringLiteral("row glyphs with resolution %1").arg(s.resolution);
     // Rows: every item is a multiple of 8 columns, H/8 bytes each; columns: H/8 bytes a column.
     const int unit = s.command == kRows ? s.height : s.height / 8;
-    if (size % unit != 0)
-        return QStringLiteral("%1 bytes are no whole number of %2-byte units").arg(size).arg(unit);
+    if (size % unit != 0) return QStringLiteral("%1 bytes are no whole number of %2-byte units").arg(size).arg(unit);
     return std::nullopt;
 }
 
@@ -102,8 +96,7 @@ GlyphStore::Outcome GlyphStore::add(const GlyphChunk& c) {
                        .arg(c.resolution)
                        .arg(c.height);
     const int k = key(c.command, c.resolution, c.height);
-    const bool full =
-        c.number < c.count ? c.data.size() == kChunk : !c.data.isEmpty() && c.data.size() <= kChunk;
+    const bool full = c.number < c.count ? c.data.size() == kChunk : !c.data.isEmpty() && c.data.size() <= kChunk;
     if (c.count < 1 || c.number < 1 || c.number > c.count || !full) {
         runs_.remove(k);
         return {note + QStringLiteral(": protocol error: chunk out of range or of the wrong size"), {}};
@@ -112,14 +105,12 @@ GlyphStore::Outcome GlyphStore::add(const GlyphChunk& c) {
     auto run = runs_.find(k);
     if (run == runs_.end() || run->count != c.count) {
         runs_.remove(k);
-        return {note + QStringLiteral(": protocol error: chunk does not belong to a set begun with chunk 1"),
-                {}};
+        return {note + QStringLiteral(": protocol error: chunk does not belong to a set begun with chunk 1"), {}};
     }
     run->chunks.insert(c.number, c.data);
     if (run->chunks.size() < run->count) return {note, {}};
     GlyphSet set{c.command, c.resolution, c.height, {}};
-    for (const QByteArray& part : runs_.take(k).chunks)
-        set.bytes += part;
+    for (const QByteArray& part : runs_.take(k).chunks) set.bytes += part;
     if (const auto problem = sizeProblem(set))
         return {note + QStringLiteral(": protocol error: glyph set dropped, ") + *problem, {}};
     sets_.insert(k, set);

@@ -41,7 +41,7 @@ QList<QImage> standardGlyphs(const GlyphSet& set);
 QImage glyphSetPicture(const GlyphSet& set);
 
 class GlyphStore {
-  public:
+public:
     struct Outcome {
         QString note;
         std::optional<GlyphSet> done; // a set that came whole and fits
@@ -54,10 +54,8 @@ class GlyphStore {
     // Every set of that height, standard first.
     QList<GlyphSet> setsOfHeight(int height) const;
 
-  private:
-    static int key(int command, int resolution, int height) {
-        return (command << 16) | (resolution << 8) | height;
-    }
+private:
+    static int key(int command, int resolution, int height) { return (command << 16) | (resolution << 8) | height; }
     std::optional<QString> sizeProblem(const GlyphSet& set) const;
 
     struct Run {

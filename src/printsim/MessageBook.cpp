@@ -62,7 +62,8 @@ MessageBook::Outcome MessageBook::applyInSend(Entry& entry, quint8 command, cons
     const quint8 due = quint8(kFirstSettings + entry.place);
     if (command != due && command != kAbsent) {
         entry.place = kVariableKindCount;
-        return {name + QStringLiteral(" where %1 or C5 was due; the send is abandoned, nothing printed").arg(hexByte(due))};
+        return {name +
+                QStringLiteral(" where %1 or C5 was due; the send is abandoned, nothing printed").arg(hexByte(due))};
     }
     auto& field = entry.message.fields[size_t(entry.place)];
     if (command == kAbsent) field.reset();

@@ -29,7 +29,7 @@ public:
 private:
     struct Entry {
         StoredMessage message;
-        int place = 0; // settings frames taken since the background; 4 when none is due
+        int place = 0;        // settings frames taken since the background; 4 when none is due
         QByteArray lastFrame; // command + payload of the last settings frame taken
     };
     Outcome applyInSend(Entry& entry, quint8 command, const QByteArray& payload);

@@ -1,9 +1,9 @@
 #include "printsim/MessagePrint.h"
 
-#include "printsim/BackgroundAssembler.h"
+#include "common/MonoImage.h"
 #include "model/DateStyles.h"
 #include "model/FieldRender.h"
-#include "common/MonoImage.h"
+#include "printsim/BackgroundAssembler.h"
 #include "printsim/ColumnBits.h"
 #include "printsim/GlyphPrint.h"
 #include "printsim/GlyphStore.h"

@@ -1,9 +1,9 @@
 #include "printsim/PrintOutput.h"
 
 #include "common/AtomicWrite.h"
+#include "common/MonoImage.h"
 #include "printsim/GlyphStore.h"
 #include "printsim/MessagePrint.h"
-#include "common/MonoImage.h"
 
 #include <QDir>
 #include <QImage>

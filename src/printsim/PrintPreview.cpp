@@ -61,8 +61,8 @@ QImage sheetOfBackgrounds(const QImage& background, int count) {
 
 // The band of print `index` as a picture of its own that draws straight into the sheet's rows.
 QImage bandOf(QImage& sheet, int index) {
-    QImage band(sheet.scanLine(index * (kPrintRows + kPreviewGapRows)), sheet.width(), kPrintRows,
-                sheet.bytesPerLine(), QImage::Format_Mono);
+    QImage band(sheet.scanLine(index * (kPrintRows + kPreviewGapRows)), sheet.width(), kPrintRows, sheet.bytesPerLine(),
+                QImage::Format_Mono);
     mono::applyColorTable(band);
     return band;
 }

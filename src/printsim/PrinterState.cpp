@@ -34,29 +34,22 @@ QList<PrinterEvent> PrinterState::takeEvents() {
 QString PrinterState::apply(const ReadFrame& frame) {
     const QByteArray& p = frame.payload;
     switch (frame.command) {
-    case 0xB2:
-        return applyClock(p);
-    case 0xB3:
-        ++queries_;
-        return QStringLiteral("query");
+    case 0xB2: return applyClock(p);
+    case 0xB3: ++queries_; return QStringLiteral("query");
     case 0xBE:
         if (p.size() != 1) return QStringLiteral("erase with %1 payload bytes ignored").arg(p.size());
         erased_.append(quint8(p[0]));
         return QStringLiteral("erase segment %1").arg(quint8(p[0]));
-    case 0xB1:
-        return applyBackground(p);
+    case 0xB1: return applyBackground(p);
     case 0xB8:
     case 0xB9:
-    case 0xBA:
-        return applyGlyph(frame);
+    case 0xBA: return applyGlyph(frame);
     case 0xC1:
     case 0xC2:
     case 0xC3:
     case 0xC4:
-    case 0xC5:
-        return applySettings(frame.command, p);
-    default:
-        return QStringLiteral("unknown command ") + hexByte(frame.command);
+    case 0xC5: return applySettings(frame.command, p);
+    default: return QStringLiteral("unknown command ") + hexByte(frame.command);
     }
 }
 

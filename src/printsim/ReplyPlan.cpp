@@ -15,5 +15,6 @@ QList<ReplyPiece> planReply(const PrinterBehaviour& b, int answeredSoFar) {
 bool leftUnanswered(const PrinterBehaviour& b, const ReadFrame& frame) {
     // Background and glyph chunks carry their number S in the fourth payload byte.
     const bool chunked = frame.command == 0xB1 || (frame.command >= 0xB8 && frame.command <= 0xBA);
-    return b.unansweredChunk > 0 && chunked && frame.payload.size() > 3 && quint8(frame.payload[3]) == b.unansweredChunk;
+    return b.unansweredChunk > 0 && chunked && frame.payload.size() > 3 &&
+           quint8(frame.payload[3]) == b.unansweredChunk;
 }

@@ -8,17 +8,17 @@
 struct ReadFrame;
 
 struct PrinterBehaviour {
-    bool silent = false;      // never answer
-    bool wrongThird = false;  // answer B3 00 00: 0xB3 present, but not third
-    int pieceGapMs = 0;       // > 0: one byte at a time, this far apart
-    int delayMs = 0;          // wait this long before answering
-    int answerLimit = -1;     // answer only the first N accepted frames (-1: all)
-    int unansweredChunk = 0;  // never answer chunk S of a chunked transfer (0: answer all)
-    int lineRate = 0;         // take at most this many bytes a second from the line (0: no limit)
+    bool silent = false;     // never answer
+    bool wrongThird = false; // answer B3 00 00: 0xB3 present, but not third
+    int pieceGapMs = 0;      // > 0: one byte at a time, this far apart
+    int delayMs = 0;         // wait this long before answering
+    int answerLimit = -1;    // answer only the first N accepted frames (-1: all)
+    int unansweredChunk = 0; // never answer chunk S of a chunked transfer (0: answer all)
+    int lineRate = 0;        // take at most this many bytes a second from the line (0: no limit)
 };
 
 struct ReplyPiece {
-    int atMs;         // after the frame arrived
+    int atMs; // after the frame arrived
     QByteArray bytes;
 };
 

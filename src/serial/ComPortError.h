@@ -3,8 +3,8 @@
 // the operating system reported one, its error number. what() is the text the
 // operator sees, e.g. "Unable to open com port (win error code: 2)".
 
-#include <QString>
 #include "common/OperatorError.h"
+#include <QString>
 
 enum TComErrorCode {
     CE_OpenFailed = 1,

@@ -35,8 +35,10 @@ NetworkLine::NetworkLine(const QString& address, const QString& host, quint16 po
     if (!socket_->waitForConnected(kConnectMs)) {
         // A connection still under way when the time ran out reports no error of its own.
         if (socket_->error() == QAbstractSocket::UnknownSocketError)
-            throw ComPortError(CE_OpenFailed, ETIMEDOUT, address + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(ETIMEDOUT)));
-        throw ComPortError(CE_OpenFailed, connectErrno(*socket_), address + QStringLiteral(": ") + connectReason(*socket_));
+            throw ComPortError(CE_OpenFailed, ETIMEDOUT,
+                               address + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(ETIMEDOUT)));
+        throw ComPortError(CE_OpenFailed, connectErrno(*socket_),
+                           address + QStringLiteral(": ") + connectReason(*socket_));
     }
     // Frames are small and each waits for its answer: no delay for coalescing.
     socket_->setSocketOption(QAbstractSocket::LowDelayOption, 1);

@@ -44,15 +44,15 @@ QString virtualPortFolder() {
 }
 
 QString virtualPortLink(const QString& name) {
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.contains(u'/'))
-        return {};
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..") || name.contains(u'/')) return {};
     return virtualPortFolder() + u'/' + name;
 }
 
 QStringList virtualPortNames(const QString& folder) {
     QStringList ports;
     if (!preparePortFolder(folder, false).isEmpty()) return ports;
-    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    const QFileInfoList entries =
+        QDir(folder).entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& entry : entries)
         if (entry.isSymLink() && entry.exists() && entry.ownerId() == ::getuid())
             ports << entry.filePath(); // exists() follows the link

@@ -32,8 +32,7 @@ int openErrorNumber(QSerialPort::SerialPortError error, int savedErrno) {
     if (error == QSerialPort::DeviceNotFoundError) return ENOENT;
     // Qt reports a device locked by another program as a permission error,
     // leaving errno at whatever its lock-file handling met last.
-    if (error == QSerialPort::PermissionError)
-        return savedErrno == EACCES || savedErrno == EPERM ? savedErrno : EBUSY;
+    if (error == QSerialPort::PermissionError) return savedErrno == EACCES || savedErrno == EPERM ? savedErrno : EBUSY;
     return savedErrno != 0 ? savedErrno : EIO;
 }
 } // namespace
@@ -113,8 +112,7 @@ int SerialLine::write(const QByteArray& bytes, int baud, int& sent) {
     qsizetype written = 0;
     if (const int error = writeWithDeadline(handle(), bytes, deadline, written)) return error;
     // Each byte is a start bit, 8 data bits and a stop bit on the line.
-    const QDeadlineTimer lineFree =
-        QDeadlineTimer::addNSecs(started, written * 10 * 1000000000LL / std::max(1, baud));
+    const QDeadlineTimer lineFree = QDeadlineTimer::addNSecs(started, written * 10 * 1000000000LL / std::max(1, baud));
     int unsent = 0;
     if (const int error = waitUntilSent(handle(), lineFree, deadline, unsent)) return error;
     sent = int(written - unsent);

@@ -78,6 +78,6 @@ private:
     TComEvents events_ = 0;
     std::atomic<bool> open_{false};
     std::unique_ptr<LineStream> stream_;
-    QByteArray input_;     // received bytes not yet read
+    QByteArray input_; // received bytes not yet read
     std::function<void(bool)> listener_;
 };

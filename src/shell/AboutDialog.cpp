@@ -39,11 +39,10 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     larger.setBold(true);
     product->setFont(larger);
     grid->addWidget(product, 0, 1);
-    grid->addWidget(line(QStringLiteral("Version"), tr("版本：%1").arg(QString::fromLatin1(kDaviduvVersion))),
-                    1, 1);
+    grid->addWidget(line(QStringLiteral("Version"), tr("版本：%1").arg(QString::fromLatin1(kDaviduvVersion))), 1, 1);
     grid->addWidget(line(QStringLiteral("Copyright"), tr("制作：daviduv 开发组")), 2, 1);
-    QLabel* contact = line(QStringLiteral("Comments"),
-                           tr("联系：<a href=\"%1\">%1</a>").arg(contactAddress().toString()));
+    QLabel* contact =
+        line(QStringLiteral("Comments"), tr("联系：<a href=\"%1\">%1</a>").arg(contactAddress().toString()));
     contact->setTextFormat(Qt::RichText);
     contact->setCursor(Qt::PointingHandCursor);
     connect(contact, &QLabel::linkActivated, this, [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });

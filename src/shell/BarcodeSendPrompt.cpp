@@ -13,8 +13,8 @@ QString unreadableBarcodeQuestion(const QList<BarcodeCheck>& unreadable) {
 bool confirmBarcodesBeforeSend(QWidget* parent, const QList<BarcodeCheck>& checks) {
     const QList<BarcodeCheck> unreadable = unreadableBarcodes(checks);
     if (unreadable.isEmpty()) return true;
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("BarcodeSendPrompt", "条码校验"), unreadableBarcodeQuestion(unreadable),
-                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("BarcodeSendPrompt", "条码校验"),
+                    unreadableBarcodeQuestion(unreadable), QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("BarcodeSendPrompt"));
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;

@@ -12,19 +12,16 @@
 #include <QMessageBox>
 #include <QToolButton>
 
-CanvasEditor::CanvasEditor(QWidget* window, MessageTemplate& message, CanvasArea* canvas,
-                           ToolPalette* palette, PropertyPanels* panels)
-    : QObject(window), window_(window), message_(message), canvas_(canvas), palette_(palette),
-      panels_(panels) {
+CanvasEditor::CanvasEditor(QWidget* window, MessageTemplate& message, CanvasArea* canvas, ToolPalette* palette,
+                           PropertyPanels* panels)
+    : QObject(window), window_(window), message_(message), canvas_(canvas), palette_(palette), panels_(panels) {
     FieldLayer* layer = canvas->fieldLayer();
     layer->showTemplate(message);
     // The palette and the mouse are commands: each runs through the error boundary.
     connect(palette, &ToolPalette::clicked, this,
             [this](ToolPalette::Tool tool) { runCommand(window_, [&] { onToolClicked(tool); }); });
-    connect(layer, &FieldLayer::pressed, this,
-            [this](QPoint at) { runCommand(window_, [&] { onPressed(at); }); });
-    connect(layer, &FieldLayer::dragged, this,
-            [this](QPoint at) { runCommand(window_, [&] { onDragged(at); }); });
+    connect(layer, &FieldLayer::pressed, this, [this](QPoint at) { runCommand(window_, [&] { onPressed(at); }); });
+    connect(layer, &FieldLayer::dragged, this, [this](QPoint at) { runCommand(window_, [&] { onDragged(at); }); });
     connect(layer, &FieldLayer::released, this, guarded(window_, [this] { onReleased(); }));
 }
 
@@ -42,10 +39,8 @@ void CanvasEditor::onToolClicked(ToolPalette::Tool tool) {
 
 void CanvasEditor::onPressed(QPoint panelPoint) {
     const SurfaceHit hit = hitSurface(message_, panelPoint, canvas_->canvasSize());
-    if (hit.part == SurfacePart::Element)
-        startDrag(*hit.element, panelPoint);
-    else if (hit.part == SurfacePart::Canvas || hit.part == SurfacePart::Border)
-        place(hit.part, panelPoint);
+    if (hit.part == SurfacePart::Element) startDrag(*hit.element, panelPoint);
+    else if (hit.part == SurfacePart::Canvas || hit.part == SurfacePart::Border) place(hit.part, panelPoint);
 }
 
 void CanvasEditor::place(SurfacePart part, QPoint panelPoint) {
@@ -92,18 +87,16 @@ void CanvasEditor::onReleased() {
 void CanvasEditor::moveSelectedBy(int dx, int dy) {
     FieldElement* e = message_.SelectedControl();
     if (!e || dragged_ >= 0) return;
-    const QPoint to = dragPosition(QPoint(e->Left() + dx, e->Top() + dy), QPoint(0, 0),
-                                   QSize(e->Width(), e->Height()), canvas_->canvasSize());
+    const QPoint to = dragPosition(QPoint(e->Left() + dx, e->Top() + dy), QPoint(0, 0), QSize(e->Width(), e->Height()),
+                                   canvas_->canvasSize());
     if (to == QPoint(e->Left(), e->Top())) return;
     auto move = [&] {
         e->SetLeft(to.x());
         e->SetTop(to.y());
         message_.notifyChanged(*e);
     };
-    if (history_)
-        history_->edit(*e, tr("移动"), move);
-    else
-        move();
+    if (history_) history_->edit(*e, tr("移动"), move);
+    else move();
     panels_->panelFor(e->Kind())->setPosition(e->TemplatePos());
 }
 
@@ -119,10 +112,8 @@ void CanvasEditor::selectNext() {
     }
     FieldElement* chosen = next ? next : first;
     message_.select(chosen);
-    if (history_)
-        history_->showElement(*chosen);
-    else
-        panels_->showFor(*chosen);
+    if (history_) history_->showElement(*chosen);
+    else panels_->showFor(*chosen);
 }
 
 void CanvasEditor::selectionMode() {
@@ -131,10 +122,8 @@ void CanvasEditor::selectionMode() {
 }
 
 void CanvasEditor::removeElement(FieldElement& element) {
-    if (history_)
-        history_->remove(element, tr("删除"));
-    else
-        message_.remove(element.Number());
+    if (history_) history_->remove(element, tr("删除"));
+    else message_.remove(element.Number());
 }
 
 void CanvasEditor::deleteSelected() {

@@ -50,6 +50,6 @@ private:
     PropertyPanels* panels_;
     EditHistory* history_ = nullptr;
     std::optional<ElementSnapshot> dragStart_; // the dragged element before the drag
-    int dragged_ = -1;  // number of the element holding the mouse, or -1
-    QPoint grip_;       // the pressed dot inside that element
+    int dragged_ = -1;                         // number of the element holding the mouse, or -1
+    QPoint grip_;                              // the pressed dot inside that element
 };

@@ -10,13 +10,13 @@ class QKeyEvent;
 class QWidget;
 
 class CanvasKeyboard : public QObject {
-  public:
+public:
     CanvasKeyboard(QWidget* layer, CanvasEditor& editor);
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     bool runKey(const QKeyEvent& key); // true when the key was one of the canvas's
 
     CanvasEditor& editor_;

@@ -5,13 +5,13 @@
 #include <QLabel>
 
 class CanvasPicture : public QLabel {
-  public:
+public:
     explicit CanvasPicture(QWidget* parent = nullptr) : QLabel(parent) {}
     void setZoom(int zoom);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     int zoom_ = 1;
 };

@@ -10,7 +10,8 @@ ConnectionLamp::ConnectionLamp(QWidget* parent) : QWidget(parent) {
 
 void ConnectionLamp::setLit(bool lit) {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, [this, lit] { setLit(lit); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, lit] { setLit(lit); }, Qt::QueuedConnection);
         return;
     }
     if (lit_ == lit) return;

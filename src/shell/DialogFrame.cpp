@@ -4,9 +4,9 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QWindow>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QWindow>
 
 Qt::WindowFlags closeBoxOnlyFlags() {
     return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
@@ -20,7 +20,7 @@ namespace {
 // A dialog's native window exists when its Show event arrives, but it is not
 // mapped yet: flags set on it then reach the window manager in time.
 class CloseBoxOnly : public QObject {
-  public:
+public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Show) return false;

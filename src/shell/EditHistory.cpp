@@ -7,7 +7,7 @@
 #include <QUndoStack>
 
 class ElementStep : public QUndoCommand {
-  public:
+public:
     ElementStep(EditHistory& history, const QString& text, std::optional<ElementSnapshot> before,
                 std::optional<ElementSnapshot> after, int mergeKey)
         : QUndoCommand(text), history_(history), before_(std::move(before)), after_(std::move(after)),
@@ -28,7 +28,7 @@ class ElementStep : public QUndoCommand {
         return true;
     }
 
-  private:
+private:
     int number() const { return before_ ? before_->number : after_->number; }
 
     EditHistory& history_;
@@ -40,7 +40,7 @@ class ElementStep : public QUndoCommand {
 
 // A step of many elements at once; the first redo is the step already made.
 class CommandStep : public QUndoCommand {
-  public:
+public:
     CommandStep(QWidget* window, const QString& text, std::function<void()> undo, std::function<void()> redo)
         : QUndoCommand(text), window_(window), undo_(std::move(undo)), redo_(std::move(redo)) {}
     void undo() override { runCommand(window_, undo_); }
@@ -49,7 +49,7 @@ class CommandStep : public QUndoCommand {
         done_ = true;
     }
 
-  private:
+private:
     QWidget* window_;
     std::function<void()> undo_, redo_;
     bool done_ = false;
@@ -74,8 +74,7 @@ void EditHistory::record(const QString& text, std::optional<ElementSnapshot> bef
     stack_->push(new ElementStep(*this, text, std::move(before), std::move(after), 0));
 }
 
-void EditHistory::edit(FieldElement& element, const QString& text, const std::function<void()>& change,
-                       int mergeKey) {
+void EditHistory::edit(FieldElement& element, const QString& text, const std::function<void()>& change, int mergeKey) {
     ElementSnapshot before = snapshotOf(message_, element);
     const int number = element.Number();
     change();

@@ -18,7 +18,7 @@ class QWidget;
 
 class EditHistory : public QObject {
     Q_OBJECT
-  public:
+public:
     EditHistory(QWidget* window, MessageTemplate& message, PropertyPanels* panels);
 
     QUndoStack* stack() const { return stack_; }
@@ -26,13 +26,11 @@ class EditHistory : public QObject {
     void clear();
 
     // Records a step already done: the element's state before and after it.
-    void record(const QString& text, std::optional<ElementSnapshot> before,
-                std::optional<ElementSnapshot> after);
+    void record(const QString& text, std::optional<ElementSnapshot> before, std::optional<ElementSnapshot> after);
     // Runs change on the element (it changes the element in place and notifies)
     // and records it as one step. Steps of the same mergeKey (not 0) on the same
     // element that follow one another make one step (typing into a box).
-    void edit(FieldElement& element, const QString& text, const std::function<void()>& change,
-              int mergeKey = 0);
+    void edit(FieldElement& element, const QString& text, const std::function<void()>& change, int mergeKey = 0);
     // Removes the element, records its removal and brings the general panel forward.
     void remove(FieldElement& element, const QString& text);
     // Records a step already done that changed more than one element (新建,
@@ -42,7 +40,7 @@ class EditHistory : public QObject {
     // Brings the element forward in its panel (errors go to the error box).
     void showElement(FieldElement& element);
 
-  private:
+private:
     friend class ElementStep;
     void apply(int number, const std::optional<ElementSnapshot>& state);
 

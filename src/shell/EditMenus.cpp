@@ -14,8 +14,8 @@
 #include <QUndoStack>
 #include <QWheelEvent>
 
-EditMenus::EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& editor,
-                     FieldClipboard& clipboard, CanvasArea* canvas)
+EditMenus::EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& editor, FieldClipboard& clipboard,
+                     CanvasArea* canvas)
     : QObject(window), canvas_(canvas) {
     QMenuBar* bar = window->menuBar();
     QAction* settings = nullptr; // the menus go in front of 设置, or last without it
@@ -40,12 +40,10 @@ void EditMenus::buildEditMenu(EditHistory& history, CanvasEditor& editor, FieldC
     undo->setText(tr("撤销"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     // The stack names the step in the text; the menu keeps its own words.
-    connect(history.stack(), &QUndoStack::undoTextChanged, undo,
-            [undo] { undo->setText(tr("撤销")); });
+    connect(history.stack(), &QUndoStack::undoTextChanged, undo, [undo] { undo->setText(tr("撤销")); });
     QAction* redo = history.stack()->createRedoAction(edit_, tr("重做"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    connect(history.stack(), &QUndoStack::redoTextChanged, redo,
-            [redo] { redo->setText(tr("重做")); });
+    connect(history.stack(), &QUndoStack::redoTextChanged, redo, [redo] { redo->setText(tr("重做")); });
     redo->setText(tr("重做"));
     undo->setObjectName(QStringLiteral("Act_Undo"));
     redo->setObjectName(QStringLiteral("Act_Redo"));
@@ -84,10 +82,8 @@ EditMenus::~EditMenus() {
 void EditMenus::buildViewMenu() {
     view_->addAction(tr("放大"), QKeySequence(Qt::CTRL | Qt::Key_Plus), this, &EditMenus::zoomIn)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    view_->addAction(tr("缩小"), QKeySequence(Qt::CTRL | Qt::Key_Minus), this,
-                     &EditMenus::zoomOut);
-    view_->addAction(tr("实际大小"), QKeySequence(Qt::CTRL | Qt::Key_0), this,
-                     &EditMenus::actualSize);
+    view_->addAction(tr("缩小"), QKeySequence(Qt::CTRL | Qt::Key_Minus), this, &EditMenus::zoomOut);
+    view_->addAction(tr("实际大小"), QKeySequence(Qt::CTRL | Qt::Key_0), this, &EditMenus::actualSize);
 }
 
 void EditMenus::zoomIn() {

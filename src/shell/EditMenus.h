@@ -21,7 +21,7 @@ inline const QString kCanvasZoomValue = QStringLiteral("CanvasZoom");
 
 class EditMenus : public QObject {
     Q_OBJECT
-  public:
+public:
     EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& editor, FieldClipboard& clipboard,
               CanvasArea* canvas);
 
@@ -33,17 +33,17 @@ class EditMenus : public QObject {
     void zoomOut();
     void actualSize();
 
-  signals:
+signals:
     // The canvas's zoom factor changed (menu, keys or wheel).
     void zoomChanged(int zoom);
 
-  public:
+public:
     ~EditMenus() override;
 
-  protected:
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-  private:
+private:
     void buildEditMenu(EditHistory& history, CanvasEditor& editor, FieldClipboard& clipboard);
     void buildViewMenu();
     void setZoom(int zoom, std::optional<QPoint> anchor = std::nullopt);

@@ -30,8 +30,8 @@ void reportCurrentException(QWidget* window) {
     } catch (const OperatorError& e) {
         showErrorBox(window, e.text());
     } catch (const std::exception& e) {
-        reportInternalError(window, QStringLiteral("%1: %2").arg(QString::fromLatin1(typeid(e).name()),
-                                                                 QString::fromUtf8(e.what())));
+        reportInternalError(
+            window, QStringLiteral("%1: %2").arg(QString::fromLatin1(typeid(e).name()), QString::fromUtf8(e.what())));
     } catch (...) {
         reportInternalError(window, QStringLiteral("unknown exception"));
     }
@@ -51,8 +51,8 @@ bool runCommand(QWidget* window, const std::function<void()>& command) {
 void reportInternalError(QWidget* window, const QString& details) {
     QString written;
     if (RecoveryCopy* copy = recoveryCopyOf(window)) written = copy->writeNow();
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), QCoreApplication::translate("ErrorBoundary", "内部错误"),
-                    QMessageBox::Ok, window);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationName(),
+                    QCoreApplication::translate("ErrorBoundary", "内部错误"), QMessageBox::Ok, window);
     box.setObjectName(QStringLiteral("InternalErrorBox"));
     box.setInformativeText(written.isEmpty() ? details : details + QStringLiteral("\n") + written);
     box.exec();

@@ -7,8 +7,8 @@ namespace {
 constexpr int kPasteOffset = 8; // dots right of and below the copied field
 }
 
-FieldClipboard::FieldClipboard(MessageTemplate& message, EditHistory& history,
-                               std::function<QSize()> canvasSize, QObject* parent)
+FieldClipboard::FieldClipboard(MessageTemplate& message, EditHistory& history, std::function<QSize()> canvasSize,
+                               QObject* parent)
     : QObject(parent), message_(message), history_(history), canvasSize_(std::move(canvasSize)) {}
 
 void FieldClipboard::copy() {

@@ -14,7 +14,7 @@ class EditHistory;
 
 class FieldClipboard : public QObject {
     Q_OBJECT
-  public:
+public:
     // canvasSize gives the canvas's size in dots at the moment of the paste.
     FieldClipboard(MessageTemplate& message, EditHistory& history, std::function<QSize()> canvasSize,
                    QObject* parent = nullptr);
@@ -24,10 +24,10 @@ class FieldClipboard : public QObject {
     void paste();
     bool holdsField() const { return copied_.has_value(); }
 
-  signals:
+signals:
     void contentChanged();
 
-  private:
+private:
     MessageTemplate& message_;
     EditHistory& history_;
     std::function<QSize()> canvasSize_;

@@ -63,6 +63,6 @@ private:
     int subscription_ = 0;
     int zoom_ = 1;
     int printWidth_ = 512;
-    int selected_ = -1; // the selected element's number, -1 for none
+    int selected_ = -1;                    // the selected element's number, -1 for none
     std::unordered_map<int, Shown> shown_; // by element number
 };

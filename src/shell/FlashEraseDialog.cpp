@@ -6,7 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-FlashEraseDialog::FlashEraseDialog(std::function<void(int)> erase, QWidget* parent) : QDialog(parent), erase_(std::move(erase)) {
+FlashEraseDialog::FlashEraseDialog(std::function<void(int)> erase, QWidget* parent)
+    : QDialog(parent), erase_(std::move(erase)) {
     setObjectName(QStringLiteral("Frm_Flash"));
     setWindowTitle(tr("擦除FLASH"));
     useCloseBoxOnly(*this);

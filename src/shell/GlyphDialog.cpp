@@ -48,8 +48,8 @@ void addRow(QGridLayout* grid, const QString& label, QWidget* field, QLabel* lab
 }
 } // namespace
 
-GlyphDialog::GlyphDialog(const QStringList& dpiList, const QStringList& fonts, Sender send,
-                         Code16Writer writeCode16, QWidget* parent)
+GlyphDialog::GlyphDialog(const QStringList& dpiList, const QStringList& fonts, Sender send, Code16Writer writeCode16,
+                         QWidget* parent)
     : QDialog(parent), dpiList_(dpiList), send_(std::move(send)), writeCode16_(std::move(writeCode16)) {
     setObjectName(QStringLiteral("Frm_GudingZi"));
     setWindowTitle(tr("字模"));
@@ -87,8 +87,7 @@ QWidget* GlyphDialog::buildCustomPage(const QStringList& dpiList, const QStringL
     valueEdit = named(new QLineEdit(tr("请输入字模")), "Edt_FontValue");
     userFontBox = fontList("Comb_UserFont", fonts);
     QStringList heights;
-    for (int i = 1; i <= kCustomHeights; ++i)
-        heights << QString::number(8 * i);
+    for (int i = 1; i <= kCustomHeights; ++i) heights << QString::number(8 * i);
     userHeightBox = fixedList("Comb_UserFontHeight", heights, 0);
     // The second entry; a list of one entry (the default) has that one selected, so columns can still be
     // sent.
@@ -122,15 +121,14 @@ void GlyphDialog::buildAndSend(const std::function<QList<GlyphPayload>()>& build
 
 void GlyphDialog::sendSelectedHeight() {
     buildAndSend([this] {
-        return standardPayloads({heightBox->currentIndex()}, dpiBox->currentIndex() + 1,
-                                fontBox->currentText(), writeCode16_);
+        return standardPayloads({heightBox->currentIndex()}, dpiBox->currentIndex() + 1, fontBox->currentText(),
+                                writeCode16_);
     });
 }
 
 void GlyphDialog::sendAllHeights() {
     buildAndSend([this] {
-        return standardPayloads({0, 1, 2, 3, 4, 5}, dpiBox->currentIndex() + 1, fontBox->currentText(),
-                                writeCode16_);
+        return standardPayloads({0, 1, 2, 3, 4, 5}, dpiBox->currentIndex() + 1, fontBox->currentText(), writeCode16_);
     });
 }
 

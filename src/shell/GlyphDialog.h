@@ -19,7 +19,7 @@ class QTabWidget;
 
 class GlyphDialog : public QDialog {
     Q_OBJECT
-  public:
+public:
     using Sender = std::function<void(const QList<GlyphPayload>&)>;
     // dpiList: the configured resolution list; fonts: the host's faces.
     GlyphDialog(const QStringList& dpiList, const QStringList& fonts, Sender send, Code16Writer writeCode16,
@@ -44,7 +44,7 @@ class GlyphDialog : public QDialog {
     void sendCustom();         // 发送
     void directionChanged();   // "横向" disables the custom resolution
 
-  private:
+private:
     QWidget* buildStandardPage(const QStringList& fonts);
     QWidget* buildCustomPage(const QStringList& dpiList, const QStringList& fonts);
     void buildAndSend(const std::function<QList<GlyphPayload>()>& build);

@@ -1,51 +1,51 @@
 #include "shell/MainWindow.h"
 
 #include "link/BarcodeVerification.h"
+#include "link/Frame.h"
+#include "link/LinkProgress.h"
 #include "link/TransactionLog.h"
 #include "shell/BarcodeSendPrompt.h"
 #include "shell/PrintAreaPrompt.h"
 #include "shell/WorkWithProgress.h"
-#include "link/Frame.h"
-#include "link/LinkProgress.h"
 
+#include "common/OperatorError.h"
+#include "editor/PrintArea.h"
+#include "editor/TemplateFile.h"
+#include "glyphs/Code16File.h"
+#include "link/PrinterCommands.h"
+#include "link/SendMessage.h"
+#include "serial/PortList.h"
+#include "serial/SerialPort.h"
+#include "shell/AboutDialog.h"
 #include "shell/CanvasArea.h"
 #include "shell/CanvasEditor.h"
 #include "shell/CanvasKeyboard.h"
+#include "shell/ConnectionLamp.h"
 #include "shell/DesktopHabits.h"
 #include "shell/DialogFrame.h"
-#include "shell/TemplateState.h"
-#include "common/OperatorError.h"
 #include "shell/EditHistory.h"
 #include "shell/EditMenus.h"
-#include "shell/PrintPreviewWindow.h"
+#include "shell/ErrorBoundary.h"
+#include "shell/ErrorBox.h"
 #include "shell/FieldClipboard.h"
 #include "shell/FieldLayer.h"
-#include "shell/ToolPalette.h"
-#include "shell/panels/PropertyPanels.h"
-#include "shell/StartUp.h"
-#include "link/PrinterCommands.h"
-#include "shell/StatusLine.h"
-#include "shell/ConnectionLamp.h"
-#include "serial/SerialPort.h"
 #include "shell/FlashEraseDialog.h"
-#include "shell/AboutDialog.h"
-#include "shell/ErrorBox.h"
-#include "shell/ErrorBoundary.h"
-#include "shell/RecoveryCopy.h"
-#include "editor/TemplateFile.h"
-#include "editor/PrintArea.h"
+#include "shell/GlyphDialog.h"
 #include "shell/HelpDialog.h"
 #include "shell/LanguageDialog.h"
 #include "shell/PaintProgram.h"
+#include "shell/PrintPreviewWindow.h"
+#include "shell/PrinterSearchTask.h"
+#include "shell/RecoveryCopy.h"
 #include "shell/SerialPortDialog.h"
+#include "shell/StartUp.h"
+#include "shell/StatusLine.h"
 #include "shell/TemplateAttributesDialog.h"
 #include "shell/TemplateCommands.h"
+#include "shell/TemplateState.h"
 #include "shell/ToolIcons.h"
-#include "link/SendMessage.h"
-#include "shell/PrinterSearchTask.h"
-#include "serial/PortList.h"
-#include "shell/GlyphDialog.h"
-#include "glyphs/Code16File.h"
+#include "shell/ToolPalette.h"
+#include "shell/panels/PropertyPanels.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -118,10 +118,8 @@ void MainWindow::showConnectedSummary(const QString& port, const QString& speedT
 
 void MainWindow::refreshSummary() {
     if (searchRunning()) { // the port being tried is not a connection: the form shown stays
-        if (summaryLink_)
-            showConnectedSummary(summaryLink_->first, summaryLink_->second);
-        else
-            showNotFound();
+        if (summaryLink_) showConnectedSummary(summaryLink_->first, summaryLink_->second);
+        else showNotFound();
         return;
     }
     const int baud = comPort_->BaudRate();
@@ -130,18 +128,18 @@ void MainWindow::refreshSummary() {
 
 void MainWindow::buildMenus() {
     // Every command runs through the error boundary.
-    const auto run = [this](void (MainWindow::*command)()) { return guarded(this, [this, command] { (this->*command)(); }); };
+    const auto run = [this](void (MainWindow::*command)()) {
+        return guarded(this, [this, command] { (this->*command)(); });
+    };
     QMenu* file = menuFile_ = menuBar()->addMenu(tr("文件"));
     // The desktop's usual shortcuts, shown beside the menu texts.
     QAction* newAction = file->addAction(tr("新建"), this, guarded(this, [this] { newTemplate(*this); }));
     newAction->setObjectName(QStringLiteral("Act_New"));
     newAction->setShortcut(QKeySequence::New);
-    QAction* openAction =
-        file->addAction(tr("打开"), this, guarded(this, [this] { openTemplateWithDialog(*this); }));
+    QAction* openAction = file->addAction(tr("打开"), this, guarded(this, [this] { openTemplateWithDialog(*this); }));
     openAction->setObjectName(QStringLiteral("Act_Open"));
     openAction->setShortcut(QKeySequence::Open);
-    QAction* saveAction =
-        file->addAction(tr("保存"), this, guarded(this, [this] { saveTemplateWithDialog(*this); }));
+    QAction* saveAction = file->addAction(tr("保存"), this, guarded(this, [this] { saveTemplateWithDialog(*this); }));
     saveAction->setObjectName(QStringLiteral("Act_Save"));
     saveAction->setShortcut(QKeySequence::Save);
     exitAction_ = file->addAction(tr("退出"), this, run(&MainWindow::confirmExit));
@@ -258,21 +256,21 @@ void MainWindow::installEditing() {
     connect(history_->stack(), &QUndoStack::indexChanged, recovery_, &RecoveryCopy::noteStep);
     connect(history_->stack(), &QUndoStack::cleanChanged, statusBar_,
             [this](bool clean) { statusBar_->showModified(!clean); });
-    connect(recovery_, &RecoveryCopy::writeFailed, this, [this](const QString& reason) {
-        statusBar_->showMessage(tr("无法写入恢复副本：%1").arg(reason));
-    });
+    connect(recovery_, &RecoveryCopy::writeFailed, this,
+            [this](const QString& reason) { statusBar_->showMessage(tr("无法写入恢复副本：%1").arg(reason)); });
     canvasEditor_->setHistory(history_);
     propertyPanels_->setEditHistory(history_);
     new CanvasKeyboard(canvas_->fieldLayer(), *canvasEditor_);
-    clipboard_ = new FieldClipboard(template_, *history_, [this] { return canvas_->canvasSize(); }, this);
+    clipboard_ = new FieldClipboard(
+        template_, *history_, [this] { return canvas_->canvasSize(); }, this);
     editMenus_ = new EditMenus(this, *history_, *canvasEditor_, *clipboard_, canvas_);
     QMenu* edit = editMenus_->editMenu();
     edit->addSeparator();
-    QAction* front = edit->addAction(tr("置于顶层"), this,
-                                     guarded(this, [this] { restackSelected(*this, StackEnd::Front); }));
+    QAction* front =
+        edit->addAction(tr("置于顶层"), this, guarded(this, [this] { restackSelected(*this, StackEnd::Front); }));
     front->setObjectName(QStringLiteral("Act_BringToFront"));
-    QAction* back = edit->addAction(tr("置于底层"), this,
-                                    guarded(this, [this] { restackSelected(*this, StackEnd::Back); }));
+    QAction* back =
+        edit->addAction(tr("置于底层"), this, guarded(this, [this] { restackSelected(*this, StackEnd::Back); }));
     back->setObjectName(QStringLiteral("Act_SendToBack"));
     editMenus_->followSelection(template_, {front, back});
     statusBar_->showZoom(canvas_->zoom());
@@ -290,11 +288,7 @@ SendSettings MainWindow::sendSettings() const {
 
 void MainWindow::openPrintPreview() {
     auto* window = new PrintPreviewWindow(
-        template_,
-        [this] {
-            return planMessage(template_, sendSettings());
-        },
-        this);
+        template_, [this] { return planMessage(template_, sendSettings()); }, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
 }

@@ -2,16 +2,16 @@
 // The main window: menu bar, toolbar, tool palette, canvas area, property area
 // and status line. It owns the process-wide settings and the serial port.
 #include "common/AppSettings.h"
-#include "model/MessageTemplate.h"
 #include "link/LinkReporter.h"
 #include "link/MessageRender.h"
-#include "link/Transaction.h"
 #include "link/PrinterSearch.h"
+#include "link/Transaction.h"
+#include "model/MessageTemplate.h"
 
 #include <QMainWindow>
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 
 class CanvasArea;
 class CanvasEditor;
@@ -93,16 +93,16 @@ public:
     // Off while a search runs: the toolbar, the menus 设置, 通讯 and 字模, and Btn_Search.
     void setSearchRunning(bool running);
 
-    void setClockFromComputer();    // 通讯/校正时间
-    void openFlashEraseDialog(); // 字模/擦除FLASH
-    void openGlyphDialog();      // 字模/设置字模
-    void sendToPrinter();           // 通讯/发送
-    void openPrintPreview();        // 视图/打印预览
-    void openTemplateAttributes();  // 设置/模板属性
-    void openSerialPortDialog();    // 设置/通讯设置
-    void startPaint();              // 设置/画图
-    void showHelp();                // 帮助/帮助主题
-    void openAboutBox();            // 帮助/关于
+    void setClockFromComputer();   // 通讯/校正时间
+    void openFlashEraseDialog();   // 字模/擦除FLASH
+    void openGlyphDialog();        // 字模/设置字模
+    void sendToPrinter();          // 通讯/发送
+    void openPrintPreview();       // 视图/打印预览
+    void openTemplateAttributes(); // 设置/模板属性
+    void openSerialPortDialog();   // 设置/通讯设置
+    void startPaint();             // 设置/画图
+    void showHelp();               // 帮助/帮助主题
+    void openAboutBox();           // 帮助/关于
 
 signals:
     // A template was opened or saved: the recent files changed.
@@ -121,7 +121,7 @@ private:
     QWidget* buildBody();
     void applyCanvasWidth(int width);
     SendSettings sendSettings() const; // how a send and the preview plan the message
-    void installEditing(); // the undo history, keys, clipboard, 编辑 and 视图
+    void installEditing();             // the undo history, keys, clipboard, 编辑 and 视图
 
     void confirmExit(); // 文件/退出
     // Runs one printer command; a serial-port error goes to the error box.

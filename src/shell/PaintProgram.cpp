@@ -5,8 +5,9 @@
 #include <QProcess>
 
 QStringList paintProgramsFromConfig(const QString& configPath) {
-    const QString list = IniFile::load(configPath).readString(QStringLiteral("Paint"), QStringLiteral("Programs"),
-                                                              QStringLiteral("kolourpaint;pinta;gimp;mtpaint"));
+    const QString list = IniFile::load(configPath)
+                             .readString(QStringLiteral("Paint"), QStringLiteral("Programs"),
+                                         QStringLiteral("kolourpaint;pinta;gimp;mtpaint"));
     QStringList programs;
     for (const QString& name : list.split(QChar(';'))) {
         const QString trimmed = name.trimmed();

@@ -11,8 +11,8 @@ QString printAreaQuestion(const QList<FieldOutside>& outside) {
 
 bool confirmPrintAreaBeforeSend(QWidget* parent, const QList<FieldOutside>& outside) {
     if (outside.isEmpty()) return true;
-    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("PrintAreaPrompt", "提示"), printAreaQuestion(outside),
-                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    QMessageBox box(QMessageBox::Warning, QCoreApplication::translate("PrintAreaPrompt", "提示"),
+                    printAreaQuestion(outside), QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("PrintAreaSendPrompt"));
     box.setDefaultButton(QMessageBox::Cancel);
     return box.exec() == QMessageBox::Ok;

@@ -28,7 +28,7 @@ inline constexpr int kPreviewSettleMs = 150;
 
 class PrintPreviewWindow : public QWidget {
     Q_OBJECT
-  public:
+public:
     // plan: plans a send of the current template; throws what a send refuses with.
     PrintPreviewWindow(MessageTemplate& model, std::function<MessagePlan()> plan, QWidget* parent = nullptr);
     ~PrintPreviewWindow() override;
@@ -37,11 +37,11 @@ class PrintPreviewWindow : public QWidget {
     // How long the boxes and the template must be still before printing again.
     void setSettleMs(int ms) { settle_.setInterval(ms); }
 
-  signals:
+signals:
     // New prints, or a refusal, are on show.
     void shown();
 
-  private:
+private:
     struct Sheet {
         QImage picture;
         QString problem;
@@ -58,7 +58,7 @@ class PrintPreviewWindow : public QWidget {
     QString refusal_;
     void fitToPrints();
     bool planStale_ = true;
-    bool fitted_ = false; // sized to the first prints; later the operator's size stays
+    bool fitted_ = false;     // sized to the first prints; later the operator's size stays
     bool printAgain_ = false; // a request came while the worker was printing
     QTimer settle_;
     QFutureWatcher<Sheet> printing_;

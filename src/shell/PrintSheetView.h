@@ -6,15 +6,15 @@
 #include <QWidget>
 
 class PrintSheetView : public QWidget {
-  public:
+public:
     explicit PrintSheetView(QWidget* parent = nullptr);
     // Shows the sheet (a null picture: nothing) and takes its size.
     void setSheet(QImage sheet);
     const QImage& sheet() const { return sheet_; }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
 
-  private:
+private:
     QImage sheet_;
 };

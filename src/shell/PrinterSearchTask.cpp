@@ -84,7 +84,8 @@ QFrame* makeSearchNotice(QWidget* window) {
     notice->setFrameStyle(QFrame::Panel | QFrame::Raised);
     notice->setAutoFillBackground(true);
     notice->setFixedSize(555, 65);
-    auto* caption = new QLabel(QCoreApplication::translate("PrinterSearchTask", "正在查找已连接Dravo喷码机,请稍等"), notice);
+    auto* caption =
+        new QLabel(QCoreApplication::translate("PrinterSearchTask", "正在查找已连接Dravo喷码机,请稍等"), notice);
     QFont font(QStringLiteral("宋体"));
     font.setPixelSize(32);
     caption->setFont(font);

@@ -35,8 +35,7 @@ void drawRuler(QPainter& painter, const QRect& area) {
         for (int row : rows) {
             painter.fillRect(QRect(0, row, 7, 1), kTickColor);
             painter.setPen(kNumberColor);
-            painter.drawText(QRect(0, row + 1, 20, 12), Qt::AlignLeft | Qt::AlignTop,
-                             QString::number(row - 20));
+            painter.drawText(QRect(0, row + 1, 20, 12), Qt::AlignLeft | Qt::AlignTop, QString::number(row - 20));
         }
     }
 }

@@ -47,7 +47,8 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent) {
 
 void StatusLine::setPanelText(QLabel* panel, const QString& text) {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, [this, panel, text] { setPanelText(panel, text); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, panel, text] { setPanelText(panel, text); }, Qt::QueuedConnection);
         return;
     }
     panel->setText(text);
@@ -56,7 +57,8 @@ void StatusLine::setPanelText(QLabel* panel, const QString& text) {
 
 void StatusLine::showSummary(const QString& text) {
     if (QThread::currentThread() != thread()) {
-        QMetaObject::invokeMethod(this, [this, text] { showSummary(text); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, text] { showSummary(text); }, Qt::QueuedConnection);
         return;
     }
     summaryText_ = text;

@@ -21,7 +21,7 @@ constexpr int kHeight = 128;
 // number outside the range with the range instead of cutting digits off; the
 // arrows step only within it.
 class BoundedField : public QSpinBox {
-  public:
+public:
     BoundedField(int low, int high) : low_(low), high_(high) {
         setRange(-99999999, 99999999);
         setGroupSeparatorShown(true);
@@ -31,7 +31,7 @@ class BoundedField : public QSpinBox {
     bool inRange() const { return value() >= low_ && value() <= high_; }
     void stepBy(int steps) override { setValue(std::clamp(value() + steps * singleStep(), low_, high_)); }
 
-  protected:
+protected:
     StepEnabled stepEnabled() const override {
         StepEnabled enabled = StepNone;
         if (value() < high_) enabled |= StepUpEnabled;
@@ -39,7 +39,7 @@ class BoundedField : public QSpinBox {
         return enabled;
     }
 
-  private:
+private:
     int low_, high_;
 };
 
@@ -56,8 +56,8 @@ bool answeredInRange(QDialog& dialog, QSpinBox* box, const QString& label) {
     const auto* field = static_cast<BoundedField*>(box);
     if (field->inRange()) return true;
     QMessageBox::warning(&dialog, TemplateAttributesDialog::tr("提示"),
-                         TemplateAttributesDialog::tr("%1应在 %2 到 %3 之间。").arg(label, QLocale().toString(field->low()),
-                                                                    QLocale().toString(field->high())));
+                         TemplateAttributesDialog::tr("%1应在 %2 到 %3 之间。")
+                             .arg(label, QLocale().toString(field->low()), QLocale().toString(field->high())));
     box->setFocus();
     box->selectAll();
     return false;
@@ -131,9 +131,7 @@ int TemplateAttributesDialog::canvasWidth() const {
 }
 
 void TemplateAttributesDialog::accept() {
-    if (!answeredInRange(*this, moBan_, tr("模板号")) ||
-        !answeredInRange(*this, width_, tr("长度")))
-        return;
+    if (!answeredInRange(*this, moBan_, tr("模板号")) || !answeredInRange(*this, width_, tr("长度"))) return;
     writeRegString(QStringLiteral("MoBan"), QString::number(moBan()));
     writeRegString(QStringLiteral("Zoom"), zoom());
     writeRegString(QStringLiteral("Width"), QString::number(canvasWidth()));

@@ -5,8 +5,8 @@
 #include "editor/TemplateFile.h"
 #include "shell/CanvasArea.h"
 #include "shell/MainWindow.h"
-#include "shell/RecoveryCopy.h"
 #include "shell/RecentFiles.h"
+#include "shell/RecoveryCopy.h"
 #include "shell/TemplateFileDialog.h"
 #include "shell/TemplateState.h"
 #include "shell/panels/PropertyPanels.h"
@@ -74,8 +74,10 @@ bool offerRecovery(MainWindow& window) {
     const std::optional<LeftRecoveryCopy> left = RecoveryCopy::left();
     if (!left) return false;
     RecoveryCopy* copy = window.recoveryCopy();
-    const auto answer = QMessageBox::question(&window, QCoreApplication::translate("TemplateCommands", "提示"), QCoreApplication::translate("TemplateCommands", "检测到未保存的模板，是否恢复？"),
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    const auto answer =
+        QMessageBox::question(&window, QCoreApplication::translate("TemplateCommands", "提示"),
+                              QCoreApplication::translate("TemplateCommands", "检测到未保存的模板，是否恢复？"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
     if (answer != QMessageBox::Yes) {
         copy->remove();
         return false;
@@ -110,7 +112,8 @@ bool writeTemplate(MainWindow& window, const QString& path) {
     if (!keys.isEmpty()) {
         const auto answer = QMessageBox::question(
             &window, QCoreApplication::translate("TemplateCommands", "提示"),
-            QCoreApplication::translate("TemplateCommands", "以下文字含有无法保存的字符：%1\n是否用“?”代替这些字符并保存？")
+            QCoreApplication::translate("TemplateCommands",
+                                        "以下文字含有无法保存的字符：%1\n是否用“?”代替这些字符并保存？")
                 .arg(fieldsGbkCannotHold(window.messageTemplate(), keys)
                          .join(QCoreApplication::translate("TemplateCommands", "，"))),
             QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
@@ -137,12 +140,14 @@ bool writeTemplate(MainWindow& window, const QString& path) {
 } // namespace
 
 bool saveTemplateWithDialog(MainWindow& window) {
-    const QString path = TemplateFileDialog::choose(TemplateFileDialog::Save, &window, window.recoveryCopy()->proposal());
+    const QString path =
+        TemplateFileDialog::choose(TemplateFileDialog::Save, &window, window.recoveryCopy()->proposal());
     return path.isEmpty() || writeTemplate(window, path);
 }
 
 bool closeQuery(MainWindow& window) {
-    const auto answer = QMessageBox::question(&window, QCoreApplication::translate("TemplateCommands", "提示"), QCoreApplication::translate("TemplateCommands", "是否将改动保存到文件? "),
+    const auto answer = QMessageBox::question(&window, QCoreApplication::translate("TemplateCommands", "提示"),
+                                              QCoreApplication::translate("TemplateCommands", "是否将改动保存到文件? "),
                                               QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
     return answer != QMessageBox::Ok || saveTemplateWithDialog(window);
 }

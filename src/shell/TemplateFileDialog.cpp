@@ -7,9 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QStyle>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QStyle>
 
 namespace {
 // A template file is a few kilobytes; more than this is not read for a preview.
@@ -31,8 +31,9 @@ public:
     QIcon icon(const QFileInfo& info) const override { return icon(info.isDir() ? Folder : File); }
     QString type(const QFileInfo& info) const override {
         if (info.isDir()) return QCoreApplication::translate("TemplateFileDialog", "文件夹");
-        return info.suffix().isEmpty() ? QCoreApplication::translate("TemplateFileDialog", "文件")
-                                        : QCoreApplication::translate("TemplateFileDialog", "%1 文件").arg(info.suffix().toUpper());
+        return info.suffix().isEmpty()
+                   ? QCoreApplication::translate("TemplateFileDialog", "文件")
+                   : QCoreApplication::translate("TemplateFileDialog", "%1 文件").arg(info.suffix().toUpper());
     }
 };
 

@@ -49,10 +49,8 @@ void restoreTemplate(MainWindow& window, const TemplateState& state) {
     window.recoveryCopy()->setOrigin(state.origin);
     FieldElement* selected = state.selected ? message.find(*state.selected) : nullptr;
     message.select(selected);
-    if (selected)
-        window.editHistory()->showElement(*selected);
-    else
-        window.propertyPanels()->showMain();
+    if (selected) window.editHistory()->showElement(*selected);
+    else window.propertyPanels()->showMain();
     window.refreshSummary();
 }
 
@@ -69,7 +67,7 @@ void restackSelected(MainWindow& window, StackEnd end) {
     FieldElement* selected = window.messageTemplate().SelectedControl();
     if (!selected) return;
     const QString text = end == StackEnd::Front ? QCoreApplication::translate("TemplateCommands", "置于顶层")
-                                                  : QCoreApplication::translate("TemplateCommands", "置于底层");
+                                                : QCoreApplication::translate("TemplateCommands", "置于底层");
     replaceTemplateAsStep(window, text, [&] {
         FieldElement* moved = moveToStackEnd(window.messageTemplate(), *selected, end);
         if (moved) window.editHistory()->showElement(*moved);

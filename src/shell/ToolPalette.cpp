@@ -14,9 +14,15 @@ struct ButtonSpec {
     const char* tip;
 };
 constexpr ButtonSpec kSpecs[ToolPalette::kToolCount] = {
-    {"SpedBtn_Cursor", ""},    {"SpedBtn_BarCode", QT_TRANSLATE_NOOP("ToolPalette", "条形码")}, {"SpedBtn_Image", QT_TRANSLATE_NOOP("ToolPalette", "图像")},
-    {"SpedBtn_Str", QT_TRANSLATE_NOOP("ToolPalette", "字符串")}, {"SpedBtn_Date", QT_TRANSLATE_NOOP("ToolPalette", "时间")},      {"SpedBtn_Period", QT_TRANSLATE_NOOP("ToolPalette", "有效期")},
-    {"SpedBtn_No", QT_TRANSLATE_NOOP("ToolPalette", "序号")},    {"SpedBtn_RunNo", QT_TRANSLATE_NOOP("ToolPalette", "班次")},     {"SpedBtn_Del", QT_TRANSLATE_NOOP("ToolPalette", "删除组件")},
+    {"SpedBtn_Cursor", ""},
+    {"SpedBtn_BarCode", QT_TRANSLATE_NOOP("ToolPalette", "条形码")},
+    {"SpedBtn_Image", QT_TRANSLATE_NOOP("ToolPalette", "图像")},
+    {"SpedBtn_Str", QT_TRANSLATE_NOOP("ToolPalette", "字符串")},
+    {"SpedBtn_Date", QT_TRANSLATE_NOOP("ToolPalette", "时间")},
+    {"SpedBtn_Period", QT_TRANSLATE_NOOP("ToolPalette", "有效期")},
+    {"SpedBtn_No", QT_TRANSLATE_NOOP("ToolPalette", "序号")},
+    {"SpedBtn_RunNo", QT_TRANSLATE_NOOP("ToolPalette", "班次")},
+    {"SpedBtn_Del", QT_TRANSLATE_NOOP("ToolPalette", "删除组件")},
 };
 } // namespace
 

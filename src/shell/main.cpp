@@ -5,8 +5,8 @@
 #include "common/Language.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/ErrorBox.h"
-#include "shell/StartUp.h"
 #include "shell/MainWindow.h"
+#include "shell/StartUp.h"
 #include "shell/TemplateCommands.h"
 #include "shell/ToolIcons.h"
 
@@ -72,14 +72,14 @@ int main(int argc, char** argv) {
     // else "daviduv FILE.spt" opens the file.
     const bool notAFile = !path.isEmpty() && !QFileInfo(path).isFile();
     if (notAFile) std::fprintf(stderr, "daviduv: no such file: %s\n", qPrintable(path));
-    QTimer::singleShot(0, &window, guarded(&window, [&window, path, notAFile] {
-                           if (offerRecovery(window)) return;
-                           if (notAFile)
-                               showErrorBox(&window, QFileInfo::exists(path)
-                                                         ? QCoreApplication::translate("main", "无法打开 %1：它不是普通文件").arg(path)
-                                                         : QCoreApplication::translate("main", "找不到文件 %1").arg(path));
-                           else if (!path.isEmpty())
-                               openTemplateFile(window, path);
-                       }));
+    QTimer::singleShot(
+        0, &window, guarded(&window, [&window, path, notAFile] {
+            if (offerRecovery(window)) return;
+            if (notAFile)
+                showErrorBox(&window, QFileInfo::exists(path)
+                                          ? QCoreApplication::translate("main", "无法打开 %1：它不是普通文件").arg(path)
+                                          : QCoreApplication::translate("main", "找不到文件 %1").arg(path));
+            else if (!path.isEmpty()) openTemplateFile(window, path);
+        }));
     return app.exec();
 }

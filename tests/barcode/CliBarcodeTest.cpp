@@ -28,16 +28,23 @@ CliRun runCli(const QStringList& args) {
 
 TEST(BarcodeCli, WritesThePictureAndPrintsItsSize) {
     QTemporaryDir dir;
-    struct Case { QStringList args; QString line; const char* source; };
+    struct Case {
+        QStringList args;
+        QString line;
+        const char* source;
+    };
     const Case cases[] = {
-        {{"--type", "EAN_13", "--caption", "1234567890128"}, "116 83 1234567890128\n", "SC2 defaults, 13 + 69 + 1 high"},
-        {{"--type", "EAN_13", "--caption", "1234567890128", "--rotation", "90"}, "83 116 1234567890128\n",
+        {{"--type", "EAN_13", "--caption", "1234567890128"},
+         "116 83 1234567890128\n",
+         "SC2 defaults, 13 + 69 + 1 high"},
+        {{"--type", "EAN_13", "--caption", "1234567890128", "--rotation", "90"},
+         "83 116 1234567890128\n",
          "turned: height and width exchanged"},
         {{"--type", "CODE39", "--caption", "A", "--no-text"}, "49 57 *A*\n", "48 modules + 1, 56 + 1"},
-        {{"--type", "CODE39", "--caption", "中A", "--no-text"}, "81 57 *00A*\n",
-         "the two GBK bytes of 中 become 0 0"},
+        {{"--type", "CODE39", "--caption", "中A", "--no-text"}, "81 57 *00A*\n", "the two GBK bytes of 中 become 0 0"},
         {{"--type", "CODE128_C", "--caption", "12345", "--module", "SC5", "--height", "50", "--no-text"},
-         "159 57 \\x89,B\\x855Y\\x8a\n", "79 modules of 2 + 1; L 112, G 56"},
+         "159 57 \\x89,B\\x855Y\\x8a\n",
+         "79 modules of 2 + 1; L 112, G 56"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.source);
@@ -68,7 +75,10 @@ TEST(BarcodeCli, PictureEqualsTheElements) {
 TEST(BarcodeCli, RefusalsExitWithTheElementsMessage) {
     QTemporaryDir dir;
     const QString png = dir.filePath("bad.png");
-    struct Case { QStringList args; QString message; };
+    struct Case {
+        QStringList args;
+        QString message;
+    };
     const Case cases[] = {
         {{"--type", "EAN_13", "--caption", "1", "--module", "SC15"}, "--module must be SC0..SC14, not 'SC15'"},
         {{"--type", "EAN_13", "--caption", "1", "--height", "10"}, "--height must be 20..200 (percent), not '10'"},

@@ -28,8 +28,8 @@ const Sample kSamples[] = {
     {__LINE__, EAN_13, "9780201379624", "9780201379624", BarcodeFormat::EAN13, "ISBN; first digit 9: ABBABA"},
     {__LINE__, UPC_A, "03600029145", "036000291452", BarcodeFormat::UPCA, "check digit 2"},
     {__LINE__, UPC_E, "123456", "01234565", BarcodeFormat::UPCE, "number system 0, check 5"},
-    {__LINE__, CODE39, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%",
-     "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%", BarcodeFormat::Code39, "the whole character set"},
+    {__LINE__, CODE39, "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%", "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%",
+     BarcodeFormat::Code39, "the whole character set"},
     {__LINE__, CODE25i, "1234567", "12345670", BarcodeFormat::ITF, "check 0 added to the odd length"},
     {__LINE__, CODE25i, "9876543210", "9876543210", BarcodeFormat::ITF, "every digit as bars and as spaces"},
     {__LINE__, CODE25iP, "12345", "123450", BarcodeFormat::ITF, "weights 4,9: check 0"},
@@ -69,16 +69,15 @@ TEST(BarcodeDecode, EveryReadableSymbologyRoundTrips) {
     for (const Sample& s : kSamples) {
         for (int size : {SC0, SC5, SC11}) {
             for (int rotation : {rotate_000, rotate_090, rotate_180, rotate_270}) {
-                SCOPED_TRACE(testing::Message() << "sample at line " << s.line << " (" << s.source << "), SC"
-                                                << size << ", rotation " << rotation);
+                SCOPED_TRACE(testing::Message() << "sample at line " << s.line << " (" << s.source << "), SC" << size
+                                                << ", rotation " << rotation);
                 Barcode b;
                 b.SetBar_CodeType(s.type);
                 b.SetBar_Caption(s.caption);
                 b.SetBar_ModuleWidth(size);
                 b.SetBar_Rotation(rotation);
                 BarcodeFormat found = BarcodeFormat::None;
-                EXPECT_EQ(decode(b.Picture(), 12 * modulePixels(size), s.format, &found),
-                          s.decoded);
+                EXPECT_EQ(decode(b.Picture(), 12 * modulePixels(size), s.format, &found), s.decoded);
                 EXPECT_EQ(found, s.format);
             }
         }

@@ -46,7 +46,12 @@ TEST(BarcodeGeometry, NewElementIs69By66) {
 }
 
 TEST(BarcodeGeometry, Ean13GuardAndDataBars) {
-    struct Case { int percent; int guard; int data; const char* source; };
+    struct Case {
+        int percent;
+        int guard;
+        int data;
+        const char* source;
+    };
     const Case cases[] = {
         {100, 74, 68, "L = round(74.24) = 74, data round(74 x 0.917) = 68"},
         {50, 37, 31, "G = 37: guard 37, data 68 - 37"},
@@ -81,9 +86,9 @@ TEST(BarcodeGeometry, Ean13WithTextHeight) {
 TEST(BarcodeGeometry, Code39AIs49Wide) {
     const Barcode b = element(CODE39, "A");
     EXPECT_EQ(b.SymbolText(), "*A*");
-    EXPECT_EQ(b.Width(), 49);                     // 48 modules + 1
-    EXPECT_EQ(blackRun(b.Picture(), 0), 56);      // L = round(56.24)
-    EXPECT_EQ(b.Height(), 13 + 56 + 1);           // T = round(56 x 74.24 / 56.24 x 0.18) = 13
+    EXPECT_EQ(b.Width(), 49);                // 48 modules + 1
+    EXPECT_EQ(blackRun(b.Picture(), 0), 56); // L = round(56.24)
+    EXPECT_EQ(b.Height(), 13 + 56 + 1);      // T = round(56 x 74.24 / 56.24 x 0.18) = 13
 }
 
 TEST(BarcodeGeometry, ModuleWidthInPixels) {
@@ -205,7 +210,10 @@ TEST(BarcodeGeometry, FirstRowFollowsTheModules) {
 }
 
 TEST(BarcodeElement, SetterChecksKeepTheOldValue) {
-    struct Bad { const char* what; std::function<void(Barcode&)> set; };
+    struct Bad {
+        const char* what;
+        std::function<void(Barcode&)> set;
+    };
     const Bad bad[] = {
         {"String exceeds maximum length", [](Barcode& b) { b.SetBar_Caption(QByteArray(51, '1')); }},
         {"Bar_SC_Size must be in the range 0..14!", [](Barcode& b) { b.SetBar_ModuleWidth(15); }},
@@ -236,7 +244,10 @@ TEST(BarcodeElement, SetterChecksKeepTheOldValue) {
 }
 
 TEST(BarcodeElement, DrawErrorsKeepTheLastPicture) {
-    struct Bad { const char* what; std::function<void(Barcode&)> set; };
+    struct Bad {
+        const char* what;
+        std::function<void(Barcode&)> set;
+    };
     const Bad bad[] = {
         {"ZurazAZ: Code128 error", [](Barcode& b) { b.SetBar_Caption(QByteArray("\xD6\xD0\xCE\xC4")); }},
         {"Barcode: Unknown Type of Barcode", [](Barcode& b) { b.SetBar_CodeType(14); }},
@@ -259,8 +270,12 @@ TEST(BarcodeElement, DrawErrorsKeepTheLastPicture) {
 }
 
 TEST(BarcodeElement, PaintSurvivesAnyCaption) {
-    const QByteArray captions[] = {"", QByteArray(50, 'z'), "\xD6\xD0\xB9\xFA", QByteArray(50, '\xFF'),
-                                   QByteArray("\x00\x01\x7F", 3), "\x81\x61\x81"};
+    const QByteArray captions[] = {"",
+                                   QByteArray(50, 'z'),
+                                   "\xD6\xD0\xB9\xFA",
+                                   QByteArray(50, '\xFF'),
+                                   QByteArray("\x00\x01\x7F", 3),
+                                   "\x81\x61\x81"};
     for (int type = 0; type < kBarcodeTypeCount; ++type)
         for (const QByteArray& caption : captions) {
             Barcode b;

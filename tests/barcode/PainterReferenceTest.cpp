@@ -42,9 +42,9 @@ QImage dotByDot(const BarcodeLayout& layout, int rotation, QPoint origin, QSize 
 } // namespace
 
 TEST(BarcodePainter, DrawsWhatTheLayoutSaysDotByDot) {
-    const char* const captions[] = {"1234567", "1234567890128", "03600029145", "0123456", "CODE-39",
-                                    "12345678", "12345678901", "ABC", "Hello 128", "12345678",
-                                    "1234", "40156", "12345", "A"};
+    const char* const captions[] = {"1234567",  "1234567890128", "03600029145", "0123456",   "CODE-39",
+                                    "12345678", "12345678901",   "ABC",         "Hello 128", "12345678",
+                                    "1234",     "40156",         "12345",       "A"};
     for (int type = EAN_8; type <= Postnet_FIM; ++type) {
         for (int rotation = rotate_000; rotation <= rotate_270; ++rotation) {
             SCOPED_TRACE(QStringLiteral("type %1 rotation %2").arg(type).arg(rotation).toStdString());
@@ -76,7 +76,7 @@ TEST(BarcodeElement, HeldDrawingChecksAtOnceAndDrawsOnRelease) {
     b.SetBar_CodeType(CODE39);
     b.SetBar_Caption("A");
     EXPECT_THROW(b.SetBar_HeightPercent(10), BarcodeError); // range checks stay immediate
-    EXPECT_EQ(b.Picture().size(), QSize(69, 66));            // the new element's size: not drawn yet
+    EXPECT_EQ(b.Picture().size(), QSize(69, 66));           // the new element's size: not drawn yet
     b.ReleaseDrawing();
     EXPECT_EQ(b.Picture().size(), QSize(49, b.Height())); // CODE39 "A" at SC2: 48 modules + 1
     b.HoldDrawing();

@@ -1,5 +1,5 @@
-#include "common/Gbk.h"
 #include "common/IniFile.h"
+#include "common/Gbk.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -20,13 +20,13 @@ TEST(IniFile, ReadingRules) {
         const char* key;
         const char* expected;
     } strings[] = {
-        {"Main", "ImageWidth", "640"},  // blanks trimmed
-        {"MAIN", "imagewidth", "640"},  // names without regard to case
-        {"Main", "Zoom", "300dpi"},     // double quotes removed
-        {"Main", "Name", "x"},          // single quotes removed
-        {"Main", "Quote", "\"a"},       // an unpaired quote stays
-        {"Main", "Missing", "dflt"},    // missing key
-        {"Nowhere", "k", "dflt"},       // missing section
+        {"Main", "ImageWidth", "640"}, // blanks trimmed
+        {"MAIN", "imagewidth", "640"}, // names without regard to case
+        {"Main", "Zoom", "300dpi"},    // double quotes removed
+        {"Main", "Name", "x"},         // single quotes removed
+        {"Main", "Quote", "\"a"},      // an unpaired quote stays
+        {"Main", "Missing", "dflt"},   // missing key
+        {"Nowhere", "k", "dflt"},      // missing section
     };
     for (const Row& r : strings) EXPECT_EQ(ini.readString(r.section, r.key, "dflt"), QString(r.expected)) << r.key;
 
@@ -53,8 +53,8 @@ TEST(IniFile, WritingPlacesKeysAndSections) {
     ini.writeInteger("Main", "MoBan", 1);
     ini.writeString("csStr0", "ConStyle", "csStr");
     ini.writeBool("csStr0", "Bold", false);
-    ini.writeInteger("Main", "ControlCount", 1);      // to the end of an existing section
-    ini.writeString("Main", "imagewidth", "640");     // replaced where it stands
+    ini.writeInteger("Main", "ControlCount", 1);  // to the end of an existing section
+    ini.writeString("Main", "imagewidth", "640"); // replaced where it stands
     EXPECT_EQ(ini.toBytes(), QByteArray("[Main]\r\nimagewidth=640\r\nMoBan=1\r\nControlCount=1\r\n"
                                         "[csStr0]\r\nConStyle=csStr\r\nBold=0\r\n"));
 }

@@ -10,9 +10,15 @@ TEST(Language, LocaleRule) {
         const char* locale;
         Language expected;
     } rows[] = {
-        {"zh_CN.UTF-8", Language::Chinese}, {"zh_TW", Language::Chinese},   {"zh", Language::Chinese},
-        {"C", Language::Chinese},           {"C.UTF-8", Language::Chinese}, {"POSIX", Language::Chinese},
-        {"", Language::Chinese},            {"en_US.UTF-8", Language::English}, {"de_DE@euro", Language::English},
+        {"zh_CN.UTF-8", Language::Chinese},
+        {"zh_TW", Language::Chinese},
+        {"zh", Language::Chinese},
+        {"C", Language::Chinese},
+        {"C.UTF-8", Language::Chinese},
+        {"POSIX", Language::Chinese},
+        {"", Language::Chinese},
+        {"en_US.UTF-8", Language::English},
+        {"de_DE@euro", Language::English},
         {"cs_CZ", Language::English}, // "cs" is no Chinese, though it starts with "c"
     };
     for (const auto& r : rows) EXPECT_EQ(languageForLocale(QString::fromLatin1(r.locale)), r.expected) << r.locale;
@@ -27,8 +33,8 @@ TEST(Language, LangOptionTakenFromAnywhereInTheArguments) {
         {{"send", "--lang", "en", "x.spt"}, QStringLiteral("en"), {"send", "x.spt"}},
         {{"query", "--lang=zh"}, QStringLiteral("zh"), {"query"}},
         {{"query"}, QString(), {"query"}},
-        {{"query", "--lang"}, std::nullopt, {}},        // no value
-        {{"query", "--lang", "fr"}, std::nullopt, {}},  // not zh/en
+        {{"query", "--lang"}, std::nullopt, {}},       // no value
+        {{"query", "--lang", "fr"}, std::nullopt, {}}, // not zh/en
     };
     for (const auto& r : rows) {
         QStringList args = r.in;

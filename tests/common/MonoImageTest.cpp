@@ -49,7 +49,8 @@ TEST(MonoImage, RectanglesCopyAndAddAsDotByDot) {
         for (int dy = 0; dy < from.height(); ++dy)
             for (int dx = 0; dx < from.width(); ++dx)
                 if (source.valid(from.x() + dx, from.y() + dy))
-                    mono::setDot(expectCopied, to.x() + dx, to.y() + dy, mono::dot(source, from.x() + dx, from.y() + dy));
+                    mono::setDot(expectCopied, to.x() + dx, to.y() + dy,
+                                 mono::dot(source, from.x() + dx, from.y() + dy));
         for (int y = 0; y < source.height(); ++y)
             for (int x = 0; x < source.width(); ++x)
                 if (mono::dot(source, x, y)) mono::setDot(expectAdded, to.x() + x, to.y() + y, true);

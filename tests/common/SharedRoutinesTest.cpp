@@ -20,9 +20,18 @@ TEST(SharedRoutines, WholeNumbers) {
         const char* text;
         std::optional<qint64> expected;
     } rows[] = {
-        {"123", 123},           {"  42", 42},       {"-7", -7},        {"+5", 5},
-        {"$FF", 255},           {"0x1f", 31},       {"0X10", 16},      {"", std::nullopt},
-        {"12a", std::nullopt},  {"1 ", std::nullopt}, {"$", std::nullopt}, {"0x", std::nullopt},
+        {"123", 123},
+        {"  42", 42},
+        {"-7", -7},
+        {"+5", 5},
+        {"$FF", 255},
+        {"0x1f", 31},
+        {"0X10", 16},
+        {"", std::nullopt},
+        {"12a", std::nullopt},
+        {"1 ", std::nullopt},
+        {"$", std::nullopt},
+        {"0x", std::nullopt},
         {"281474976710656", 281474976710656LL}, // 2^48
         {"9223372036854775808", std::nullopt},  // one above the largest
         {"-9223372036854775808", std::numeric_limits<qint64>::min()},

@@ -23,10 +23,10 @@ TEST(PrintArea, OutsidePartOfARectangle) {
 
 TEST(PrintArea, TheDefaultBarcodeSticksOutAndIsNamedAsTheOperatorSeesIt) {
     MessageTemplate message;
-    PlaceField(message, csStr, 0, 0);                            // inside
+    PlaceField(message, csStr, 0, 0);                                // inside
     FieldElement& barcode = PlaceField(message, csBarCode, 120, 10); // the default EAN-13
     ASSERT_GT(barcode.Height(), 128 - 10);
-    PlaceField(message, csDate, 500, 0);                          // past the 512-dot canvas
+    PlaceField(message, csDate, 500, 0); // past the 512-dot canvas
     message.SetNextControlNo(65);
     PlaceField(message, csStr, 600, 0); // ControlNo65 is never sent
     const QList<FieldOutside> outside = fieldsOutsidePrintArea(message, 512);

@@ -1,8 +1,8 @@
-#include "model/Coordinates.h"
-#include "model/FieldPlacement.h"
+#include "editor/TemplateFile.h"
 #include "common/Gbk.h"
 #include "common/MonoImage.h"
-#include "editor/TemplateFile.h"
+#include "model/Coordinates.h"
+#include "model/FieldPlacement.h"
 #include "model/PictureBudget.h"
 #include "support/TestSupport.h"
 
@@ -170,8 +170,10 @@ TEST(TemplateFile, PicturesThatCannotBeReadOpenWhite) {
     for (int n : {0, 1}) {
         const QImage& p = m.find(n)->Picture();
         QImage framed = mono::create(p.width(), p.height());
-        for (int x = 0; x < p.width(); ++x) mono::setDot(framed, x, 0, true), mono::setDot(framed, x, p.height() - 1, true);
-        for (int y = 0; y < p.height(); ++y) mono::setDot(framed, 0, y, true), mono::setDot(framed, p.width() - 1, y, true);
+        for (int x = 0; x < p.width(); ++x)
+            mono::setDot(framed, x, 0, true), mono::setDot(framed, x, p.height() - 1, true);
+        for (int y = 0; y < p.height(); ++y)
+            mono::setDot(framed, 0, y, true), mono::setDot(framed, p.width() - 1, y, true);
         EXPECT_EQ(mono::toText(p), mono::toText(framed)) << n;
     }
     EXPECT_EQ(m.find(0)->Width(), 20);
@@ -244,7 +246,7 @@ TEST(TemplateFile, TextsGbkCannotHoldAreNamedAndNeverSilentlyLost) {
     QTemporaryDir dir;
     MessageTemplate m;
     PlaceField(m, csStr, 0, 0).AsField()->SetUserValue(QStringLiteral("Straße 한국")); // ß and Hangul: not in GBK
-    PlaceField(m, csDate, 0, 20);                                                       // 生产日期： is GBK
+    PlaceField(m, csDate, 0, 20);                                                      // 生产日期： is GBK
     FieldElement& picture = PlaceField(m, csImage, 0, 40);
     const QStringList lost{"csStr0/UserValue"};
     EXPECT_EQ(textsGbkCannotHold(m, {}), lost);
@@ -254,7 +256,8 @@ TEST(TemplateFile, TextsGbkCannotHoldAreNamedAndNeverSilentlyLost) {
         ADD_FAILURE() << "characters were dropped without a word";
     } catch (const TemplateTextError& e) {
         EXPECT_EQ(e.keys(), lost);
-        EXPECT_EQ(e.text(), QStringLiteral("以下内容含有无法保存的字符：字符串（X 0，Y 0）")); // as the operator sees it
+        EXPECT_EQ(e.text(),
+                  QStringLiteral("以下内容含有无法保存的字符：字符串（X 0，Y 0）")); // as the operator sees it
     }
     EXPECT_FALSE(QFile::exists(path));
     // told, the operator may keep the rest: each such character becomes one "?"
@@ -278,7 +281,9 @@ TEST(TemplateFile, PictureHeightIsHeldToThe128Rows) {
     for (const auto& r : rows) {
         SCOPED_TRACE(r.height);
         writeFile(path, crlf(QStringLiteral("[Main]\nControlCaption=csImage0\n[csImage0]\nWidth=4096\nHeight=%1\n")
-                                 .arg(QLatin1String(r.height)).toUtf8().constData()));
+                                 .arg(QLatin1String(r.height))
+                                 .toUtf8()
+                                 .constData()));
         MessageTemplate m;
         load(m, path);
         EXPECT_EQ(m.find(0)->Height(), r.read);

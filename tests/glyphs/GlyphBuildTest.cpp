@@ -62,11 +62,10 @@ TEST(StandardGlyphs, PayloadSizes) {
 TEST(StandardGlyphs, DigitOneIsDrawnAndCode16HoldsThePayload) {
     QTemporaryDir dir;
     QByteArray written;
-    const QList<GlyphPayload> p =
-        standardPayloads({0}, 2, QStringLiteral("宋体"), [&](const QByteArray& bytes) {
-            writeCode16(bytes, dir.path());
-            written = bytes;
-        });
+    const QList<GlyphPayload> p = standardPayloads({0}, 2, QStringLiteral("宋体"), [&](const QByteArray& bytes) {
+        writeCode16(bytes, dir.path());
+        written = bytes;
+    });
     ASSERT_EQ(p.size(), 1);
     EXPECT_EQ(p[0].bytes.size(), 304);
     EXPECT_EQ(written, p[0].bytes);
@@ -129,8 +128,8 @@ TEST(CustomGlyphs, Sizes) {
         {"", 2, false, {"200dpi"}, 1, 0xBA, 1, 0},
     };
     for (const Case& c : cases) {
-        const GlyphPayload p = customPayload({QString::fromUtf8(c.value), QStringLiteral("宋体"),
-                                              c.heightPosition, c.rows, c.dpiList, c.dpiPosition});
+        const GlyphPayload p = customPayload(
+            {QString::fromUtf8(c.value), QStringLiteral("宋体"), c.heightPosition, c.rows, c.dpiList, c.dpiPosition});
         EXPECT_EQ(p.command, c.command) << c.value;
         EXPECT_EQ(p.resolution, c.resolutionNumber) << c.value;
         EXPECT_EQ(p.height, 8 * c.heightPosition) << c.value;
@@ -142,8 +141,7 @@ TEST(CustomGlyphs, RefusedBeforeDrawing) {
     // Columns with no resolution chosen (a list of one entry, the second asked for).
     EXPECT_THROW(customPayload({"A", "宋体", 2, false, {"200dpi"}, 2}), GlyphRefused);
     // 3000 "年" at 128 dots in rows: 3000 x 128 x 16 bytes, above 255 chunks of 3072.
-    EXPECT_THROW(customPayload({QString(3000, QChar(0x5E74)), "宋体", 16, true, {"200dpi"}, 1}),
-                 GlyphRefused);
+    EXPECT_THROW(customPayload({QString(3000, QChar(0x5E74)), "宋体", 16, true, {"200dpi"}, 1}), GlyphRefused);
 }
 
 TEST(GlyphFace, PrinterNamesMapToTheirFaces) {

@@ -25,9 +25,7 @@ struct Link {
         port.SetPort(printer.devicePath());
         port.SetOpenListener([this](bool open) { lamp.push_back(open); });
     }
-    bool send(const QList<GlyphPayload>& payloads) {
-        return sendGlyphPayloads(port, reporter, payloads, kTestQuietMs);
-    }
+    bool send(const QList<GlyphPayload>& payloads) { return sendGlyphPayloads(port, reporter, payloads, kTestQuietMs); }
 };
 
 QList<int> allRows() {
@@ -37,8 +35,7 @@ QList<int> allRows() {
 // Frame header bytes 2..8 of each received frame, as hex.
 QStringList headers(const QStringList& frames) {
     QStringList out;
-    for (const QString& f : frames)
-        out << f.mid(6, 7 * 3 - 1);
+    for (const QString& f : frames) out << f.mid(6, 7 * 3 - 1);
     return out;
 }
 } // namespace
@@ -73,8 +70,7 @@ TEST(GlyphSend, AllHeightsAt400dpiNumberTheirOwnChunks) {
 TEST(GlyphSend, ExactlyTwoFullChunks) {
     Link link;
     ASSERT_TRUE(link.send({{0xBA, 1, 0x80, QByteArray(6144, '\x55')}}));
-    EXPECT_EQ(headers(link.printer.receivedAtLeast(2)),
-              (QStringList{"BA 0C 05 01 80 02 01", "BA 0C 05 01 80 02 02"}));
+    EXPECT_EQ(headers(link.printer.receivedAtLeast(2)), (QStringList{"BA 0C 05 01 80 02 01", "BA 0C 05 01 80 02 02"}));
 }
 
 TEST(GlyphSend, EmptyValueOpensAndClosesWithoutAFrame) {

@@ -58,7 +58,7 @@ TEST(Frame, ReplyTest) {
         bool accepted;
     };
     const Row rows[] = {
-        {"06 00 B3", true},         // the printer's acknowledgement
+        {"06 00 B3", true},          // the printer's acknowledgement
         {"06 00 B3 06 00 B3", true}, // a late answer followed by this try's answer
         {"00 00 B3 FF", true},       // only the third byte is looked at
         {"B3 00 00", false},         // 0xB3 present but not third
@@ -89,10 +89,10 @@ TEST(Frame, ChunkingCountsAndNumbers) {
             const QByteArray& f = frames[s - 1];
             const int len = s == r.chunks ? r.lastChunk : kChunkSize;
             ASSERT_EQ(f.size(), len + 10) << "frame " << s; // 5 header, 4 parameters, 1 check
-            EXPECT_EQ(toHex(f.left(9)), toHex(buildFrame(cmdBackgroundChunk, QByteArray()).left(3) +
-                                              QByteArray(1, char((len + 5) >> 8)) +
-                                              QByteArray(1, char((len + 5) & 0xFF)) + hexBytes("07 02") +
-                                              QByteArray(1, char(r.chunks)) + QByteArray(1, char(s))));
+            EXPECT_EQ(toHex(f.left(9)),
+                      toHex(buildFrame(cmdBackgroundChunk, QByteArray()).left(3) + QByteArray(1, char((len + 5) >> 8)) +
+                            QByteArray(1, char((len + 5) & 0xFF)) + hexBytes("07 02") + QByteArray(1, char(r.chunks)) +
+                            QByteArray(1, char(s))));
             EXPECT_EQ(f.mid(9, len), data.mid((s - 1) * kChunkSize, len));
             EXPECT_EQ(quint8(f.back()), checkByte(f.chopped(1)));
         }

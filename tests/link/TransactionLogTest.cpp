@@ -4,8 +4,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QThread>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 
 // Two programs logging at once: every line stays whole, none is lost.
@@ -44,9 +44,10 @@ TEST(TransactionLogFile, AnUnwritableLogIsReportedOnce) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     qputenv("XDG_STATE_HOME", QFile::encodeName(state.path()));
     static int warnings = 0;
-    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
-        if (type == QtWarningMsg) ++warnings;
-    });
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+            if (type == QtWarningMsg) ++warnings;
+        });
     recordTransaction(TransactionRecord{});
     recordTransaction(TransactionRecord{});
     qInstallMessageHandler(previous);

@@ -1,22 +1,22 @@
+#include "link/Transaction.h"
 #include "link/Frame.h"
 #include "link/LinkReporter.h"
 #include "link/PrinterCommands.h"
-#include "support/PrinterProcess.h"
-#include "support/PtyPair.h"
 #include "serial/ComPortError.h"
 #include "serial/SerialPort.h"
-#include "link/Transaction.h"
+#include "support/PrinterProcess.h"
+#include "support/PtyPair.h"
 
 #include "support/TestSupport.h"
 
 #include <QElapsedTimer>
-#include <csignal>
-#include <gtest/gtest.h>
-#include <unistd.h>
-#include <termios.h>
-#include <fcntl.h>
 #include <atomic>
+#include <csignal>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <termios.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 constexpr int kTestQuietMs = 200;
@@ -110,7 +110,9 @@ TEST(Transaction, MisbehavingPrintersAreJudgedByTheReplyTest) {
         {{"--wrong-third"}, false, 3, "B3 00 00 is no acknowledgement"},
         {{"--pieces", "60"}, true, 1, "pieces 60 ms apart, within the quiet time, are one reply"},
         {{"--delay", "120"}, true, 1, "a late answer within the quiet time"},
-        {{"--delay", "320", "--answer-limit", "1"}, false, 3,
+        {{"--delay", "320", "--answer-limit", "1"},
+         false,
+         3,
          "an answer after the first try's quiet period pays off that try, never the retry"},
     };
     for (const Row& r : rows) {

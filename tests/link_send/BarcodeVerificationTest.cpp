@@ -28,7 +28,7 @@ TEST(BarcodeVerification, EachReadableSymbologyReadsBackAtTwoHundredDpi) {
         const char* data;
     } rows[] = {
         {EAN_13, "690123456789", "6901234567892"}, // check digit 2, worked by hand
-        {UPC_E, "0123456", "00123457"},           // number system 0, six digits, check 7
+        {UPC_E, "0123456", "00123457"},            // number system 0, six digits, check 7
         {CODE39, "ABC123", "ABC123"},
         {CODE25iP, "12345", "123450"}, // weights 4, 9: 4+18+12+36+20 = 90, check 0
         {CODE128_A, "ABC123", "ABC123"},

@@ -1,10 +1,10 @@
-#include "link/Frame.h"
-#include "model/FieldPlacement.h"
-#include "link/FieldSettings.h"
 #include "link/MessageRender.h"
 #include "common/MonoImage.h"
+#include "link/FieldSettings.h"
+#include "link/Frame.h"
 #include "link/SendMessage.h"
 #include "link/SendRefused.h"
+#include "model/FieldPlacement.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -70,11 +70,8 @@ TEST(SendMessage, ResolutionAndScaling) {
         int columns;
         int resolution;
     } rows[] = {
-        {{512, 1, "200dpi", dpi, 1}, 512, 2},
-        {{512, 1, "250dpi", dpi, 1}, 640, 0}, // not in the list: number 0
-        {{512, 1, "300dpi", dpi, 1}, 768, 3},
-        {{512, 1, "300dpi", dpi, 2}, 256, 3},
-        {{512, 1, "300dpi", dpi, 7}, 0, 3},
+        {{512, 1, "200dpi", dpi, 1}, 512, 2}, {{512, 1, "250dpi", dpi, 1}, 640, 0}, // not in the list: number 0
+        {{512, 1, "300dpi", dpi, 1}, 768, 3}, {{512, 1, "300dpi", dpi, 2}, 256, 3}, {{512, 1, "300dpi", dpi, 7}, 0, 3},
     };
     const int dotsAt200 = dotsIn(renderMessage(m, 512).background, QRect(0, 0, 512, 128));
     ASSERT_GT(dotsAt200, 100);
@@ -131,16 +128,16 @@ TEST(SendMessage, TheHighestNumberOfAKindWinsAndNumber65IsNeverSent) {
     placeVariable(m, csDate, 300, 60, QStringLiteral("日期"), 16, 2);
     const RenderedMessage r = renderMessage(m, 512);
     ASSERT_TRUE(r.fields[3].has_value());
-    EXPECT_EQ(toHex(r.fields[3]->mid(4)), "3C 02 05"); // y 60, spacing 2, letter E
-    EXPECT_GT(dotsIn(r.background, QRect(1, 1, 80, 16)), 30);  // both lead texts
+    EXPECT_EQ(toHex(r.fields[3]->mid(4)), "3C 02 05");        // y 60, spacing 2, letter E
+    EXPECT_GT(dotsIn(r.background, QRect(1, 1, 80, 16)), 30); // both lead texts
     EXPECT_GT(dotsIn(r.background, QRect(1, 61, 80, 16)), 30);
-    EXPECT_FALSE(r.fields[0].has_value());                      // the date is number 66
+    EXPECT_FALSE(r.fields[0].has_value());                       // the date is number 66
     EXPECT_EQ(dotsIn(r.background, QRect(300, 0, 212, 128)), 0); // nothing of 65 and 66
 }
 
 TEST(SendMessage, PicturesAndStringsAreCopiedWhiteIncluded) {
     MessageTemplate m;
-    PlaceField(m, csStr, 0, 0);                 // number 0: black text
+    PlaceField(m, csStr, 0, 0);                                // number 0: black text
     FieldImage& pic = *PlaceField(m, csImage, 0, 0).AsField(); // number 1: white box over it
     Q_UNUSED(pic);
     const RenderedMessage r = renderMessage(m, 512);

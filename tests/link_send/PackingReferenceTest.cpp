@@ -33,7 +33,8 @@ QByteArray referencePack(const QImage& picture) {
     QByteArray packed(qsizetype(picture.width()) * perColumn, '\0');
     for (int x = 0; x < picture.width(); ++x)
         for (int y = 0; y < picture.height(); ++y)
-            if (mono::dot(picture, x, y)) packed[x * perColumn + y / 8] = char(packed[x * perColumn + y / 8] | (0x80 >> (y % 8)));
+            if (mono::dot(picture, x, y))
+                packed[x * perColumn + y / 8] = char(packed[x * perColumn + y / 8] | (0x80 >> (y % 8)));
     return packed;
 }
 

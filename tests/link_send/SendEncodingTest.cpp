@@ -1,9 +1,9 @@
-#include "link/BackgroundPacking.h"
-#include "model/DateStyles.h"
-#include "link/FieldSettings.h"
 #include "common/Gbk.h"
 #include "common/MonoImage.h"
+#include "link/BackgroundPacking.h"
+#include "link/FieldSettings.h"
 #include "link/SendRefused.h"
+#include "model/DateStyles.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -35,10 +35,10 @@ TEST(FieldSettings, SerialIncrementsAndStartValues) {
         {"1", -5, "00 00 00 00 00 01 00 05"},
         {"1", 0, "00 00 00 00 00 01 00 00"},
         {"1", 7, "00 00 00 00 00 01 01 07"},
-        {"281474976710656", 1, "00 00 00 00 00 00 01 01"},   // 2^48 keeps its low 48 bits
-        {"281474976710657", 1, "00 00 00 00 00 01 01 01"},   // 2^48 + 1
-        {"00000123", 1, "00 00 00 00 00 7B 01 01"},          // leading zeros are decimal
-        {"1", 300, "00 00 00 00 00 01 01 2C"},               // magnitude keeps its low 8 bits
+        {"281474976710656", 1, "00 00 00 00 00 00 01 01"}, // 2^48 keeps its low 48 bits
+        {"281474976710657", 1, "00 00 00 00 00 01 01 01"}, // 2^48 + 1
+        {"00000123", 1, "00 00 00 00 00 7B 01 01"},        // leading zeros are decimal
+        {"1", 300, "00 00 00 00 00 01 01 2C"},             // magnitude keeps its low 8 bits
     };
     for (const Row& r : rows)
         EXPECT_EQ(toHex(serialFieldBytes(p, 8, r.start, r.increment).mid(7)), r.tail) << r.start << " " << r.increment;
@@ -51,7 +51,8 @@ TEST(FieldSettings, StartValueThatIsNoDecimalNumberIsRefused) {
             serialFieldBytes({16, 0, 0, 0}, 8, QString::fromUtf8(text), 1);
             ADD_FAILURE() << "accepted " << text;
         } catch (const SendRefused& e) {
-            EXPECT_EQ(QString::fromUtf8(e.what()), QStringLiteral("'%1' is not a valid integer value").arg(QString::fromUtf8(text)));
+            EXPECT_EQ(QString::fromUtf8(e.what()),
+                      QStringLiteral("'%1' is not a valid integer value").arg(QString::fromUtf8(text)));
         }
     }
 }
@@ -108,7 +109,7 @@ TEST(BackgroundPacking, ColumnsPackTopToBottomWithTheUpperRowInTheHighBit) {
 
 TEST(BackgroundPacking, SqueezingKeepsEveryDotAndStretchingRepeatsColumns) {
     const QImage source = mono::fromText("#...#.\n.#....\n");
-    EXPECT_EQ(mono::toText(scaleColumns(source, 3)), QString("#.#\n#..\n"));   // pairs merged
+    EXPECT_EQ(mono::toText(scaleColumns(source, 3)), QString("#.#\n#..\n")); // pairs merged
     EXPECT_EQ(mono::toText(scaleColumns(source, 12)), QString("##......##..\n..##........\n"));
     EXPECT_EQ(mono::toText(scaleColumns(source, 6)), mono::toText(source));
     EXPECT_EQ(mono::toText(scaleColumns(source, 9)), QString("##....##.\n..#......\n"));
@@ -121,7 +122,8 @@ TEST(FieldSettings, OneReadingOfTheDateStyleCodeForPreviewAndSend) {
         const char* code;
         int style; // -1: names no style
     };
-    const Row rows[] = {{"A1", 0}, {"A 2", 1}, {" AA ", 9}, {"a5", 4}, {"AB", -1}, {"B5", -1}, {"ZZ", -1}, {"", -1}, {"A0", -1}};
+    const Row rows[] = {{"A1", 0},  {"A 2", 1}, {" AA ", 9}, {"a5", 4}, {"AB", -1},
+                        {"B5", -1}, {"ZZ", -1}, {"", -1},    {"A0", -1}};
     for (const Row& r : rows) {
         const QString code = QString::fromLatin1(r.code);
         EXPECT_EQ(dateStyleIndex(code).value_or(-1), r.style) << r.code;

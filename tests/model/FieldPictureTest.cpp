@@ -1,10 +1,10 @@
-#include "model/FieldError.h"
 #include "model/FieldPicture.h"
+#include "ModelTestSupport.h"
+#include "common/MonoImage.h"
+#include "model/FieldError.h"
 #include "model/FieldRender.h"
 #include "model/JpegReader.h"
-#include "ModelTestSupport.h"
 #include "support/TestSupport.h"
-#include "common/MonoImage.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -67,11 +67,16 @@ TEST(FieldPicture, TypeFromTheExtension) {
         PictureType type;
     };
     const Row rows[] = {
-        {"logo.bmp", PictureType::Bmp},         {"C:\\pics\\logo.bmp", PictureType::Bmp},
-        {"/tmp/a.b/logo.bmp", PictureType::Bmp}, {"LOGO.BMP", PictureType::Jpeg},
-        {"logo.Bmp", PictureType::Jpeg},        {"logo.jpg", PictureType::Jpeg},
-        {"logo", PictureType::Jpeg},            {"pics.bmp\\logo", PictureType::Jpeg},
-        {"logo.bmp.jpg", PictureType::Jpeg},    {"logo.bmp ", PictureType::Jpeg},
+        {"logo.bmp", PictureType::Bmp},
+        {"C:\\pics\\logo.bmp", PictureType::Bmp},
+        {"/tmp/a.b/logo.bmp", PictureType::Bmp},
+        {"LOGO.BMP", PictureType::Jpeg},
+        {"logo.Bmp", PictureType::Jpeg},
+        {"logo.jpg", PictureType::Jpeg},
+        {"logo", PictureType::Jpeg},
+        {"pics.bmp\\logo", PictureType::Jpeg},
+        {"logo.bmp.jpg", PictureType::Jpeg},
+        {"logo.bmp ", PictureType::Jpeg},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.path);
@@ -245,7 +250,9 @@ TEST(FieldPicture, AProgressiveJpegIsPaidForItsCoefficients) {
     EXPECT_EQ(seen.output, QSize(256, 128));
     EXPECT_EQ(seen.bytes, 16777216 + 32768);
     EXPECT_EQ(decoded.size(), QSize(256, 128));
-    EXPECT_EQ(jpegError([&] { decodeJpeg(progressiveJpeg(2048, 1024), QSize(64, 64), [](const JpegPlan&) { return false; }); }),
+    EXPECT_EQ(jpegError([&] {
+                  decodeJpeg(progressiveJpeg(2048, 1024), QSize(64, 64), [](const JpegPlan&) { return false; });
+              }),
               QStringLiteral("JPEG error #41"));
 }
 
@@ -257,7 +264,7 @@ TEST(FieldPicture, JpegIsDecodedAtTheSmallestScaleCoveringItsField) {
         QSize field;
         QSize decoded;
     } rows[] = {
-        {{64, 64}, {200, 100}},  {{100, 50}, {100, 50}}, {{30, 12}, {100, 50}},
+        {{64, 64}, {200, 100}},  {{100, 50}, {100, 50}},  {{30, 12}, {100, 50}},
         {{500, 10}, {500, 250}}, {{801, 10}, {800, 400}}, {{}, {800, 400}},
     };
     for (const auto& r : rows) {

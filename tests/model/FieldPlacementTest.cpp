@@ -1,7 +1,7 @@
 #include "model/FieldPlacement.h"
-#include "model/FieldRender.h"
 #include "ModelTestSupport.h"
 #include "common/MonoImage.h"
+#include "model/FieldRender.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -111,8 +111,7 @@ TEST(FieldPlacement, SevenKindsOnOneCanvas) {
     FixedClock clock(kNow);
     MessageTemplate message;
     const QPoint places[] = {{0, 0}, {440, 4}, {225, 4}, {225, 30}, {225, 56}, {225, 82}, {400, 82}};
-    for (int k = 0; k < kFieldKindCount; ++k)
-        PlaceField(message, kAllFieldKinds[k], places[k].x(), places[k].y());
+    for (int k = 0; k < kFieldKindCount; ++k) PlaceField(message, kAllFieldKinds[k], places[k].x(), places[k].y());
     QImage canvas(512, 128, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
@@ -141,10 +140,10 @@ TEST(FieldPlacement, OpenedPreviews) {
         int width, height; // dot-width rule, worked by hand
     };
     const Row rows[] = {
-        {csDate, "A1", "生产日期：", 16, 2, 0, 5 * 18 + 8 * 10 + 2, 18},   // "20060110"
-        {csDate, "A2", "", 32, 0, 0, 10 * 16 + 2, 34},                      // "2006-01-10", no 24-point + 3
-        {csPeriod, "A9", "", 16, 1, 0, 12 * 9 + 2, 18},                     // "10 Jan 2006 " with its blank
-        {csDate, "B5", "", 16, 1, 0, 2, 18},                                // no style: no sample
+        {csDate, "A1", "生产日期：", 16, 2, 0, 5 * 18 + 8 * 10 + 2, 18}, // "20060110"
+        {csDate, "A2", "", 32, 0, 0, 10 * 16 + 2, 34},                   // "2006-01-10", no 24-point + 3
+        {csPeriod, "A9", "", 16, 1, 0, 12 * 9 + 2, 18},                  // "10 Jan 2006 " with its blank
+        {csDate, "B5", "", 16, 1, 0, 2, 18},                             // no style: no sample
         {csNo, "7", "序号：", 16, 2, 8, 136, 18},
         {csRunNo, "1", "班次：", 128, 2, 0, 3 * 130 + 66 + 2, 130},
     };

@@ -1,7 +1,7 @@
-#include "model/FieldError.h"
 #include "model/FieldRender.h"
 #include "ModelTestSupport.h"
 #include "common/MonoImage.h"
+#include "model/FieldError.h"
 
 #include <gtest/gtest.h>
 
@@ -33,9 +33,9 @@ TEST(FieldRender, VariableFieldSizes) {
         {"", "12", 64, 1, 48, 2 * 33 + 2, 66},
         {"", "1", 96, 3, 72, 51 + 2, 98},
         {"有效期：", "", 128, 2, 96, 4 * 130 + 2, 130}, // taller than the canvas
-        {"", "", 16, 2, 12, 2, 18},                   // nothing: 2 wide
-        {"A", "1", 17, 0, 12, 8 + 8 + 2, 18},         // odd height: 17 div 2 = 8
-        {"AB", "", 16, -20, 12, 2, 18},               // overlapping characters never go below 2
+        {"", "", 16, 2, 12, 2, 18},                     // nothing: 2 wide
+        {"A", "1", 17, 0, 12, 8 + 8 + 2, 18},           // odd height: 17 div 2 = 8
+        {"AB", "", 16, -20, 12, 2, 18},                 // overlapping characters never go below 2
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(QString::fromUtf8(r.lead) + QString::fromUtf8(r.content));

@@ -50,10 +50,10 @@ TEST(FontTable, PointSizesGiveCharacterAndBoxHeights) {
     const Row rows[] = {
         {12, 16, 18}, {24, 32, 35}, {36, 48, 50}, {48, 64, 66}, {72, 96, 98}, {96, 128, 130}, // the table
         {9, 12, 14},                                                                          // 9 * 4/3 = 12
-        {8, 11, 13},   // 10.67 rounds up
-        {10, 13, 15},  // 13.33 rounds down
-        {11, 15, 17},  // 14.67
-        {3, 4, 6},     // 4 exactly
+        {8, 11, 13},                                                                          // 10.67 rounds up
+        {10, 13, 15},                                                                         // 13.33 rounds down
+        {11, 15, 17},                                                                         // 14.67
+        {3, 4, 6},                                                                            // 4 exactly
         {0, 0, 2},
     };
     for (const Row& r : rows) {

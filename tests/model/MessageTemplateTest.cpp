@@ -1,6 +1,6 @@
-#include "model/FieldPlacement.h"
 #include "model/MessageTemplate.h"
 #include "ModelTestSupport.h"
+#include "model/FieldPlacement.h"
 
 #include <gtest/gtest.h>
 
@@ -127,8 +127,8 @@ TEST(MessageTemplate, ObserversHearAdditionsChangesRemovalsAndSelection) {
     message.removeSelected();
     message.unsubscribe(id);
     PlaceField(message, csRunNo, 0, 0);
-    EXPECT_EQ(heard, (QStringList{"added ControlNo0", "selected ControlNo0", "changed ControlNo0",
-                                  "selected none", "removed 0"}));
+    EXPECT_EQ(heard, (QStringList{"added ControlNo0", "selected ControlNo0", "changed ControlNo0", "selected none",
+                                  "removed 0"}));
 }
 
 // Elements keep their creation order: newer ones lie in front.

@@ -37,7 +37,7 @@ QByteArray randomField(QRandomGenerator& random, int kind, int width) {
     b[3] = char(x & 0xFF);
     b[4] = char(random.bounded(128));
     b[5] = char(random.bounded(6));
-    if (kind <= 1) b[6] = char(0xA1 + random.bounded(10)); // date style
+    if (kind <= 1) b[6] = char(0xA1 + random.bounded(10));              // date style
     if (kind == 1) b[7] = 0x01, b[8] = char(0x10 * random.bounded(10)); // packed decimal days
     if (kind == 2) b[6] = char(random.bounded(1, 10)), b[13] = 1, b[14] = 1;
     if (kind == 3) b[6] = char(random.bounded(1, 9));

@@ -14,8 +14,8 @@ TEST(PortNames, MapsComNamesToSerialDevices) {
         {"COM1", "/dev/ttyS0"},
         {"COM3", "/dev/ttyS2"},
         {"COM256", "/dev/ttyS255"},
-        {"com2", "/dev/ttyS1"},   // as the store may hold it
-        {"COM0", "COM0"},         // no such serial number
+        {"com2", "/dev/ttyS1"}, // as the store may hold it
+        {"COM0", "COM0"},       // no such serial number
         {"COM257", "COM257"},
         {"COM01", "COM01"},
         {"COM", "COM"},

@@ -172,7 +172,7 @@ TEST(SerialPort, ListenerReportsOpenOnlyWhileOpen) {
     port.SetOpenListener([&](bool open) { seen.emplace_back(open, port.Connected()); });
     port.SetPort(far.slavePath());
     port.Open();
-    port.Open();  // already open: nothing
+    port.Open();                   // already open: nothing
     port.SetPort(far.slavePath()); // same name: no reopen
     port.Close();
     port.Close(); // already closed: nothing

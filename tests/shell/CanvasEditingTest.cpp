@@ -22,9 +22,9 @@
 TEST(ToolPalette, NineButtonsOneDownAtATime) {
     Editor e;
     // names and tooltips of the palette, top to bottom, 29 dots apart
-    const char* rows[][2] = {{"SpedBtn_Cursor", ""},  {"SpedBtn_BarCode", "条形码"}, {"SpedBtn_Image", "图像"},
-                             {"SpedBtn_Str", "字符串"}, {"SpedBtn_Date", "时间"},     {"SpedBtn_Period", "有效期"},
-                             {"SpedBtn_No", "序号"},    {"SpedBtn_RunNo", "班次"},    {"SpedBtn_Del", "删除组件"}};
+    const char* rows[][2] = {{"SpedBtn_Cursor", ""},    {"SpedBtn_BarCode", "条形码"}, {"SpedBtn_Image", "图像"},
+                             {"SpedBtn_Str", "字符串"}, {"SpedBtn_Date", "时间"},      {"SpedBtn_Period", "有效期"},
+                             {"SpedBtn_No", "序号"},    {"SpedBtn_RunNo", "班次"},     {"SpedBtn_Del", "删除组件"}};
     for (int i = 0; i < 9; ++i) {
         QToolButton* b = e.button(rows[i][0]);
         ASSERT_NE(b, nullptr) << rows[i][0];
@@ -73,7 +73,7 @@ TEST(CanvasEditing, StringAtTheRightEdgeSticksOutUntilDragged) {
 TEST(CanvasEditing, RulerPressPlacesNothingInEitherMode) {
     Editor e;
     e.click("SpedBtn_Date");
-    e.pressPanel({10, 50}); // the ruler left of the canvas
+    e.pressPanel({10, 50});   // the ruler left of the canvas
     e.pressPanel({300, 160}); // below it
     EXPECT_EQ(e.model.count(), 0);
     EXPECT_TRUE(e.button("SpedBtn_Date")->isChecked());
@@ -205,7 +205,7 @@ TEST(PropertyPanels, OneFrameInFrontWithItsPositionBoxes) {
     Editor e;
     // panel names, captions and position boxes as the property area names them, in kind order
     const char* rows[][3] = {{"GrpBox_BarCode", "条形码属性", "BarCode"}, {"GrpBox_Image", "图片属性", "Image"},
-                             {"GrpBox_Str", "字符串属性", "Str"},        {"GrpBox_Date", "时间、日期属性", "Date"},
+                             {"GrpBox_Str", "字符串属性", "Str"},         {"GrpBox_Date", "时间、日期属性", "Date"},
                              {"GrpBox_Period", "有效期属性", "Period"},   {"GrpBox_No", "序号属性", "No"},
                              {"GrpBox_RunNo", "班次属性", "RunNo"}};
     e.window.show();
@@ -233,7 +233,7 @@ TEST(FieldLayer, ShowsNewerInFrontAndRepaintsWhereAFieldLeft) {
     };
     FieldElement& s = e.place("SpedBtn_Str", {100, 10});
     const QPoint corner(s.Left(), s.Top()); // the string's framed corner, at panel (121, 31)
-    e.place("SpedBtn_Image", {300, 0});   // a white 64 x 64 box in a black frame at panel (321, 21)
+    e.place("SpedBtn_Image", {300, 0});     // a white 64 x 64 box in a black frame at panel (321, 21)
     EXPECT_EQ(shown().pixelColor(corner), QColor(Qt::black));
     e.drag({326, 26}, {121, 31}); // the newer box now lies over the string, its inside on the corner
     EXPECT_EQ(shown().pixelColor(corner), QColor(Qt::white));

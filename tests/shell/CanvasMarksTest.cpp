@@ -5,8 +5,8 @@
 #include "common/RegStore.h"
 #include "editor/TemplateFile.h"
 #include "link/MessageRender.h"
-#include "shell/PrintAreaPrompt.h"
 #include "serial/SerialPort.h"
+#include "shell/PrintAreaPrompt.h"
 #include "shell/StatusLine.h"
 #include "support/PrinterProcess.h"
 

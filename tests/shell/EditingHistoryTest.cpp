@@ -36,8 +36,7 @@ QByteArray fileOf(Editor& e) {
 TEST(EditMenus, SitBetweenFileAndSettings) {
     Editor e;
     QStringList titles;
-    for (QAction* m : e.window.menuBar()->actions())
-        titles << m->text();
+    for (QAction* m : e.window.menuBar()->actions()) titles << m->text();
     EXPECT_EQ(titles.indexOf("编辑"), titles.indexOf("文件") + 1);
     EXPECT_EQ(titles.indexOf("视图"), titles.indexOf("编辑") + 1);
     EXPECT_EQ(titles.indexOf("设置"), titles.indexOf("视图") + 1);
@@ -77,16 +76,14 @@ TEST(EditHistory, UndoReturnsTheEmptyTemplateAndRedoReplays) {
     EXPECT_EQ(fileOf(e), dragged);
     EXPECT_EQ(e.model.find(0)->Picture(), picture);
     EXPECT_EQ(e.text("EdtStr_X"), "45");
-    for (int i = 0; i < 3; ++i)
-        run(e, "编辑", "撤销");
+    for (int i = 0; i < 3; ++i) run(e, "编辑", "撤销");
     EXPECT_EQ(fileOf(e), placed);
     run(e, "编辑", "撤销");
     EXPECT_EQ(e.model.count(), 0);
     EXPECT_EQ(e.model.NextControlNo(), 1); // ControlNo0 was given: it is not given again
     EXPECT_EQ(e.front()->objectName(), "GrpBox_Main");
 
-    for (int i = 0; i < 5; ++i)
-        run(e, "编辑", "重做");
+    for (int i = 0; i < 5; ++i) run(e, "编辑", "重做");
     EXPECT_EQ(fileOf(e), edited);
     run(e, "编辑", "重做");
     EXPECT_EQ(e.model.count(), 0);

@@ -1,12 +1,12 @@
 // Every command that draws or sends, against templates whose fields cannot be
 // drawn: the error reaches the error box, nothing reaches the printer, the
 // window goes on; and a programming error inside a command.
+#include "shell/ErrorBoundary.h"
 #include "ModalDriver.h"
+#include "barcode/Barcode.h"
 #include "common/Gbk.h"
 #include "common/RegStore.h"
-#include "shell/ErrorBoundary.h"
 #include "shell/MainWindow.h"
-#include "barcode/Barcode.h"
 #include "shell/RecoveryCopy.h"
 #include "shell/TemplateCommands.h"
 #include "support/PrinterProcess.h"
@@ -14,8 +14,8 @@
 
 #include <QAction>
 #include <QFileDialog>
-#include <QRegularExpression>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QToolBar>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -29,8 +29,8 @@ QByteArray crlf(QByteArray text) {
 QByteArray barcodeCaptionRefused() { // CODE128_B (type 8) cannot encode 中
     return crlf("[Main]\nImageWidth=512\nImageHeight=128\nMoBan=1\nZoom=200dpi\nControlCount=1\n"
                 "ControlCaption=csBarCode0\n[csBarCode0]\nConStyle=csBarCode\nBarCodeType=8\nRotation=0\n"
-                "ModuleWidth=1\nHeightPercent=85\nBarCodeValue=" + gbk::encode(QStringLiteral("中")) +
-                "\nHumanreadable=1\nLeft=30\nTop=30\n");
+                "ModuleWidth=1\nHeightPercent=85\nBarCodeValue=" +
+                gbk::encode(QStringLiteral("中")) + "\nHumanreadable=1\nLeft=30\nTop=30\n");
 }
 QByteArray unreadablePicture(const QString& jpg) {
     return crlf("[Main]\nControlCount=1\nControlCaption=csImage0\n[csImage0]\nConStyle=csImage\nSource=" +
@@ -38,14 +38,15 @@ QByteArray unreadablePicture(const QString& jpg) {
 }
 QByteArray stringTooLarge() { // 50 letters of 400 points, 1000 dots apart: wider than 65535 dots
     return crlf("[Main]\nControlCount=1\nControlCaption=csStr0\n[csStr0]\nConStyle=csStr\nFontName=宋体\n"
-                "FontSize=400\nSpace=1000\nUserValue=" + QByteArray(50, 'W') + "\nLeft=30\nTop=30\n");
+                "FontSize=400\nSpace=1000\nUserValue=" +
+                QByteArray(50, 'W') + "\nLeft=30\nTop=30\n");
 }
 
 enum class Command { Open, SendMenu, SendToolbar, Save };
 
 struct Row {
     const char* name;
-    int field;       // 0 barcode, 1 picture, 2 string
+    int field; // 0 barcode, 1 picture, 2 string
     Command command;
     const char* box; // the start of the error box's text; "" none; "@" the barcode's own DrawError()
     bool sent;       // frames reach the printer
@@ -107,8 +108,8 @@ TEST(ErrorBoundary, CommandsOnFieldsThatCannotBeDrawnShowTheirErrorAndSendNothin
         if (*row.box) {
             ASSERT_EQ(errors.size(), 1) << boxes.join('|').toStdString();
             // the barcode's refusal is the text the element keeps from its last drawing
-            const QString expected = QString(row.box) == "@" ? window.messageTemplate().find(0)->AsBarcode()->DrawError()
-                                                             : QString(row.box);
+            const QString expected =
+                QString(row.box) == "@" ? window.messageTemplate().find(0)->AsBarcode()->DrawError() : QString(row.box);
             EXPECT_FALSE(expected.isEmpty());
             EXPECT_TRUE(errors[0].startsWith(expected)) << errors[0].toStdString();
         } else {

@@ -1,3 +1,4 @@
+#include "ModalDriver.h"
 #include "common/Gbk.h"
 #include "common/RegStore.h"
 #include "editor/TemplateFile.h"
@@ -9,13 +10,12 @@
 #include "shell/StatusLine.h"
 #include "shell/TemplateFileDialog.h"
 #include "support/TestSupport.h"
-#include "ModalDriver.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 #include <QUndoStack>
@@ -56,9 +56,7 @@ TEST(FileCommands, OpenThenSaveThroughTheDialogsGivesTheSavedBytes) {
     MainWindow window(dir.filePath("Config.ini"));
     {
         QString preview;
-        ModalDriver driver([&](QWidget* modal) {
-            choose(modal, original, &preview);
-        });
+        ModalDriver driver([&](QWidget* modal) { choose(modal, original, &preview); });
         fileItem(window, "打开")->trigger();
         EXPECT_EQ(preview, gbk::decode(readFile(original)).remove(QChar('\r'))); // the pane shows lines
     }

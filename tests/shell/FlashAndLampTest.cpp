@@ -1,9 +1,9 @@
-#include "shell/StatusLine.h"
-#include "shell/ConnectionLamp.h"
+#include "common/RegStore.h"
 #include "serial/SerialPort.h"
+#include "shell/ConnectionLamp.h"
 #include "shell/FlashEraseDialog.h"
 #include "shell/MainWindow.h"
-#include "common/RegStore.h"
+#include "shell/StatusLine.h"
 #include "support/TestSupport.h"
 
 #include <QComboBox>
@@ -58,7 +58,8 @@ TEST(MainWindow, StoredPortAndSpeedReachTheSerialPort) {
     MainWindow window(dir.filePath("Config.ini"));
     EXPECT_EQ(window.serialPort().Port(), "COM2");
     EXPECT_EQ(window.serialPort().BaudRate(), 9600);
-    EXPECT_EQ(window.statusLine()->summary(), QStringLiteral("      COM2, br9600；模板号：1，长度：512Pels，分辨率：200dpi"));
+    EXPECT_EQ(window.statusLine()->summary(),
+              QStringLiteral("      COM2, br9600；模板号：1，长度：512Pels，分辨率：200dpi"));
 }
 
 TEST(MainWindow, ASpeedOfNoneOfTheThreeLeavesThePortAt57600) {

@@ -47,15 +47,14 @@ template <class W> W* child(const QDialog& d, const char* name) {
 
 TEST(GlyphWindow, InitialState) {
     Recorder r;
-    GlyphDialog w({"100dpi", "200dpi", "300dpi"}, {"Dot Matrix", "宋体", "Dots All For Now JL", "Arial"},
-                  r.sender(), r.writer());
+    GlyphDialog w({"100dpi", "200dpi", "300dpi"}, {"Dot Matrix", "宋体", "Dots All For Now JL", "Arial"}, r.sender(),
+                  r.writer());
     EXPECT_EQ(w.windowTitle(), QStringLiteral("字模"));
     const QStringList fonts{"宋体", "Arial", "岱霖字体1", "岱霖字体2"};
     for (const char* name : {"Comb_Font", "Comb_UserFont"}) {
         auto* box = child<QComboBox>(w, name);
         QStringList items;
-        for (int i = 0; i < box->count(); ++i)
-            items << box->itemText(i);
+        for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
         EXPECT_EQ(items, fonts) << name;
         EXPECT_EQ(box->currentText(), QStringLiteral("宋体")) << name;
         EXPECT_TRUE(box->isEditable());

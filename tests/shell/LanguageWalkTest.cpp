@@ -49,9 +49,9 @@ bool hasChinese(const QString& text) {
 
 // Lists whose items are data: font names and lead texts go into the file and
 // to the printer, the date style samples are what the printer prints.
-const QSet<QString> kDataLists = {"CombStr_Font", "Comb_Font", "Comb_UserFont", "CombDate_Explain",
-                                  "CombPeriod_Explain", "CombNo_Explain", "CombRunNo_Explain",
-                                  "CombDate_Style", "CombPeriod_Style"};
+const QSet<QString> kDataLists = {"CombStr_Font",      "Comb_Font",          "Comb_UserFont",
+                                  "CombDate_Explain",  "CombPeriod_Explain", "CombNo_Explain",
+                                  "CombRunNo_Explain", "CombDate_Style",     "CombPeriod_Style"};
 
 // Every text the window and its children show or hint ("name: text"), menus included.
 QStringList shownTexts(QWidget* root) {
@@ -101,7 +101,8 @@ void walkEveryWindow(Editor& e) {
     windows.emplace_back(new TemplateAttributesDialog(20000, {"200dpi", "300dpi"}, w));
     windows.emplace_back(new FlashEraseDialog([](int) {}, w));
     windows.emplace_back(new GlyphDialog({"200dpi", "300dpi"}, {"宋体", "Arial"}, {}, {}, w));
-    windows.emplace_back(new PrintPreviewWindow(e.model, [] { return MessagePlan{}; }, w));
+    windows.emplace_back(new PrintPreviewWindow(
+        e.model, [] { return MessagePlan{}; }, w));
     windows.emplace_back(new TemplateFileDialog(TemplateFileDialog::Open, w));
     for (auto& window : windows) expectNoChinese(window.get());
 }
@@ -173,7 +174,8 @@ TEST(LanguageWalk, ChineseTextsAreAsBefore) {
     EXPECT_EQ(actionBackground().waiting, QStringLiteral("正在发送背景数据信息，请稍候......"));
     EXPECT_EQ(actionSetClock().failed, QStringLiteral("校正时钟失败，请检查线路或重新尝试！"));
     EXPECT_EQ(sendSucceededText(), QStringLiteral("恭喜您，传输数据成功！ "));
-    EXPECT_EQ(e.window.statusLine()->summary(), QStringLiteral("      COM1, br57600；模板号：1，长度：512Pels，分辨率：200dpi"));
+    EXPECT_EQ(e.window.statusLine()->summary(),
+              QStringLiteral("      COM1, br57600；模板号：1，长度：512Pels，分辨率：200dpi"));
 }
 
 TEST(LanguageWalk, EnglishSendCarriesTheSameBytes) {

@@ -1,23 +1,23 @@
-#include "shell/CanvasArea.h"
+#include "shell/MainWindow.h"
+#include "ModalDriver.h"
 #include "common/RegStore.h"
+#include "shell/CanvasArea.h"
+#include "shell/ConnectionLamp.h"
 #include "shell/Ruler.h"
 #include "shell/StartUp.h"
 #include "shell/StatusLine.h"
-#include "shell/ConnectionLamp.h"
-#include "shell/MainWindow.h"
 #include "support/TestSupport.h"
-#include "ModalDriver.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
-#include <QSignalSpy>
-#include <QTest>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
-#include <QCoreApplication>
 #include <gtest/gtest.h>
 
 namespace {
@@ -66,7 +66,7 @@ TEST(MainWindow, CanvasIsWhiteInsideAOneDotBorder) {
     const struct {
         int x, y;
         QRgb colour;
-    } dots[] = {{0, 0, 0xFF000000}, {511, 64, 0xFF000000}, {200, 127, 0xFF000000},
+    } dots[] = {{0, 0, 0xFF000000}, {511, 64, 0xFF000000},  {200, 127, 0xFF000000},
                 {1, 1, 0xFFFFFFFF}, {510, 126, 0xFFFFFFFF}, {256, 64, 0xFFFFFFFF}};
     for (const auto& d : dots) EXPECT_EQ(canvas.pixel(d.x, d.y), d.colour) << d.x << "," << d.y;
 }

@@ -1,7 +1,6 @@
 // What the property panels refuse: values a reopened template would not keep,
 // edits whose drawing fails, barcode values GBK cannot hold. A refused edit
 // leaves element, canvas, panel, file and undo history as they were.
-#include "support/FixedClock.h"
 #include "EditorHarness.h"
 #include "common/IniFile.h"
 #include "editor/ElementSnapshot.h"
@@ -9,12 +8,13 @@
 #include "link/MessageRender.h"
 #include "model/DateStyles.h"
 #include "shell/EditHistory.h"
+#include "support/FixedClock.h"
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QSpinBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
@@ -95,10 +95,8 @@ const RangeRow kRanges[] = {
 std::vector<std::pair<QString, bool>> triedValues(const RangeRow& row) {
     if (row.text) return {{repeated('x', row.high), false}, {repeated('x', row.high + 1), true}};
     std::vector<std::pair<QString, bool>> values;
-    for (int v : {row.low - 1, row.high + 1})
-        values.push_back({QString::number(v), true});
-    for (int v : {row.low, row.low + 1, row.high - 1, row.high})
-        values.push_back({QString::number(v), false});
+    for (int v : {row.low - 1, row.high + 1}) values.push_back({QString::number(v), true});
+    for (int v : {row.low, row.low + 1, row.high - 1, row.high}) values.push_back({QString::number(v), false});
     if (!row.example.isEmpty()) values.push_back({row.example, true});
     return values;
 }

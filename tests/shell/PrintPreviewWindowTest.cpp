@@ -1,11 +1,11 @@
 // 视图/打印预览 from the main window: the next prints of the current template,
 // or the refusal a send would give; printed again when the boxes have been
 // still, and when the template changes.
+#include "shell/PrintPreviewWindow.h"
 #include "EditorHarness.h"
 #include "common/MonoImage.h"
 #include "model/FieldImage.h"
 #include "model/FieldPlacement.h"
-#include "shell/PrintPreviewWindow.h"
 #include "shell/PrintSheetView.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
+#include "ModalDriver.h"
+#include "common/RegStore.h"
+#include "serial/SerialPort.h"
 #include "shell/MainWindow.h"
 #include "shell/StatusLine.h"
-#include "serial/SerialPort.h"
-#include "common/RegStore.h"
-#include "ModalDriver.h"
 #include "support/PrinterProcess.h"
 #include "support/TestSupport.h"
 
@@ -62,7 +62,8 @@ TEST(MainWindowSearch, NoPrinterLeavesTheNotFoundSummary) {
     EXPECT_FALSE(window.searchRunning());
     window.startPrinterSearch({silent.devicePath()}, 50);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.searchRunning(); }, 10000));
-    EXPECT_EQ(window.statusLine()->summary(), QStringLiteral("      没有找到喷码仪；模板号：1，长度：512Pels，分辨率：200dpi"));
+    EXPECT_EQ(window.statusLine()->summary(),
+              QStringLiteral("      没有找到喷码仪；模板号：1，长度：512Pels，分辨率：200dpi"));
     EXPECT_EQ(window.statusLine()->message(), QStringLiteral("查找已连接喷码仪失败，请检查线路或重新尝试！"));
     EXPECT_EQ(readRegString("Comm", "unchanged"), "unchanged");
 }
@@ -75,7 +76,7 @@ TEST(MainWindowSearch, ClosingTheWindowEndsTheSearchWithinOneQuietPeriod) {
     window.show();
     // Only the close can end tries this long.
     window.startPrinterSearch({silent.devicePath()}, kOnlyTheEventEndsTheWaitMs);
-    silent.receivedAtLeast(1); // the first try is waiting
+    silent.receivedAtLeast(1);                                                      // the first try is waiting
     ModalDriver noSave([](QWidget* modal) { answer(modal, QMessageBox::Cancel); }); // the save question
     window.close();
     EXPECT_FALSE(window.serialPort().Connected()); // the worker has ended and closed the port

@@ -1,4 +1,3 @@
-#include "support/FixedClock.h"
 #include "EditorHarness.h"
 #include "common/IniFile.h"
 #include "editor/TemplateFile.h"
@@ -6,6 +5,7 @@
 #include "model/DateStyles.h"
 #include "model/FieldRender.h"
 #include "shell/panels/ImagePanel.h"
+#include "support/FixedClock.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -65,8 +65,7 @@ void walk(Editor& e, const std::vector<Step>& steps) {
             QTest::mouseClick(w, Qt::LeftButton);
         } else if (s.input.startsWith("up:") || s.input.startsWith("pgdn:")) {
             const auto key = s.input.startsWith("up:") ? Qt::Key_Up : Qt::Key_PageDown;
-            for (int i = s.input.section(':', 1).toInt(); i > 0; --i)
-                QTest::keyClick(w, key);
+            for (int i = s.input.section(':', 1).toInt(); i > 0; --i) QTest::keyClick(w, key);
         } else {
             typeInto(w, s.input);
             QTest::keyClick(w, Qt::Key_Return);
@@ -75,20 +74,17 @@ void walk(Editor& e, const std::vector<Step>& steps) {
 }
 
 // The saved file's section of the field must hold the expected values.
-void expectSaved(Editor& e, const QString& section,
-                 const std::vector<std::pair<const char*, QString>>& keys) {
+void expectSaved(Editor& e, const QString& section, const std::vector<std::pair<const char*, QString>>& keys) {
     const QString path = e.dir.filePath("walk.spt");
     saveTemplate(e.model, {}, path);
     const IniFile file = IniFile::load(path);
-    for (const auto& [key, value] : keys)
-        EXPECT_EQ(file.readString(section, key, "<none>"), value) << key;
+    for (const auto& [key, value] : keys) EXPECT_EQ(file.readString(section, key, "<none>"), value) << key;
 }
 
 int dotCount(const QImage& picture) {
     int n = 0;
     for (int y = 0; y < picture.height(); ++y)
-        for (int x = 0; x < picture.width(); ++x)
-            n += picture.pixelIndex(x, y) == 1;
+        for (int x = 0; x < picture.width(); ++x) n += picture.pixelIndex(x, y) == 1;
     return n;
 }
 
@@ -156,12 +152,10 @@ TEST(PanelWalk, SerialNumber) {
 TEST(PanelWalk, Shift) {
     Editor e;
     FieldElement& f = e.place("SpedBtn_RunNo", {10, 10});
-    walk(e, {{"CombRunNo_Explain", "#0"},
-             {"CombRunNo_FontSize", "#5"},
-             {"CombRunNo_Init", "#3"},
-             {"EdtRunNo_Space", "1"}});
-    expectSaved(e, "csRunNo0",
-                {{"UserExplain", ""}, {"UserFontSize", "128"}, {"UserValue", "D"}, {"UserSpace", "1"}});
+    walk(
+        e,
+        {{"CombRunNo_Explain", "#0"}, {"CombRunNo_FontSize", "#5"}, {"CombRunNo_Init", "#3"}, {"EdtRunNo_Space", "1"}});
+    expectSaved(e, "csRunNo0", {{"UserExplain", ""}, {"UserFontSize", "128"}, {"UserValue", "D"}, {"UserSpace", "1"}});
     EXPECT_EQ(f.Height(), 130);       // 96 points: 128 + 2
     EXPECT_EQ(f.Width(), 64 + 1 + 2); // "D" alone: 128 div 2 + 1, + 2
 }

@@ -66,9 +66,10 @@ TEST(RecoveryCopy, AKilledEditorIsRestoredAndSavesWhatItWouldHaveSaved) {
     ScopedStore store;
     QTemporaryDir dir;
     const QString original = dir.filePath("original.spt");
-    writeFile(original, "[Main]\r\nControlCount=1\r\nControlCaption=csBarCode0\r\n[csBarCode0]\r\nConStyle=csBarCode\r\n"
-                        "BarCodeType=4\r\nRotation=0\r\nModuleWidth=1\r\nHeightPercent=85\r\nBarCodeValue=ABC\r\n"
-                        "Humanreadable=1\r\nLeft=30\r\nTop=30\r\n");
+    writeFile(original,
+              "[Main]\r\nControlCount=1\r\nControlCaption=csBarCode0\r\n[csBarCode0]\r\nConStyle=csBarCode\r\n"
+              "BarCodeType=4\r\nRotation=0\r\nModuleWidth=1\r\nHeightPercent=85\r\nBarCodeValue=ABC\r\n"
+              "Humanreadable=1\r\nLeft=30\r\nTop=30\r\n");
     // What the editor saves after copying and pasting the opened barcode.
     Answers answers;
     answers.target = dir.filePath("expected.spt");

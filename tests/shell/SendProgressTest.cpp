@@ -2,8 +2,8 @@
 // thread keeps running during a silent printer, and 取消 ends the send.
 #include "EditorHarness.h"
 
-#include "shell/ProgressDialog.h"
 #include "serial/SerialPort.h"
+#include "shell/ProgressDialog.h"
 #include "shell/StatusLine.h"
 #include "shell/WorkWithProgress.h"
 #include "support/PrinterProcess.h"

@@ -1,3 +1,4 @@
+#include "ModalDriver.h"
 #include "common/RegStore.h"
 #include "model/Coordinates.h"
 #include "model/FieldPlacement.h"
@@ -10,7 +11,6 @@
 #include "shell/StatusLine.h"
 #include "support/PrinterProcess.h"
 #include "support/TestSupport.h"
-#include "ModalDriver.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -175,7 +175,7 @@ TEST(PaintProgram, ListFromConfigAndTheFirstThatStarts) {
     f.close();
     const QStringList programs = paintProgramsFromConfig(path);
     EXPECT_EQ(programs, (QStringList{"/no/such/paint", "true"}));
-    EXPECT_TRUE(startPaintProgram(programs));             // the second one starts
+    EXPECT_TRUE(startPaintProgram(programs));            // the second one starts
     EXPECT_FALSE(startPaintProgram({"/no/such/paint"})); // none: no error either
 }
 

@@ -1,8 +1,8 @@
 // The template file dialog lists a folder without opening the files in it,
 // and starts in a folder only where an open or a save succeeded.
+#include "shell/TemplateFileDialog.h"
 #include "ModalDriver.h"
 #include "shell/MainWindow.h"
-#include "shell/TemplateFileDialog.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -52,7 +52,8 @@ TEST(TemplateFileDialog, ListsAFolderWithAFifoWithoutOpeningAnyFile) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return model->index(dir.filePath("y.spt")).isValid(); }));
         for (int row = 0; row < model->rowCount(folder); ++row)
             for (int column = 0; column < model->columnCount(folder); ++column)
-                for (int role : {Qt::DisplayRole, Qt::DecorationRole}) model->data(model->index(row, column, folder), role);
+                for (int role : {Qt::DisplayRole, Qt::DecorationRole})
+                    model->data(model->index(row, column, folder), role);
         dialog.selectFile(dir.filePath("x.spt")); // the preview of a FIFO shows nothing
         QTest::qWait(0);
     } // the dialog's list thread ends with it

@@ -8,9 +8,9 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QToolButton>
 #include <QMenu>
 #include <QSpinBox>
+#include <QToolButton>
 #include <QUndoStack>
 #include <gtest/gtest.h>
 
@@ -42,7 +42,7 @@ TEST(UndoByHand, TypedNumberIsOneStepUntilTheBoxIsLeft) {
     typeInto(days, "30");
     EXPECT_EQ(e.model.find(0)->AsField()->UserPeriod(), 30);
     e.window.findChild<QWidget*>("EdtPeriod_X")->setFocus(); // the box is left, nothing changed there
-    typeInto(days, "7");                                      // back in it: a new step
+    typeInto(days, "7");                                     // back in it: a new step
     EXPECT_EQ(e.model.find(0)->AsField()->UserPeriod(), 7);
     e.window.editHistory()->stack()->undo();
     EXPECT_EQ(e.model.find(0)->AsField()->UserPeriod(), 30);
@@ -55,8 +55,8 @@ TEST(UndoByHand, FieldUnderALargerOneIsReachedByStackingAndTheFileKeepsTheOrder)
     Editor e;
     for (const char* name : {"剪切", "复制", "删除", "置于顶层", "置于底层"})
         EXPECT_FALSE(editAction(e, name)->isEnabled()) << name; // nothing selected yet
-    e.place("SpedBtn_Str", {5, 5});      // ControlNo0
-    e.place("SpedBtn_BarCode", {0, 0}); // ControlNo1, in front and covering it
+    e.place("SpedBtn_Str", {5, 5});                             // ControlNo0
+    e.place("SpedBtn_BarCode", {0, 0});                         // ControlNo1, in front and covering it
     const QByteArray before = fileOf(e);
     e.pressPanel(QPoint(21 + 10, 21 + 10));
     ASSERT_TRUE(e.model.SelectedControl()->IsBarcode());

@@ -5,13 +5,13 @@
 #include "ModalDriver.h"
 #include "editor/TemplateFile.h"
 #include "model/FieldPlacement.h"
+#include "serial/SerialPort.h"
 #include "shell/DesktopHabits.h"
 #include "shell/DialogFrame.h"
 #include "shell/EditHistory.h"
 #include "shell/HelpDialog.h"
 #include "shell/RecentFiles.h"
 #include "shell/StatusLine.h"
-#include "serial/SerialPort.h"
 
 #include <QFile>
 #include <QLabel>
@@ -86,7 +86,7 @@ TEST(DesktopHabits, RecentFilesDropsAndAMissingFileLeavesTheList) {
     EXPECT_EQ(recentEntries(e.window), (QStringList{"&1 " + second, "&2 " + first}));
     QFile::remove(first);
     EXPECT_EQ(recentEntries(e.window), QStringList{"&1 " + second});
-    EXPECT_EQ(RecentFiles::list(), QStringList{second}); // gone from the stored list too
+    EXPECT_EQ(RecentFiles::list(), QStringList{second});                     // gone from the stored list too
     e.window.findChild<QMenu*>("Menu_Recent")->actions().first()->trigger(); // unchanged: no question
     EXPECT_EQ(e.model.count(), 1);
 }
@@ -95,8 +95,8 @@ TEST(DesktopHabits, RecentListKeepsEightNewestFirst) {
     QStringList list;
     for (int i = 0; i < 10; ++i) list = RecentFiles::withHead(list, QStringLiteral("/t/%1.spt").arg(i));
     list = RecentFiles::withHead(list, QStringLiteral("/t/5.spt")); // again: to the head, not twice
-    EXPECT_EQ(list, (QStringList{"/t/5.spt", "/t/9.spt", "/t/8.spt", "/t/7.spt", "/t/6.spt", "/t/4.spt",
-                                 "/t/3.spt", "/t/2.spt"}));
+    EXPECT_EQ(list, (QStringList{"/t/5.spt", "/t/9.spt", "/t/8.spt", "/t/7.spt", "/t/6.spt", "/t/4.spt", "/t/3.spt",
+                                 "/t/2.spt"}));
 }
 
 TEST(DesktopHabits, SizeAndPlaceComeBackOutsideThePrinterValues) {
@@ -173,7 +173,7 @@ TEST(StatusLine, PaintWithoutAProgramSaysSo) {
 TEST(DialogFrames, EveryDialogAndMessageBoxHasOnlyACloseBox) {
     Editor e;
     e.window.show();
-    const char* commands[][2] = {{"设置", "模板属性"}, {"设置", "通讯设置"}, {"字模", "设置字模"},
+    const char* commands[][2] = {{"设置", "模板属性"},  {"设置", "通讯设置"}, {"字模", "设置字模"},
                                  {"字模", "擦除FLASH"}, {"帮助", "关于"},     {"文件", "退出"}};
     for (const auto& c : commands) {
         Qt::WindowFlags flags;
@@ -229,8 +229,9 @@ TEST(HelpGuide, CoversTheEditorsHabitsAndQuestions) {
     HelpDialog guide;
     const QString text = guide.findChild<QTextBrowser*>("HelpText")->toPlainText();
     // the texts the window and its questions show, and the keys
-    for (const char* topic : {"Ctrl+Z", "Ctrl+Y", "剪切", "Shift+方向键", "Tab", "Esc", "Ctrl+0", "F1", "Ctrl+P",
-                              "打印预览", "条码在当前分辨率下无法识别，仍要发送吗？", "部分内容超出打印区域，仍要发送吗？",
-                              "取消", "检测到未保存的模板，是否恢复？", "最近打开的文件", "置于顶层"})
+    for (const char* topic :
+         {"Ctrl+Z", "Ctrl+Y", "剪切", "Shift+方向键", "Tab", "Esc", "Ctrl+0", "F1", "Ctrl+P", "打印预览",
+          "条码在当前分辨率下无法识别，仍要发送吗？", "部分内容超出打印区域，仍要发送吗？", "取消",
+          "检测到未保存的模板，是否恢复？", "最近打开的文件", "置于顶层"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
 }

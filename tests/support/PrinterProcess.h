@@ -16,7 +16,7 @@ public:
     QStringList receivedAtLeast(int count) const;
     // Every log line.
     QStringList logLines() const;
-    void kill(); // stops the printer and waits for it (owner thread only)
+    void kill();      // stops the printer and waits for it (owner thread only)
     void terminate(); // asks it to end (SIGTERM) and waits, so it tidies up
     // The printer is unplugged: killed at once; safe from any thread.
     void unplug();

@@ -6,7 +6,7 @@
 
 class PtyPair {
 public:
-    PtyPair();  // raw mode, so nothing is echoed or translated
+    PtyPair(); // raw mode, so nothing is echoed or translated
     ~PtyPair();
     QString slavePath() const { return path_; }
     void write(const QByteArray& bytes);

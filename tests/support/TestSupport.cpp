@@ -66,5 +66,6 @@ QByteArray readFile(const QString& path) {
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) ADD_FAILURE() << "cannot write " << path.toStdString();
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        ADD_FAILURE() << "cannot write " << path.toStdString();
 }

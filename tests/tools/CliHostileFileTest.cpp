@@ -1,10 +1,10 @@
 // Files that are no template, absurd values and hostile pictures, each read by
 // the template reader and handed to daviduv-cli: a clear message or a
 // documented default, no crash, no hang, and nothing sent for a refusal.
-#include "support/CliRun.h"
 #include "common/Gbk.h"
-#include "support/PrinterProcess.h"
 #include "editor/TemplateFile.h"
+#include "support/CliRun.h"
+#include "support/PrinterProcess.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -54,10 +54,10 @@ const FieldImage& field0(const MessageTemplate& m) {
 struct Row {
     const char* name;
     QByteArray file;
-    int renderExit;       // 2: refused with the message below; 0: drawn
+    int renderExit;        // 2: refused with the message below; 0: drawn
     const char* stderrHas; // part of the message or warning ("" for none)
-    bool sendRefused;     // send exits 2 and nothing reaches the printer
-    Check reader;         // what the template reader makes of it
+    bool sendRefused;      // send exits 2 and nothing reaches the printer
+    Check reader;          // what the template reader makes of it
 };
 
 } // namespace
@@ -84,17 +84,23 @@ TEST(CliHostileFile, EveryHostileFileIsRefusedOrBounded) {
         {"300 random bytes", randomBytes(300), 2, "has no [Main] section", true, {}},
         {"a PNG renamed", pngBuffer.data(), 2, "has no [Main] section", true, {}},
         {"/etc/passwd", readFile("/etc/passwd"), 2, "has no [Main] section", true, {}},
-        {"caption names a missing section", crlf("[Main]\nControlCaption=csStr0/csDate1\n[csStr0]\n"), 2,
-         "[csDate1]", true, {}},
+        {"caption names a missing section",
+         crlf("[Main]\nControlCaption=csStr0/csDate1\n[csStr0]\n"),
+         2,
+         "[csDate1]",
+         true,
+         {}},
         // digits 1..16, else the default 8
         {"UserNoDigit 2000000000", crlf(serial + "UserNoDigit=2000000000\n"), 0, "", false,
          [](const MessageTemplate& m, const TemplateAttributes&) { EXPECT_EQ(field0(m).UserNoDigit(), 8); }},
         // positions beyond any canvas read as the default 1
         {"Left and Top at the integer limits", crlf(shift + "Left=2147483647\nTop=-2147483648\n"), 0, "", false,
-         [](const MessageTemplate& m, const TemplateAttributes&) { EXPECT_EQ(m.find(0)->TemplatePos(), QPoint(1, 1)); }},
+         [](const MessageTemplate& m, const TemplateAttributes&) {
+             EXPECT_EQ(m.find(0)->TemplatePos(), QPoint(1, 1));
+         }},
         // days 0..65535, else the default 365
-        {"UserPeriod -2147483648",
-         crlf("[Main]\nControlCaption=csPeriod0\n[csPeriod0]\nUserPeriod=-2147483648\n"), 0, "", false,
+        {"UserPeriod -2147483648", crlf("[Main]\nControlCaption=csPeriod0\n[csPeriod0]\nUserPeriod=-2147483648\n"), 0,
+         "", false,
          [](const MessageTemplate& m, const TemplateAttributes&) { EXPECT_EQ(field0(m).UserPeriod(), 365); }},
         // points 1..400, else the default 12
         {"FontSize 10^8", crlf("[Main]\nControlCaption=csStr0\n[csStr0]\nUserValue=x\nFontSize=100000000\n"), 0, "",

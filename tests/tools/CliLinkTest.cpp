@@ -1,6 +1,6 @@
+#include "serial/SerialPort.h"
 #include "support/CliRun.h"
 #include "support/PrinterProcess.h"
-#include "serial/SerialPort.h"
 
 #include <QDateTime>
 #include <QRegularExpression>
@@ -85,7 +85,8 @@ TEST(CliLink, BadArgumentsAndPortsExitTwoWithTheReason) {
         {{"query", "--port", port, "extra"}, "unexpected argument 'extra'"},
         {{"clock", "--port", "/dev/daviduv-missing"},
          "Unable to open com port (win error code: 2): /dev/daviduv-missing: No such file or directory"},
-        {{"query", "--port", "COM250"}, "Unable to open com port (win error code: 2): /dev/ttyS249: No such file or directory"},
+        {{"query", "--port", "COM250"},
+         "Unable to open com port (win error code: 2): /dev/ttyS249: No such file or directory"},
     };
     for (const Row& r : rows) {
         const CliRun run = runCli(r.args);

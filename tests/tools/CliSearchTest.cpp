@@ -12,7 +12,8 @@ namespace {
 // Sets an environment variable for one test (the programs it runs inherit it).
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const QByteArray& value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+    ScopedEnv(const char* name, const QByteArray& value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
         qputenv(name, value);
     }
     ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
@@ -32,12 +33,13 @@ struct CliSearchStore {
 TEST(CliSearch, StatusTextsThenTheFoundPortWhichIsStored) {
     CliSearchStore s;
     PrinterProcess silent({"--silent"}), printer;
-    const CliRun run = runCli({"search", "--ports", silent.devicePath() + "," + printer.devicePath(), "--baud", "9600",
-                               "--quiet-ms", "100"});
+    const CliRun run = runCli(
+        {"search", "--ports", silent.devicePath() + "," + printer.devicePath(), "--baud", "9600", "--quiet-ms", "100"});
     EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.out, (QStringList{"正在查找已连接喷码仪，请稍候......", "正在查找已连接喷码仪，请稍候......",
-                                    "正在查找已连接喷码仪，请稍候......", "查找已连接喷码仪失败，请检查线路或重新尝试！",
-                                    "正在查找已连接喷码仪，请稍候......", "查找已连接喷码仪成功！", printer.devicePath()}));
+    EXPECT_EQ(run.out,
+              (QStringList{"正在查找已连接喷码仪，请稍候......", "正在查找已连接喷码仪，请稍候......",
+                           "正在查找已连接喷码仪，请稍候......", "查找已连接喷码仪失败，请检查线路或重新尝试！",
+                           "正在查找已连接喷码仪，请稍候......", "查找已连接喷码仪成功！", printer.devicePath()}));
     EXPECT_EQ(readRegString("Comm", ""), printer.devicePath());
     EXPECT_EQ(readRegString("Baud", ""), "9600");
 }
@@ -52,8 +54,8 @@ TEST(CliSearch, ExitCodes) {
     EXPECT_EQ(readRegString("Comm", "unchanged"), "unchanged");
     // Ctrl+C during the first port's wait ends the whole search: the printer on the second is not asked.
     PrinterProcess printer;
-    const CliRun run = runCli({"search", "--ports", silent.devicePath() + "," + printer.devicePath(), "--quiet-ms", "5000"},
-                              200);
+    const CliRun run =
+        runCli({"search", "--ports", silent.devicePath() + "," + printer.devicePath(), "--quiet-ms", "5000"}, 200);
     EXPECT_EQ(run.exitCode, 130);
     EXPECT_TRUE(printer.received().isEmpty());
 }
@@ -99,7 +101,7 @@ TEST(CliFastAck, SearchAndGlyphsTakeIt) {
     const CliRun search = runCli({"search", "--ports", printer.devicePath(), "--quiet-ms", "300", "--fast-ack"});
     EXPECT_EQ(search.exitCode, 0) << search.err.toStdString();
     EXPECT_EQ(search.out.last(), printer.devicePath());
-    const CliRun glyphs = runCli({"glyphs", "--standard", "--height", "32", "--port", printer.devicePath(), "--quiet-ms",
-                                  "300", "--fast-ack"});
+    const CliRun glyphs = runCli(
+        {"glyphs", "--standard", "--height", "32", "--port", printer.devicePath(), "--quiet-ms", "300", "--fast-ack"});
     EXPECT_EQ(glyphs.exitCode, 0) << glyphs.err.toStdString();
 }

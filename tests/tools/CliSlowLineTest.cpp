@@ -28,7 +28,8 @@ TEST(CliSlowLine, EachChunkGoesOnceAndAnUnansweredChunkFails) {
     };
     for (const Row& r : rows) {
         PrinterProcess printer(QStringList{"--line-rate", "960"} + r.printerOptions);
-        const CliRun run = runCli({"send", spt, "--port", printer.devicePath(), "--baud", "9600", "--quiet-ms", "1500"});
+        const CliRun run =
+            runCli({"send", spt, "--port", printer.devicePath(), "--baud", "9600", "--quiet-ms", "1500"});
         EXPECT_EQ(run.exitCode, r.exitCode) << qPrintable(run.out.join('\n'));
         EXPECT_EQ(run.out.value(run.out.size() - 1), QString::fromUtf8(r.lastLine));
         // Payload 01 02 (template 1, "200dpi" the second resolution of Config.ini), N = 2, S = 1 or 2.

@@ -1,9 +1,9 @@
 // verify and send --strict: an EAN-13 of the smallest module reads at "200dpi"
 // but not at "100dpi", where two canvas columns become one printer column.
-#include "support/CliRun.h"
-#include "support/PrinterProcess.h"
 #include "editor/TemplateFile.h"
 #include "model/FieldPlacement.h"
+#include "support/CliRun.h"
+#include "support/PrinterProcess.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

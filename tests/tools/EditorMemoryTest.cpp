@@ -105,7 +105,8 @@ TEST(EditorMemory, ProgressiveJpegClaimingHugeSizeIsRefusedUnderAMemoryLimit) {
     writeFile(path, spt);
 
     QProcess cli;
-    startLimited(cli, QStringLiteral("daviduv-cli"), {"render", path, "--out", dir.filePath(QStringLiteral("out.png"))}, dir);
+    startLimited(cli, QStringLiteral("daviduv-cli"), {"render", path, "--out", dir.filePath(QStringLiteral("out.png"))},
+                 dir);
     ASSERT_TRUE(cli.waitForFinished(120000));
     EXPECT_EQ(cli.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(cli.exitCode(), 0);

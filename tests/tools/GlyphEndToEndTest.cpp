@@ -31,14 +31,12 @@ bool waitForLine(const PrinterProcess& printer, const QString& ending) {
 
 // Lead texts at 16 dots and spacing 2, worked by hand with the dot-width rule:
 // "生产日期：" 5 x 18 = 90, "有效期：" 72, "序号：" 54.
-QImage expectedPrint(const QImage& background, const QList<QImage>& glyphs, const QDateTime& day,
-                     bool withGlyphs) {
+QImage expectedPrint(const QImage& background, const QList<QImage>& glyphs, const QDateTime& day, bool withGlyphs) {
     QImage picture = background.copy();
     const FieldPrint values[] = {{90, 0, 16, 2, formatFieldDate(3, 0, day)},    // 2026年12月08日
                                  {72, 20, 16, 2, formatFieldDate(5, 365, day)}, // 2027-12-08 13:45
                                  {54, 40, 16, 2, QStringLiteral("00000001")}};
-    for (const FieldPrint& v : values)
-        withGlyphs ? drawWithGlyphs(picture, v, glyphs) : drawFieldValue(picture, v);
+    for (const FieldPrint& v : values) withGlyphs ? drawWithGlyphs(picture, v, glyphs) : drawFieldValue(picture, v);
     return picture;
 }
 } // namespace
@@ -84,9 +82,8 @@ TEST(GlyphEndToEnd, DatesAndNumbersArePrintedWithTheDownloadedGlyphs) {
     ASSERT_EQ(printed.size(), background.size());
     const QString got = mono::toText(printed);
     // Whichever side of a minute the send fell.
-    const bool glyphPrint =
-        got == mono::toText(expectedPrint(background, set, before, true)) ||
-        got == mono::toText(expectedPrint(background, set, QDateTime::currentDateTime(), true));
+    const bool glyphPrint = got == mono::toText(expectedPrint(background, set, before, true)) ||
+                            got == mono::toText(expectedPrint(background, set, QDateTime::currentDateTime(), true));
     EXPECT_TRUE(glyphPrint);
     EXPECT_NE(got, mono::toText(expectedPrint(background, set, before, false))); // not the built-in font
     const QString keep = qEnvironmentVariable("DAVIDUV_GLYPH_PNG");              // a copy to look at
@@ -106,10 +103,8 @@ TEST(CliGlyphs, ArgumentsAndPayloadFiles) {
         int exitCode;
         int bytes; // written to out; -1 for none
     } cases[] = {
-        {{"--custom", "AB", "--height", "16", "--direction", "horizontal", "--out", out},
-         0,
-         32},                                                                        // 16 x 16 rows
-        {{"--standard", "--height", "16", "--dpi", "100dpi", "--out", out}, 0, 152}, // 13x4x2 + 3x8x2
+        {{"--custom", "AB", "--height", "16", "--direction", "horizontal", "--out", out}, 0, 32}, // 16 x 16 rows
+        {{"--standard", "--height", "16", "--dpi", "100dpi", "--out", out}, 0, 152},              // 13x4x2 + 3x8x2
         {{"--standard", "--height", "20", "--out", out}, 2, -1},
         {{"--custom", "A", "--height", "12", "--direction", "vertical", "--out", out}, 2, -1},
         {{"--custom", "A", "--height", "16", "--out", out}, 2, -1}, // no direction
@@ -119,7 +114,6 @@ TEST(CliGlyphs, ArgumentsAndPayloadFiles) {
         QFile::remove(out);
         const CliRun run = runCli(QStringList{"glyphs"} + c.args);
         EXPECT_EQ(run.exitCode, c.exitCode) << qPrintable(c.args.join(' ')) << qPrintable(run.err);
-        EXPECT_EQ(QFileInfo(out).exists() ? QFileInfo(out).size() : -1, c.bytes)
-            << qPrintable(c.args.join(' '));
+        EXPECT_EQ(QFileInfo(out).exists() ? QFileInfo(out).size() : -1, c.bytes) << qPrintable(c.args.join(' '));
     }
 }

@@ -112,8 +112,8 @@ TEST(HostileFolders, PlantedPortsFolderIsRefused) {
     // Made afresh it is private, and a name a running printer holds stays its own.
     ASSERT_TRUE(QDir(base).removeRecursively());
     PrinterProcess first({"--name", "dup"});
-    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
-                                      QFile::WriteOther | QFile::ExeOther;
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     EXPECT_EQ(QFileInfo(base).permissions() & others, QFile::Permissions());
     EXPECT_EQ(QFileInfo(ports).permissions() & others, QFile::Permissions());
     std::tie(code, err) = refusedPrinter({"--name", "dup"});

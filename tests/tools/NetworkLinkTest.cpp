@@ -5,8 +5,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QJsonDocument>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
@@ -142,8 +142,8 @@ TEST(NetworkLink, ParallelSendWithOneSilentPrinter) {
     PrinterProcess silent({"--silent"});
     PrinterProcess third({"--listen", "127.0.0.1:0"});
     const QStringList ports{first.devicePath(), silent.devicePath(), third.devicePath()};
-    const CliRun run = runCli({"send", spt, "--port", ports[0], "--port", ports[1], "--port", ports[2],
-                               "--quiet-ms", "200", "--json"});
+    const CliRun run = runCli(
+        {"send", spt, "--port", ports[0], "--port", ports[1], "--port", ports[2], "--quiet-ms", "200", "--json"});
     EXPECT_EQ(run.exitCode, 1);
     ASSERT_EQ(run.out.size(), 3) << qPrintable(run.out.join('\n'));
     // One object per printer in --port order; the silent one saw its first frame three times.

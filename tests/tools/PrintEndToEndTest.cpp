@@ -1,14 +1,14 @@
 // The main task end to end over a pseudo-terminal: a template file with one
 // element of each kind is sent by daviduv-cli to daviduv-printer, which puts
 // the background together and prints the message.
-#include "support/CliRun.h"
+#include "common/MonoImage.h"
+#include "editor/TemplateFile.h"
 #include "link/BarcodeVerification.h"
 #include "model/DateStyles.h"
 #include "model/FieldPlacement.h"
 #include "printsim/MessagePrint.h"
-#include "common/MonoImage.h"
+#include "support/CliRun.h"
 #include "support/PrinterProcess.h"
-#include "editor/TemplateFile.h"
 
 #include <QDeadlineTimer>
 #include <QFile>

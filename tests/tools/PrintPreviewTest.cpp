@@ -1,15 +1,15 @@
 // The preview of the next prints: the values counted on from print to print,
 // and the picture of daviduv-cli preview against what the virtual printer
 // prints for the same send at the same time.
-#include "support/CliRun.h"
-#include "support/PrinterProcess.h"
+#include "printsim/PrintPreview.h"
 #include "common/MonoImage.h"
 #include "editor/TemplateFile.h"
 #include "link/MessageRender.h"
 #include "link/SendMessage.h"
 #include "model/FieldImage.h"
 #include "model/FieldPlacement.h"
-#include "printsim/PrintPreview.h"
+#include "support/CliRun.h"
+#include "support/PrinterProcess.h"
 
 #include <QDeadlineTimer>
 #include <QFileInfo>
@@ -72,8 +72,8 @@ TEST(PrintPreview, CliPictureIsTheVirtualPrintersMessage) {
     placeFourKinds(message);
     saveTemplate(message, TemplateAttributes{512, 128, 1, QStringLiteral("200dpi")}, spt);
     const QString printDir = dir.filePath(QStringLiteral("printed"));
-    PrinterProcess printer({QStringLiteral("--print-dir"), printDir, QStringLiteral("--clock"),
-                            QStringLiteral("2026-12-31 23:59")});
+    PrinterProcess printer(
+        {QStringLiteral("--print-dir"), printDir, QStringLiteral("--clock"), QStringLiteral("2026-12-31 23:59")});
     const CliRun send = runCli({"send", spt, "--port", printer.devicePath(), "--quiet-ms", "200"});
     ASSERT_EQ(send.exitCode, 0) << qPrintable(send.err);
     const QString printed = printDir + QStringLiteral("/message-1.png");

@@ -1,10 +1,10 @@
 // The virtual printer putting a message together: background chunks into
 // packed bytes, then the four settings frames of a send.
-#include "printsim/BackgroundAssembler.h"
+#include "common/MonoImage.h"
 #include "link/BackgroundPacking.h"
+#include "printsim/BackgroundAssembler.h"
 #include "printsim/MessageBook.h"
 #include "printsim/MessagePrint.h"
-#include "common/MonoImage.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +39,8 @@ TEST(PrinterBackground, ChunksInOrderGiveBackThePackedStrip) {
     EXPECT_FALSE(assembler.add(chunkOf(packed, 3, 2)).done);
     const BackgroundAssembler::Outcome last = assembler.add(chunkOf(packed, 3, 3));
     ASSERT_TRUE(last.done) << qPrintable(last.note);
-    EXPECT_EQ(last.note, "chunk 3/3 of 2048 bytes, template 1 resolution 1, background of template 1 complete: 512 columns");
+    EXPECT_EQ(last.note,
+              "chunk 3/3 of 2048 bytes, template 1 resolution 1, background of template 1 complete: 512 columns");
     EXPECT_EQ(last.done->bytes, packed);
     EXPECT_EQ(mono::toText(unpackColumns(last.done->bytes)), mono::toText(strip));
     EXPECT_FALSE(assembler.pending(1));
@@ -85,8 +86,8 @@ TEST(PrinterBackground, OnlyAWholeRunCompletes) {
             outcome = assembler.add(chunk);
         }
         EXPECT_EQ(outcome.done.has_value(), r.complete) << "line " << r.line;
-        EXPECT_TRUE(outcome.note.endsWith(QString::fromLatin1(r.lastNoteEnd))) << "line " << r.line << ": "
-                                                                               << qPrintable(outcome.note);
+        EXPECT_TRUE(outcome.note.endsWith(QString::fromLatin1(r.lastNoteEnd)))
+            << "line " << r.line << ": " << qPrintable(outcome.note);
         if (outcome.done) {
             EXPECT_EQ(outcome.done->bytes, packed) << "line " << r.line;
         }
@@ -105,14 +106,16 @@ TEST(PrinterBackground, BadChunksAreRefused) {
         {__LINE__, {1, 1, 1, 1, QByteArray()}, ": wrong size; background of template 1 dropped"},
         {__LINE__, {1, 1, 1, 1, QByteArray(3073, 0)}, ": wrong size; background of template 1 dropped"},
         {__LINE__, {1, 1, 0, 0, QByteArray(16, 0)}, ": out of range; ignored"},
-        {__LINE__, {1, 1, 1, 1, QByteArray(17, 0)}, "background of 17 bytes is no whole number of 16-byte columns; dropped"},
+        {__LINE__,
+         {1, 1, 1, 1, QByteArray(17, 0)},
+         "background of 17 bytes is no whole number of 16-byte columns; dropped"},
     };
     for (const Row& r : rows) {
         BackgroundAssembler assembler;
         const BackgroundAssembler::Outcome outcome = assembler.add(r.chunk);
         EXPECT_FALSE(outcome.done) << "line " << r.line;
-        EXPECT_TRUE(outcome.note.endsWith(QString::fromLatin1(r.noteEnd))) << "line " << r.line << ": "
-                                                                           << qPrintable(outcome.note);
+        EXPECT_TRUE(outcome.note.endsWith(QString::fromLatin1(r.noteEnd)))
+            << "line " << r.line << ": " << qPrintable(outcome.note);
     }
 }
 
@@ -158,21 +161,40 @@ TEST(PrinterMessageBook, SettingsFillTheMessageInSendOrder) {
     };
     const Row rows[] = {
         {__LINE__, {{0xC1, kDate}, {0xC2, kExpiry}, {0xC3, kSerial}, {0xC4, kShift}}, true, "DESN", "message complete"},
-        {__LINE__, {{0xC5, kAbsent}, {0xC5, kAbsent}, {0xC5, kAbsent}, {0xC5, kAbsent}}, true, "----",
+        {__LINE__,
+         {{0xC5, kAbsent}, {0xC5, kAbsent}, {0xC5, kAbsent}, {0xC5, kAbsent}},
+         true,
+         "----",
          "(place 4 absent), message complete"},
-        {__LINE__, {{0xC1, kDate}, {0xC5, kAbsent}, {0xC3, kSerial}, {0xC5, kAbsent}}, true, "D-S-", "message complete"},
-        {__LINE__, {{0xC1, kDate}, {0xC2, kExpiry}, {0xC3, kSerial}}, false, "DES-", "template 1"},
-        {__LINE__, {{0xC1, kDate}, {0xC1, kDate}, {0xC2, kExpiry}, {0xC3, kSerial}, {0xC4, kShift}}, true, "DESN",
+        {__LINE__,
+         {{0xC1, kDate}, {0xC5, kAbsent}, {0xC3, kSerial}, {0xC5, kAbsent}},
+         true,
+         "D-S-",
          "message complete"},
-        {__LINE__, {{0xC1, kDate}, {0xC3, kSerial}, {0xC4, kShift}}, false, "D--N",
+        {__LINE__, {{0xC1, kDate}, {0xC2, kExpiry}, {0xC3, kSerial}}, false, "DES-", "template 1"},
+        {__LINE__,
+         {{0xC1, kDate}, {0xC1, kDate}, {0xC2, kExpiry}, {0xC3, kSerial}, {0xC4, kShift}},
+         true,
+         "DESN",
+         "message complete"},
+        {__LINE__,
+         {{0xC1, kDate}, {0xC3, kSerial}, {0xC4, kShift}},
+         false,
+         "D--N",
          "outside a send: kept, not printed"},
         {__LINE__, {{0xC2, kExpiry}}, false, "----", "where C1 or C5 was due; the send is abandoned, nothing printed"},
         {__LINE__, {{0xC1, "01 01 02 20"}}, false, "----", "with 4 payload bytes, not 9; ignored"},
         {__LINE__, {{0xC5, "01 01 00"}}, false, "----", "with 3 payload bytes, not 2; ignored"},
-        {__LINE__, {{0xC1, "07 01 02 20 01 2C 00 02 A2"}}, false, "----",
+        {__LINE__,
+         {{0xC1, "07 01 02 20 01 2C 00 02 A2"}},
+         false,
+         "----",
          "for template 7, whose background never came; ignored"},
-        {__LINE__, {{0xC5, kAbsent}, {0xC5, kAbsent}, {0xC5, kAbsent}, {0xC5, kAbsent}, {0xC5, kAbsent}}, false,
-         "----", "outside a send names no field; ignored"},
+        {__LINE__,
+         {{0xC5, kAbsent}, {0xC5, kAbsent}, {0xC5, kAbsent}, {0xC5, kAbsent}, {0xC5, kAbsent}},
+         false,
+         "----",
+         "outside a send names no field; ignored"},
     };
     for (const Row& r : rows) {
         MessageBook book;
@@ -187,8 +209,8 @@ TEST(PrinterMessageBook, SettingsFillTheMessageInSendOrder) {
         if (r.frames.size() <= 4) {
             EXPECT_EQ(completed, r.complete) << "line " << r.line;
         }
-        EXPECT_TRUE(outcome.note.endsWith(QString::fromLatin1(r.lastNoteEnd))) << "line " << r.line << ": "
-                                                                               << qPrintable(outcome.note);
+        EXPECT_TRUE(outcome.note.endsWith(QString::fromLatin1(r.lastNoteEnd)))
+            << "line " << r.line << ": " << qPrintable(outcome.note);
         QString held;
         for (int k = 0; k < kVariableKindCount; ++k) held += book.message(1)->fields[k] ? "DESN"[k] : '-';
         EXPECT_EQ(held, QString::fromLatin1(r.fields)) << "line " << r.line;

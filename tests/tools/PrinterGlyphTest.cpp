@@ -20,13 +20,10 @@ TEST(PrinterGlyphs, SetsAreCheckedAgainstTheirSize) {
         int command, resolution, height, bytes;
         bool kept;
     } cases[] = {
-        {0xB8, 2, 16, 304, true},  {0xB8, 2, 16, 303, false},
-        {0xB8, 1, 16, 152, true},  {0xB8, 3, 16, 456, true},
-        {0xB8, 2, 24, 304, false}, // no standard height 24
-        {0xB9, 1, 16, 32, true},   {0xB9, 1, 16, 24, false},
-        {0xB9, 2, 16, 32, false}, // rows: resolution 1 only
-        {0xBA, 2, 16, 24, true},   {0xBA, 2, 16, 25, false},
-        {0xBA, 2, 12, 24, false},
+        {0xB8, 2, 16, 304, true}, {0xB8, 2, 16, 303, false}, {0xB8, 1, 16, 152, true},
+        {0xB8, 3, 16, 456, true}, {0xB8, 2, 24, 304, false},                           // no standard height 24
+        {0xB9, 1, 16, 32, true},  {0xB9, 1, 16, 24, false},  {0xB9, 2, 16, 32, false}, // rows: resolution 1 only
+        {0xBA, 2, 16, 24, true},  {0xBA, 2, 16, 25, false},  {0xBA, 2, 12, 24, false},
     };
     for (const Case& c : cases) {
         GlyphStore store;
@@ -47,8 +44,7 @@ TEST(PrinterGlyphs, ValuesUseTheSetOfTheirHeightElseTheBuiltInFont) {
     const QImage printed = printMessage(message, clock, &store).picture;
     QImage expected = mono::create(64, 128);
     for (int y = 3; y < 19; ++y)
-        for (int x : {2, 3, 4, 5, 7, 8, 9, 10})
-            mono::setDot(expected, x, y, true);
+        for (int x : {2, 3, 4, 5, 7, 8, 9, 10}) mono::setDot(expected, x, y, true);
     EXPECT_EQ(mono::toText(printed), mono::toText(expected));
     // At 32 dots there is no set: the built-in font, as without glyphs.
     message.fields[2] = QByteArray::fromHex("0220000203010200000000000101 01");

@@ -1,8 +1,8 @@
 // What the virtual printer prints: the background unpacked, the variable
 // fields' values drawn at their place from the settings bytes.
+#include "common/MonoImage.h"
 #include "model/DateStyles.h"
 #include "printsim/MessagePrint.h"
-#include "common/MonoImage.h"
 #include "printsim/PrinterState.h"
 #include "support/TestSupport.h"
 
@@ -13,10 +13,10 @@ namespace {
 const QDateTime kClockSet(QDate(2026, 12, 6), QTime(18, 9, 42));
 
 // Field bytes of the protocol's frame examples (template and resolution numbers taken off).
-const char* const kDate = "02 20 01 2C 00 02 A2";                         // 32 dots at (300, 0), spacing 2, "2006-01-10"
-const char* const kExpiry = "01 10 00 00 28 00 A1 03 65";                 // 16 dots at (0, 40), spacing 0, 365 days
+const char* const kDate = "02 20 01 2C 00 02 A2";         // 32 dots at (300, 0), spacing 2, "2006-01-10"
+const char* const kExpiry = "01 10 00 00 28 00 A1 03 65"; // 16 dots at (0, 40), spacing 0, 365 days
 const char* const kSerial = "01 10 00 64 0A 01 08 00 00 00 00 00 01 01 01"; // 16 dots at (100, 10), spacing 1, 8 digits
-const char* const kShift = "01 10 00 14 64 01 02";                        // 16 dots at (20, 100), spacing 1, "B"
+const char* const kShift = "01 10 00 14 64 01 02";                          // 16 dots at (20, 100), spacing 1, "B"
 
 StoredMessage blankMessage(int columns) {
     return StoredMessage{1, 1, QByteArray(columns * 16, 0), {}};
@@ -35,9 +35,9 @@ int dotsIn(const QImage& picture, const QRect& box) {
 // in row 127 is 00 ... 00 01; bytes that are no whole column unpack to nothing.
 TEST(PrinterUnpack, ColumnsTopToBottomMostSignificantBitFirst) {
     QByteArray packed(3 * 16, 0);
-    packed[0] = char(0x80);      // column 0, row 0
+    packed[0] = char(0x80);       // column 0, row 0
     packed[16 + 15] = char(0x01); // column 1, row 127
-    packed[32 + 5] = char(0x10); // column 2, row 5 x 8 + 3 = 43
+    packed[32 + 5] = char(0x10);  // column 2, row 5 x 8 + 3 = 43
     const QImage picture = unpackColumns(packed);
     ASSERT_EQ(picture.size(), QSize(3, 128));
     QList<QPoint> dots;
@@ -64,7 +64,7 @@ TEST(PrinterFields, DecodedFromTheSettingsBytes) {
         {__LINE__, 0, "02 20 01 2C 00 02 A6", 300, 0, 32, 2, "2026-12-06 18:09"},
         {__LINE__, 0, "01 10 00 00 00 00 A9", 0, 0, 16, 0, "6 Dec 2026"},
         {__LINE__, 0, "01 10 00 00 00 00 A4", 0, 0, 16, 0, "2026年12月06日"},
-        {__LINE__, 1, kExpiry, 0, 40, 16, 0, "20271206"},                       // 365 days on
+        {__LINE__, 1, kExpiry, 0, 40, 16, 0, "20271206"},                        // 365 days on
         {__LINE__, 1, "01 10 00 00 28 00 A2 00 00", 0, 40, 16, 0, "2026-12-06"}, // 0 days: today
         {__LINE__, 1, "01 10 00 00 28 00 A2 10 00", 0, 40, 16, 0, "2029-09-01"}, // 1000 days on
         {__LINE__, 2, kSerial, 100, 10, 16, 1, "00000001"},

@@ -1,19 +1,19 @@
 // Every transaction of daviduv-cli leaves one line in the transaction log.
-#include "support/Sanitizers.h"
-#include "support/CliRun.h"
-#include "support/PrinterProcess.h"
-#include "support/TestSupport.h"
 #include "editor/TemplateFile.h"
 #include "model/FieldImage.h"
 #include "model/FieldPlacement.h"
+#include "support/CliRun.h"
+#include "support/PrinterProcess.h"
+#include "support/Sanitizers.h"
+#include "support/TestSupport.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -69,12 +69,14 @@ TEST_F(TransactionLog, AcknowledgedSendNamesTheFileAndHashesWhatThePrinterReceiv
     EXPECT_EQ(e["sha256"].toString(), QCryptographicHash::hash(wire, QCryptographicHash::Sha256).toHex());
     EXPECT_EQ(e["result"].toString(), "acknowledged");
     // Local time with its zone: "Z" or "+hh:mm".
-    EXPECT_TRUE(QDateTime::fromString(e["time"].toString(), Qt::ISODateWithMs).isValid()) << qPrintable(e["time"].toString());
+    EXPECT_TRUE(QDateTime::fromString(e["time"].toString(), Qt::ISODateWithMs).isValid())
+        << qPrintable(e["time"].toString());
     EXPECT_TRUE(e["time"].toString().contains(QRegularExpression("(Z|[+-]\\d\\d:\\d\\d)$")));
 
     const CliRun shown = runCli({"log", "--last", "1"});
     ASSERT_EQ(shown.out.size(), 1);
-    EXPECT_TRUE(shown.out[0].contains(QStringLiteral("  send  ") + printer.devicePath() + " 57600  template 3  " + path));
+    EXPECT_TRUE(
+        shown.out[0].contains(QStringLiteral("  send  ") + printer.devicePath() + " 57600  template 3  " + path));
     EXPECT_TRUE(shown.out[0].contains("acknowledged"));
 }
 

@@ -4,7 +4,7 @@
 #include <QString>
 
 struct CliOptionHelp {
-    QString valueName;   // shown as <valueName>; empty for a switch
+    QString valueName; // shown as <valueName>; empty for a switch
     QString description;
 };
 

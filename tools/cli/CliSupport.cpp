@@ -35,7 +35,8 @@ CliArgs::CliArgs(const QStringList& args, const QStringList& valueOptions, const
     for (const QString& option : valueOptions) addOption(parser_, option, true);
     for (const QString& option : flags) addOption(parser_, option, false);
     if (!parser_.parse(QStringList{QStringLiteral("daviduv-cli")} + args)) {
-        error_ = QStringLiteral("daviduv-cli %1: %2\nTry 'daviduv-cli %1 --help'.").arg(currentName, parser_.errorText());
+        error_ =
+            QStringLiteral("daviduv-cli %1: %2\nTry 'daviduv-cli %1 --help'.").arg(currentName, parser_.errorText());
         return;
     }
     if (parser_.isSet(QStringLiteral("help"))) {

@@ -70,7 +70,9 @@ QString describeOutcome(const PortOutcome& o, bool json) {
     }
     QString result = o.result;
     if (!o.error.isEmpty()) result += QStringLiteral(": ") + o.error;
-    return QStringLiteral("%1  %2  %3 s  %4 tries").arg(o.port, result, QString::number(o.seconds, 'f', 2)).arg(o.tries);
+    return QStringLiteral("%1  %2  %3 s  %4 tries")
+        .arg(o.port, result, QString::number(o.seconds, 'f', 2))
+        .arg(o.tries);
 }
 
 int combinedExitCode(const QList<PortOutcome>& outcomes) {

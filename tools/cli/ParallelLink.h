@@ -5,11 +5,11 @@
 
 struct PortOutcome {
     QString port;
-    int code = 0;      // the exit code this printer alone would give
-    QString result;    // acknowledged, failed, interrupted, port error
-    QString error;     // the port error's text
+    int code = 0;   // the exit code this printer alone would give
+    QString result; // acknowledged, failed, interrupted, port error
+    QString error;  // the port error's text
     double seconds = 0;
-    int tries = 0;     // frames written, retries included
+    int tries = 0; // frames written, retries included
 };
 
 // "PORT  RESULT  1.23 s  7 tries", or the JSON object of the outcome.

@@ -18,6 +18,5 @@
 // of the file as read; the file itself is not touched. One the reader would
 // not keep refuses the whole plan.
 std::optional<MessagePlan> planFromFile(const QString& path, QString* failure = nullptr,
-                                        QList<BarcodeCheck>* checks = nullptr,
-                                        QList<FieldOutside>* outside = nullptr,
+                                        QList<BarcodeCheck>* checks = nullptr, QList<FieldOutside>* outside = nullptr,
                                         const QStringList& replacements = {});

@@ -1,10 +1,10 @@
 // barcode: draws one barcode element to a 1-bit PNG, as the editor would.
-#include "common/AtomicWrite.h"
 #include "barcode/Barcode.h"
 #include "cli/CliSupport.h"
-#include "common/SharedRoutines.h"
 #include "cli/Commands.h"
+#include "common/AtomicWrite.h"
 #include "common/Gbk.h"
+#include "common/SharedRoutines.h"
 
 #include <optional>
 
@@ -52,7 +52,8 @@ QString readOptions(const CliArgs& args, BarcodeOptions& o) {
     const auto out = args.value("--out");
     if (!type || !caption || !out) return QStringLiteral("barcode needs --type, --caption and --out");
     o.type = static_cast<int>(barcodeTypeNames().indexOf(*type));
-    if (o.type < 0) return QStringLiteral("unknown barcode type '%1'; one of: %2").arg(*type, barcodeTypeNames().join(' '));
+    if (o.type < 0)
+        return QStringLiteral("unknown barcode type '%1'; one of: %2").arg(*type, barcodeTypeNames().join(' '));
     o.caption = gbk::encode(*caption);
     o.out = *out;
     o.text = !args.flag("--no-text");
@@ -89,7 +90,7 @@ int runBarcode(const QStringList& list) {
         element.SetBar_HumanReadable(o.text);
         element.SetBar_Caption(o.caption);
         element.SetBar_CodeType(o.type); // last: the default type draws every caption
-    } catch (const BarcodeError& e) { // the options were checked: what is left is the caption's
+    } catch (const BarcodeError& e) {    // the options were checked: what is left is the caption's
         printErr(QStringLiteral("--caption: ") + e.text());
         return kExitError;
     }
@@ -97,15 +98,15 @@ int runBarcode(const QStringList& list) {
         printErr(QStringLiteral("cannot write %1: %2").arg(o.out, reason));
         return kExitError;
     }
-    printOut(QStringLiteral("%1 %2 %3").arg(element.Width()).arg(element.Height()).arg(printable(element.SymbolText())));
+    printOut(
+        QStringLiteral("%1 %2 %3").arg(element.Width()).arg(element.Height()).arg(printable(element.SymbolText())));
     return kExitOk;
 }
 
 } // namespace
 
-const CliCommand kBarcodeCommand{
-    "barcode",
-    "barcode --type NAME --caption TEXT [--module SC0..SC14] [--height 20..200]\n"
-    "          [--rotation 0|90|180|270] [--no-text] --out FILE.png\n"
-    "          prints \"WIDTH HEIGHT SYMBOLTEXT\" (bytes outside ASCII as \\xNN)",
-    runBarcode};
+const CliCommand kBarcodeCommand{"barcode",
+                                 "barcode --type NAME --caption TEXT [--module SC0..SC14] [--height 20..200]\n"
+                                 "          [--rotation 0|90|180|270] [--no-text] --out FILE.png\n"
+                                 "          prints \"WIDTH HEIGHT SYMBOLTEXT\" (bytes outside ASCII as \\xNN)",
+                                 runBarcode};

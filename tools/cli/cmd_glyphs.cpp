@@ -25,12 +25,10 @@ std::optional<QList<int>> standardRows(const QString& text) {
 
 std::optional<QList<GlyphPayload>> standardFromArgs(const CliArgs& args) {
     const std::optional<QList<int>> rows = standardRows(args.value("--height").value_or(QString()));
-    if (!rows)
-        return printErr(QStringLiteral("--height must be 16, 32, 48, 64, 96, 128 or all")), std::nullopt;
+    if (!rows) return printErr(QStringLiteral("--height must be 16, 32, 48, 64, 96, 128 or all")), std::nullopt;
     const QString dpi = args.value("--dpi").value_or(QStringLiteral("200dpi"));
     const qsizetype position = standardDpiEntries().indexOf(dpi);
-    if (position < 0)
-        return printErr(QStringLiteral("--dpi must be 100dpi, 200dpi, 300dpi or 400dpi")), std::nullopt;
+    if (position < 0) return printErr(QStringLiteral("--dpi must be 100dpi, 200dpi, 300dpi or 400dpi")), std::nullopt;
     return standardPayloads(*rows, int(position) + 1, args.value("--font").value_or(QStringLiteral("宋体")),
                             [](const QByteArray& bytes) { writeCode16(bytes); });
 }
@@ -56,8 +54,8 @@ std::optional<QList<GlyphPayload>> customFromArgs(const CliArgs& args) {
                    std::nullopt;
     }
     return QList<GlyphPayload>{
-        customPayload({*args.value("--custom"), args.value("--font").value_or(QStringLiteral("宋体")),
-                       height / 8, direction == QLatin1String("horizontal"), app.dpiList, position})};
+        customPayload({*args.value("--custom"), args.value("--font").value_or(QStringLiteral("宋体")), height / 8,
+                       direction == QLatin1String("horizontal"), app.dpiList, position})};
 }
 
 int runGlyphs(const QStringList& argv) {
@@ -72,15 +70,13 @@ int runGlyphs(const QStringList& argv) {
     LinkOptions options;
     if (!out && !readLinkOptions(args, options)) return kExitError;
     if (out && !args.positional().isEmpty())
-        return printErr(QStringLiteral("unexpected argument '%1'").arg(args.positional().first())),
-               kExitError;
+        return printErr(QStringLiteral("unexpected argument '%1'").arg(args.positional().first())), kExitError;
     try {
         const auto payloads = args.flag("--standard") ? standardFromArgs(args) : customFromArgs(args);
         if (!payloads) return kExitError;
         if (out) {
             QByteArray all;
-            for (const GlyphPayload& p : *payloads)
-                all += p.bytes;
+            for (const GlyphPayload& p : *payloads) all += p.bytes;
             writePayloadFile(*out, all);
             printOut(QStringLiteral("%1 bytes written to %2").arg(all.size()).arg(*out));
             return kExitOk;

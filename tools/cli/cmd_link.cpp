@@ -1,7 +1,7 @@
 // query, clock, erase: the short printer commands, one transaction each.
 #include "cli/CliSupport.h"
-#include "common/SharedRoutines.h"
 #include "cli/Commands.h"
+#include "common/SharedRoutines.h"
 
 #include "cli/CliLink.h"
 #include "link/PrinterCommands.h"
@@ -10,7 +10,8 @@ namespace {
 int runQuery(const QStringList& argv) {
     LinkOptions options;
     if (!readLinkOptions(CliArgs(argv, kLinkValueOptions, kLinkFlags), options)) return kExitError;
-    return runOnPort(options, [](SerialPort& p, LinkReporter& r, ReplyTiming timing) { return queryPrinter(p, r, timing); });
+    return runOnPort(options,
+                     [](SerialPort& p, LinkReporter& r, ReplyTiming timing) { return queryPrinter(p, r, timing); });
 }
 
 int runClock(const QStringList& argv) {

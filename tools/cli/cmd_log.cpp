@@ -42,7 +42,9 @@ int runLog(const QStringList& argv) {
     if (const std::optional<QString> text = args.value(QStringLiteral("--last"))) {
         bool ok = false;
         last = text->toLongLong(&ok);
-        if (!ok || last < 0) return printErr(QStringLiteral("--last must be a whole number of 0 or more, not '%1'").arg(*text)), kExitError;
+        if (!ok || last < 0)
+            return printErr(QStringLiteral("--last must be a whole number of 0 or more, not '%1'").arg(*text)),
+                   kExitError;
     }
     QString error;
     const QList<QByteArray> lines = readLastLines(transactionLogPath(), last, error);
@@ -54,8 +56,9 @@ int runLog(const QStringList& argv) {
 
 } // namespace
 
-const CliCommand kLogCommand{"log",
-                             "log [--last N] [--json]\n"
-                             "      prints the transaction log (every exchange of the editor and of this tool), or its\n"
-                             "      last N entries; the file is $XDG_STATE_HOME/daviduv/link.log",
-                             runLog};
+const CliCommand kLogCommand{
+    "log",
+    "log [--last N] [--json]\n"
+    "      prints the transaction log (every exchange of the editor and of this tool), or its\n"
+    "      last N entries; the file is $XDG_STATE_HOME/daviduv/link.log",
+    runLog};

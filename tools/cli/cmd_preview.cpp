@@ -32,9 +32,8 @@ QString describePrint(int number, const PreviewPrint& print) {
 QString printJson(int number, const PreviewPrint& print) {
     QJsonArray values;
     for (const QString& value : print.values) values.append(value);
-    const QJsonObject o{{"print", number},
-                        {"values", values},
-                        {"problems", QJsonArray::fromStringList(print.problems)}};
+    const QJsonObject o{
+        {"print", number}, {"values", values}, {"problems", QJsonArray::fromStringList(print.problems)}};
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 
@@ -47,7 +46,8 @@ int preview(const QStringList& argv) {
     if (!at.isValid()) return printErr(QStringLiteral("--at needs a time as \"YYYY-MM-DD hh:mm\"")), kExitError;
     const std::optional<int> count =
         args.value("--count") ? decimalInRange(*args.value("--count"), 1, kMostPrints) : std::optional<int>(1);
-    if (!count) return printErr(QStringLiteral("--count needs a whole number from 1 to %1").arg(kMostPrints)), kExitError;
+    if (!count)
+        return printErr(QStringLiteral("--count needs a whole number from 1 to %1").arg(kMostPrints)), kExitError;
 
     const auto plan = planFromFile(args.positional().first());
     if (!plan) return kExitError;
@@ -65,7 +65,9 @@ int preview(const QStringList& argv) {
 } // namespace
 
 const CliCommand kPreviewCommand{
-    "preview", "preview FILE.spt --at \"YYYY-MM-DD hh:mm\" [--count N] --out FILE.png [--json]\n"
-               "      writes what the printer prints for its next N prints (1 to 100, default 1) at that time,\n"
-               "      one under another 8 white rows apart; a line per print: number, date, expiry,\n"
-               "      serial number, shift (\"-\" for none)", preview};
+    "preview",
+    "preview FILE.spt --at \"YYYY-MM-DD hh:mm\" [--count N] --out FILE.png [--json]\n"
+    "      writes what the printer prints for its next N prints (1 to 100, default 1) at that time,\n"
+    "      one under another 8 white rows apart; a line per print: number, date, expiry,\n"
+    "      serial number, shift (\"-\" for none)",
+    preview};

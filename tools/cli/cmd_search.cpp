@@ -1,8 +1,8 @@
 // search: the editor's printer search from a script.
 #include "cli/CliCommand.h"
+#include "cli/CliLink.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "cli/CliLink.h"
 
 #include "common/AppSettings.h"
 #include "common/RegStore.h"
@@ -59,9 +59,10 @@ int runSearch(const QStringList& argv) {
                               ? searchPrinterInParallel(port, ports, reporter, nullptr, timing)
                               : searchPrinter(port, ports, reporter, nullptr, timing);
     if (json)
-        printOut(QString::fromUtf8(QJsonDocument(QJsonObject{{"port", found.isEmpty() ? QJsonValue() : QJsonValue(found)},
-                                                             {"result", found.isEmpty() ? "not found" : "found"}})
-                                       .toJson(QJsonDocument::Compact)));
+        printOut(
+            QString::fromUtf8(QJsonDocument(QJsonObject{{"port", found.isEmpty() ? QJsonValue() : QJsonValue(found)},
+                                                        {"result", found.isEmpty() ? "not found" : "found"}})
+                                  .toJson(QJsonDocument::Compact)));
     if (found.isEmpty()) return interruptsTaken() != interruptsBefore ? kExitInterrupted : kExitFailed;
     if (!json) printOut(found);
     if (!reporter.notStored.isEmpty())
@@ -70,10 +71,11 @@ int runSearch(const QStringList& argv) {
 }
 } // namespace
 
-const CliCommand kSearchCommand{"search",
-                                "search [--ports P1,P2,...] [--baud 9600|57600|115200] [--fast-ack] [--parallel] [--json]\n"
-                                "      query each port in turn (default: every serial port and virtual printer, then\n"
-                                "      Config.ini [Ports] Network=tcp://HOST:PORT;...), or all at once with --parallel,\n"
-                                "      at one speed (default: the stored one); the first that answers is\n"
-                                "      stored as \"Comm\"/\"Baud\" for the editor and printed last; Ctrl+C ends the search",
-                                runSearch, true};
+const CliCommand kSearchCommand{
+    "search",
+    "search [--ports P1,P2,...] [--baud 9600|57600|115200] [--fast-ack] [--parallel] [--json]\n"
+    "      query each port in turn (default: every serial port and virtual printer, then\n"
+    "      Config.ini [Ports] Network=tcp://HOST:PORT;...), or all at once with --parallel,\n"
+    "      at one speed (default: the stored one); the first that answers is\n"
+    "      stored as \"Comm\"/\"Baud\" for the editor and printed last; Ctrl+C ends the search",
+    runSearch, true};

@@ -1,22 +1,22 @@
 // send and render: a .spt file opened as the editor opens it (its template
 // number and resolution are the ones sent; the per-user store is not touched),
 // Config.ini beside the program giving the resolution list and the send mode.
-#include "common/AppSettings.h"
-#include "common/AtomicWrite.h"
 #include "barcode/Barcode.h"
 #include "cli/CliLink.h"
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
 #include "cli/TemplatePlan.h"
-#include "model/FieldError.h"
+#include "common/AppSettings.h"
+#include "common/AtomicWrite.h"
+#include "common/IniFile.h"
+#include "editor/TemplateFile.h"
+#include "editor/TemplateSettings.h"
+#include "link/BarcodeVerification.h"
 #include "link/MessageRender.h"
 #include "link/SendMessage.h"
 #include "link/SendRefused.h"
 #include "link/TransactionLog.h"
-#include "link/BarcodeVerification.h"
-#include "common/IniFile.h"
-#include "editor/TemplateFile.h"
-#include "editor/TemplateSettings.h"
+#include "model/FieldError.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -38,8 +38,9 @@ std::optional<MessagePlan> planFromFile(const QString& path, QString* failure, Q
         MessageTemplate message;
         TemplateAttributes attributes;
         QStringList pictureProblems;
-        loadTemplate(message, ini, QFileInfo(path).absolutePath(),
-                     [&](const TemplateAttributes& a) { attributes = a; }, &pictureProblems);
+        loadTemplate(
+            message, ini, QFileInfo(path).absolutePath(), [&](const TemplateAttributes& a) { attributes = a; },
+            &pictureProblems);
         for (const QString& problem : pictureProblems) printErr(QStringLiteral("warning: ") + problem);
         MessagePlan plan =
             planMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
@@ -56,7 +57,8 @@ namespace {
 int render(const QStringList& args) {
     const CliArgs a(args, {"--out"}, {});
     if (!a.ok() || a.positional().size() != 1 || !a.value("--out")) {
-        printErr(a.ok() ? QStringLiteral("usage: daviduv-cli %1").arg(QString::fromUtf8(kRenderCommand.usage)) : a.error());
+        printErr(a.ok() ? QStringLiteral("usage: daviduv-cli %1").arg(QString::fromUtf8(kRenderCommand.usage))
+                        : a.error());
         return kExitError;
     }
     const auto plan = planFromFile(a.positional().first());
@@ -75,8 +77,11 @@ int render(const QStringList& args) {
 
 QString checkJson(const BarcodeCheck& c) {
     static const char* const verdicts[] = {"readable", "not readable", "not verifiable"};
-    const QJsonObject o{{"element", c.element}, {"type", c.type},          {"expected", c.expected},
-                        {"decoded", c.decoded}, {"verdict", verdicts[int(c.verdict)]}};
+    const QJsonObject o{{"element", c.element},
+                        {"type", c.type},
+                        {"expected", c.expected},
+                        {"decoded", c.decoded},
+                        {"verdict", verdicts[int(c.verdict)]}};
     return QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 
@@ -84,7 +89,8 @@ int verify(const QStringList& argv) {
     const CliArgs args(argv, {}, {QStringLiteral("--json")});
     if (!args.ok()) return printErr(args.error()), kExitError;
     if (args.positional().size() != 1)
-        return printErr(QStringLiteral("usage: daviduv-cli %1").arg(QString::fromUtf8(kVerifyCommand.usage))), kExitError;
+        return printErr(QStringLiteral("usage: daviduv-cli %1").arg(QString::fromUtf8(kVerifyCommand.usage))),
+               kExitError;
     QList<BarcodeCheck> checks;
     if (!planFromFile(args.positional().first(), nullptr, &checks)) return kExitError;
     const bool json = args.flag(QStringLiteral("--json"));
@@ -135,8 +141,12 @@ const CliCommand kSendCommand{
     "      area, is a warning, with --strict a refusal (exit 2); --set replaces a value of the file for\n"
     "      this send only (e.g. csStr0.UserValue=LOT-2412)",
     send};
-const CliCommand kVerifyCommand{"verify", "verify FILE.spt [--json]\n"
-                                          "      decodes each barcode as a send would pack it, a line per barcode;\n"
-                                          "      exit 0 when every verifiable one reads back, 1 otherwise", verify};
-const CliCommand kRenderCommand{"render", "render FILE.spt --out FILE.png\n"
-                                          "      writes the background a send would pack, W' x 128, 1 bit", render};
+const CliCommand kVerifyCommand{"verify",
+                                "verify FILE.spt [--json]\n"
+                                "      decodes each barcode as a send would pack it, a line per barcode;\n"
+                                "      exit 0 when every verifiable one reads back, 1 otherwise",
+                                verify};
+const CliCommand kRenderCommand{"render",
+                                "render FILE.spt --out FILE.png\n"
+                                "      writes the background a send would pack, W' x 128, 1 bit",
+                                render};

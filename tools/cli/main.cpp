@@ -1,6 +1,6 @@
 // daviduv-cli: the printer work of the editor, for scripts on the production line.
-#include "cli/Commands.h"
 #include "cli/CliSupport.h"
+#include "cli/Commands.h"
 #include "common/FontSetup.h"
 #include "common/Gbk.h"
 #include "common/Language.h"
@@ -12,8 +12,8 @@
 
 // Each command is defined in its own cmd_*.cpp.
 static const CliCommand* const kCommands[] = {
-    &kQueryCommand, &kClockCommand, &kEraseCommand, &kBarcodeCommand, &kSendCommand, &kVerifyCommand, &kRenderCommand,
-    &kPreviewCommand, &kSearchCommand, &kGlyphsCommand, &kLogCommand,
+    &kQueryCommand,  &kClockCommand,   &kEraseCommand,  &kBarcodeCommand, &kSendCommand, &kVerifyCommand,
+    &kRenderCommand, &kPreviewCommand, &kSearchCommand, &kGlyphsCommand,  &kLogCommand,
 };
 
 // The whole usage: on standard output when asked for, on standard error as a usage error.

@@ -39,7 +39,8 @@ bool PortAnnouncement::announce(const QString& name, const QString& device) {
             return false;
         }
         if (existing.exists()) {
-            error_ = QStringLiteral("the name '%1' is taken by a running printer (%2)").arg(name, existing.symLinkTarget());
+            error_ =
+                QStringLiteral("the name '%1' is taken by a running printer (%2)").arg(name, existing.symLinkTarget());
             return false;
         }
         QFile::remove(link);

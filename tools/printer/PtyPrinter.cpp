@@ -101,7 +101,8 @@ void PtyPrinter::handleFrame(const ReadFrame& frame) {
         return;
     }
     log(QStringLiteral("rx"), frame.bytes, state_.apply(frame));
-    const QList<ReplyPiece> pieces = leftUnanswered(behaviour_, frame) ? QList<ReplyPiece>{} : planReply(behaviour_, answered_);
+    const QList<ReplyPiece> pieces =
+        leftUnanswered(behaviour_, frame) ? QList<ReplyPiece>{} : planReply(behaviour_, answered_);
     if (!pieces.isEmpty()) ++answered_;
     const qint64 now = clock_.elapsed();
     for (const ReplyPiece& p : pieces) {
@@ -164,10 +165,8 @@ void PtyPrinter::writeDue() {
     }
     while (!pending_.isEmpty() && pending_.first().dueMs <= now) {
         const QByteArray bytes = pending_.takeFirst().bytes;
-        if (::write(master_, bytes.constData(), size_t(bytes.size())) == bytes.size())
-            log(QStringLiteral("tx"), bytes);
-        else
-            log(QStringLiteral("err"), bytes, QStringLiteral("write failed"));
+        if (::write(master_, bytes.constData(), size_t(bytes.size())) == bytes.size()) log(QStringLiteral("tx"), bytes);
+        else log(QStringLiteral("err"), bytes, QStringLiteral("write failed"));
     }
     if (reader_.hasPartial() && now - lastInputMs_ >= kGiveUpPartialMs) handleFrame(reader_.dropPartial());
 }

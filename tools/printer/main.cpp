@@ -1,10 +1,10 @@
 // daviduv-printer: plays the coder at the end of a serial line, on a
 // pseudo-terminal or (--listen) on TCP. Prints the device to open on its first line, then checks
 // and answers frames until it is stopped (SIGTERM or SIGINT).
+#include "common/CommandLine.h"
 #include "common/FontSetup.h"
 #include "common/SharedRoutines.h"
 #include "printer/PortAnnouncement.h"
-#include "common/CommandLine.h"
 #include "printer/PtyPrinter.h"
 
 #include <QCommandLineParser>
@@ -35,15 +35,17 @@ bool intOption(const QCommandLineParser& parser, const QString& name, int& into)
 
 int main(int argc, char** argv) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("A virtual coder on a pseudo-terminal. The first line of output "
-                                                    "is the device to open; every accepted frame is answered 06 00 B3."));
+    parser.setApplicationDescription(
+        QStringLiteral("A virtual coder on a pseudo-terminal. The first line of output "
+                       "is the device to open; every accepted frame is answered 06 00 B3."));
     addStandardOptions(parser);
     parser.addOptions({
         {QStringLiteral("log"), QStringLiteral("Write one line per frame to <file>."), QStringLiteral("file")},
         {QStringLiteral("silent"), QStringLiteral("Never answer.")},
         {QStringLiteral("wrong-third"), QStringLiteral("Answer B3 00 00 (0xB3 not in the third byte).")},
         {QStringLiteral("pieces"), QStringLiteral("Answer one byte at a time, <ms> apart."), QStringLiteral("ms")},
-        {{QStringLiteral("delay"), QStringLiteral("delay-ms")}, QStringLiteral("Answer <ms> after the frame arrived."),
+        {{QStringLiteral("delay"), QStringLiteral("delay-ms")},
+         QStringLiteral("Answer <ms> after the frame arrived."),
          QStringLiteral("ms")},
         {QStringLiteral("repeat-ack-ms"), QStringLiteral("Send every answer a second time, <ms> after the first."),
          QStringLiteral("ms")},

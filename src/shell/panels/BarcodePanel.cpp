@@ -16,18 +16,12 @@
 std::optional<int> heightPercentForModuleWidth(int size) {
     if (size >= SC5 && size <= SC9) return 85;
     switch (size) {
-    case SC10:
-        return 57;
-    case SC11:
-        return 44;
-    case SC12:
-        return 36;
-    case SC13:
-        return 31;
-    case SC14:
-        return 28;
-    default:
-        return std::nullopt;
+    case SC10: return 57;
+    case SC11: return 44;
+    case SC12: return 36;
+    case SC13: return 31;
+    case SC14: return 28;
+    default: return std::nullopt;
     }
 }
 
@@ -39,22 +33,23 @@ QByteArray captionBytes(const QString& caption) {
         i += n;
         if (!gbk::canEncode(character) && !lost.contains(character)) lost += character;
     }
-    if (!lost.isEmpty()) throw OperatorError(QCoreApplication::translate("BarcodePanel", "码值不能含有 GBK 无法表示的字符：%1").arg(lost));
+    if (!lost.isEmpty())
+        throw OperatorError(
+            QCoreApplication::translate("BarcodePanel", "码值不能含有 GBK 无法表示的字符：%1").arg(lost));
     return gbk::encode(caption);
 }
 
 BarcodePanel::BarcodePanel(MessageTemplate& message, QWidget* parent)
-    : FieldPanel(message, csBarCode, QStringLiteral("GrpBox_BarCode"), tr("条形码属性"),
-                 QStringLiteral("BarCode"), parent),
+    : FieldPanel(message, csBarCode, QStringLiteral("GrpBox_BarCode"), tr("条形码属性"), QStringLiteral("BarCode"),
+                 parent),
       type_(newList(controlsArea(), QStringLiteral("CombBarCode_Style"), barcodeTypeNames(), false)),
       rotation_(newList(controlsArea(), QStringLiteral("CombBarCode_Rotation"),
                         {tr("0-0度"), tr("0-90度"), tr("0-180度"), tr("0-270度")}, false)),
-      moduleWidth_(
-          newList(controlsArea(), QStringLiteral("CombBarCode_ModuleWidth"),
-                  {"SC0(0.270mm)", "SC1(0.297mm)", "SC2(0.330mm)", "SC3(0.363mm)", "SC4(0.396mm)",
-                   "SC5(0.445mm)", "SC6(0.495mm)", "SC7(0.544mm)", "SC8(0.610mm)", "SC9(0.660mm)",
-                   "SC10(0.710mm)", "SC11(1.000mm)", "SC12(1.200mm)", "SC13(1.500mm)", "SC14(1.750mm)"},
-                  false)),
+      moduleWidth_(newList(controlsArea(), QStringLiteral("CombBarCode_ModuleWidth"),
+                           {"SC0(0.270mm)", "SC1(0.297mm)", "SC2(0.330mm)", "SC3(0.363mm)", "SC4(0.396mm)",
+                            "SC5(0.445mm)", "SC6(0.495mm)", "SC7(0.544mm)", "SC8(0.610mm)", "SC9(0.660mm)",
+                            "SC10(0.710mm)", "SC11(1.000mm)", "SC12(1.200mm)", "SC13(1.500mm)", "SC14(1.750mm)"},
+                           false)),
       heightPercent_(new RangeSpinBox(20, 200, controlsArea())), caption_(new QLineEdit(controlsArea())),
       humanReadable_(new QCheckBox(tr("显示码值"), controlsArea())) {
     type_->setCurrentIndex(EAN_13);
@@ -81,8 +76,7 @@ BarcodePanel::BarcodePanel(MessageTemplate& message, QWidget* parent)
             [this](int turn) { editBarcode({[turn](Barcode& b) { b.SetBar_Rotation(turn); }}); });
     connect(moduleWidth_, &QComboBox::currentIndexChanged, this, &BarcodePanel::chooseModuleWidth);
     connect(heightPercent_, &RangeSpinBox::changed, this, [this] {
-        editBarcode(
-            {[percent = heightPercent_->boxValue()](Barcode& b) { b.SetBar_HeightPercent(percent); }});
+        editBarcode({[percent = heightPercent_->boxValue()](Barcode& b) { b.SetBar_HeightPercent(percent); }});
     });
     connect(caption_, &QLineEdit::textChanged, this, [this](const QString& text) {
         editBarcode({[caption = trimBlanks(text)](Barcode& b) { b.SetBar_Caption(captionBytes(caption)); }});
@@ -103,16 +97,19 @@ void BarcodePanel::editBarcode(std::initializer_list<std::function<void(Barcode&
     FieldElement* e = selectedOfKind();
     if (!e || !e->AsBarcode()) return;
     QString failure;
-    recordEdit(*e, [&] {
-        for (const auto& step : steps) {
-            try {
-                step(*e->AsBarcode());
-            } catch (const OperatorError& error) {
-                if (failure.isEmpty()) failure = error.text();
+    recordEdit(
+        *e,
+        [&] {
+            for (const auto& step : steps) {
+                try {
+                    step(*e->AsBarcode());
+                } catch (const OperatorError& error) {
+                    if (failure.isEmpty()) failure = error.text();
+                }
             }
-        }
-        message().notifyChanged(*e);
-    }, typingKey());
+            message().notifyChanged(*e);
+        },
+        typingKey());
     if (failure.isEmpty()) return;
     const QString held = gbk::decode(e->AsBarcode()->Bar_Caption());
     if (trimBlanks(caption_->text()) != held) {

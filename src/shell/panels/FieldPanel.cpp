@@ -107,15 +107,13 @@ void FieldPanel::moveSelected(std::optional<int> x, std::optional<int> y) {
         reportError(refusal.text());
         return;
     }
-    recordEdit(*e, [&] { message_.moveTo(*e, x.value_or(at.x()), y.value_or(at.y())); },
-               x ? kTypedXMerge : kTypedYMerge);
+    recordEdit(
+        *e, [&] { message_.moveTo(*e, x.value_or(at.x()), y.value_or(at.y())); }, x ? kTypedXMerge : kTypedYMerge);
 }
 
 void FieldPanel::recordEdit(FieldElement& element, const std::function<void()>& change, int mergeKey) {
-    if (history_)
-        history_->edit(element, tr("属性"), change, mergeKey);
-    else
-        change();
+    if (history_) history_->edit(element, tr("属性"), change, mergeKey);
+    else change();
 }
 
 void FieldPanel::edit(const std::function<void(FieldImage&)>& store) {
@@ -151,8 +149,8 @@ void FieldPanel::edit(const std::function<void(FieldImage&)>& store) {
 int FieldPanel::typingKey() const {
     QWidget* focus = QApplication::focusWidget();
     const auto* list = qobject_cast<QComboBox*>(focus);
-    const bool typed = qobject_cast<QLineEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus) ||
-                       (list && list->isEditable());
+    const bool typed =
+        qobject_cast<QLineEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus) || (list && list->isEditable());
     if (!typed || !isAncestorOf(focus)) return 0;
     return kFirstBoxMerge + static_cast<int>(qHash(focus->objectName()) % 1000000);
 }

@@ -27,8 +27,7 @@ std::optional<ImagePanel::Choice> choosePictureFile(QWidget* parent) {
 }
 
 ImagePanel::ImagePanel(MessageTemplate& message, QWidget* parent)
-    : FieldPanel(message, csImage, QStringLiteral("GrpBox_Image"), tr("图片属性"),
-                 QStringLiteral("Image"), parent),
+    : FieldPanel(message, csImage, QStringLiteral("GrpBox_Image"), tr("图片属性"), QStringLiteral("Image"), parent),
       source_(new QLineEdit(controlsArea())), width_(new NumberBox(controlsArea())),
       height_(new NumberBox(controlsArea())), chooser_(choosePictureFile) {
     source_->setObjectName(QStringLiteral("EdtImage_Source"));
@@ -43,8 +42,7 @@ ImagePanel::ImagePanel(MessageTemplate& message, QWidget* parent)
     height_->setValue(32);
 
     QGridLayout* grid = controlsGrid();
-    grid->addWidget(new QLabel(tr("来源"), controlsArea()), 0, 0,
-                    Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(new QLabel(tr("来源"), controlsArea()), 0, 0, Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(source_, 0, 1, 1, 3);
     grid->addWidget(add, 0, 4);
     auto* size = new QHBoxLayout;
@@ -52,8 +50,7 @@ ImagePanel::ImagePanel(MessageTemplate& message, QWidget* parent)
     size->addWidget(new QLabel(tr("高"), controlsArea()));
     size->addWidget(height_);
     size->addStretch(1);
-    grid->addWidget(new QLabel(tr("宽"), controlsArea()), 1, 0,
-                    Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(new QLabel(tr("宽"), controlsArea()), 1, 0, Qt::AlignRight | Qt::AlignVCenter);
     grid->addLayout(size, 1, 1, 1, 3);
     source_->setMinimumWidth(400);
     width_->setFixedWidth(64);

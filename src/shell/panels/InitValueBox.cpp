@@ -9,14 +9,14 @@ namespace {
 // Refuses an edit that makes the text longer than both the limit and the text
 // it replaces.
 class GrowthLimit : public QValidator {
-  public:
+public:
     GrowthLimit(const int& limit, const int& shownLength, QObject* parent)
         : QValidator(parent), limit_(limit), shownLength_(shownLength) {}
     State validate(QString& input, int&) const override {
         return input.size() <= limit_ || input.size() <= shownLength_ ? Acceptable : Invalid;
     }
 
-  private:
+private:
     const int& limit_;
     const int& shownLength_;
 };

@@ -19,8 +19,7 @@ QComboBox* newList(QWidget* parent, const QString& name, const QStringList& item
     return list;
 }
 
-void addLabelled(QGridLayout* grid, int row, int column, const QString& label, QWidget* control,
-                 const QString& unit) {
+void addLabelled(QGridLayout* grid, int row, int column, const QString& label, QWidget* control, const QString& unit) {
     QWidget* owner = grid->parentWidget();
     grid->addWidget(new QLabel(label, owner), row, 2 * column, Qt::AlignRight | Qt::AlignVCenter);
     if (unit.isEmpty()) {

@@ -23,8 +23,7 @@ PropertyPanels::PropertyPanels(MessageTemplate& message, QWidget* parent)
     panels_[csNo] = new SerialPanel(message, this);
     panels_[csRunNo] = new ShiftPanel(message, this);
     for (FieldPanel* panel : panels_) panel->orderTabsByLayout();
-    for (FieldPanel* panel : panels_)
-        stack_->addWidget(panel);
+    for (FieldPanel* panel : panels_) stack_->addWidget(panel);
 }
 
 void PropertyPanels::setMainPanel(QWidget* panel) {

@@ -18,8 +18,7 @@ constexpr int kMostDigits = spt::kUserNoDigit.high; // the list starts at 1, the
 
 QStringList digitItems() {
     QStringList items;
-    for (int n = 1; n <= kMostDigits; ++n)
-        items << QCoreApplication::translate("SerialPanel", "%1位").arg(n);
+    for (int n = 1; n <= kMostDigits; ++n) items << QCoreApplication::translate("SerialPanel", "%1位").arg(n);
     return items;
 }
 } // namespace
@@ -28,8 +27,8 @@ SerialPanel::SerialPanel(MessageTemplate& message, QWidget* parent)
     : VariablePanel(message, csNo,
                     {QStringLiteral("GrpBox_No"), tr("序号属性"), QStringLiteral("No"),
                      QStringLiteral("CombNo_Explain"), QStringLiteral("CombNo_FontSize")},
-                    {tr("无"), QStringLiteral("序号："), QStringLiteral("序列号："),
-                     QStringLiteral("编号："), QStringLiteral("产品编号：")},
+                    {tr("无"), QStringLiteral("序号："), QStringLiteral("序列号："), QStringLiteral("编号："),
+                     QStringLiteral("产品编号：")},
                     parent),
       digits_(newList(controlsArea(), QStringLiteral("CombNo_Digit"), digitItems(), false)),
       start_(new InitValueBox(controlsArea())),

@@ -13,8 +13,8 @@ ShiftPanel::ShiftPanel(MessageTemplate& message, QWidget* parent)
                     {QStringLiteral("GrpBox_RunNo"), tr("班次属性"), QStringLiteral("RunNo"),
                      QStringLiteral("CombRunNo_Explain"), QStringLiteral("CombRunNo_FontSize")},
                     {tr("无"), QStringLiteral("班次：")}, parent),
-      letter_(newList(controlsArea(), QStringLiteral("CombRunNo_Init"),
-                      {"A", "B", "C", "D", "E", "F", "G", "H"}, true)) {
+      letter_(
+          newList(controlsArea(), QStringLiteral("CombRunNo_Init"), {"A", "B", "C", "D", "E", "F", "G", "H"}, true)) {
     addLabelled(controlsGrid(), 1, 0, tr("班次"), letter_);
     addLabelled(controlsGrid(), 1, 1, tr("间距"), spaceBox());
     controlsGrid()->setColumnStretch(4, 1);

@@ -14,8 +14,7 @@ protected:
     struct Names {
         QString panel, caption, prefix, leadList, heightList;
     };
-    VariablePanel(MessageTemplate& message, eStyle kind, const Names& names, const QStringList& leads,
-                  QWidget* parent);
+    VariablePanel(MessageTemplate& message, eStyle kind, const Names& names, const QStringList& leads, QWidget* parent);
 
     // Shows UserExplain in the lead list, or selects "无" when it is empty
     // (when it is blank, too, if blankIsNone).
