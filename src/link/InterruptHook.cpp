@@ -22,16 +22,23 @@ std::atomic<int> termination{0}; // SIGTERM or SIGHUP taken during the running t
 constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 struct sigaction earlier[std::size(kSignals)]{}; // dispositions before the first running transaction began
 
+// Sets the abort event of every running transaction; false when none runs.
 // Async-signal-safe: atomics and AbortEvent::Set only.
-void onInterrupt(int signal) {
-    const int savedErrno = errno;
-    handlersInside.fetch_add(1);
+bool setEveryRunningAbort() {
     bool any = false;
     for (std::atomic<AbortEvent*>& slot : running)
         if (AbortEvent* event = slot.load()) {
             event->Set();
             any = true;
         }
+    return any;
+}
+
+// Async-signal-safe: atomics and AbortEvent::Set only.
+void onInterrupt(int signal) {
+    const int savedErrno = errno;
+    handlersInside.fetch_add(1);
+    const bool any = setEveryRunningAbort();
     if (any) {
         taken.fetch_add(1);
         if (signal != SIGINT) termination.store(signal);
@@ -76,12 +83,7 @@ void unregisterRunningAbort(AbortEvent* event) {
 bool abortRunningTransaction() {
     // Counted as a handler inside, so that the transaction's end waits before freeing the event.
     handlersInside.fetch_add(1);
-    bool any = false;
-    for (std::atomic<AbortEvent*>& slot : running)
-        if (AbortEvent* event = slot.load()) {
-            event->Set();
-            any = true;
-        }
+    const bool any = setEveryRunningAbort();
     handlersInside.fetch_sub(1);
     return any;
 }

@@ -8,7 +8,9 @@
 #include "shell/panels/PropertyPanels.h"
 #include "support/TestSupport.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -16,6 +18,15 @@
 #include <QTimer>
 #include <QToolButton>
 #include <vector>
+
+// Chooses an item with the mouse in the list's drop-down.
+inline void choose(QComboBox* list, int index) {
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    const QModelIndex item = view->model()->index(index, 0);
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+}
 
 // The main window offscreen with its canvas 512 x 128 (the default width).
 struct Editor {

@@ -113,15 +113,6 @@ QStringList menuTitles(MainWindow& window) {
     return titles;
 }
 
-// Chooses an item with the mouse in the list's drop-down.
-void choose(QComboBox* list, int index) {
-    list->showPopup();
-    QAbstractItemView* view = list->view();
-    const QModelIndex item = view->model()->index(index, 0);
-    view->scrollTo(item);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-}
-
 struct Sent {
     QByteArray frames; // what a send emits
     QByteArray file;   // the saved template

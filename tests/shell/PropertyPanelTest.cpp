@@ -25,15 +25,6 @@ template <typename W> W* control(Editor& e, const char* name) {
     return w;
 }
 
-// Chooses an item with the mouse in the list's drop-down.
-void choose(QComboBox* list, int index) {
-    list->showPopup();
-    QAbstractItemView* view = list->view();
-    const QModelIndex item = view->model()->index(index, 0);
-    view->scrollTo(item);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-}
-
 // Replaces the text of a box by typing.
 void typeInto(QWidget* box, const QString& text) {
     QLineEdit* line = qobject_cast<QLineEdit*>(box);
