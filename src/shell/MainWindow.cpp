@@ -88,10 +88,12 @@ MainWindow::~MainWindow() {
     delete recovery_; // the history's last signals come after the template is gone
     recovery_ = nullptr;
     search_->stop(); // the worker uses the serial port, which goes first
-    // The canvas and the print previews watch template_, which as a member goes
+    // The canvas, the print previews and the edit menus watch template_, which as a member goes
     // before QWidget deletes the children: the widgets go first.
     delete takeCentralWidget();
     qDeleteAll(findChildren<PrintPreviewWindow*>(Qt::FindDirectChildrenOnly));
+    delete editMenus_; // it follows the selection of template_ too
+    editMenus_ = nullptr;
 }
 
 void MainWindow::runStartUp(const QString& configPath) {
