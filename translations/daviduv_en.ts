@@ -1045,34 +1045,6 @@ Replace them with &quot;?&quot; and save?</translation>
 <context>
     <name>ToolPalette</name>
     <message>
-        <source>条形码</source>
-        <translation>Barcode</translation>
-    </message>
-    <message>
-        <source>图像</source>
-        <translation>Picture</translation>
-    </message>
-    <message>
-        <source>字符串</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>时间</source>
-        <translation>Date</translation>
-    </message>
-    <message>
-        <source>有效期</source>
-        <translation>Expiry</translation>
-    </message>
-    <message>
-        <source>序号</source>
-        <translation>Serial number</translation>
-    </message>
-    <message>
-        <source>班次</source>
-        <translation>Shift</translation>
-    </message>
-    <message>
         <source>删除组件</source>
         <translation>Delete field</translation>
     </message>

@@ -1,5 +1,7 @@
 #include "shell/ToolPalette.h"
 
+#include "model/FieldKind.h"
+
 #include "shell/PaletteIcons.h"
 
 #include <QToolButton>
@@ -9,21 +11,18 @@ constexpr int kButtonSize = 29;
 constexpr int kFirstTop = 4;
 constexpr int kButtonLeft = 6;
 
-struct ButtonSpec {
-    const char* name;
-    const char* tip;
+// The seven field kinds sit between the cursor and 删除组件, in the order of
+// eStyle; their tips are the kinds' own words.
+constexpr const char* kNames[ToolPalette::kToolCount] = {
+    "SpedBtn_Cursor", "SpedBtn_BarCode", "SpedBtn_Image", "SpedBtn_Str", "SpedBtn_Date",
+    "SpedBtn_Period", "SpedBtn_No",      "SpedBtn_RunNo", "SpedBtn_Del",
 };
-constexpr ButtonSpec kSpecs[ToolPalette::kToolCount] = {
-    {"SpedBtn_Cursor", ""},
-    {"SpedBtn_BarCode", QT_TRANSLATE_NOOP("ToolPalette", "条形码")},
-    {"SpedBtn_Image", QT_TRANSLATE_NOOP("ToolPalette", "图像")},
-    {"SpedBtn_Str", QT_TRANSLATE_NOOP("ToolPalette", "字符串")},
-    {"SpedBtn_Date", QT_TRANSLATE_NOOP("ToolPalette", "时间")},
-    {"SpedBtn_Period", QT_TRANSLATE_NOOP("ToolPalette", "有效期")},
-    {"SpedBtn_No", QT_TRANSLATE_NOOP("ToolPalette", "序号")},
-    {"SpedBtn_RunNo", QT_TRANSLATE_NOOP("ToolPalette", "班次")},
-    {"SpedBtn_Del", QT_TRANSLATE_NOOP("ToolPalette", "删除组件")},
-};
+
+QString tipOf(ToolPalette::Tool tool) {
+    if (tool == ToolPalette::Cursor) return {};
+    if (tool == ToolPalette::Del) return ToolPalette::tr("删除组件");
+    return kindHint(static_cast<eStyle>(tool - ToolPalette::BarCode));
+}
 } // namespace
 
 ToolPalette::ToolPalette(QWidget* parent) : QFrame(parent) {
@@ -33,8 +32,8 @@ ToolPalette::ToolPalette(QWidget* parent) : QFrame(parent) {
     for (int i = 0; i < kToolCount; ++i) {
         const auto tool = static_cast<Tool>(i);
         auto* b = new QToolButton(this);
-        b->setObjectName(QString::fromLatin1(kSpecs[i].name));
-        b->setToolTip(tr(kSpecs[i].tip));
+        b->setObjectName(QString::fromLatin1(kNames[i]));
+        b->setToolTip(tipOf(tool));
         b->setCheckable(true);
         b->setAutoRaise(true);
         b->setIcon(paletteIcon(tool));
