@@ -33,8 +33,8 @@ void BM_OursEncodeAndDraw(benchmark::State& state) {
     b.SetBar_ModuleWidth(SC2);
     b.SetBar_Caption(QByteArray(s.caption));
     for (auto _ : state) {
-        b.Paint();
-        benchmark::DoNotOptimize(b.Picture().constBits());
+        b.paint();
+        benchmark::DoNotOptimize(b.picture().constBits());
     }
     state.SetLabel(QStringLiteral("%1 %2x%3").arg(s.name).arg(b.Width()).arg(b.Height()).toStdString());
 }
@@ -48,7 +48,7 @@ void BM_OursFreshText(benchmark::State& state) {
     long long n = 100000000000LL;
     for (auto _ : state) {
         b.SetBar_Caption(QByteArray::number(++n));
-        benchmark::DoNotOptimize(b.Picture().constBits());
+        benchmark::DoNotOptimize(b.picture().constBits());
     }
 }
 BENCHMARK(BM_OursFreshText)->Unit(benchmark::kMicrosecond);

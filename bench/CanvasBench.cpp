@@ -35,7 +35,7 @@ void dragAcross(benchmark::State& state, bool wholeSurface) {
     window.canvasArea()->setCanvasWidth(20000);
     window.show();
     MessageTemplate& model = window.messageTemplate();
-    for (int i = 0; i < 65; ++i) PlaceField(model, kAllFieldKinds[i % kFieldKindCount], i * 300, (i * 37) % 100);
+    for (int i = 0; i < 65; ++i) placeField(model, kAllFieldKinds[i % kFieldKindCount], i * 300, (i * 37) % 100);
     QApplication::processEvents();
     FieldLayer* layer = window.canvasArea()->fieldLayer();
     const FieldElement& dragged = *model.find(32); // a string in the middle of the strip
@@ -73,7 +73,7 @@ void repaintAtTheEnd(benchmark::State& state, int zoom) {
     area->setCanvasWidth(20000);
     window.show();
     MessageTemplate& model = window.messageTemplate();
-    for (int i = 0; i < 65; ++i) PlaceField(model, kAllFieldKinds[i % kFieldKindCount], i * 300, (i * 37) % 100);
+    for (int i = 0; i < 65; ++i) placeField(model, kAllFieldKinds[i % kFieldKindCount], i * 300, (i * 37) % 100);
     area->setZoom(zoom);
     QApplication::processEvents();
     area->horizontalScrollBar()->setValue(area->horizontalScrollBar()->maximum());

@@ -34,14 +34,14 @@ template <bool rows> void BM_PreviewWidest(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(preview<rows>(frames, int(state.range(0))).constBits());
 }
 BENCHMARK(BM_PreviewWidest<true>)
-    ->Name("BM_PreviewWidest/rows")
+    ->name("BM_PreviewWidest/rows")
     ->Arg(1)
     ->Arg(3)
     ->Arg(30)
     ->Arg(100)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewWidest<false>)
-    ->Name("BM_PreviewWidest/dots")
+    ->name("BM_PreviewWidest/dots")
     ->Arg(1)
     ->Arg(3)
     ->Arg(30)
@@ -54,13 +54,13 @@ template <bool rows> void BM_PreviewWidth(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(preview<rows>(frames, 3).constBits());
 }
 BENCHMARK(BM_PreviewWidth<true>)
-    ->Name("BM_PreviewWidth/rows")
+    ->name("BM_PreviewWidth/rows")
     ->Arg(1000)
     ->Arg(5000)
     ->Arg(20000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PreviewWidth<false>)
-    ->Name("BM_PreviewWidth/dots")
+    ->name("BM_PreviewWidth/dots")
     ->Arg(1000)
     ->Arg(5000)
     ->Arg(20000)

@@ -11,7 +11,7 @@ namespace {
 void fillWidest(MessageTemplate& m) {
     for (int n = 0; n <= MessageTemplate::kLastAddressable; ++n) {
         const eStyle kind = kAllFieldKinds[n % kAllFieldKinds.size()];
-        PlaceField(m, kind, n * 300, (n * 37) % 64);
+        placeField(m, kind, n * 300, (n * 37) % 64);
     }
 }
 

@@ -14,13 +14,13 @@ void BM_OpenSixtyFiveBarcodes(benchmark::State& state) {
     const QString path = dir.filePath(QStringLiteral("barcodes.spt"));
     {
         MessageTemplate m;
-        for (int n = 0; n <= MessageTemplate::kLastAddressable; ++n) PlaceField(m, csBarCode, n * 300, 0);
+        for (int n = 0; n <= MessageTemplate::kLastAddressable; ++n) placeField(m, csBarCode, n * 300, 0);
         saveTemplate(m, {20000, 128, 1, QStringLiteral("200dpi")}, path);
     }
     for (auto _ : state) {
         MessageTemplate m;
         loadTemplate(m, path, {});
-        benchmark::DoNotOptimize(m.SelectedControl());
+        benchmark::DoNotOptimize(m.selectedElement());
     }
 }
 BENCHMARK(BM_OpenSixtyFiveBarcodes)->Unit(benchmark::kMillisecond);

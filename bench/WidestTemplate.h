@@ -11,7 +11,7 @@ inline const QStringList kBenchDpis{"100dpi", "200dpi", "300dpi", "400dpi"};
 
 inline void fillWidest(MessageTemplate& m, int width) {
     for (int n = 0; n <= MessageTemplate::kLastAddressable; ++n)
-        PlaceField(m, kAllFieldKinds[n % kAllFieldKinds.size()], n * width / 66, (n * 37) % 64);
+        placeField(m, kAllFieldKinds[n % kAllFieldKinds.size()], n * width / 66, (n * 37) % 64);
 }
 
 inline TemplateAttributes widestAttributes(int width) {

@@ -73,16 +73,16 @@ std::string decodeRow(const std::vector<std::uint8_t>& modules, ZXing::BarcodeFo
 
 void checkEncoding(const BarcodeParams& params) {
     SymbolEncoder encoder;
-    encoder.Params() = params;
+    encoder.params() = params;
     try {
-        encoder.Encode();
+        encoder.encode();
     } catch (const BarcodeError& e) {
         FUZZ_CHECK(kRefusals.count(e.what()), QStringLiteral("undocumented refusal: ") + e.what());
         return;
     }
-    FUZZ_CHECK(encoder.ModuleCount() > 0, QStringLiteral("an accepted caption gave no modules"));
+    FUZZ_CHECK(encoder.moduleCount() > 0, QStringLiteral("an accepted caption gave no modules"));
     ZXing::BarcodeFormats format = BarcodeFormat::None;
-    const std::string want = expectedReading(params.codeType, params.caption, encoder.SymbolText(), format);
+    const std::string want = expectedReading(params.codeType, params.caption, encoder.symbolText(), format);
     if (want.empty()) return;
     const std::string read = decodeRow(encoder.Modules(), format);
     FUZZ_CHECK(read == want, QStringLiteral("type %1, caption '%2': the row reads '%3', not '%4'")
@@ -131,11 +131,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     setOrRefuse([&] { element.SetBar_ZoomSize(flags & 4); });
     setOrRefuse([&] { element.SetBar_HumanReadable(flags & 8); });
     setOrRefuse([&] { element.SetBar_Caption(QByteArray::fromStdString(caption)); });
-    FUZZ_CHECK(element.Picture().width() == element.Width() && element.Picture().height() == element.Height(),
+    FUZZ_CHECK(element.picture().width() == element.Width() && element.picture().height() == element.Height(),
                QStringLiteral("the picture is not the element's size"));
     if (flags & 16) {
-        setOrRefuse([&] { element.SetAutoSize(false); });
-        element.SetBounds(3, 4, 1 + (flags >> 5) * 40, 1 + (flags >> 5) * 10);
+        setOrRefuse([&] { element.setAutoSize(false); });
+        element.setBounds(3, 4, 1 + (flags >> 5) * 40, 1 + (flags >> 5) * 10);
     }
     return 0;
 }

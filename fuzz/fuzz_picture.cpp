@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const PictureType type = bytes.startsWith("BM") ? PictureType::Bmp : PictureType::Jpeg;
     FieldImage element;
     element.SetUserStyle(csImage);
-    element.SetSize(37, 23);
+    element.setSize(37, 23);
     try {
         loadFieldPictureAs(element, scratchFile(bytes), type);
     } catch (const FieldError& e) {

@@ -7,7 +7,7 @@
 
 #include "barcode/BarcodeTypes.h"
 #include "common/IniFile.h"
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 #include "editor/TemplateFile.h"
 #include "model/FieldError.h"
 #include "model/PictureBudget.h"

@@ -17,30 +17,30 @@ BarcodeBase::BarcodeBase() : picture_(mono::create(69, 66)) {}
 BarcodeBase::~BarcodeBase() = default;
 
 const BarcodeParams& BarcodeBase::params() const {
-    return ll_.Params();
+    return encoder_.params();
 }
 
-void BarcodeBase::SetBounds(int left, int top, int width, int height) {
+void BarcodeBase::setBounds(int left, int top, int width, int height) {
     left_ = left;
     top_ = top;
     width_ = std::max(width, 1);
     height_ = std::max(height, 1);
     picture_ = mono::create(width_, height_);
     try {
-        Paint(); // with AutoSize the symbol's own size wins again
+        paint(); // with AutoSize the symbol's own size wins again
     } catch (const BarcodeError&) {
-        // the picture stays white; DrawError() tells why
+        // the picture stays white; drawError() tells why
     }
 }
 
 template <typename Apply> void BarcodeBase::change(Apply apply) {
-    apply(ll_.Params());
-    if (!drawingHeld_) Paint();
+    apply(encoder_.params());
+    if (!drawingHeld_) paint();
 }
 
-void BarcodeBase::ReleaseDrawing() {
+void BarcodeBase::releaseDrawing() {
     drawingHeld_ = false;
-    Paint();
+    paint();
 }
 
 QByteArray BarcodeBase::Bar_Caption() const {
@@ -113,22 +113,22 @@ void BarcodeBase::SetBar_HumanReadable(bool on) {
     change([&](BarcodeParams& p) { p.humanReadable = on; });
 }
 
-QByteArray BarcodeBase::SymbolText() const {
-    return QByteArray::fromStdString(ll_.SymbolText());
+QByteArray BarcodeBase::symbolText() const {
+    return QByteArray::fromStdString(encoder_.symbolText());
 }
 
 BarcodeLayout BarcodeBase::prepare() const {
-    ll_.Encode();
-    return layoutSymbol(ll_);
+    encoder_.encode();
+    return layoutSymbol(encoder_);
 }
 
-QSize BarcodeBase::DrawSymbol(QImage& canvas, int x0, int y0) const {
+QSize BarcodeBase::drawSymbol(QImage& canvas, int x0, int y0) const {
     const BarcodeLayout layout = prepare();
     paintLayout(canvas, x0, y0, layout, params().rotation, Bar_Fontname());
     return rotatedSize(layout, params().rotation);
 }
 
-void BarcodeBase::DrawSymbolInRect(QImage& target, const QRect& rect) const {
+void BarcodeBase::drawSymbolInRect(QImage& target, const QRect& rect) const {
     const BarcodeLayout layout = prepare();
     const QSize size = rotatedSize(layout, params().rotation);
     QImage symbol = mono::create(size.width(), size.height());
@@ -155,16 +155,16 @@ void BarcodeBase::repaint(bool resize) {
     }
 }
 
-void BarcodeBase::Paint() {
+void BarcodeBase::paint() {
     repaint(false);
 }
 
-void Barcode::SetAutoSize(bool on) {
+void Barcode::setAutoSize(bool on) {
     autoSize_ = on;
-    Paint();
+    paint();
 }
 
-void Barcode::Paint() {
+void Barcode::paint() {
     repaint(autoSize_);
 }
 

@@ -16,7 +16,7 @@
 // storing anything. Every setter then stores the value and repaints; a drawing
 // failure ("ZurazAZ: Code128 error", "Barcode: Unknown Type of Barcode") is
 // thrown from the setter as well, with the new value stored but the picture and
-// size of the last good drawing kept (DrawError() tells the last failure).
+// size of the last good drawing kept (drawError() tells the last failure).
 class BarcodeBase {
 public:
     BarcodeBase(); // 69 x 66 until it first paints
@@ -28,9 +28,9 @@ public:
     void SetTop(int top) { top_ = top; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    // Moves and sizes the element and redraws it; a drawing failure is kept in DrawError().
-    void SetBounds(int left, int top, int width, int height);
-    const QImage& Picture() const { return picture_; } // Format_Mono, Width() x Height()
+    // Moves and sizes the element and redraws it; a drawing failure is kept in drawError().
+    void setBounds(int left, int top, int width, int height);
+    const QImage& picture() const { return picture_; } // Format_Mono, Width() x Height()
 
     QByteArray Bar_Caption() const; // GBK bytes
     void SetBar_Caption(const QByteArray& gbk);
@@ -60,24 +60,24 @@ public:
     void SetBar_HumanReadable(bool on);
 
     // Symbol text of the last encoding (after transfer and check characters).
-    QByteArray SymbolText() const;
+    QByteArray symbolText() const;
     // Message of the last failed drawing, empty after a good one.
-    QString DrawError() const { return drawError_; }
+    QString drawError() const { return drawError_; }
 
     // Encodes the caption and draws the symbol with its top-left corner at
     // (x0, y0) on the canvas; returns the symbol's width and height. Throws
     // BarcodeError on a drawing failure (nothing is drawn then).
-    QSize DrawSymbol(QImage& canvas, int x0, int y0) const;
+    QSize drawSymbol(QImage& canvas, int x0, int y0) const;
     // Draws the symbol into a white off-screen picture of its own size and
     // stretches that onto rect of the target.
-    void DrawSymbolInRect(QImage& target, const QRect& rect) const;
+    void drawSymbolInRect(QImage& target, const QRect& rect) const;
     // Redraws the picture at the element's current size.
-    virtual void Paint();
+    virtual void paint();
 
     // While drawing is held, setters check and store their value but do not
     // draw; releasing draws once, throwing a drawing failure as a setter would.
-    void HoldDrawing() { drawingHeld_ = true; }
-    void ReleaseDrawing();
+    void holdDrawing() { drawingHeld_ = true; }
+    void releaseDrawing();
 
 protected:
     const BarcodeParams& params() const;
@@ -90,7 +90,7 @@ protected:
 private:
     template <typename Apply> void change(Apply apply);
 
-    mutable SymbolEncoder ll_; // mutable: a Codabar drawing upper-cases the caption
+    mutable SymbolEncoder encoder_; // mutable: a Codabar drawing upper-cases the caption
     int left_ = 0;
     int top_ = 0;
     int width_ = 69;
@@ -102,9 +102,9 @@ private:
 
 class Barcode : public BarcodeBase {
 public:
-    bool AutoSize() const { return autoSize_; }
-    void SetAutoSize(bool on);
-    void Paint() override; // with AutoSize the element takes the symbol's size
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool on);
+    void paint() override; // with AutoSize the element takes the symbol's size
 
 private:
     bool autoSize_ = true;

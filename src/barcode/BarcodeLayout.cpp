@@ -79,7 +79,7 @@ void addBars(const SymbolEncoder& ll, const Linear& lin, BarcodeLayout& out) {
 
 void addTexts(const SymbolEncoder& ll, const Linear& lin, BarcodeLayout& out) {
     const int type = lin.prm.codeType;
-    const int n = ll.ModuleCount();
+    const int n = ll.moduleCount();
     const int eanY = roundEven(out.barLength * 0.917) - out.shortening;
     auto& t = out.texts;
     switch (type) {
@@ -99,24 +99,24 @@ void addTexts(const SymbolEncoder& ll, const Linear& lin, BarcodeLayout& out) {
         t.push_back({lin.piece(12, 12), lin.x(94) + lin.p + lin.q / 2, eanY});
         break;
     case UPC_E: t.push_back({lin.piece(1, 6), lin.x(n / 2 - 1), eanY}); break;
-    default: t.push_back({ll.ReadableText(), lin.x(n / 2 - 1), out.barLength - out.shortening}); break;
+    default: t.push_back({ll.readableText(), lin.x(n / 2 - 1), out.barLength - out.shortening}); break;
     }
 }
 
 BarcodeLayout layoutLinear(const SymbolEncoder& ll, double r, double s) {
-    const BarcodeParams& prm = ll.Params();
+    const BarcodeParams& prm = ll.params();
     BarcodeLayout out;
     const double mw = moduleWidthMm(prm.moduleWidth) / (prm.highDensity ? 2.0 : 1.0);
     const int p = std::max(1, roundEven(mw * r));
     const double k = isWide(prm.codeType) ? 74.24 : 56.24;
     const int q = isWide(prm.codeType) ? 10 * p : 0;
-    const int n = ll.ModuleCount();
+    const int n = ll.moduleCount();
     out.moduleWidth = p;
     out.barLength = prm.zoomSize ? roundEven(k * mw * s) : roundEven(k * mw * s * p / (mw * r));
     out.shortening = mulDiv(out.barLength, 100 - prm.heightPercent, 100);
     const double fontBase = isWide(prm.codeType) ? out.barLength : out.barLength * 74.24 / 56.24;
     out.fontHeight = textCell(fontBase, prm.fontScaling);
-    const Linear lin{prm, ll.SymbolText(), mw, r, p, q};
+    const Linear lin{prm, ll.symbolText(), mw, r, p, q};
     out.width = lin.x(n - 1) + q + p + 1;
     const int barsHeight =
         isEanUpc(prm.codeType) ? roundEven(out.barLength * 0.9336 - out.shortening) : out.barLength - out.shortening;
@@ -132,7 +132,7 @@ BarcodeLayout layoutLinear(const SymbolEncoder& ll, double r, double s) {
 }
 
 BarcodeLayout layoutPostal(const SymbolEncoder& ll, double r, double s) {
-    const BarcodeParams& prm = ll.Params();
+    const BarcodeParams& prm = ll.params();
     const bool fim = prm.codeType == Postnet_FIM;
     BarcodeLayout out;
     const int p = roundEven((fim ? 0.79375 : 0.508) * r);
@@ -140,7 +140,7 @@ BarcodeLayout layoutPostal(const SymbolEncoder& ll, double r, double s) {
     const int full = roundEven((fim ? 15.875 : 3.175) * s);
     const int half = fim ? full : roundEven(1.27 * s);
     const auto& m = ll.Modules();
-    const int n = ll.ModuleCount();
+    const int n = ll.moduleCount();
     auto x = [&](int k) { return roundEven(k * pitch); };
     out.moduleWidth = p;
     out.barLength = full;
@@ -158,7 +158,7 @@ BarcodeLayout layoutPostal(const SymbolEncoder& ll, double r, double s) {
     if (prm.humanReadable) {
         out.textHeight = out.fontHeight;
         out.height += out.textHeight;
-        out.texts.push_back({ll.ReadableText(), (x(0) + x(n - 1)) / 2, full});
+        out.texts.push_back({ll.readableText(), (x(0) + x(n - 1)) / 2, full});
     }
     return out;
 }
@@ -174,6 +174,6 @@ int modulePixels(int size, bool highDensity, double r) {
 }
 
 BarcodeLayout layoutSymbol(const SymbolEncoder& ll, double r, double s) {
-    const int type = ll.Params().codeType;
+    const int type = ll.params().codeType;
     return type == Postnet || type == Postnet_FIM ? layoutPostal(ll, r, s) : layoutLinear(ll, r, s);
 }

@@ -1,6 +1,12 @@
 #include "barcode/SymbolEncoder.h"
 
-#include "barcode/Encoders.h"
+#include "barcode/CodabarEncoding.h"
+#include "barcode/Code128Encoding.h"
+#include "barcode/Code39Encoding.h"
+#include "barcode/EanUpcEncoding.h"
+#include "barcode/Interleaved25Encoding.h"
+#include "barcode/MsiEncoding.h"
+#include "barcode/PostnetEncoding.h"
 
 namespace {
 
@@ -12,7 +18,7 @@ constexpr EncodeFunction kEncoders[kBarcodeTypeCount] = {
 
 } // namespace
 
-void SymbolEncoder::Encode() {
+void SymbolEncoder::encode() {
     if (params_.codeType >= kBarcodeTypeCount) throw BarcodeError("Barcode: Unknown Type of Barcode");
     SymbolEncoding result;
     kEncoders[params_.codeType](params_, result);
@@ -21,7 +27,7 @@ void SymbolEncoder::Encode() {
     readable_ = std::move(result.readable);
 }
 
-std::string SymbolEncoder::ModuleString() const {
+std::string SymbolEncoder::moduleString() const {
     std::string out;
     out.reserve(modules_.size());
     for (auto m : modules_) out += m ? '1' : '0';

@@ -29,22 +29,22 @@ inline constexpr int kMaxCaptionLength = 50;
 
 class SymbolEncoder {
 public:
-    BarcodeParams& Params() { return params_; }
-    const BarcodeParams& Params() const { return params_; }
+    BarcodeParams& params() { return params_; }
+    const BarcodeParams& params() const { return params_; }
 
     // Character transfer, length and check characters, module encoding.
     // Throws BarcodeError ("ZurazAZ: Code128 error", "Barcode: Unknown Type of
     // Barcode"); a Codabar encoding upper-cases the stored caption.
-    void Encode();
+    void encode();
 
-    const std::string& SymbolText() const { return symbol_; }
+    const std::string& symbolText() const { return symbol_; }
     // One flag per module, 1 for a bar and 0 for a space.
     const std::vector<std::uint8_t>& Modules() const { return modules_; }
-    int ModuleCount() const { return static_cast<int>(modules_.size()); }
+    int moduleCount() const { return static_cast<int>(modules_.size()); }
     // The module row as "1010...".
-    std::string ModuleString() const;
+    std::string moduleString() const;
     // The text of the human-readable line of the last encoding.
-    const std::string& ReadableText() const { return readable_; }
+    const std::string& readableText() const { return readable_; }
 
 private:
     BarcodeParams params_;

@@ -2,8 +2,9 @@
 
 #include "common/IniFile.h"
 #include "common/NetworkPort.h"
+#include "common/NumberText.h"
 #include "common/RegStore.h"
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -21,7 +22,7 @@ QString chooseConfigIni(const QString& besideProgram, const QString& systemWide)
 void readConfigIni(AppSettings& s, const QString& path) {
     const IniFile ini = IniFile::load(path);
     s.maxLength = ini.readInteger("Main", "MaxLength", 20000);
-    s.mainDpi = ini.readInteger("Main", "MainDpi", 1);
+    s.widthMode = ini.readInteger("Main", "MainDpi", 1);
     s.fastAck = ini.readBool("Main", "FastAck", false);
     s.parallelSearch = ini.readBool("Main", "ParallelSearch", false);
     s.networkPorts.clear();
@@ -35,11 +36,11 @@ void readConfigIni(AppSettings& s, const QString& path) {
 
 void readUserSettings(AppSettings& s) {
     s.moBan = 1;
-    s.zoom = QStringLiteral("200dpi");
-    const int width = strToIntDef(trimBlanks(readRegString("Width", "512")), kDefaultWidth);
+    s.resolution = QStringLiteral("200dpi");
+    const int width = readIntOr(trimBlanks(readRegString("Width", "512")), kDefaultWidth);
     s.width = (width >= 1 && width <= std::max(s.maxLength, kDefaultWidth)) ? width : kDefaultWidth;
-    s.moBan = strToIntDef(trimBlanks(readRegString("MoBan", "1")), 1);
-    s.zoom = trimBlanks(readRegString("Zoom", "200dpi"));
+    s.moBan = readIntOr(trimBlanks(readRegString("MoBan", "1")), 1);
+    s.resolution = trimBlanks(readRegString("Zoom", "200dpi"));
     s.comm = readRegString("Comm", "COM1");
     s.baudText = trimBlanks(readRegString("Baud", "57600"));
 }
@@ -58,14 +59,15 @@ std::optional<int> baudFromText(const QString& text) {
     return std::nullopt;
 }
 
-QString summaryConnected(const QString& port, const QString& speedText, int moBan, int width, const QString& zoom) {
+QString summaryConnected(const QString& port, const QString& speedText, int moBan, int width,
+                         const QString& resolution) {
     // A device server sets the line's speed itself: its address stands alone.
     const QString line = isNetworkPort(port) ? port : port + QStringLiteral(", br") + speedText;
     return QCoreApplication::translate("AppSettings", "      %1；模板号：%2，长度：%3Pels，分辨率：%4")
-        .arg(line, QString::number(moBan), QString::number(width), zoom);
+        .arg(line, QString::number(moBan), QString::number(width), resolution);
 }
 
-QString summaryNotFound(int moBan, int width, const QString& zoom) {
+QString summaryNotFound(int moBan, int width, const QString& resolution) {
     return QCoreApplication::translate("AppSettings", "      没有找到喷码仪；模板号：%1，长度：%2Pels，分辨率：%3")
-        .arg(QString::number(moBan), QString::number(width), zoom);
+        .arg(QString::number(moBan), QString::number(width), resolution);
 }

@@ -9,13 +9,13 @@
 
 struct AppSettings {
     int maxLength = 20000;         // Config.ini Main/MaxLength
-    int mainDpi = 1;               // Config.ini Main/MainDpi: 1 by resolution/200, 2 half width
+    int widthMode = 1;             // Config.ini Main/MainDpi: the sent width is 1 scaled by resolution/200, 2 halved
     bool fastAck = false;          // Config.ini Main/FastAck: end an exchange at a complete acknowledgement
     bool parallelSearch = false;   // Config.ini Main/ParallelSearch: query every port at once
     QStringList networkPorts;      // Config.ini Ports/Network: "tcp://HOST:PORT;..." of serial device servers
     QStringList dpiList{"200dpi"}; // Config.ini Dpi/DpiCount and Dpi/1..N
     int moBan = 1;                 // template number, store "MoBan"
-    QString zoom = "200dpi";       // resolution text, store "Zoom"
+    QString resolution = "200dpi"; // resolution text ("200dpi"), store "Zoom"
     int width = 512;               // canvas width in dots, store "Width"
     QString comm = "COM1";         // port name, store "Comm" (as stored, not trimmed)
     QString baudText = "57600";    // store "Baud", trimmed, whatever it holds
@@ -46,5 +46,6 @@ std::optional<int> baudFromText(const QString& text);
 
 // "      COM3, br57600；模板号：1，长度：512Pels，分辨率：200dpi"; a tcp:// port shows
 // its address without a speed.
-QString summaryConnected(const QString& port, const QString& speedText, int moBan, int width, const QString& zoom);
-QString summaryNotFound(int moBan, int width, const QString& zoom);
+QString summaryConnected(const QString& port, const QString& speedText, int moBan, int width,
+                         const QString& resolution);
+QString summaryNotFound(int moBan, int width, const QString& resolution);

@@ -2,8 +2,8 @@
 
 #include "common/AtomicWrite.h"
 #include "common/Gbk.h"
+#include "common/NumberText.h"
 #include "common/RegularFile.h"
-#include "common/SharedRoutines.h"
 
 #include <QFile>
 
@@ -113,7 +113,7 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
 
 int IniFile::readInteger(const QString& section, const QString& key, int fallback) const {
     const Line* l = findKey(section, key);
-    return l ? strToIntDef(trimmedValue(l->value), fallback) : fallback;
+    return l ? readIntOr(trimmedValue(l->value), fallback) : fallback;
 }
 
 bool IniFile::readBool(const QString& section, const QString& key, bool fallback) const {

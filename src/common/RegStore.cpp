@@ -1,6 +1,6 @@
 #include "common/RegStore.h"
 
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 
 #include <QDir>
 #include <QFileInfo>

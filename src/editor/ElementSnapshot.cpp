@@ -13,7 +13,7 @@ bool sameField(const FieldImage& a, const FieldImage& b) {
     return a.Left() == b.Left() && a.Top() == b.Top() && a.UserStyle() == b.UserStyle() &&
            a.UserValue() == b.UserValue() && a.UserFontSize() == b.UserFontSize() && a.UserSpace() == b.UserSpace() &&
            a.UserExplain() == b.UserExplain() && a.UserFont() == b.UserFont() && a.UserPeriod() == b.UserPeriod() &&
-           a.UserNoDigit() == b.UserNoDigit() && a.UserIncrement() == b.UserIncrement() && a.Picture() == b.Picture();
+           a.UserNoDigit() == b.UserNoDigit() && a.UserIncrement() == b.UserIncrement() && a.picture() == b.picture();
 }
 
 bool sameBarcode(const Barcode& a, const Barcode& b) {
@@ -24,7 +24,7 @@ bool sameBarcode(const Barcode& a, const Barcode& b) {
            a.Bar_Fontname() == b.Bar_Fontname() && a.Bar_Fontscaling() == b.Bar_Fontscaling() &&
            a.Bar_WidthReduce() == b.Bar_WidthReduce() && a.Bar_HighDensity() == b.Bar_HighDensity() &&
            a.Bar_ZoomSize() == b.Bar_ZoomSize() && a.Bar_HumanReadable() == b.Bar_HumanReadable() &&
-           a.AutoSize() == b.AutoSize() && a.Picture() == b.Picture();
+           a.autoSize() == b.autoSize() && a.picture() == b.picture();
 }
 } // namespace
 
@@ -37,10 +37,10 @@ bool sameState(const ElementSnapshot& a, const ElementSnapshot& b) {
 
 ElementSnapshot snapshotOf(const MessageTemplate& message, const FieldElement& element) {
     ElementSnapshot s;
-    s.number = element.Number();
+    s.number = element.number();
     s.stackIndex = message.stackIndex(element);
-    if (element.IsBarcode()) s.barcode = std::make_shared<const Barcode>(*element.AsBarcode());
-    else s.field = std::make_shared<const FieldImage>(*element.AsField());
+    if (element.isBarcode()) s.barcode = std::make_shared<const Barcode>(*element.asBarcode());
+    else s.field = std::make_shared<const FieldImage>(*element.asField());
     return s;
 }
 

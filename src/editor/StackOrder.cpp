@@ -9,7 +9,7 @@ FieldElement* moveToStackEnd(MessageTemplate& message, FieldElement& element, St
     std::vector<int> numbers;
     for (const FieldElement* e : message.elements()) {
         order.push_back(snapshotOf(message, *e));
-        numbers.push_back(e->Number());
+        numbers.push_back(e->number());
     }
     std::sort(numbers.begin(), numbers.end());
     const int from = message.stackIndex(element);

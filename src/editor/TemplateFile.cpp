@@ -37,7 +37,7 @@ void writeBarcode(Writer& w, const QString& section, const Barcode& b) {
 }
 
 void writeField(Writer& w, const QString& section, const FieldElement& e) {
-    const FieldImage& f = *e.AsField();
+    const FieldImage& f = *e.asField();
     switch (f.UserStyle()) {
     case csImage:
         w.text(section, spt::kSource.name, f.UserValue());
@@ -75,12 +75,12 @@ Writer templateIni(const MessageTemplate& message, const TemplateAttributes& att
     w.number(main, spt::kImageWidth.name, attributes.width);
     w.number(main, spt::kImageHeight.name, attributes.height);
     w.number(main, spt::kMoBan.name, attributes.moBan);
-    w.text(main, spt::kZoom.name, attributes.zoom);
+    w.text(main, spt::kZoom.name, attributes.resolution);
     QStringList sections;
     for (const FieldElement* e : message.addressable()) {
-        const QString section = kindWord(e->Kind()) + QString::number(e->Number());
-        w.text(section, spt::kConStyle, kindWord(e->Kind()));
-        if (e->IsBarcode()) writeBarcode(w, section, *e->AsBarcode());
+        const QString section = kindWord(e->kind()) + QString::number(e->number());
+        w.text(section, spt::kConStyle, kindWord(e->kind()));
+        if (e->isBarcode()) writeBarcode(w, section, *e->asBarcode());
         else writeField(w, section, *e);
         writePosition(w, section, *e);
         sections << section;
@@ -113,8 +113,8 @@ QStringList fieldsGbkCannotHold(const MessageTemplate& message, const QStringLis
         while (digits > 0 && section[digits - 1].isDigit()) --digits;
         bool numbered = false;
         const int number = section.mid(digits).toInt(&numbered);
-        const FieldElement* e = numbered ? message.lookup(number) : nullptr;
-        const QString field = e ? fieldCaption(e->Kind(), e->TemplatePos().x(), e->TemplatePos().y())
+        const FieldElement* e = numbered ? message.findAddressable(number) : nullptr;
+        const QString field = e ? fieldCaption(e->kind(), e->templatePos().x(), e->templatePos().y())
                                 : QCoreApplication::translate("TemplateFile", "模板属性");
         if (!fields.contains(field)) fields << field;
     }

@@ -16,7 +16,7 @@ struct TemplateAttributes {
     int width = 512;
     int height = 128;
     int moBan = 1;
-    QString zoom = QStringLiteral("200dpi");
+    QString resolution = QStringLiteral("200dpi");
 };
 
 // A template file that cannot be written; what() is "Unable to write to <path>"

@@ -3,7 +3,7 @@
 
 #include "common/Gbk.h"
 #include "common/IniFile.h"
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 #include "editor/TemplateKeys.h"
 #include "model/Coordinates.h"
 #include "model/FieldPlacement.h"
@@ -46,14 +46,14 @@ template <typename Setter> void setBarcode(Barcode& barcode, Setter set) {
     try {
         set();
     } catch (const BarcodeError&) {
-        if (!barcode.DrawError().isEmpty()) return;
+        if (!barcode.drawError().isEmpty()) return;
         throw;
     }
 }
 
 std::unique_ptr<Barcode> readBarcode(const IniFile& ini, const QString& section) {
     auto b = std::make_unique<Barcode>();
-    b->HoldDrawing(); // the six values below are checked in this order, then drawn once
+    b->holdDrawing(); // the six values below are checked in this order, then drawn once
     setBarcode(*b, [&] { b->SetBar_CodeType(read(ini, section, spt::kBarCodeType)); });
     setBarcode(*b, [&] { b->SetBar_ModuleWidth(read(ini, section, spt::kModuleWidth)); });
     setBarcode(*b, [&] { b->SetBar_Rotation(read(ini, section, spt::kRotation)); });
@@ -61,7 +61,7 @@ std::unique_ptr<Barcode> readBarcode(const IniFile& ini, const QString& section)
     setBarcode(*b, [&] { b->SetBar_Caption(gbk::encode(read(ini, section, spt::kBarCodeValue))); });
     setBarcode(
         *b, [&] { b->SetBar_HumanReadable(ini.readBool(section, spt::kHumanreadable, spt::kHumanReadableFallback)); });
-    setBarcode(*b, [&] { b->ReleaseDrawing(); });
+    setBarcode(*b, [&] { b->releaseDrawing(); });
     return b;
 }
 
@@ -84,7 +84,7 @@ std::unique_ptr<FieldImage> readField(const IniFile& ini, const QString& section
     f->SetUserStyle(kind);
     if (kind == csImage) {
         f->SetUserValue(read(ini, section, spt::kSource));
-        f->SetSize(read(ini, section, spt::kPictureWidth), read(ini, section, spt::kPictureHeight));
+        f->setSize(read(ini, section, spt::kPictureWidth), read(ini, section, spt::kPictureHeight));
     } else if (kind == csStr) {
         FieldFont font;
         font.name = read(ini, section, spt::kFontName);
@@ -109,7 +109,7 @@ TemplateAttributes readAttributes(const IniFile& ini) {
     a.width = read(ini, main, spt::kImageWidth);
     a.height = read(ini, main, spt::kImageHeight);
     a.moBan = read(ini, main, spt::kMoBan);
-    a.zoom = read(ini, main, spt::kZoom);
+    a.resolution = read(ini, main, spt::kZoom);
     return a;
 }
 

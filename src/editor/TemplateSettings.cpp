@@ -2,7 +2,7 @@
 
 #include "common/Gbk.h"
 #include "common/IniFile.h"
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 #include "editor/TemplateKeys.h"
 
 #include <climits>

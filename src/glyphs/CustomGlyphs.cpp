@@ -1,7 +1,7 @@
 #include "glyphs/CustomGlyphs.h"
 
 #include "common/Gbk.h"
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 #include "glyphs/GlyphDrawing.h"
 #include "glyphs/GlyphPacking.h"
 #include "link/Frame.h"

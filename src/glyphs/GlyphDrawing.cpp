@@ -1,7 +1,7 @@
 #include "glyphs/GlyphDrawing.h"
 
 #include "common/MonoImage.h"
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 #include "model/FieldImage.h"
 #include "model/FieldRender.h"
 #include "model/FontTable.h"

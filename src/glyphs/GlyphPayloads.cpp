@@ -1,6 +1,6 @@
 #include "glyphs/GlyphPayloads.h"
 
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 #include "glyphs/CustomGlyphs.h"
 #include "glyphs/StandardGlyphs.h"
 #include "link/Frame.h"
@@ -14,7 +14,7 @@ constexpr int kMaxResolution = 100000; // beyond this a glyph could not be sent 
 }
 
 std::optional<int> entryResolution(const QString& entry) {
-    const std::optional<int> value = strToInt(keepDigits(entry));
+    const std::optional<int> value = readInt(keepDigits(entry));
     if (!value || *value <= 0 || *value > kMaxResolution) return std::nullopt;
     return value;
 }

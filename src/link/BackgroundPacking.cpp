@@ -2,7 +2,8 @@
 
 #include "common/BitBlock.h"
 #include "common/MonoImage.h"
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
+#include "common/TextPieces.h"
 #include "link/SendRefused.h"
 
 #include <algorithm>
@@ -16,17 +17,17 @@ int columnBytes(int height) {
 
 } // namespace
 
-int resolutionNumber(const QStringList& dpiList, const QString& zoom) {
-    const QString wanted = trimBlanks(zoom);
+int resolutionNumber(const QStringList& dpiList, const QString& resolution) {
+    const QString wanted = trimBlanks(resolution);
     const qsizetype at = dpiList.indexOf(wanted);
     return at < 0 ? 0 : static_cast<int>(at) + 1;
 }
 
-int scaledWidth(int mainDpi, const QString& zoom, int width) {
-    if (mainDpi == 2) return width / 2;
-    if (mainDpi != 1) return 0;
-    const QString digits = keepDigits(zoom);
-    const std::optional<qint64> r = digits.contains(QChar('.')) ? std::nullopt : StrToInt64(digits);
+int scaledWidth(int widthMode, const QString& resolution, int width) {
+    if (widthMode == 2) return width / 2;
+    if (widthMode != 1) return 0;
+    const QString digits = keepDigits(resolution);
+    const std::optional<qint64> r = digits.contains(QChar('.')) ? std::nullopt : readInt64(digits);
     if (!r || *r > 100000)
         throw SendRefused(QStringLiteral("'%1' is not a valid integer value").arg(digits).toStdString());
     return static_cast<int>(*r * width / 200);

@@ -8,13 +8,13 @@
 
 // 1-based position in the resolution list of the first entry equal to the
 // resolution text with its blanks trimmed; 0 when none matches.
-int resolutionNumber(const QStringList& dpiList, const QString& zoom);
+int resolutionNumber(const QStringList& dpiList, const QString& resolution);
 
 // The background's width on the print head for canvas width W:
 // send mode 1: resolution number R of the text ("300dpi" gives 300) times W / 200;
 // send mode 2: W / 2; any other mode: 0. Fractions are dropped.
 // Throws SendRefused when the resolution text holds no whole number in mode 1.
-int scaledWidth(int mainDpi, const QString& zoom, int width);
+int scaledWidth(int widthMode, const QString& resolution, int width);
 
 // Copies the whole picture into a picture of newWidth columns (same height),
 // stretching by repeating columns or squeezing so that a target column holds a

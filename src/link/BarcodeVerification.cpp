@@ -48,7 +48,7 @@ QString code128Data(const QString& symbol, int type) {
 // The symbol's data as a scanner reports it, from the symbol text: Code 39
 // without its * start and stop, UPC-E with its number system 0 in front.
 QString expectedText(const Barcode& barcode) {
-    QString text = QString::fromLatin1(barcode.SymbolText());
+    QString text = QString::fromLatin1(barcode.symbolText());
     switch (barcode.Bar_CodeType()) {
     case CODE39:
         if (text.size() >= 2 && text.startsWith('*') && text.endsWith('*')) text = text.mid(1, text.size() - 2);
@@ -97,16 +97,16 @@ QList<BarcodeCheck> verifyBarcodes(const MessageTemplate& message, int canvasWid
     QList<BarcodeCheck> checks;
     const QImage strip = mono::normalized(scaled);
     for (const FieldElement* e : message.addressable()) {
-        if (!e->IsBarcode()) continue;
-        const Barcode& barcode = *e->AsBarcode();
+        if (!e->isBarcode()) continue;
+        const Barcode& barcode = *e->asBarcode();
         BarcodeCheck check;
-        check.element = e->Name();
+        check.element = e->name();
         const int type = barcode.Bar_CodeType();
         check.type = QString::fromLatin1(type >= 0 && type < kBarcodeTypeCount ? kTypeNames[type] : "?");
         check.expected = expectedText(barcode);
         const std::optional<ZXing::BarcodeFormat> format = decoderFor(type);
         if (format && canvasWidth > 0) {
-            const QPoint at = e->TemplatePos();
+            const QPoint at = e->templatePos();
             const auto [first, last] = scaledColumns(at.x(), e->Width(), canvasWidth, strip.width());
             const QRect region = QRect(first, at.y(), last - first, e->Height()).intersected(strip.rect());
             check.decoded = region.isEmpty() ? QString() : decode(strip, region, *format);

@@ -1,7 +1,7 @@
 #include "link/FieldSettings.h"
 
 #include "common/Gbk.h"
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 #include "link/SendRefused.h"
 #include "model/DateStyles.h"
 #include "model/FontTable.h"
@@ -65,7 +65,7 @@ QByteArray periodFieldBytes(const FieldPlace& place, const QString& style, int d
 }
 
 QByteArray serialFieldBytes(const FieldPlace& place, int digits, const QString& startValue, int increment) {
-    const auto start = decimalToInt64(startValue);
+    const auto start = readDecimal64(startValue);
     if (!start) throw SendRefused(QStringLiteral("'%1' is not a valid integer value").arg(startValue).toStdString());
     QByteArray b = commonBytes(place);
     b += low8(digits);

@@ -21,6 +21,6 @@ bool sendGlyphPayloads(SerialPort& port, LinkReporter& reporter, const QList<Gly
     if (!TransactionLabel::current()) label.emplace(QStringLiteral("glyphs"));
     Transaction transaction(port, reporter, timing);
     for (const GlyphPayload& p : payloads)
-        if (!transaction.SendChunks(p.command, p.resolution, p.height, p.bytes, actionGlyph())) return false;
+        if (!transaction.sendChunks(p.command, p.resolution, p.height, p.bytes, actionGlyph())) return false;
     return true;
 }

@@ -28,7 +28,7 @@ bool setEveryRunningAbort() {
     bool any = false;
     for (std::atomic<AbortEvent*>& slot : running)
         if (AbortEvent* event = slot.load()) {
-            event->Set();
+            event->set();
             any = true;
         }
     return any;

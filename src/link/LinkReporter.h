@@ -8,5 +8,5 @@
 class LinkReporter {
 public:
     virtual ~LinkReporter();
-    virtual void ShowMessage(const QString& text) = 0;
+    virtual void showMessage(const QString& text) = 0;
 };

@@ -14,8 +14,8 @@ namespace {
 
 // The element's picture without its outermost ring of dots.
 void copyInterior(QImage& background, const FieldElement& e) {
-    const QPoint at = e.TemplatePos();
-    mono::copyRect(background, at + QPoint(1, 1), e.Picture(), QRect(1, 1, e.Width() - 2, e.Height() - 2));
+    const QPoint at = e.templatePos();
+    mono::copyRect(background, at + QPoint(1, 1), e.picture(), QRect(1, 1, e.Width() - 2, e.Height() - 2));
 }
 
 QByteArray fieldBytes(const FieldImage& f, const FieldPlace& place) {
@@ -29,13 +29,13 @@ QByteArray fieldBytes(const FieldImage& f, const FieldPlace& place) {
 
 // The lead text goes into the background; the value starts right after it.
 void renderVariable(RenderedMessage& out, const FieldElement& e) {
-    const FieldImage& f = *e.AsField();
-    const QPoint at = e.TemplatePos();
+    const FieldImage& f = *e.asField();
+    const QPoint at = e.templatePos();
     int x = at.x();
     const QByteArray lead = gbk::encode(f.UserExplain());
     if (!lead.isEmpty()) {
         const int lw = leadWidth(lead, f.UserFontSize(), f.UserSpace());
-        mono::copyRect(out.background, at + QPoint(1, 1), e.Picture(), QRect(1, 1, lw - 2, e.Height() - 2));
+        mono::copyRect(out.background, at + QPoint(1, 1), e.picture(), QRect(1, 1, lw - 2, e.Height() - 2));
         x += lw;
     }
     const auto slot = std::find(kVariableKinds.begin(), kVariableKinds.end(), f.UserStyle()) - kVariableKinds.begin();
@@ -48,12 +48,12 @@ RenderedMessage renderMessage(const MessageTemplate& message, int width) {
     RenderedMessage out;
     out.background = mono::create(width, kPrintHeight);
     for (const FieldElement* e : message.addressable()) {
-        if (e->IsBarcode()) {
-            const QPoint at = e->TemplatePos();
-            e->AsBarcode()->DrawSymbolInRect(out.background, QRect(at, QSize(e->Width(), e->Height())));
-        } else if (isVariableKind(e->Kind())) {
+        if (e->isBarcode()) {
+            const QPoint at = e->templatePos();
+            e->asBarcode()->drawSymbolInRect(out.background, QRect(at, QSize(e->Width(), e->Height())));
+        } else if (isVariableKind(e->kind())) {
             renderVariable(out, *e);
-        } else if (e->Kind() == csImage || e->Kind() == csStr) {
+        } else if (e->kind() == csImage || e->kind() == csStr) {
             copyInterior(out.background, *e);
         }
     }
@@ -66,7 +66,7 @@ MessagePlan planMessage(const MessageTemplate& message, const SendSettings& sett
         throw SendRefused(QCoreApplication::translate("MessageRender", "模板号 %1 超出范围 0..255")
                               .arg(settings.moBan)
                               .toStdString());
-    const int columns = scaledWidth(settings.mainDpi, settings.zoom, settings.width);
+    const int columns = scaledWidth(settings.widthMode, settings.resolution, settings.width);
     const int chunks = chunkCount(qint64(columns) * (kPrintHeight / 8));
     if (chunks > kMaxChunks)
         throw SendRefused(
@@ -77,7 +77,7 @@ MessagePlan planMessage(const MessageTemplate& message, const SendSettings& sett
                 .toStdString());
     RenderedMessage rendered = renderMessage(message, settings.width);
     plan.moBan = static_cast<quint8>(settings.moBan);
-    plan.resolution = static_cast<quint8>(resolutionNumber(settings.dpiList, settings.zoom) & 0xFF);
+    plan.resolution = static_cast<quint8>(resolutionNumber(settings.dpiList, settings.resolution) & 0xFF);
     if (columns > 0) { // scaled as packed columns, then unpacked for whoever wants to see it
         plan.packed = scalePackedColumns(packColumns(rendered.background), kPrintHeight / 8, columns);
         plan.scaled = unpackColumns(plan.packed, columns, kPrintHeight);

@@ -37,9 +37,9 @@ struct MessagePlan {
 struct SendSettings {
     int width = 512;
     int moBan = 1;
-    QString zoom = QStringLiteral("200dpi");
+    QString resolution = QStringLiteral("200dpi");
     QStringList dpiList{QStringLiteral("200dpi")};
-    int mainDpi = 1;
+    int widthMode = 1;
 };
 
 // Renders, scales for the resolution and packs. Throws SendRefused, before

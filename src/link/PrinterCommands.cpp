@@ -6,7 +6,7 @@ namespace {
 bool sendOne(SerialPort& port, LinkReporter& reporter, const QByteArray& frame, const LinkAction& action,
              ReplyTiming timing) {
     Transaction transaction(port, reporter, timing);
-    return transaction.Send(frame, action);
+    return transaction.send(frame, action);
 }
 } // namespace
 

@@ -11,7 +11,7 @@
 void SearchStop::request() {
     std::lock_guard lock(mutex_);
     requested_ = true;
-    for (AbortEvent* event : current_) event->Set();
+    for (AbortEvent* event : current_) event->set();
 }
 
 bool SearchStop::requested() const {
@@ -26,7 +26,7 @@ void SearchStop::attach(AbortEvent* event) {
         return;
     }
     current_.push_back(event);
-    if (requested_) event->Set();
+    if (requested_) event->set();
 }
 
 void SearchStop::detach(AbortEvent* event) {
@@ -38,7 +38,7 @@ namespace {
 // The port that answered becomes the stored one.
 QString keepFound(const QString& name, int baud, SearchReporter& reporter) {
     const QString speedText = QString::number(baud);
-    reporter.ShowMessage(actionQuery().succeeded);
+    reporter.showMessage(actionQuery().succeeded);
     QString failure = writeRegString(QStringLiteral("Comm"), name);
     if (failure.isEmpty()) failure = writeRegString(QStringLiteral("Baud"), speedText);
     if (!failure.isEmpty()) reporter.showNotStored(failure);
@@ -50,8 +50,8 @@ QString keepFound(const QString& name, int baud, SearchReporter& reporter) {
 bool tryPort(SerialPort& port, const QByteArray& query, SearchReporter& reporter, SearchStop* stop,
              ReplyTiming timing) {
     Transaction transaction(port, reporter, timing);
-    if (stop) stop->attach(&transaction.Abort());
-    const bool answered = transaction.Exchange(query, actionQuery());
+    if (stop) stop->attach(&transaction.abortEvent());
+    const bool answered = transaction.exchange(query, actionQuery());
     if (stop) stop->attach(nullptr);
     return answered;
 }
@@ -63,7 +63,7 @@ QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter
     const int interruptsBefore = interruptsTaken(); // Ctrl+C ends the whole search
     for (const QString& name : ports) {
         if ((stop && stop->requested()) || interruptsTaken() != interruptsBefore) break;
-        port.SetPort(name);
+        port.setPort(name);
         try {
             if (!tryPort(port, query, reporter, stop, timing)) {
                 reporter.showNotFound();
@@ -71,10 +71,10 @@ QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter
             }
         } catch (const ComPortError& e) {
             if (stop) stop->attach(nullptr);
-            reporter.ShowMessage(portErrorText(e, name));
+            reporter.showMessage(portErrorText(e, name));
             continue;
         }
-        return keepFound(name, port.BaudRate(), reporter);
+        return keepFound(name, port.baudRate(), reporter);
     }
     return {};
 }
@@ -89,7 +89,7 @@ struct PortAnswer {
 // The tries' texts stay with the thread; the outcome is told in list order.
 class QuietReporter : public LinkReporter {
 public:
-    void ShowMessage(const QString&) override {}
+    void showMessage(const QString&) override {}
 };
 
 PortAnswer queryOnePort(const QString& name, int baud, const QByteArray& query, SearchStop* stop, ReplyTiming timing) {
@@ -97,12 +97,12 @@ PortAnswer queryOnePort(const QString& name, int baud, const QByteArray& query, 
     QuietReporter quiet;
     try {
         SerialPort port;
-        port.SetPort(name);
-        port.SetBaudRate(baud);
+        port.setPort(name);
+        port.setBaudRate(baud);
         Transaction transaction(port, quiet, timing);
-        if (stop) stop->attach(&transaction.Abort());
-        answer.answered = transaction.Exchange(query, actionQuery());
-        if (stop) stop->detach(&transaction.Abort());
+        if (stop) stop->attach(&transaction.abortEvent());
+        answer.answered = transaction.exchange(query, actionQuery());
+        if (stop) stop->detach(&transaction.abortEvent());
     } catch (const ComPortError& e) {
         answer.error = portErrorText(e, name);
     }
@@ -117,16 +117,16 @@ QString searchPrinterInParallel(SerialPort& port, const QStringList& ports, Sear
     {
         std::vector<std::jthread> workers;
         for (qsizetype i = 0; i < ports.size(); ++i)
-            workers.emplace_back([&, i] { answers[i] = queryOnePort(ports[i], port.BaudRate(), query, stop, timing); });
+            workers.emplace_back([&, i] { answers[i] = queryOnePort(ports[i], port.baudRate(), query, stop, timing); });
     }
     for (qsizetype i = 0; i < ports.size(); ++i) {
-        port.SetPort(ports[i]);
-        if (answers[i].answered) return keepFound(ports[i], port.BaudRate(), reporter);
+        port.setPort(ports[i]);
+        if (answers[i].answered) return keepFound(ports[i], port.baudRate(), reporter);
         if (!answers[i].error.isEmpty()) {
-            reporter.ShowMessage(answers[i].error);
+            reporter.showMessage(answers[i].error);
             continue;
         }
-        reporter.ShowMessage(actionQuery().failed);
+        reporter.showMessage(actionQuery().failed);
         reporter.showNotFound();
     }
     return {};

@@ -27,8 +27,8 @@ bool sendMessage(SerialPort& port, LinkReporter& reporter, const MessagePlan& pl
     const LinkAction actions[] = {actionDateSettings(), actionExpirySettings(), actionSerialNoSettings(),
                                   actionShiftSettings()};
     Transaction t(port, reporter, timing);
-    if (!t.SendChunks(cmdBackgroundChunk, plan.moBan, plan.resolution, plan.packed, actionBackground())) return false;
+    if (!t.sendChunks(cmdBackgroundChunk, plan.moBan, plan.resolution, plan.packed, actionBackground())) return false;
     for (size_t i = 0; i < frames.size(); ++i)
-        if (!t.Send(frames[i], actions[i])) return false;
+        if (!t.send(frames[i], actions[i])) return false;
     return true;
 }

@@ -14,9 +14,9 @@
 Transaction::Transaction(SerialPort& port, LinkReporter& reporter, ReplyTiming timing)
     : trace_(port), port_(port), reporter_(reporter), timing_(timing), abort_(std::make_unique<AbortEvent>()) {
     if (!registerRunningAbort(abort_.get())) throw std::logic_error("too many printer transactions at once");
-    port_.SetEvents(0);
+    port_.setEvents(0);
     try {
-        port_.Open();
+        port_.open();
     } catch (const ComPortError& e) {
         trace_.portError(e.text());
         unregisterRunningAbort(abort_.get());
@@ -30,7 +30,7 @@ Transaction::Transaction(SerialPort& port, LinkReporter& reporter, ReplyTiming t
 Transaction::~Transaction() {
     unregisterRunningAbort(abort_.get());
     abort_.reset();
-    port_.Close();
+    port_.close();
     trace_.finish();
     // SIGTERM or SIGHUP during the transaction only ended its tries; now that
     // the port is closed and the log written, the program ends as it asked.
@@ -48,7 +48,7 @@ void Transaction::dropLateBytes() {
     // of this try's own: they pay off what earlier writes are owed, and
     // beyond that they are no answer to a frame not yet written.
     QByteArray late;
-    port_.ReadBytes(late, port_.InputCount());
+    port_.readBytes(late, port_.inputCount());
     payOwed(late);
     if (!late.isEmpty()) surplusSeen_ = true;
 }
@@ -64,13 +64,13 @@ Transaction::Gathered Transaction::gatherReply() {
         }
         const int slice = int(std::min<qint64>(wait, budget.remainingTime()));
         TComEvents events = evRxChar;
-        port_.WaitForEvent(events, abort_.get(), slice);
+        port_.waitForEvent(events, abort_.get(), slice);
         if (!(events & evRxChar)) {
-            g.cut = slice < wait && !abort_->IsSet();
+            g.cut = slice < wait && !abort_->isSet();
             break;
         }
         QByteArray read;
-        port_.ReadBytes(read, port_.InputCount());
+        port_.readBytes(read, port_.inputCount());
         payOwed(read);
         g.reply += read;
         if (fastAckNow() && replyAccepted(g.reply)) wait = std::min(timing_.settleMs, timing_.quietMs);
@@ -78,16 +78,16 @@ Transaction::Gathered Transaction::gatherReply() {
     return g;
 }
 
-bool Transaction::Exchange(const QByteArray& frame, const LinkAction& action) try {
+bool Transaction::exchange(const QByteArray& frame, const LinkAction& action) try {
     for (int attempt = 1; attempt <= kTries; ++attempt) {
         dropLateBytes();
-        const int sent = port_.WriteBytes(frame);
+        const int sent = port_.writeBytes(frame);
         trace_.frameWritten(frame, attempt);
         // A line that did not take the whole frame in its time (output held,
         // a device server that stopped reading) is a failed write, not a try
         // the printer could answer.
         if (sent < frame.size()) throw ComPortError(CE_WriteFailed, ETIMEDOUT);
-        reporter_.ShowMessage(action.waiting);
+        reporter_.showMessage(action.waiting);
         const Gathered g = gatherReply();
         if (!g.cut && replyAccepted(g.reply)) {
             if (g.reply.size() > kAckSize) surplusSeen_ = true; // a repeat, or more than an acknowledgement
@@ -97,23 +97,23 @@ bool Transaction::Exchange(const QByteArray& frame, const LinkAction& action) tr
         // Unanswered, or answered only in part: the rest may still come.
         owed_ += int(std::max<qsizetype>(0, kAckSize - g.reply.size()));
     }
-    trace_.frameRejected(abort_->IsSet());
-    reporter_.ShowMessage(action.failed);
+    trace_.frameRejected(abort_->isSet());
+    reporter_.showMessage(action.failed);
     return false;
 } catch (const ComPortError& e) {
     trace_.portError(e.text());
     throw;
 }
 
-bool Transaction::Send(const QByteArray& frame, const LinkAction& action) {
-    if (!Exchange(frame, action)) return false;
-    reporter_.ShowMessage(action.succeeded);
+bool Transaction::send(const QByteArray& frame, const LinkAction& action) {
+    if (!exchange(frame, action)) return false;
+    reporter_.showMessage(action.succeeded);
     return true;
 }
 
-bool Transaction::SendChunks(quint8 command, quint8 first, quint8 second, const QByteArray& data,
+bool Transaction::sendChunks(quint8 command, quint8 first, quint8 second, const QByteArray& data,
                              const LinkAction& action) {
     for (const QByteArray& frame : chunkFrames(command, first, second, data))
-        if (!Send(frame, action)) return false;
+        if (!send(frame, action)) return false;
     return true;
 }

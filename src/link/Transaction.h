@@ -7,8 +7,8 @@
 // transaction, which closes the port and frees the event on the way out.
 //
 // The send of a message is, in one transaction:
-//   t.SendChunks(cmdBackgroundChunk, moBan, dpiNo, packed, actionBackground())
-//   && t.Send(buildFrame(cmdDateSettings or cmdFieldAbsent, ...), actionDateSettings())
+//   t.sendChunks(cmdBackgroundChunk, moBan, dpiNo, packed, actionBackground())
+//   && t.send(buildFrame(cmdDateSettings or cmdFieldAbsent, ...), actionDateSettings())
 //   && ... expiry, serial number, shift.
 
 #include "link/LinkTexts.h"
@@ -67,17 +67,17 @@ public:
     // arrive, in this exchange or a later one of the transaction, pay off
     // the oldest write first and are never taken as a later write's reply.
     // Shows the failure text after the third rejected try. No success text.
-    bool Exchange(const QByteArray& frame, const LinkAction& action);
-    // Exchange, then the success text when accepted.
-    bool Send(const QByteArray& frame, const LinkAction& action);
-    // One Send per chunk, in order; stops at the first chunk that fails.
+    bool exchange(const QByteArray& frame, const LinkAction& action);
+    // exchange(), then the success text when accepted.
+    bool send(const QByteArray& frame, const LinkAction& action);
+    // One send() per chunk, in order; stops at the first chunk that fails.
     // Empty data sends nothing and succeeds. Throws std::length_error for data
     // of more than 255 chunks, before anything is sent.
-    bool SendChunks(quint8 command, quint8 first, quint8 second, const QByteArray& data, const LinkAction& action);
+    bool sendChunks(quint8 command, quint8 first, quint8 second, const QByteArray& data, const LinkAction& action);
 
     // Set from anywhere (a cancel button, the interrupt hook) to make the
     // remaining tries fail at once.
-    AbortEvent& Abort() { return *abort_; }
+    AbortEvent& abortEvent() { return *abort_; }
 
 private:
     struct Gathered {

@@ -32,8 +32,8 @@ constexpr int kFirstPayloadByte = 5;
 TransactionTrace::TransactionTrace(const SerialPort& port) : exceptionsAtStart_(std::uncaught_exceptions()) {
     record_.started = QDateTime::currentDateTime();
     record_.program = QCoreApplication::applicationName();
-    record_.port = port.Port();
-    record_.speed = port.BaudRate();
+    record_.port = port.port();
+    record_.speed = port.baudRate();
     if (const TransactionLabel* label = TransactionLabel::current()) {
         record_.command = label->command;
         record_.file = label->file;

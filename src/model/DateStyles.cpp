@@ -1,6 +1,6 @@
 #include "model/DateStyles.h"
 
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 #include "model/FieldError.h"
 
 #include <array>
@@ -72,7 +72,7 @@ QString padLeftZeros(const QString& text, int length) {
 std::optional<int> tryStyleCodeToIndex(const QString& code) {
     QString compact = code;
     compact.remove(QLatin1Char(' '));
-    const auto value = strToInt(QLatin1Char('$') + compact);
+    const auto value = readInt(QLatin1Char('$') + compact);
     if (!value) return std::nullopt;
     return *value - kFirstDateStyleCode;
 }

@@ -15,11 +15,11 @@ QString controlName(int number) {
     return QStringLiteral("ControlNo") + QString::number(number);
 }
 
-QString FieldElement::Name() const {
+QString FieldElement::name() const {
     return controlName(number_);
 }
 
-eStyle FieldElement::Kind() const {
+eStyle FieldElement::kind() const {
     return barcode_ ? csBarCode : field_->UserStyle();
 }
 
@@ -47,15 +47,15 @@ void FieldElement::SetTop(int top) {
     barcode_ ? barcode_->SetTop(top) : field_->SetTop(top);
 }
 
-const QImage& FieldElement::Picture() const {
-    return barcode_ ? barcode_->Picture() : field_->Picture();
+const QImage& FieldElement::picture() const {
+    return barcode_ ? barcode_->picture() : field_->picture();
 }
 
-QPoint FieldElement::TemplatePos() const {
+QPoint FieldElement::templatePos() const {
     return {templateFromSurface(Left()), templateFromSurface(Top())};
 }
 
-void FieldElement::MoveToTemplatePoint(int x, int y) {
+void FieldElement::moveToTemplatePoint(int x, int y) {
     SetLeft(surfaceFromTemplate(x));
     SetTop(surfaceFromTemplate(y));
 }

@@ -15,17 +15,17 @@ public:
     FieldElement(int number, std::unique_ptr<FieldImage> field);
     FieldElement(int number, std::unique_ptr<Barcode> barcode);
 
-    int Number() const { return number_; }
-    QString Name() const;
+    int number() const { return number_; }
+    QString name() const;
 
     // The kind test every consumer makes before touching kind properties.
-    bool IsBarcode() const { return barcode_ != nullptr; }
+    bool isBarcode() const { return barcode_ != nullptr; }
     // csBarCode for a barcode, else the field's UserStyle.
-    eStyle Kind() const;
-    FieldImage* AsField() { return field_.get(); }
-    const FieldImage* AsField() const { return field_.get(); }
-    Barcode* AsBarcode() { return barcode_.get(); }
-    const Barcode* AsBarcode() const { return barcode_.get(); }
+    eStyle kind() const;
+    FieldImage* asField() { return field_.get(); }
+    const FieldImage* asField() const { return field_.get(); }
+    Barcode* asBarcode() { return barcode_.get(); }
+    const Barcode* asBarcode() const { return barcode_.get(); }
 
     // Surface position and size, whichever the element is.
     int Left() const;
@@ -34,11 +34,11 @@ public:
     int Height() const;
     void SetLeft(int left);
     void SetTop(int top);
-    const QImage& Picture() const;
+    const QImage& picture() const;
 
     // Template position: (Left - 21, Top - 21).
-    QPoint TemplatePos() const;
-    void MoveToTemplatePoint(int x, int y);
+    QPoint templatePos() const;
+    void moveToTemplatePoint(int x, int y);
 
 private:
     int number_;

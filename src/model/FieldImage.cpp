@@ -10,17 +10,17 @@ constexpr int kFirstHeight = 32;
 
 FieldImage::FieldImage() : picture_(mono::create(kFirstWidth, kFirstHeight)) {}
 
-void FieldImage::SetSize(int width, int height) {
+void FieldImage::setSize(int width, int height) {
     picture_ = mono::create(width, height);
 }
 
-void FieldImage::SetBounds(int left, int top, int width, int height) {
+void FieldImage::setBounds(int left, int top, int width, int height) {
     left_ = left;
     top_ = top;
-    SetSize(width, height);
+    setSize(width, height);
 }
 
-void FieldImage::SetPicture(const QImage& picture) {
+void FieldImage::setPicture(const QImage& picture) {
     if (picture.format() == QImage::Format_Mono && picture.colorTable() == QList<QRgb>{mono::kWhite, mono::kBlack})
         picture_ = picture;
     else picture_ = mono::fromImage(picture);

@@ -31,13 +31,13 @@ public:
     void SetLeft(int left) { left_ = left; }
     void SetTop(int top) { top_ = top; }
     // A new size gives a new white picture of that size (sizes below 1 are 1).
-    void SetSize(int width, int height);
-    void SetBounds(int left, int top, int width, int height);
+    void setSize(int width, int height);
+    void setBounds(int left, int top, int width, int height);
 
     // Format_Mono with the mono:: colour table (index 1 is a dot).
-    const QImage& Picture() const { return picture_; }
+    const QImage& picture() const { return picture_; }
     // Takes the picture and its size (reduced to one bit if it is not yet).
-    void SetPicture(const QImage& picture);
+    void setPicture(const QImage& picture);
 
     eStyle UserStyle() const { return style_; }
     void SetUserStyle(eStyle style) { style_ = style; }

@@ -2,7 +2,7 @@
 
 #include "common/MonoImage.h"
 #include "common/RegularFile.h"
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 #include "model/JpegReader.h"
 #include "model/PictureBudget.h"
 
@@ -74,7 +74,7 @@ bool loadFieldPictureAs(FieldImage& element, const QString& path, PictureType ty
     const QSize size(element.Width(), element.Height());
     const QImage picture = type == PictureType::Bmp ? readBmp(path, size, budget) : readJpeg(path, size, budget);
     if (picture.isNull()) return false;
-    element.SetPicture(scaleToMono(picture, element.Width(), element.Height()));
+    element.setPicture(scaleToMono(picture, element.Width(), element.Height()));
     return true;
 }
 

@@ -1,6 +1,6 @@
 #include "model/FieldPlacement.h"
 
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 #include "model/Coordinates.h"
 #include "model/DateStyles.h"
 #include "model/FieldError.h"
@@ -105,7 +105,7 @@ QString drawOpenedPreview(FieldImage& field, const QString& templateFolder, Pict
     return {};
 }
 
-FieldElement& PlaceField(MessageTemplate& message, eStyle kind, int x, int y) {
+FieldElement& placeField(MessageTemplate& message, eStyle kind, int x, int y) {
     const int left = surfaceFromTemplate(x);
     const int top = surfaceFromTemplate(y);
     if (kind == csBarCode) {
@@ -113,7 +113,7 @@ FieldElement& PlaceField(MessageTemplate& message, eStyle kind, int x, int y) {
         barcode->SetLeft(left);
         barcode->SetTop(top);
         applyNewBarcodeDefaults(*barcode);
-        FieldElement& placed = message.add(message.TakeNextNumber(), std::move(barcode));
+        FieldElement& placed = message.add(message.takeNextNumber(), std::move(barcode));
         message.select(&placed);
         return placed;
     }
@@ -121,10 +121,10 @@ FieldElement& PlaceField(MessageTemplate& message, eStyle kind, int x, int y) {
     field->SetUserStyle(kind);
     field->SetLeft(left);
     field->SetTop(top);
-    if (kind == csImage) field->SetSize(kNewPictureSize, kNewPictureSize);
+    if (kind == csImage) field->setSize(kNewPictureSize, kNewPictureSize);
     applyNewFieldDefaults(*field);
     drawFieldPreview(*field);
-    FieldElement& placed = message.add(message.TakeNextNumber(), std::move(field));
+    FieldElement& placed = message.add(message.takeNextNumber(), std::move(field));
     message.select(&placed);
     return placed;
 }

@@ -29,6 +29,6 @@ QString drawOpenedPreview(FieldImage& field, const QString& templateFolder = {},
 
 // Creates an element of the kind with its top-left corner at template point
 // (x, y), gives it the defaults of its kind and draws it, numbers it with
-// MessageTemplate::TakeNextNumber, adds it and selects it. If drawing fails
+// MessageTemplate::takeNextNumber, adds it and selects it. If drawing fails
 // (a BarcodeError or FieldError), nothing is added and no number is taken.
-FieldElement& PlaceField(MessageTemplate& message, eStyle kind, int x, int y);
+FieldElement& placeField(MessageTemplate& message, eStyle kind, int x, int y);

@@ -67,7 +67,7 @@ void drawVariable(FieldImage& element, const QString& lead, int spacing, int cha
     const int width = dotWidth(text, element.UserFontSize(), spacing);
     checkBoxSize(element, width, boxHeight);
     const QFont font = previewFont(charHeight, spacing);
-    element.SetPicture(renderTextBox(width, static_cast<int>(boxHeight), font, text, charHeight > 0));
+    element.setPicture(renderTextBox(width, static_cast<int>(boxHeight), font, text, charHeight > 0));
     element.SetUserFont(surfaceFont);
 }
 
@@ -109,7 +109,7 @@ QImage framedBox(int width, int height) {
 
 void resetFieldBox(FieldImage& element, int width, int height) {
     checkBoxSize(element, width, height);
-    element.SetPicture(framedBox(width, height));
+    element.setPicture(framedBox(width, height));
 }
 
 void drawFieldText(FieldImage& element, const QString& lead, int spacing, int points, const QString& content) {
@@ -135,7 +135,7 @@ void drawStringField(FieldImage& element, const QString& text, const FieldFont& 
     const QFont qfont = qtFontFor(font, spacing);
     const qint64 width = charHeight > 0 ? QFontMetrics(qfont).horizontalAdvance(shown) + 2 : 2;
     checkBoxSize(element, std::max<qint64>(width, 2), height);
-    element.SetPicture(
+    element.setPicture(
         renderTextBox(static_cast<int>(std::max<qint64>(width, 2)), height, qfont, shown, charHeight > 0));
     element.SetUserFont(font);
 }

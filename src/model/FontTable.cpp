@@ -1,6 +1,6 @@
 #include "model/FontTable.h"
 
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 
 #include <algorithm>
 #include <cmath>

@@ -18,11 +18,11 @@ template <typename Call> void MessageTemplate::broadcast(Call call) {
 
 FieldElement* MessageTemplate::find(int number) const {
     for (const auto& e : elements_)
-        if (e->Number() == number) return e.get();
+        if (e->number() == number) return e.get();
     return nullptr;
 }
 
-FieldElement* MessageTemplate::lookup(int number) const {
+FieldElement* MessageTemplate::findAddressable(int number) const {
     if (number < kFirstNumber || number > kLastAddressable) return nullptr;
     return find(number);
 }
@@ -41,7 +41,7 @@ std::vector<FieldElement*> MessageTemplate::elements() const {
 }
 
 FieldElement& MessageTemplate::insert(std::unique_ptr<FieldElement> element) {
-    remove(element->Number());
+    remove(element->number());
     elements_.push_back(std::move(element));
     FieldElement& added = *elements_.back();
     broadcast([&](const Events& ev) {
@@ -58,7 +58,7 @@ FieldElement& MessageTemplate::add(int number, std::unique_ptr<Barcode> barcode)
     return insert(std::make_unique<FieldElement>(number, std::move(barcode)));
 }
 
-int MessageTemplate::TakeNextNumber() {
+int MessageTemplate::takeNextNumber() {
     int number = nextControlNo_;
     while (find(number)) ++number;
     nextControlNo_ = number + 1;
@@ -67,7 +67,7 @@ int MessageTemplate::TakeNextNumber() {
 
 bool MessageTemplate::remove(int number) {
     const auto it =
-        std::find_if(elements_.begin(), elements_.end(), [number](const auto& e) { return e->Number() == number; });
+        std::find_if(elements_.begin(), elements_.end(), [number](const auto& e) { return e->number() == number; });
     if (it == elements_.end()) return false;
     if (selected_ == it->get()) select(nullptr);
     elements_.erase(it);
@@ -78,7 +78,7 @@ bool MessageTemplate::remove(int number) {
 }
 
 bool MessageTemplate::removeSelected() {
-    return selected_ && remove(selected_->Number());
+    return selected_ && remove(selected_->number());
 }
 
 void MessageTemplate::clear(int start) {
@@ -102,7 +102,7 @@ void MessageTemplate::notifyChanged(FieldElement& element) {
 }
 
 void MessageTemplate::moveTo(FieldElement& element, int x, int y) {
-    element.MoveToTemplatePoint(x, y);
+    element.moveToTemplatePoint(x, y);
     notifyChanged(element);
 }
 

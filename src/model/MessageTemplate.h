@@ -34,7 +34,7 @@ public:
     // The element of any number, or none.
     FieldElement* find(int number) const;
     // The element named "ControlNo" + number for 0..64; none outside that range.
-    FieldElement* lookup(int number) const;
+    FieldElement* findAddressable(int number) const;
     // The elements 0..64 that exist, in number order (saving, sending).
     std::vector<FieldElement*> addressable() const;
     // Every element, oldest first (newer ones lie in front on the canvas).
@@ -50,7 +50,7 @@ public:
     void SetNextControlNo(int number) { nextControlNo_ = number; }
     // The first number at or above NextControlNo that no element holds;
     // NextControlNo becomes that number + 1.
-    int TakeNextNumber();
+    int takeNextNumber();
 
     // Removes the element of that number; the selection is cleared if it was
     // that element. False when there is none.
@@ -61,7 +61,7 @@ public:
     // to none. Elements 65 and above stay.
     void clear(int start);
 
-    FieldElement* SelectedControl() const { return selected_; }
+    FieldElement* selectedElement() const { return selected_; }
     void select(FieldElement* element);
 
     // Tells the observers that the element's picture, size or position changed.

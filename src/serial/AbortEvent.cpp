@@ -10,7 +10,7 @@ AbortEvent::~AbortEvent() {
     if (fd_ >= 0) ::close(fd_);
 }
 
-void AbortEvent::Set() noexcept {
+void AbortEvent::set() noexcept {
     if (set_.exchange(true, std::memory_order_acq_rel)) return;
     if (fd_ >= 0) {
         const std::uint64_t one = 1;
@@ -18,7 +18,7 @@ void AbortEvent::Set() noexcept {
     }
 }
 
-void AbortEvent::Reset() noexcept {
+void AbortEvent::reset() noexcept {
     if (!set_.exchange(false, std::memory_order_acq_rel)) return;
     if (fd_ >= 0) {
         std::uint64_t value = 0;

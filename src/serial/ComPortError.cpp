@@ -72,8 +72,8 @@ ComPortError::ComPortError(int code, int osError, const QString& detail)
       detail_(detail) {}
 
 QString portErrorText(const ComPortError& error, const QString& port) {
-    if (!error.Detail().isEmpty()) return error.text();
-    QString text = withoutAdvice(error.Code(), error.OsError()) + QStringLiteral(": ") + portDevicePath(port);
+    if (!error.detail().isEmpty()) return error.text();
+    QString text = withoutAdvice(error.code(), error.OsError()) + QStringLiteral(": ") + portDevicePath(port);
     if (error.OsError() != 0) text += QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(error.OsError()));
-    return withAdvice(text, error.Code(), error.OsError());
+    return withAdvice(text, error.code(), error.OsError());
 }

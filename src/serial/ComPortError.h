@@ -40,9 +40,9 @@ public:
     // alone does not ("tcp://10.0.0.5:4001: host not found"); it follows the
     // text after ": ".
     ComPortError(int code, int osError, const QString& detail);
-    int Code() const noexcept { return code_; }
+    int code() const noexcept { return code_; }
     int OsError() const noexcept { return osError_; }
-    QString Detail() const { return detail_; }
+    QString detail() const { return detail_; }
 
 private:
     int code_;

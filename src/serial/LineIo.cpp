@@ -25,9 +25,9 @@ int remainingMs(const QDeadlineTimer& deadline) {
 LineWait waitForInput(int fd, const AbortEvent* abort, int timeoutMs, int& osError) {
     osError = 0;
     QDeadlineTimer deadline(std::max(0, timeoutMs));
-    const int abortFd = abort ? abort->Handle() : -1;
+    const int abortFd = abort ? abort->handle() : -1;
     for (;;) {
-        if (abort && abort->IsSet()) return LineWait::Aborted;
+        if (abort && abort->isSet()) return LineWait::Aborted;
         pollfd fds[2] = {{fd, POLLIN, 0}, {abortFd, POLLIN, 0}};
         const nfds_t count = abortFd >= 0 ? 2 : 1;
         int wait = remainingMs(deadline);
@@ -38,7 +38,7 @@ LineWait waitForInput(int fd, const AbortEvent* abort, int timeoutMs, int& osErr
             osError = errno;
             return LineWait::Failed;
         }
-        if (abort && abort->IsSet()) return LineWait::Aborted;
+        if (abort && abort->isSet()) return LineWait::Aborted;
         // A hung-up line also reads as readable (end of file): look first.
         if (fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) {
             osError = EIO;

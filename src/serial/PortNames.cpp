@@ -1,6 +1,6 @@
 #include "serial/PortNames.h"
 
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 
 #include <QUrl>
 

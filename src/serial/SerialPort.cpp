@@ -10,26 +10,26 @@ SerialPort::SerialPort() = default;
 SerialPort::~SerialPort() {
     // Whoever listens may be gone already when the port is destroyed.
     listener_ = nullptr;
-    Close();
+    close();
 }
 
-void SerialPort::SetPort(const QString& name) {
+void SerialPort::setPort(const QString& name) {
     if (name == port_) return;
     port_ = name;
-    if (Connected()) {
-        Close();
-        Open();
+    if (isOpen()) {
+        close();
+        open();
     }
 }
 
-void SerialPort::SetBaudRate(int baud) {
+void SerialPort::setBaudRate(int baud) {
     if (baud == baudRate_) return;
     baudRate_ = baud;
-    if (Connected())
+    if (isOpen())
         if (const int error = stream_->applySpeed(baudRate_)) throw ComPortError(CE_SetStateFailed, error);
 }
 
-void SerialPort::SetOpenListener(std::function<void(bool open)> listener) {
+void SerialPort::setOpenListener(std::function<void(bool open)> listener) {
     listener_ = std::move(listener);
 }
 
@@ -38,22 +38,22 @@ void SerialPort::notify(bool open) {
     if (listener_) listener_(open);
 }
 
-void SerialPort::Open() {
-    if (Connected()) return;
+void SerialPort::open() {
+    if (isOpen()) return;
     stream_ = openLineStream(port_, baudRate_);
     input_.clear();
     notify(true);
 }
 
-void SerialPort::Close() {
-    if (!Connected()) return;
+void SerialPort::close() {
+    if (!isOpen()) return;
     stream_.reset();
     input_.clear();
     notify(false);
 }
 
-int SerialPort::WriteBytes(const QByteArray& bytes) {
-    if (!Connected()) throw ComPortError(CE_WriteFailed, 0);
+int SerialPort::writeBytes(const QByteArray& bytes) {
+    if (!isOpen()) throw ComPortError(CE_WriteFailed, 0);
     if (bytes.isEmpty()) return 0;
     int sent = 0;
     if (const int error = stream_->write(bytes, baudRate_, sent)) throw ComPortError(CE_WriteFailed, error);
@@ -64,16 +64,16 @@ void SerialPort::pullInput() {
     if (const int error = stream_->takeInput(input_)) throw ComPortError(CE_ReadFailed, error);
 }
 
-void SerialPort::WaitForEvent(TComEvents& events, const AbortEvent* abort, int timeoutMs) {
+void SerialPort::waitForEvent(TComEvents& events, const AbortEvent* abort, int timeoutMs) {
     if (events_ != 0) throw ComPortError(CE_ThreadCreated, 0);
-    if (!Connected()) throw ComPortError(CE_WaitFailed, 0);
+    if (!isOpen()) throw ComPortError(CE_WaitFailed, 0);
     const TComEvents armed = events;
     events = 0;
     // Bytes already waiting end the wait at once: a reply that came between
     // the write and this call must not be left lying until the time-out.
     pullInput();
     if (!input_.isEmpty()) {
-        if (!(abort && abort->IsSet())) events = armed & evRxChar;
+        if (!(abort && abort->isSet())) events = armed & evRxChar;
         return;
     }
     QDeadlineTimer deadline(std::max(0, timeoutMs));
@@ -91,14 +91,14 @@ void SerialPort::WaitForEvent(TComEvents& events, const AbortEvent* abort, int t
     }
 }
 
-int SerialPort::InputCount() {
-    if (!Connected()) throw ComPortError(CE_ClearComFailed, 0);
+int SerialPort::inputCount() {
+    if (!isOpen()) throw ComPortError(CE_ClearComFailed, 0);
     pullInput();
     return int(input_.size());
 }
 
-int SerialPort::ReadBytes(QByteArray& bytes, int count) {
-    if (!Connected()) throw ComPortError(CE_ReadFailed, 0);
+int SerialPort::readBytes(QByteArray& bytes, int count) {
+    if (!isOpen()) throw ComPortError(CE_ReadFailed, 0);
     if (count > input_.size()) pullInput();
     const qsizetype n = std::clamp<qsizetype>(count, 0, input_.size());
     bytes = input_.left(n);

@@ -36,38 +36,38 @@ public:
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
-    QString Port() const { return port_; }
+    QString port() const { return port_; }
     // A new name reopens an open port under that name.
-    void SetPort(const QString& name);
-    int BaudRate() const { return baudRate_; }
+    void setPort(const QString& name);
+    int baudRate() const { return baudRate_; }
     // Applied to the line at once while open.
-    void SetBaudRate(int baud);
+    void setBaudRate(int baud);
     // Events a background reader would watch; every transaction empties the
     // set before Open. While it is not empty, WaitForEvent refuses to run.
-    TComEvents Events() const { return events_; }
-    void SetEvents(TComEvents events) { events_ = events; }
+    TComEvents events() const { return events_; }
+    void setEvents(TComEvents events) { events_ = events; }
 
-    bool Connected() const { return open_.load(); }
-    void Open();  // nothing if already open
-    void Close(); // nothing if already closed; unread input is lost
+    bool isOpen() const { return open_.load(); }
+    void open();  // nothing if already open
+    void close(); // nothing if already closed; unread input is lost
 
     // Writes every byte and returns when all are out on the line: the
     // driver's queue is empty and the line has had the time to carry them at
     // BaudRate. After 100 ms per byte plus 1000 ms, what has not gone out is
     // dropped and the count that went out is returned.
-    int WriteBytes(const QByteArray& bytes);
+    int writeBytes(const QByteArray& bytes);
     // Waits for the first received byte (evRxChar), the abort event or the
     // time-out; bytes already waiting end it at once. Afterwards events holds
     // the armed events that occurred (empty after a time-out or an abort).
-    void WaitForEvent(TComEvents& events, const AbortEvent* abort, int timeoutMs);
-    int InputCount();
+    void waitForEvent(TComEvents& events, const AbortEvent* abort, int timeoutMs);
+    int inputCount();
     // Reads up to count waiting bytes into bytes (resized to the number read).
-    int ReadBytes(QByteArray& bytes, int count);
+    int readBytes(QByteArray& bytes, int count);
 
     // Told true after every Open and false after every Close, on the thread
     // that made the change (the status-bar lamp follows it). Not told when the
     // port object itself is destroyed.
-    void SetOpenListener(std::function<void(bool open)> listener);
+    void setOpenListener(std::function<void(bool open)> listener);
 
 private:
     void pullInput();

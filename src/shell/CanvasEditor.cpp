@@ -52,14 +52,14 @@ void CanvasEditor::place(SurfacePart part, QPoint panelPoint) {
         return;
     }
     const QPoint at = *placementPoint(part, panelPoint);
-    FieldElement& placed = PlaceField(message_, *kind, at.x(), at.y()); // a refusal ends the command
+    FieldElement& placed = placeField(message_, *kind, at.x(), at.y()); // a refusal ends the command
     if (history_) history_->record(tr("放置"), std::nullopt, snapshotOf(message_, placed));
     panels_->showFor(placed);
 }
 
 void CanvasEditor::startDrag(FieldElement& element, QPoint panelPoint) {
     message_.select(&element);
-    dragged_ = element.Number();
+    dragged_ = element.number();
     dragStart_ = snapshotOf(message_, element);
     grip_ = panelPoint - QPoint(element.Left(), element.Top());
     panels_->showFor(element);
@@ -72,7 +72,7 @@ void CanvasEditor::onDragged(QPoint panelPoint) {
     e->SetLeft(to.x());
     e->SetTop(to.y());
     message_.notifyChanged(*e);
-    panels_->panelFor(e->Kind())->setPosition(e->TemplatePos());
+    panels_->panelFor(e->kind())->setPosition(e->templatePos());
 }
 
 void CanvasEditor::onReleased() {
@@ -85,7 +85,7 @@ void CanvasEditor::onReleased() {
 }
 
 void CanvasEditor::moveSelectedBy(int dx, int dy) {
-    FieldElement* e = message_.SelectedControl();
+    FieldElement* e = message_.selectedElement();
     if (!e || dragged_ >= 0) return;
     const QPoint to = dragPosition(QPoint(e->Left() + dx, e->Top() + dy), QPoint(0, 0), QSize(e->Width(), e->Height()),
                                    canvas_->canvasSize());
@@ -97,18 +97,18 @@ void CanvasEditor::moveSelectedBy(int dx, int dy) {
     };
     if (history_) history_->edit(*e, tr("移动"), move);
     else move();
-    panels_->panelFor(e->Kind())->setPosition(e->TemplatePos());
+    panels_->panelFor(e->kind())->setPosition(e->templatePos());
 }
 
 void CanvasEditor::selectNext() {
     const auto all = message_.elements();
     if (all.empty()) return;
-    const FieldElement* selected = message_.SelectedControl();
+    const FieldElement* selected = message_.selectedElement();
     FieldElement* next = nullptr;  // the smallest number above the selected one
     FieldElement* first = nullptr; // the smallest number of all
     for (FieldElement* e : all) {
-        if (!first || e->Number() < first->Number()) first = e;
-        if (selected && e->Number() > selected->Number() && (!next || e->Number() < next->Number())) next = e;
+        if (!first || e->number() < first->number()) first = e;
+        if (selected && e->number() > selected->number() && (!next || e->number() < next->number())) next = e;
     }
     FieldElement* chosen = next ? next : first;
     message_.select(chosen);
@@ -123,15 +123,15 @@ void CanvasEditor::selectionMode() {
 
 void CanvasEditor::removeElement(FieldElement& element) {
     if (history_) history_->remove(element, tr("删除"));
-    else message_.remove(element.Number());
+    else message_.remove(element.number());
 }
 
 void CanvasEditor::deleteSelected() {
-    if (message_.SelectedControl()) {
+    if (message_.selectedElement()) {
         const auto answer = QMessageBox::warning(window_, tr("提示"), tr("确定要删除该组件吗？"),
                                                  QMessageBox::Ok | QMessageBox::Cancel);
         if (answer == QMessageBox::Ok) {
-            removeElement(*message_.SelectedControl());
+            removeElement(*message_.selectedElement());
             panels_->showMain();
         }
     }

@@ -76,7 +76,7 @@ void EditHistory::record(const QString& text, std::optional<ElementSnapshot> bef
 
 void EditHistory::edit(FieldElement& element, const QString& text, const std::function<void()>& change, int mergeKey) {
     ElementSnapshot before = snapshotOf(message_, element);
-    const int number = element.Number();
+    const int number = element.number();
     change();
     FieldElement* changed = message_.find(number);
     std::optional<ElementSnapshot> after;
@@ -87,7 +87,7 @@ void EditHistory::edit(FieldElement& element, const QString& text, const std::fu
 
 void EditHistory::remove(FieldElement& element, const QString& text) {
     ElementSnapshot before = snapshotOf(message_, element);
-    message_.remove(element.Number());
+    message_.remove(element.number());
     panels_->showMain();
     record(text, std::move(before), std::nullopt);
 }

@@ -68,7 +68,7 @@ void EditMenus::followSelection(MessageTemplate& message, const QList<QAction*>&
     const auto follow = [this](FieldElement* selected) {
         for (QAction* a : needSelection_) a->setEnabled(selected != nullptr);
     };
-    follow(message.SelectedControl());
+    follow(message.selectedElement());
     message_ = &message;
     MessageTemplate::Events events;
     events.selectionChanged = follow;

@@ -28,11 +28,11 @@ void FieldLayer::showTemplate(MessageTemplate& message) {
         .selectionChanged =
             [this](FieldElement* e) {
                 if (const auto it = shown_.find(selected_); it != shown_.end()) update(paintedArea(it->second.rect));
-                selected_ = e ? e->Number() : -1;
+                selected_ = e ? e->number() : -1;
                 if (const auto it = shown_.find(selected_); it != shown_.end()) update(paintedArea(it->second.rect));
             },
     });
-    if (const FieldElement* e = message.SelectedControl()) selected_ = e->Number();
+    if (const FieldElement* e = message.selectedElement()) selected_ = e->number();
     update();
 }
 
@@ -68,7 +68,7 @@ QPoint FieldLayer::toPanel(QPointF screen) const {
 }
 
 void FieldLayer::track(const FieldElement& element) {
-    Shown& s = shown_[element.Number()];
+    Shown& s = shown_[element.number()];
     const QRect before = s.rect;
     s.rect = QRect(element.Left(), element.Top(), element.Width(), element.Height());
     update(QRegion(paintedArea(before)) + QRegion(paintedArea(s.rect)));
@@ -88,9 +88,9 @@ void FieldLayer::paintEvent(QPaintEvent* event) {
     const QRegion& dirty = event->region();
     painter.scale(zoom_, zoom_); // no smoothing: each dot stays a crisp square
     for (const FieldElement* e : message_->elements()) {
-        const auto it = shown_.find(e->Number());
+        const auto it = shown_.find(e->number());
         if (it == shown_.end() || !dirty.intersects(onScreen(it->second.rect))) continue;
-        painter.drawImage(it->second.rect.topLeft(), e->Picture()); // converted a row at a time, never kept
+        painter.drawImage(it->second.rect.topLeft(), e->picture()); // converted a row at a time, never kept
     }
     painter.resetTransform();
     paintMarks(painter);
@@ -100,7 +100,7 @@ void FieldLayer::paintEvent(QPaintEvent* event) {
 void FieldLayer::paintMarks(QPainter& painter) {
     const QPoint canvasAt(21, 21); // the template's (0, 0) on the panel
     for (const FieldElement* e : message_->elements()) {
-        const auto it = shown_.find(e->Number());
+        const auto it = shown_.find(e->number());
         if (it == shown_.end()) continue;
         const QRegion outside = outsidePrintArea(it->second.rect.translated(-canvasAt), printWidth_);
         for (const QRect& r : outside) {

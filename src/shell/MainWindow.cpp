@@ -100,9 +100,9 @@ void MainWindow::runStartUp(const QString& configPath) {
     // Config.ini, then the per-user values; nothing is written back.
     settings_ = readStartupSettings(configPath);
     applyCanvasWidth(settings_.width);
-    comPort_->SetPort(settings_.comm);
-    if (const auto baud = baudFromText(settings_.baudText)) comPort_->SetBaudRate(*baud);
-    comPort_->SetOpenListener([led = statusBar_->connectionLamp()](bool open) { led->setLit(open); });
+    comPort_->setPort(settings_.comm);
+    if (const auto baud = baudFromText(settings_.baudText)) comPort_->setBaudRate(*baud);
+    comPort_->setOpenListener([led = statusBar_->connectionLamp()](bool open) { led->setLit(open); });
     showConnectedSummary(settings_.comm, settings_.baudText);
     stringFonts_ = stringFieldFontList(QFontDatabase::families());
     paintPrograms_ = paintProgramsFromConfig(configPath);
@@ -115,7 +115,7 @@ void MainWindow::applyCanvasWidth(int width) {
 
 void MainWindow::showConnectedSummary(const QString& port, const QString& speedText) {
     summaryLink_ = {port, speedText};
-    statusBar_->showSummary(summaryConnected(port, speedText, settings_.moBan, settings_.width, settings_.zoom));
+    statusBar_->showSummary(summaryConnected(port, speedText, settings_.moBan, settings_.width, settings_.resolution));
 }
 
 void MainWindow::refreshSummary() {
@@ -124,8 +124,8 @@ void MainWindow::refreshSummary() {
         else showNotFound();
         return;
     }
-    const int baud = comPort_->BaudRate();
-    if (baud == 9600 || baud == 57600 || baud == 115200) showConnectedSummary(comPort_->Port(), QString::number(baud));
+    const int baud = comPort_->baudRate();
+    if (baud == 9600 || baud == 57600 || baud == 115200) showConnectedSummary(comPort_->port(), QString::number(baud));
 }
 
 void MainWindow::buildMenus() {
@@ -252,7 +252,7 @@ void MainWindow::installEditing() {
     recovery_ = new RecoveryCopy(
         [this] {
             return templateFileBytes(template_,
-                                     {settings_.width, canvas_->canvasHeight(), settings_.moBan, settings_.zoom});
+                                     {settings_.width, canvas_->canvasHeight(), settings_.moBan, settings_.resolution});
         },
         this);
     connect(history_->stack(), &QUndoStack::indexChanged, recovery_, &RecoveryCopy::noteStep);
@@ -285,7 +285,7 @@ void MainWindow::installEditing() {
 }
 
 SendSettings MainWindow::sendSettings() const {
-    return {settings_.width, settings_.moBan, settings_.zoom, settings_.dpiList, settings_.mainDpi};
+    return {settings_.width, settings_.moBan, settings_.resolution, settings_.dpiList, settings_.widthMode};
 }
 
 void MainWindow::openPrintPreview() {
@@ -317,7 +317,7 @@ void MainWindow::confirmExit() {
     close();
 }
 
-void MainWindow::ShowMessage(const QString& text) {
+void MainWindow::showMessage(const QString& text) {
     statusBar_->showMessage(text);
     repaint();
 }
@@ -349,7 +349,7 @@ void MainWindow::setClockFromComputer() {
     runPrinterCommand([this] {
         const QDateTime now = QDateTime::currentDateTime();
         runWithProgress(this, *this, tr("校正时间"),
-                        LinkProgress(singleStep(clockFrame(now), actionSetClock()), comPort_->BaudRate(), linkTiming()),
+                        LinkProgress(singleStep(clockFrame(now), actionSetClock()), comPort_->baudRate(), linkTiming()),
                         [this, now, timing = linkTiming()](LinkReporter& reporter) {
                             return setPrinterClock(*comPort_, reporter, now, timing);
                         });
@@ -360,7 +360,7 @@ void MainWindow::openFlashEraseDialog() {
     FlashEraseDialog window(
         [this](int segment) {
             runPrinterCommand([&] {
-                const LinkProgress progress(singleStep(eraseFrame(segment), actionEraseFlash()), comPort_->BaudRate(),
+                const LinkProgress progress(singleStep(eraseFrame(segment), actionEraseFlash()), comPort_->baudRate(),
                                             linkTiming());
                 runWithProgress(this, *this, tr("擦除FLASH"), progress,
                                 [this, segment, timing = linkTiming()](LinkReporter& reporter) {
@@ -381,7 +381,7 @@ void MainWindow::sendToPrinter() {
     // Parts of fields beyond the 128-dot strip or the canvas are not printed.
     if (!confirmPrintAreaBeforeSend(this, fieldsOutsidePrintArea(template_, settings_.width))) return;
     runPrinterCommand([&] {
-        const LinkProgress progress(sendSteps(plan), comPort_->BaudRate(), linkTiming());
+        const LinkProgress progress(sendSteps(plan), comPort_->baudRate(), linkTiming());
         const WorkEnd end = runWithProgress(this, *this, tr("发送数据"), progress,
                                             [this, &plan, timing = linkTiming()](LinkReporter& reporter) {
                                                 const TransactionLabel label(QStringLiteral("send"));
@@ -395,7 +395,7 @@ void MainWindow::openTemplateAttributes() {
     TemplateAttributesDialog dialog(settings_.maxLength, settings_.dpiList, this);
     if (dialog.exec() != QDialog::Accepted) return;
     settings_.moBan = dialog.moBan();
-    settings_.zoom = dialog.zoom();
+    settings_.resolution = dialog.resolution();
     settings_.width = dialog.canvasWidth();
     applyCanvasWidth(settings_.width);
     refreshSummary();
@@ -404,8 +404,8 @@ void MainWindow::openTemplateAttributes() {
 void MainWindow::openSerialPortDialog() {
     SerialPortDialog dialog(availablePortNames() + settings_.networkPorts, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    comPort_->SetPort(dialog.portName());
-    if (const auto baud = dialog.baudRate()) comPort_->SetBaudRate(*baud);
+    comPort_->setPort(dialog.portName());
+    if (const auto baud = dialog.baudRate()) comPort_->setBaudRate(*baud);
     showConnectedSummary(dialog.portName(), dialog.baudText());
 }
 
@@ -413,7 +413,7 @@ void MainWindow::startPaint() {
     if (startPaintProgram(paintPrograms_)) return;
     QString text = tr("没有找到画图程序");
     if (!paintPrograms_.isEmpty()) text += tr("（试过 %1）").arg(paintPrograms_.join(tr("、")));
-    ShowMessage(text);
+    showMessage(text);
 }
 
 void MainWindow::showHelp() {
@@ -434,7 +434,7 @@ void MainWindow::showFound(const QString& port, const QString& speedText) {
 
 void MainWindow::showNotFound() {
     summaryLink_.reset();
-    statusBar_->showSummary(summaryNotFound(settings_.moBan, settings_.width, settings_.zoom));
+    statusBar_->showSummary(summaryNotFound(settings_.moBan, settings_.width, settings_.resolution));
 }
 
 void MainWindow::searchForPrinter() {
@@ -486,7 +486,7 @@ void MainWindow::openGlyphDialog() {
         settings_.dpiList, QFontDatabase::families(),
         [this](const QList<GlyphPayload>& payloads) {
             runPrinterCommand([&] {
-                const LinkProgress progress(glyphSteps(payloads), comPort_->BaudRate(), linkTiming());
+                const LinkProgress progress(glyphSteps(payloads), comPort_->baudRate(), linkTiming());
                 runWithProgress(this, *this, tr("设置字模"), progress,
                                 [this, &payloads, timing = linkTiming()](LinkReporter& reporter) {
                                     return sendGlyphPayloads(*comPort_, reporter, payloads, timing);

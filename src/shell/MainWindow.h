@@ -73,7 +73,7 @@ public:
     // Writes the summary line in its connected form from the current settings.
     void showConnectedSummary(const QString& port, const QString& speedText);
     // The link's status texts: the message panel, repainted at once.
-    void ShowMessage(const QString& text) override;
+    void showMessage(const QString& text) override;
 
     // The connected form with the port's current name and speed; left as it is
     // when the port's speed is none of 9600, 57600 and 115200.

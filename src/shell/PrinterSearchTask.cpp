@@ -16,8 +16,8 @@ namespace {
 class QueuedReporter : public SearchReporter {
 public:
     QueuedReporter(QObject* context, SearchReporter& target) : context_(context), target_(target) {}
-    void ShowMessage(const QString& text) override {
-        post([&t = target_, text] { t.ShowMessage(text); });
+    void showMessage(const QString& text) override {
+        post([&t = target_, text] { t.showMessage(text); });
     }
     void showFound(const QString& port, const QString& speedText) override {
         post([&t = target_, port, speedText] { t.showFound(port, speedText); });
@@ -52,7 +52,7 @@ void PrinterSearchTask::start(const QStringList& ports, SearchReporter& target, 
             found = parallel ? searchPrinterInParallel(port_, ports, *relay, stop, quietMs)
                              : searchPrinter(port_, ports, *relay, stop, quietMs);
         } catch (const OperatorError& e) {
-            relay->ShowMessage(e.text());
+            relay->showMessage(e.text());
         } catch (...) {
             failure = std::current_exception();
         }

@@ -13,7 +13,7 @@ namespace {
 class Relay : public LinkReporter {
 public:
     Relay(PrinterWork* work, const std::atomic<bool>& cancel) : work_(work), cancel_(cancel) {}
-    void ShowMessage(const QString& text) override {
+    void showMessage(const QString& text) override {
         if (cancel_.load()) abortRunningTransaction();
         QMetaObject::invokeMethod(
             work_, [w = work_, text] { emit w->status(text); }, Qt::QueuedConnection);

@@ -1,7 +1,7 @@
 #include "shell/SerialPortDialog.h"
 
 #include "common/RegStore.h"
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 #include "shell/DialogFrame.h"
 
 #include <QComboBox>

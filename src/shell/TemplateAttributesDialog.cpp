@@ -1,7 +1,8 @@
 #include "shell/TemplateAttributesDialog.h"
 
+#include "common/NumberText.h"
 #include "common/RegStore.h"
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 #include "shell/DialogFrame.h"
 
 #include <QComboBox>
@@ -103,26 +104,26 @@ void TemplateAttributesDialog::presetFromStore() {
         moBan_->setValue(1);
         writeRegString(QStringLiteral("MoBan"), QStringLiteral("1"));
     } else {
-        moBan_->setValue(strToIntDef(moBan, moBan_->value()));
+        moBan_->setValue(readIntOr(moBan, moBan_->value()));
     }
 
-    const QString zoom = trimBlanks(readRegString(QStringLiteral("Zoom"), zoom_->currentText()));
-    if (!zoom.isEmpty()) {
-        zoom_->setCurrentIndex(zoom_->findText(zoom, Qt::MatchFixedString)); // ignores case
+    const QString resolution = trimBlanks(readRegString(QStringLiteral("Zoom"), zoom_->currentText()));
+    if (!resolution.isEmpty()) {
+        zoom_->setCurrentIndex(zoom_->findText(resolution, Qt::MatchFixedString)); // ignores case
     } else {
         zoom_->setCurrentIndex(zoom_->count() >= 2 ? 1 : -1);
         writeRegString(QStringLiteral("Zoom"), zoom_->currentText());
     }
 
     const QString width = trimBlanks(readRegString(QStringLiteral("Width"), QString::number(width_->value())));
-    width_->setValue(strToIntDef(width, width_->value()));
+    width_->setValue(readIntOr(width, width_->value()));
 }
 
 int TemplateAttributesDialog::moBan() const {
     return moBan_->value();
 }
 
-QString TemplateAttributesDialog::zoom() const {
+QString TemplateAttributesDialog::resolution() const {
     return zoom_->currentText();
 }
 
@@ -133,7 +134,7 @@ int TemplateAttributesDialog::canvasWidth() const {
 void TemplateAttributesDialog::accept() {
     if (!answeredInRange(*this, moBan_, tr("模板号")) || !answeredInRange(*this, width_, tr("长度"))) return;
     writeRegString(QStringLiteral("MoBan"), QString::number(moBan()));
-    writeRegString(QStringLiteral("Zoom"), zoom());
+    writeRegString(QStringLiteral("Zoom"), resolution());
     writeRegString(QStringLiteral("Width"), QString::number(canvasWidth()));
     QDialog::accept();
 }

@@ -13,7 +13,7 @@ public:
     TemplateAttributesDialog(int maxLength, const QStringList& dpiList, QWidget* parent = nullptr);
 
     int moBan() const;
-    QString zoom() const; // empty when no resolution is selected
+    QString resolution() const; // empty when no resolution is selected
     int canvasWidth() const;
 
     void accept() override;

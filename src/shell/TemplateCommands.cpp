@@ -18,7 +18,7 @@
 namespace {
 TemplateAttributes attributesOf(MainWindow& window) {
     const AppSettings& s = window.settings();
-    return {s.width, window.canvasArea()->canvasHeight(), s.moBan, s.zoom};
+    return {s.width, window.canvasArea()->canvasHeight(), s.moBan, s.resolution};
 }
 
 // Removes the elements 0..64; the general panel comes forward.
@@ -41,7 +41,7 @@ bool loadInto(MainWindow& window, const QString& path) {
         whole = false;
     }
     // The last field is selected; a barcode's panel is filled at once.
-    if (FieldElement* last = window.messageTemplate().SelectedControl(); last && last->IsBarcode())
+    if (FieldElement* last = window.messageTemplate().selectedElement(); last && last->isBarcode())
         window.propertyPanels()->showFor(*last);
     window.refreshSummary();
     return whole;

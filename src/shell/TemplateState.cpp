@@ -14,9 +14,9 @@ TemplateState captureTemplate(MainWindow& window) {
     TemplateState state;
     for (const FieldElement* e : message.elements()) state.elements.push_back(snapshotOf(message, *e));
     state.nextControlNo = message.NextControlNo();
-    if (const FieldElement* s = message.SelectedControl()) state.selected = s->Number();
+    if (const FieldElement* s = message.selectedElement()) state.selected = s->number();
     const AppSettings& settings = window.settings();
-    state.attributes = {settings.width, window.canvasArea()->canvasHeight(), settings.moBan, settings.zoom};
+    state.attributes = {settings.width, window.canvasArea()->canvasHeight(), settings.moBan, settings.resolution};
     state.origin = window.recoveryCopy()->origin();
     return state;
 }
@@ -25,18 +25,18 @@ void applyTemplateAttributes(MainWindow& window, const TemplateAttributes& a) {
     AppSettings& s = window.settings();
     s.width = a.width;
     s.moBan = a.moBan;
-    s.zoom = a.zoom;
+    s.resolution = a.resolution;
     window.canvasArea()->setCanvasSize(a.width, a.height);
     writeRegString(QStringLiteral("Width"), QString::number(a.width));
     writeRegString(QStringLiteral("MoBan"), QString::number(a.moBan));
-    writeRegString(QStringLiteral("Zoom"), a.zoom);
+    writeRegString(QStringLiteral("Zoom"), a.resolution);
 }
 
 void restoreTemplate(MainWindow& window, const TemplateState& state) {
     MessageTemplate& message = window.messageTemplate();
     message.select(nullptr);
     for (const FieldElement* e : message.elements()) {
-        const int number = e->Number();
+        const int number = e->number();
         message.remove(number);
     }
     for (const ElementSnapshot& s : state.elements) restoreSnapshot(message, s);
@@ -44,7 +44,7 @@ void restoreTemplate(MainWindow& window, const TemplateState& state) {
     const TemplateAttributes& a = state.attributes;
     const AppSettings& now = window.settings();
     if (a.width != now.width || a.height != window.canvasArea()->canvasHeight() || a.moBan != now.moBan ||
-        a.zoom != now.zoom)
+        a.resolution != now.resolution)
         applyTemplateAttributes(window, a);
     window.recoveryCopy()->setOrigin(state.origin);
     FieldElement* selected = state.selected ? message.find(*state.selected) : nullptr;
@@ -64,7 +64,7 @@ void replaceTemplateAsStep(MainWindow& window, const QString& text, const std::f
 }
 
 void restackSelected(MainWindow& window, StackEnd end) {
-    FieldElement* selected = window.messageTemplate().SelectedControl();
+    FieldElement* selected = window.messageTemplate().selectedElement();
     if (!selected) return;
     const QString text = end == StackEnd::Front ? QCoreApplication::translate("TemplateCommands", "置于顶层")
                                                 : QCoreApplication::translate("TemplateCommands", "置于底层");

@@ -16,7 +16,7 @@ WorkEnd runWithProgress(QWidget* parent, LinkReporter& panel, const QString& tit
     PrinterWork work;
     ProgressDialog dialog(title, std::move(progress), parent);
     QObject::connect(&work, &PrinterWork::status, &dialog, [&](const QString& text) {
-        panel.ShowMessage(text);
+        panel.showMessage(text);
         dialog.noteStatus(text);
     });
     QObject::connect(&work, &PrinterWork::finished, &dialog, &ProgressDialog::finish);
@@ -26,6 +26,6 @@ WorkEnd runWithProgress(QWidget* parent, LinkReporter& panel, const QString& tit
     work.rethrowFailure();
     if (work.accepted()) return WorkEnd::Accepted;
     if (!work.cancelRequested()) return WorkEnd::Refused;
-    panel.ShowMessage(cancelledText(title));
+    panel.showMessage(cancelledText(title));
     return WorkEnd::Cancelled;
 }

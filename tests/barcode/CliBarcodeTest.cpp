@@ -69,7 +69,7 @@ TEST(BarcodeCli, PictureEqualsTheElements) {
     b.SetBar_CodeType(MSI_Plessey);
     b.SetBar_Caption("1234");
     b.SetBar_ModuleWidth(SC9);
-    EXPECT_EQ(mono::fromImage(QImage(png)), b.Picture());
+    EXPECT_EQ(mono::fromImage(QImage(png)), b.picture());
 }
 
 TEST(BarcodeCli, RefusalsExitWithTheElementsMessage) {

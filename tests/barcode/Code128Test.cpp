@@ -77,12 +77,12 @@ TEST(BarcodeCode128, Walks) {
     for (const Walk& w : kWalks) {
         SCOPED_TRACE(testing::Message() << "walk at line " << w.line << ": " << w.source);
         SymbolEncoder ll;
-        ll.Params().codeType = static_cast<std::uint8_t>(w.type);
-        ll.Params().caption = w.caption;
-        ll.Encode();
-        EXPECT_EQ(ll.SymbolText(), w.symbol);
-        EXPECT_EQ(ll.ReadableText(), w.readable);
-        EXPECT_EQ(ll.ModuleCount(), static_cast<int>(w.symbol.size()) * 11 + 2);
+        ll.params().codeType = static_cast<std::uint8_t>(w.type);
+        ll.params().caption = w.caption;
+        ll.encode();
+        EXPECT_EQ(ll.symbolText(), w.symbol);
+        EXPECT_EQ(ll.readableText(), w.readable);
+        EXPECT_EQ(ll.moduleCount(), static_cast<int>(w.symbol.size()) * 11 + 2);
         const unsigned char start = static_cast<unsigned char>(w.symbol[0]);
         EXPECT_EQ(code128Readable(start, w.caption), w.readable);
     }
@@ -90,11 +90,11 @@ TEST(BarcodeCode128, Walks) {
 
 TEST(BarcodeCode128, ModuleRows) {
     SymbolEncoder ll;
-    ll.Params().codeType = CODE128_C;
-    ll.Params().caption = "12345";
-    ll.Encode();
+    ll.params().codeType = CODE128_C;
+    ll.params().caption = "12345";
+    ll.encode();
     // 105 211232, 12 112232, 34 131123, 101 311141, 21 213212, 57 312113, stop 233111 + final bar.
-    EXPECT_EQ(ll.ModuleString(), "11010011100"
+    EXPECT_EQ(ll.moduleString(), "11010011100"
                                  "10110011100"
                                  "10001011000"
                                  "11101011110"
@@ -102,11 +102,11 @@ TEST(BarcodeCode128, ModuleRows) {
                                  "11101101000"
                                  "11000111010"
                                  "11");
-    ll.Params().codeType = CODE128_A;
-    ll.Params().caption = "Ab";
-    ll.Encode();
+    ll.params().codeType = CODE128_A;
+    ll.params().caption = "Ab";
+    ll.encode();
     // 103 211412, 33 111323, 66 121421, 62 431111, stop.
-    EXPECT_EQ(ll.ModuleString(), "11010000100"
+    EXPECT_EQ(ll.moduleString(), "11010000100"
                                  "10100011000"
                                  "10010000110"
                                  "11110001010"
@@ -129,10 +129,10 @@ TEST(BarcodeCode128, BytesOutsideTheSetFail) {
     for (const Bad& b : bad) {
         SCOPED_TRACE(b.why);
         SymbolEncoder ll;
-        ll.Params().codeType = static_cast<std::uint8_t>(b.type);
-        ll.Params().caption = b.caption;
+        ll.params().codeType = static_cast<std::uint8_t>(b.type);
+        ll.params().caption = b.caption;
         try {
-            ll.Encode();
+            ll.encode();
             ADD_FAILURE() << "no error";
         } catch (const BarcodeError& e) {
             EXPECT_STREQ(e.what(), "ZurazAZ: Code128 error");

@@ -77,7 +77,7 @@ TEST(BarcodeDecode, EveryReadableSymbologyRoundTrips) {
                 b.SetBar_ModuleWidth(size);
                 b.SetBar_Rotation(rotation);
                 BarcodeFormat found = BarcodeFormat::None;
-                EXPECT_EQ(decode(b.Picture(), 12 * modulePixels(size), s.format, &found), s.decoded);
+                EXPECT_EQ(decode(b.picture(), 12 * modulePixels(size), s.format, &found), s.decoded);
                 EXPECT_EQ(found, s.format);
             }
         }
@@ -94,7 +94,7 @@ TEST(BarcodeDecode, Code128SetCEveryPair) {
         b.SetBar_CodeType(CODE128_C);
         b.SetBar_Caption(caption);
         BarcodeFormat found = BarcodeFormat::None;
-        EXPECT_EQ(decode(b.Picture(), 20, BarcodeFormat::Code128, &found), caption.toStdString());
+        EXPECT_EQ(decode(b.picture(), 20, BarcodeFormat::Code128, &found), caption.toStdString());
     }
 }
 
@@ -106,10 +106,10 @@ TEST(BarcodeDecode, UpcEEveryParityPattern) {
         Barcode b;
         b.SetBar_CodeType(UPC_E);
         b.SetBar_Caption(QByteArray::number(n));
-        const std::string symbol = b.SymbolText().toStdString();
+        const std::string symbol = b.symbolText().toStdString();
         if (!checks.insert(symbol.back()).second) continue;
         BarcodeFormat found = BarcodeFormat::None;
-        EXPECT_EQ(decode(b.Picture(), 20, BarcodeFormat::UPCE, &found), "0" + symbol);
+        EXPECT_EQ(decode(b.picture(), 20, BarcodeFormat::UPCE, &found), "0" + symbol);
     }
     EXPECT_EQ(checks.size(), 10u);
 }
@@ -120,9 +120,9 @@ TEST(BarcodeDecode, Ean13EveryFirstDigit) {
         b.SetBar_CodeType(EAN_13);
         b.SetBar_Caption(QByteArray(1, first) + "20406080135");
         BarcodeFormat found = BarcodeFormat::None;
-        const std::string symbol = b.SymbolText().toStdString();
+        const std::string symbol = b.symbolText().toStdString();
         const BarcodeFormat want = first == '0' ? BarcodeFormat::UPCA : BarcodeFormat::EAN13;
-        const std::string text = decode(b.Picture(), 20, BarcodeFormat::EAN13 | BarcodeFormat::UPCA, &found);
+        const std::string text = decode(b.picture(), 20, BarcodeFormat::EAN13 | BarcodeFormat::UPCA, &found);
         // A leading 0 is a UPC-A symbol to the decoder, read without that 0.
         EXPECT_EQ(text, first == '0' ? symbol.substr(1) : symbol) << first;
         EXPECT_EQ(found, want);

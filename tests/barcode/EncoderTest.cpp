@@ -20,9 +20,9 @@ struct Row {
 
 SymbolEncoder encoded(int type, const std::string& caption) {
     SymbolEncoder ll;
-    ll.Params().codeType = static_cast<std::uint8_t>(type);
-    ll.Params().caption = caption;
-    ll.Encode();
+    ll.params().codeType = static_cast<std::uint8_t>(type);
+    ll.params().caption = caption;
+    ll.encode();
     return ll;
 }
 
@@ -170,9 +170,9 @@ TEST(BarcodeEncoder, SymbolTextAndModules) {
     for (const Row& row : kRows) {
         SCOPED_TRACE(testing::Message() << "row at line " << row.line << ": " << row.source);
         const SymbolEncoder ll = encoded(row.type, row.caption);
-        EXPECT_EQ(ll.SymbolText(), row.symbol);
+        EXPECT_EQ(ll.symbolText(), row.symbol);
         if (!row.modules.empty()) {
-            EXPECT_EQ(ll.ModuleString(), row.modules);
+            EXPECT_EQ(ll.moduleString(), row.modules);
         }
     }
 }
@@ -196,41 +196,41 @@ TEST(BarcodeEncoder, ModuleCounts) {
     };
     for (const Count& c : counts) {
         SCOPED_TRACE(c.source);
-        EXPECT_EQ(encoded(c.type, c.caption).ModuleCount(), c.modules);
+        EXPECT_EQ(encoded(c.type, c.caption).moduleCount(), c.modules);
     }
 }
 
 TEST(BarcodeEncoder, Ratio2NarrowsWideElements) {
     SymbolEncoder ll;
-    ll.Params().codeType = CODE39;
-    ll.Params().ratio = Ratio_2;
-    ll.Params().caption = "A";
-    ll.Encode();
+    ll.params().codeType = CODE39;
+    ll.params().ratio = Ratio_2;
+    ll.params().caption = "A";
+    ll.encode();
     // * 010010100 and A 100001001 with wide = 2, each followed by a gap: 13 modules per character
     // (A: bar 2, space 1, bar 1, space 1, bar 1, space 2, bar 1, space 1, bar 2).
-    EXPECT_EQ(ll.ModuleString(), "1001011011010"
+    EXPECT_EQ(ll.moduleString(), "1001011011010"
                                  "1101010010110"
                                  "1001011011010");
 }
 
 TEST(BarcodeEncoder, CodabarUpperCasesStoredCaptionKeepingChineseBytes) {
     SymbolEncoder ll;
-    ll.Params().codeType = Codabar;
+    ll.params().codeType = Codabar;
     // GBK 0x81 0x61 is one Chinese character whose second byte is the code of "a":
     // it must survive the upper-casing; the b after it becomes B.
-    ll.Params().caption = "\x81\x61"
+    ll.params().caption = "\x81\x61"
                           "b";
-    ll.Encode();
-    EXPECT_EQ(ll.Params().caption, "\x81\x61"
+    ll.encode();
+    EXPECT_EQ(ll.params().caption, "\x81\x61"
                                    "B");
-    EXPECT_EQ(ll.SymbolText(), "AB"); // A put in front, both Chinese bytes dropped, B is the stop
+    EXPECT_EQ(ll.symbolText(), "AB"); // A put in front, both Chinese bytes dropped, B is the stop
 }
 
 TEST(BarcodeEncoder, UnknownTypeFails) {
     SymbolEncoder ll;
-    ll.Params().codeType = 14;
+    ll.params().codeType = 14;
     try {
-        ll.Encode();
+        ll.encode();
         FAIL() << "no error";
     } catch (const BarcodeError& e) {
         EXPECT_STREQ(e.what(), "Barcode: Unknown Type of Barcode");

@@ -42,7 +42,7 @@ TEST(BarcodeGeometry, NewElementIs69By66) {
     Barcode b;
     EXPECT_EQ(b.Width(), 69);
     EXPECT_EQ(b.Height(), 66);
-    EXPECT_EQ(b.Picture().size(), QSize(69, 66));
+    EXPECT_EQ(b.picture().size(), QSize(69, 66));
 }
 
 TEST(BarcodeGeometry, Ean13GuardAndDataBars) {
@@ -62,12 +62,12 @@ TEST(BarcodeGeometry, Ean13GuardAndDataBars) {
         const Barcode b = element(EAN_13, "1234567890128", SC2, c.percent, false);
         EXPECT_EQ(b.Width(), 116); // 95 modules + 2 x 10 quiet + 1
         EXPECT_EQ(b.Height(), c.guard + 1);
-        EXPECT_EQ(b.Picture().size(), QSize(b.Width(), b.Height()));
-        EXPECT_EQ(blackRun(b.Picture(), 9), 0);         // quiet zone
-        EXPECT_EQ(blackRun(b.Picture(), 10), c.guard);  // module 1: left guard
-        EXPECT_EQ(blackRun(b.Picture(), 15), c.data);   // module 6: first bar of digit 2 (0010011)
-        EXPECT_EQ(blackRun(b.Picture(), 56), c.guard);  // module 47: centre guard
-        EXPECT_EQ(blackRun(b.Picture(), 104), c.guard); // module 95: right guard
+        EXPECT_EQ(b.picture().size(), QSize(b.Width(), b.Height()));
+        EXPECT_EQ(blackRun(b.picture(), 9), 0);         // quiet zone
+        EXPECT_EQ(blackRun(b.picture(), 10), c.guard);  // module 1: left guard
+        EXPECT_EQ(blackRun(b.picture(), 15), c.data);   // module 6: first bar of digit 2 (0010011)
+        EXPECT_EQ(blackRun(b.picture(), 56), c.guard);  // module 47: centre guard
+        EXPECT_EQ(blackRun(b.picture(), 104), c.guard); // module 95: right guard
     }
 }
 
@@ -75,19 +75,19 @@ TEST(BarcodeGeometry, Ean13WithTextHeight) {
     const Barcode b = element(EAN_13, "1234567890128");
     // T = round(74 x 0.18) = 13; H = 13 + round(74 x 0.9336) + 1 = 83.
     EXPECT_EQ(b.Height(), 83);
-    EXPECT_EQ(blackRun(b.Picture(), 10), 74);
+    EXPECT_EQ(blackRun(b.picture(), 10), 74);
     // Digits 2 to 7 sit under the left half, their top at row 68.
     bool ink = false;
     for (int y = 68; y < 83; ++y)
-        for (int x = 14; x < 56; ++x) ink = ink || mono::dot(b.Picture(), x, y);
+        for (int x = 14; x < 56; ++x) ink = ink || mono::dot(b.picture(), x, y);
     EXPECT_TRUE(ink);
 }
 
 TEST(BarcodeGeometry, Code39AIs49Wide) {
     const Barcode b = element(CODE39, "A");
-    EXPECT_EQ(b.SymbolText(), "*A*");
+    EXPECT_EQ(b.symbolText(), "*A*");
     EXPECT_EQ(b.Width(), 49);                // 48 modules + 1
-    EXPECT_EQ(blackRun(b.Picture(), 0), 56); // L = round(56.24)
+    EXPECT_EQ(blackRun(b.picture(), 0), 56); // L = round(56.24)
     EXPECT_EQ(b.Height(), 13 + 56 + 1);      // T = round(56 x 74.24 / 56.24 x 0.18) = 13
 }
 
@@ -98,7 +98,7 @@ TEST(BarcodeGeometry, ModuleWidthInPixels) {
         EXPECT_EQ(modulePixels(sc), expected[sc]);
         const Barcode b = element(CODE39, "A", sc);
         EXPECT_EQ(b.Width(), 48 * expected[sc] + 1);
-        EXPECT_EQ(blackRun(b.Picture(), 0), qRound(56.24 * expected[sc]));
+        EXPECT_EQ(blackRun(b.picture(), 0), qRound(56.24 * expected[sc]));
     }
 }
 
@@ -115,7 +115,7 @@ TEST(BarcodeGeometry, TextNeverAbove24Pixels) {
             int inkRows = 0;
             for (int y = ean ? 0 : off.Height(); y < b.Height(); ++y) {
                 bool ink = false;
-                for (int x = 0; x < xEnd; ++x) ink = ink || mono::dot(b.Picture(), x, y);
+                for (int x = 0; x < xEnd; ++x) ink = ink || mono::dot(b.picture(), x, y);
                 inkRows += ink;
             }
             EXPECT_GT(inkRows, 0);
@@ -124,11 +124,11 @@ TEST(BarcodeGeometry, TextNeverAbove24Pixels) {
     }
     // SC5: L = 112, round(112 x 74.24 / 56.24 x 0.18) = 27, held at 24.
     SymbolEncoder ll;
-    ll.Params().codeType = CODE39;
-    ll.Params().moduleWidth = SC5;
-    ll.Encode();
+    ll.params().codeType = CODE39;
+    ll.params().moduleWidth = SC5;
+    ll.encode();
     EXPECT_EQ(layoutSymbol(ll).fontHeight, 24);
-    ll.Params().moduleWidth = SC2;
+    ll.params().moduleWidth = SC2;
     EXPECT_EQ(layoutSymbol(ll).fontHeight, 13);
 }
 
@@ -146,18 +146,18 @@ TEST(BarcodeGeometry, HumanReadableOffHeight) {
 
 TEST(BarcodeGeometry, RotationsTurnThePicture) {
     const Barcode upright = element(CODE128_B, "Rot 1", SC5);
-    const QImage& u = upright.Picture();
+    const QImage& u = upright.picture();
     for (int rotation : {rotate_090, rotate_180, rotate_270}) {
         SCOPED_TRACE(rotation);
         Barcode b = element(CODE128_B, "Rot 1", SC5);
         b.SetBar_Rotation(rotation);
         const bool across = rotation != rotate_180;
-        EXPECT_EQ(b.Picture().size(), across ? u.size().transposed() : u.size());
+        EXPECT_EQ(b.picture().size(), across ? u.size().transposed() : u.size());
         int differences = 0;
         for (int y = 0; y < b.Height(); ++y)
             for (int x = 0; x < b.Width(); ++x) {
                 const QPoint s = source(rotation, x, y, u.width(), u.height());
-                differences += mono::dot(b.Picture(), x, y) != mono::dot(u, s.x(), s.y());
+                differences += mono::dot(b.picture(), x, y) != mono::dot(u, s.x(), s.y());
             }
         EXPECT_EQ(differences, 0);
     }
@@ -165,7 +165,7 @@ TEST(BarcodeGeometry, RotationsTurnThePicture) {
     Barcode b = element(CODE128_B, "Rot 1", SC5, 100, false);
     b.SetBar_Rotation(rotate_090);
     EXPECT_EQ(b.Width(), 113); // H = 112 + 1
-    for (int x = 0; x < 112; ++x) EXPECT_TRUE(mono::dot(b.Picture(), x, b.Height() - 1)) << x;
+    for (int x = 0; x < 112; ++x) EXPECT_TRUE(mono::dot(b.picture(), x, b.Height() - 1)) << x;
 }
 
 TEST(BarcodeGeometry, PostnetAndFimSizes) {
@@ -173,11 +173,11 @@ TEST(BarcodeGeometry, PostnetAndFimSizes) {
     const Barcode p = element(Postnet, "1234567", SC2, 100, false);
     EXPECT_EQ(p.Width(), 138);
     EXPECT_EQ(p.Height(), 13);
-    EXPECT_EQ(blackRun(p.Picture(), 0), 12);   // frame bar, full
-    EXPECT_EQ(blackRun(p.Picture(), 4), 0);    // digit 1 starts with a half bar (00011)
-    EXPECT_TRUE(mono::dot(p.Picture(), 4, 7)); // half bar from F - h = 7 down to 11
-    EXPECT_FALSE(mono::dot(p.Picture(), 4, 6));
-    EXPECT_FALSE(mono::dot(p.Picture(), 3, 11)); // spaces between pitches
+    EXPECT_EQ(blackRun(p.picture(), 0), 12);   // frame bar, full
+    EXPECT_EQ(blackRun(p.picture(), 4), 0);    // digit 1 starts with a half bar (00011)
+    EXPECT_TRUE(mono::dot(p.picture(), 4, 7)); // half bar from F - h = 7 down to 11
+    EXPECT_FALSE(mono::dot(p.picture(), 4, 6));
+    EXPECT_FALSE(mono::dot(p.picture(), 3, 11)); // spaces between pitches
     // With text: T = round(60 x 74.24 / 56.24 x 0.18) = 14.
     EXPECT_EQ(element(Postnet, "1234567").Height(), 27);
     // FIM: p = 3, pitch 6, F = 60; 9 modules: W = 48 + 3 + 1.
@@ -185,7 +185,7 @@ TEST(BarcodeGeometry, PostnetAndFimSizes) {
     EXPECT_EQ(f.Width(), 52);
     EXPECT_EQ(f.Height(), 61);
     const std::string fimA = "110010011";
-    for (int k = 0; k < 9; ++k) EXPECT_EQ(blackRun(f.Picture(), 6 * k + 1), fimA[k] == '1' ? 60 : 0) << k;
+    for (int k = 0; k < 9; ++k) EXPECT_EQ(blackRun(f.picture(), 6 * k + 1), fimA[k] == '1' ? 60 : 0) << k;
 }
 
 TEST(BarcodeGeometry, FirstRowFollowsTheModules) {
@@ -195,16 +195,16 @@ TEST(BarcodeGeometry, FirstRowFollowsTheModules) {
             SCOPED_TRACE(testing::Message() << "type " << type << " SC" << sc);
             Barcode b = element(type, "2468135", sc);
             SymbolEncoder ll;
-            ll.Params().codeType = static_cast<std::uint8_t>(type);
-            ll.Params().caption = "2468135";
-            ll.Encode();
+            ll.params().codeType = static_cast<std::uint8_t>(type);
+            ll.params().caption = "2468135";
+            ll.encode();
             const int p = modulePixels(sc);
             const int q = (type == EAN_13) ? 10 * p : 0;
             std::string row;
-            for (int x = q; x < q + ll.ModuleCount() * p; x += p) row += mono::dot(b.Picture(), x, 0) ? '1' : '0';
-            EXPECT_EQ(row, ll.ModuleString());
-            for (int x = q; x < q + ll.ModuleCount() * p; ++x)
-                ASSERT_EQ(mono::dot(b.Picture(), x, 0), ll.Modules()[(x - q) / p] == 1) << x;
+            for (int x = q; x < q + ll.moduleCount() * p; x += p) row += mono::dot(b.picture(), x, 0) ? '1' : '0';
+            EXPECT_EQ(row, ll.moduleString());
+            for (int x = q; x < q + ll.moduleCount() * p; ++x)
+                ASSERT_EQ(mono::dot(b.picture(), x, 0), ll.Modules()[(x - q) / p] == 1) << x;
         }
     }
 }
@@ -225,7 +225,7 @@ TEST(BarcodeElement, SetterChecksKeepTheOldValue) {
     for (const Bad& c : bad) {
         SCOPED_TRACE(c.what);
         Barcode b = element(CODE39, "KEEP");
-        const QImage before = b.Picture();
+        const QImage before = b.picture();
         try {
             c.set(b);
             ADD_FAILURE() << "accepted";
@@ -236,7 +236,7 @@ TEST(BarcodeElement, SetterChecksKeepTheOldValue) {
         EXPECT_EQ(b.Bar_ModuleWidth(), SC2);
         EXPECT_EQ(b.Bar_Rotation(), rotate_000);
         EXPECT_EQ(b.Bar_HeightPercent(), 100);
-        EXPECT_EQ(b.Picture(), before);
+        EXPECT_EQ(b.picture(), before);
     }
     Barcode b;
     b.SetBar_Caption(QByteArray(50, '1')); // 50 bytes are allowed
@@ -256,15 +256,15 @@ TEST(BarcodeElement, DrawErrorsKeepTheLastPicture) {
     for (const Bad& c : bad) {
         SCOPED_TRACE(c.what);
         Barcode b = element(CODE128_B, "ok");
-        const QImage before = b.Picture();
+        const QImage before = b.picture();
         try {
             c.set(b);
             ADD_FAILURE() << "drawn";
         } catch (const BarcodeError& e) {
             EXPECT_STREQ(e.what(), c.what);
         }
-        EXPECT_EQ(b.DrawError(), QString::fromUtf8(c.what));
-        EXPECT_EQ(b.Picture(), before);
+        EXPECT_EQ(b.drawError(), QString::fromUtf8(c.what));
+        EXPECT_EQ(b.picture(), before);
         EXPECT_EQ(QSize(b.Width(), b.Height()), before.size());
     }
 }
@@ -282,7 +282,7 @@ TEST(BarcodeElement, PaintSurvivesAnyCaption) {
             b.SetBar_CodeType(type);
             try {
                 b.SetBar_Caption(caption);
-                EXPECT_EQ(b.Picture().size(), QSize(b.Width(), b.Height()));
+                EXPECT_EQ(b.picture().size(), QSize(b.Width(), b.Height()));
             } catch (const BarcodeError& e) {
                 EXPECT_STREQ(e.what(), "ZurazAZ: Code128 error") << type;
             }
@@ -291,26 +291,26 @@ TEST(BarcodeElement, PaintSurvivesAnyCaption) {
 
 TEST(BarcodeElement, SetBoundsRedraws) {
     Barcode b = element(CODE39, "A");
-    b.SetBounds(40, 50, 10, 10); // AutoSize: the symbol's size wins
+    b.setBounds(40, 50, 10, 10); // AutoSize: the symbol's size wins
     EXPECT_EQ(QPoint(b.Left(), b.Top()), QPoint(40, 50));
     EXPECT_EQ(QSize(b.Width(), b.Height()), QSize(49, 70));
-    b.SetAutoSize(false);
-    b.SetBounds(0, 0, 20, 30); // without AutoSize the element keeps the given size, drawing what fits
-    EXPECT_EQ(b.Picture().size(), QSize(20, 30));
-    EXPECT_TRUE(mono::dot(b.Picture(), 0, 0));
+    b.setAutoSize(false);
+    b.setBounds(0, 0, 20, 30); // without AutoSize the element keeps the given size, drawing what fits
+    EXPECT_EQ(b.picture().size(), QSize(20, 30));
+    EXPECT_TRUE(mono::dot(b.picture(), 0, 0));
 }
 
 TEST(BarcodeElement, CodabarUpperCasesTheStoredCaption) {
     Barcode b = element(Codabar, "b12c");
     EXPECT_EQ(b.Bar_Caption(), "B12C");
-    EXPECT_EQ(b.SymbolText(), "B12C");
+    EXPECT_EQ(b.symbolText(), "B12C");
 }
 
 TEST(BarcodeElement, DrawSymbolInRectCopiesOneToOne) {
     const Barcode b = element(EAN_8, "1234567", SC5);
     QImage canvas = mono::create(b.Width() + 30, b.Height() + 20);
-    b.DrawSymbolInRect(canvas, QRect(17, 9, b.Width(), b.Height()));
-    EXPECT_EQ(canvas.copy(17, 9, b.Width(), b.Height()), b.Picture());
+    b.drawSymbolInRect(canvas, QRect(17, 9, b.Width(), b.Height()));
+    EXPECT_EQ(canvas.copy(17, 9, b.Width(), b.Height()), b.picture());
     int outside = 0;
     for (int y = 0; y < canvas.height(); ++y)
         for (int x = 0; x < canvas.width(); ++x)
@@ -319,6 +319,6 @@ TEST(BarcodeElement, DrawSymbolInRectCopiesOneToOne) {
     // DrawSymbol on a colour canvas at an origin gives the same dots.
     QImage colour(b.Width() + 5, b.Height() + 5, QImage::Format_RGB32);
     colour.fill(Qt::white);
-    EXPECT_EQ(b.DrawSymbol(colour, 5, 5), QSize(b.Width(), b.Height()));
-    EXPECT_EQ(mono::fromImage(colour.copy(5, 5, b.Width(), b.Height())), b.Picture());
+    EXPECT_EQ(b.drawSymbol(colour, 5, 5), QSize(b.Width(), b.Height()));
+    EXPECT_EQ(mono::fromImage(colour.copy(5, 5, b.Width(), b.Height())), b.picture());
 }

@@ -54,11 +54,11 @@ TEST(BarcodePainter, DrawsWhatTheLayoutSaysDotByDot) {
             b.SetBar_ModuleWidth(type % 2 ? SC5 : SC2);
             b.SetBar_Rotation(rotation);
             SymbolEncoder encoder;
-            encoder.Params() = BarcodeParams{};
-            encoder.Params().codeType = static_cast<std::uint8_t>(type);
-            encoder.Params().caption = b.Bar_Caption().toStdString();
-            encoder.Params().moduleWidth = static_cast<std::uint8_t>(b.Bar_ModuleWidth());
-            encoder.Encode();
+            encoder.params() = BarcodeParams{};
+            encoder.params().codeType = static_cast<std::uint8_t>(type);
+            encoder.params().caption = b.Bar_Caption().toStdString();
+            encoder.params().moduleWidth = static_cast<std::uint8_t>(b.Bar_ModuleWidth());
+            encoder.encode();
             const BarcodeLayout layout = layoutSymbol(encoder);
             // On a larger canvas, away from its corner, so that clipping shows too.
             const QSize canvas(b.Width() + 7, b.Height() - 3);
@@ -72,15 +72,15 @@ TEST(BarcodePainter, DrawsWhatTheLayoutSaysDotByDot) {
 // Drawing held: values are checked and stored, nothing is drawn until released.
 TEST(BarcodeElement, HeldDrawingChecksAtOnceAndDrawsOnRelease) {
     Barcode b;
-    b.HoldDrawing();
+    b.holdDrawing();
     b.SetBar_CodeType(CODE39);
     b.SetBar_Caption("A");
     EXPECT_THROW(b.SetBar_HeightPercent(10), BarcodeError); // range checks stay immediate
-    EXPECT_EQ(b.Picture().size(), QSize(69, 66));           // the new element's size: not drawn yet
-    b.ReleaseDrawing();
-    EXPECT_EQ(b.Picture().size(), QSize(49, b.Height())); // CODE39 "A" at SC2: 48 modules + 1
-    b.HoldDrawing();
+    EXPECT_EQ(b.picture().size(), QSize(69, 66));           // the new element's size: not drawn yet
+    b.releaseDrawing();
+    EXPECT_EQ(b.picture().size(), QSize(49, b.Height())); // CODE39 "A" at SC2: 48 modules + 1
+    b.holdDrawing();
     b.SetBar_CodeType(14); // cannot be drawn; found out when released
-    EXPECT_THROW(b.ReleaseDrawing(), BarcodeError);
-    EXPECT_EQ(b.DrawError(), "Barcode: Unknown Type of Barcode");
+    EXPECT_THROW(b.releaseDrawing(), BarcodeError);
+    EXPECT_EQ(b.drawError(), "Barcode: Unknown Type of Barcode");
 }

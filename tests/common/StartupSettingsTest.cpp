@@ -22,19 +22,19 @@ TEST(Startup, NothingStoredGivesTheDefaultsAndWritesNothing) {
     const AppSettings s = readStartupSettings(dir.filePath("Config.ini")); // no file
     EXPECT_EQ(s.width, 512);
     EXPECT_EQ(s.moBan, 1);
-    EXPECT_EQ(s.zoom, "200dpi");
+    EXPECT_EQ(s.resolution, "200dpi");
     EXPECT_EQ(s.dpiList, QStringList{"200dpi"});
     EXPECT_EQ(s.maxLength, 20000);
-    EXPECT_EQ(s.mainDpi, 1);
+    EXPECT_EQ(s.widthMode, 1);
     EXPECT_EQ(s.comm, "COM1");
     EXPECT_EQ(s.baudText, "57600");
     EXPECT_FALSE(QFile::exists(store.path()));
-    EXPECT_EQ(summaryConnected(s.comm, s.baudText, s.moBan, s.width, s.zoom),
+    EXPECT_EQ(summaryConnected(s.comm, s.baudText, s.moBan, s.width, s.resolution),
               QStringLiteral("      COM1, br57600；模板号：1，长度：512Pels，分辨率：200dpi"));
     // A device server's address stands without a speed: the server sets the line's.
-    EXPECT_EQ(summaryConnected("tcp://10.0.0.5:4001", s.baudText, s.moBan, s.width, s.zoom),
+    EXPECT_EQ(summaryConnected("tcp://10.0.0.5:4001", s.baudText, s.moBan, s.width, s.resolution),
               QStringLiteral("      tcp://10.0.0.5:4001；模板号：1，长度：512Pels，分辨率：200dpi"));
-    EXPECT_EQ(summaryNotFound(s.moBan, s.width, s.zoom),
+    EXPECT_EQ(summaryNotFound(s.moBan, s.width, s.resolution),
               QStringLiteral("      没有找到喷码仪；模板号：1，长度：512Pels，分辨率：200dpi"));
 }
 
@@ -61,7 +61,7 @@ TEST(Startup, DpiListFromConfig) {
     EXPECT_EQ(s.dpiList.size(), 255);
     readConfigIni(s, writeConfig(dir, "[Main]\r\nMaxLength=9000\r\nMainDpi=2\r\n"));
     EXPECT_EQ(s.maxLength, 9000);
-    EXPECT_EQ(s.mainDpi, 2);
+    EXPECT_EQ(s.widthMode, 2);
     EXPECT_FALSE(s.parallelSearch);
     EXPECT_TRUE(s.networkPorts.isEmpty());
     // Device servers are listed by ';', blanks around each and empty items dropped.
@@ -84,7 +84,7 @@ TEST(Startup, StoredValues) {
     EXPECT_EQ(s.width, 640);
     EXPECT_EQ(s.baudText, "38400"); // shown as stored
     EXPECT_FALSE(baudFromText(s.baudText).has_value());
-    EXPECT_EQ(s.zoom, "200dpi");
+    EXPECT_EQ(s.resolution, "200dpi");
     EXPECT_EQ(s.comm, "/dev/ttyUSB0");
     EXPECT_EQ(s.moBan, 7);
     EXPECT_EQ(store.contents(), before); // start-up writes nothing

@@ -27,9 +27,9 @@ TEST(CanvasLayout, PartsOfTheSurface) {
 
 TEST(CanvasLayout, NewestElementInFrontEvenOverTheBorder) {
     MessageTemplate m;
-    FieldElement& older = PlaceField(m, csImage, 0, 0);   // 64 x 64 at panel (21, 21)
-    FieldElement& newer = PlaceField(m, csImage, 40, 40); // at panel (61, 61)
-    FieldElement& edge = PlaceField(m, csImage, -21, 60); // covers the left border at x 0
+    FieldElement& older = placeField(m, csImage, 0, 0);   // 64 x 64 at panel (21, 21)
+    FieldElement& newer = placeField(m, csImage, 40, 40); // at panel (61, 61)
+    FieldElement& edge = placeField(m, csImage, -21, 60); // covers the left border at x 0
     EXPECT_EQ(hitSurface(m, {30, 30}, kCanvas).element, &older);
     EXPECT_EQ(hitSurface(m, {70, 70}, kCanvas).element, &newer); // both cover it
     EXPECT_EQ(hitSurface(m, {0, 100}, kCanvas).element, &edge);

@@ -23,12 +23,12 @@ TEST(PrintArea, OutsidePartOfARectangle) {
 
 TEST(PrintArea, TheDefaultBarcodeSticksOutAndIsNamedAsTheOperatorSeesIt) {
     MessageTemplate message;
-    PlaceField(message, csStr, 0, 0);                                // inside
-    FieldElement& barcode = PlaceField(message, csBarCode, 120, 10); // the default EAN-13
+    placeField(message, csStr, 0, 0);                                // inside
+    FieldElement& barcode = placeField(message, csBarCode, 120, 10); // the default EAN-13
     ASSERT_GT(barcode.Height(), 128 - 10);
-    PlaceField(message, csDate, 500, 0); // past the 512-dot canvas
+    placeField(message, csDate, 500, 0); // past the 512-dot canvas
     message.SetNextControlNo(65);
-    PlaceField(message, csStr, 600, 0); // ControlNo65 is never sent
+    placeField(message, csStr, 600, 0); // ControlNo65 is never sent
     const QList<FieldOutside> outside = fieldsOutsidePrintArea(message, 512);
     ASSERT_EQ(outside.size(), 2);
     EXPECT_EQ(outside[0].label, QStringLiteral("条码（X 120，Y 10）"));

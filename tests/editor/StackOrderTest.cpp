@@ -8,7 +8,7 @@ namespace {
 // The kinds of the elements from the back, and their numbers.
 std::vector<std::pair<int, eStyle>> order(const MessageTemplate& t) {
     std::vector<std::pair<int, eStyle>> seen;
-    for (const FieldElement* e : t.elements()) seen.emplace_back(e->Number(), e->AsField()->UserStyle());
+    for (const FieldElement* e : t.elements()) seen.emplace_back(e->number(), e->asField()->UserStyle());
     return seen;
 }
 } // namespace
@@ -17,9 +17,9 @@ std::vector<std::pair<int, eStyle>> order(const MessageTemplate& t) {
 // back to front; NextControlNo is not touched.
 TEST(StackOrder, NumbersFollowTheNewOrder) {
     MessageTemplate t;
-    PlaceField(t, csStr, 0, 0);
-    PlaceField(t, csDate, 0, 0);
-    PlaceField(t, csNo, 0, 0);
+    placeField(t, csStr, 0, 0);
+    placeField(t, csDate, 0, 0);
+    placeField(t, csNo, 0, 0);
     t.remove(1);
     t.SetNextControlNo(9);
     const struct {
@@ -34,7 +34,7 @@ TEST(StackOrder, NumbersFollowTheNewOrder) {
     for (const auto& row : rows) {
         FieldElement* moved = moveToStackEnd(t, *t.find(row.pick), row.end);
         ASSERT_NE(moved, nullptr);
-        EXPECT_EQ(t.SelectedControl(), moved);
+        EXPECT_EQ(t.selectedElement(), moved);
         EXPECT_EQ(order(t), row.expected);
         EXPECT_EQ(t.NextControlNo(), 9);
     }

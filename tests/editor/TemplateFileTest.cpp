@@ -43,8 +43,8 @@ TEST(TemplateFile, EmptyTemplate) {
 
 TEST(TemplateFile, KeysOfEveryKindInTheirOrder) {
     MessageTemplate m;
-    for (eStyle kind : kAllFieldKinds) PlaceField(m, kind, 10, 5);
-    m.find(3)->AsField()->SetUserValue("A2");
+    for (eStyle kind : kAllFieldKinds) placeField(m, kind, 10, 5);
+    m.find(3)->asField()->SetUserValue("A2");
     const QByteArray bytes = templateFileBytes(m, {640, 128, 7, "300dpi"});
     const QString text = gbk::decode(bytes);
     // hand-written expectation of each section (the date's value is a style code, not a date)
@@ -72,7 +72,7 @@ TEST(TemplateFile, KeysOfEveryKindInTheirOrder) {
 
 TEST(TemplateFile, SaveLoadSaveGivesTheSameBytes) {
     MessageTemplate m;
-    for (eStyle kind : kAllFieldKinds) PlaceField(m, kind, 3 * kind, 2 * kind);
+    for (eStyle kind : kAllFieldKinds) placeField(m, kind, 3 * kind, 2 * kind);
     QTemporaryDir dir;
     const QString first = dir.filePath("a.spt"), second = dir.filePath("b.spt");
     saveTemplate(m, {1000, 128, 3, "400dpi"}, first);
@@ -80,14 +80,14 @@ TEST(TemplateFile, SaveLoadSaveGivesTheSameBytes) {
     const TemplateAttributes a = load(opened, first);
     EXPECT_EQ(a.width, 1000);
     EXPECT_EQ(a.moBan, 3);
-    EXPECT_EQ(a.zoom, "400dpi");
+    EXPECT_EQ(a.resolution, "400dpi");
     saveTemplate(opened, a, second);
     EXPECT_EQ(readFile(second), readFile(first));
 }
 
 TEST(TemplateFile, ElementsAreRenumberedInCaptionOrder) {
     MessageTemplate m;
-    for (int i = 0; i < 6; ++i) PlaceField(m, i == 2 ? csStr : csDate, 0, 0);
+    for (int i = 0; i < 6; ++i) placeField(m, i == 2 ? csStr : csDate, 0, 0);
     for (int n : {0, 1, 3, 4}) m.remove(n); // a string numbered 2 and a date numbered 5 remain
     QTemporaryDir dir;
     const QString path = dir.filePath("t.spt");
@@ -97,10 +97,10 @@ TEST(TemplateFile, ElementsAreRenumberedInCaptionOrder) {
     load(opened, path);
     ASSERT_NE(opened.find(0), nullptr);
     ASSERT_NE(opened.find(1), nullptr);
-    EXPECT_EQ(opened.find(0)->Kind(), csStr);
-    EXPECT_EQ(opened.find(1)->Kind(), csDate);
+    EXPECT_EQ(opened.find(0)->kind(), csStr);
+    EXPECT_EQ(opened.find(1)->kind(), csDate);
     EXPECT_EQ(opened.NextControlNo(), 2);
-    EXPECT_EQ(opened.SelectedControl(), opened.find(1));
+    EXPECT_EQ(opened.selectedElement(), opened.find(1));
 }
 
 TEST(TemplateFile, EmptyCaptionPieceLeavesAGapThatPlacementDoesNotReuse) {
@@ -110,19 +110,19 @@ TEST(TemplateFile, EmptyCaptionPieceLeavesAGapThatPlacementDoesNotReuse) {
                          "[csStr0]\nUserValue=  AB  \nLeft=10\nTop=5\n[csDate2]\nLeft=0\nTop=0\n"));
     MessageTemplate m;
     load(m, path);
-    EXPECT_EQ(m.find(0)->Kind(), csStr);
+    EXPECT_EQ(m.find(0)->kind(), csStr);
     EXPECT_EQ(m.find(1), nullptr);
-    EXPECT_EQ(m.find(2)->Kind(), csDate);
+    EXPECT_EQ(m.find(2)->kind(), csDate);
     EXPECT_EQ(m.NextControlNo(), 2);
-    EXPECT_EQ(m.find(0)->AsField()->UserValue(), "AB"); // blanks around the text dropped
-    EXPECT_EQ(m.find(0)->TemplatePos(), QPoint(10, 5));
+    EXPECT_EQ(m.find(0)->asField()->UserValue(), "AB"); // blanks around the text dropped
+    EXPECT_EQ(m.find(0)->templatePos(), QPoint(10, 5));
     EXPECT_EQ(m.find(0)->Left(), 31);
     // the date's section has no keys: the defaults of its kind
-    EXPECT_EQ(m.find(2)->AsField()->UserExplain(), QStringLiteral("生产日期："));
-    EXPECT_EQ(m.find(2)->AsField()->UserSpace(), 16);
+    EXPECT_EQ(m.find(2)->asField()->UserExplain(), QStringLiteral("生产日期："));
+    EXPECT_EQ(m.find(2)->asField()->UserSpace(), 16);
     EXPECT_EQ(m.find(2)->Height(), 18); // UserFontSize 16 + 2
     // the next placement skips the number 2 that the date holds
-    EXPECT_EQ(PlaceField(m, csRunNo, 0, 0).Number(), 3);
+    EXPECT_EQ(placeField(m, csRunNo, 0, 0).number(), 3);
 }
 
 TEST(TemplateFile, BarcodeKeys) {
@@ -139,7 +139,7 @@ TEST(TemplateFile, BarcodeKeys) {
     } catch (const BarcodeError& e) {
         EXPECT_STREQ(e.what(), "Bar_HeightPercent must be in the range 20..200!");
     }
-    const Barcode* b = m.find(0)->AsBarcode();
+    const Barcode* b = m.find(0)->asBarcode();
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(b->Bar_CodeType(), 4);
     EXPECT_EQ(b->Bar_Rotation(), 1);
@@ -168,7 +168,7 @@ TEST(TemplateFile, PicturesThatCannotBeReadOpenWhite) {
     MessageTemplate m;
     load(m, path);
     for (int n : {0, 1}) {
-        const QImage& p = m.find(n)->Picture();
+        const QImage& p = m.find(n)->picture();
         QImage framed = mono::create(p.width(), p.height());
         for (int x = 0; x < p.width(); ++x)
             mono::setDot(framed, x, 0, true), mono::setDot(framed, x, p.height() - 1, true);
@@ -185,7 +185,7 @@ TEST(TemplateFile, MissingFileOpensAsAnEmpty512DotTemplate) {
     const TemplateAttributes a = load(m, "/nonexistent/none.spt");
     EXPECT_EQ(a.width, 512);
     EXPECT_EQ(a.moBan, 1);
-    EXPECT_EQ(a.zoom, "200dpi");
+    EXPECT_EQ(a.resolution, "200dpi");
     EXPECT_EQ(m.count(), 0);
 }
 
@@ -211,7 +211,7 @@ TEST(TemplateFile, AFailedSaveLeavesTheOldFileByteForByte) {
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     if (getuid() == 0) QProcess::execute("chattr", {"+i", dir.path()});
     MessageTemplate m;
-    PlaceField(m, csStr, 0, 0);
+    placeField(m, csStr, 0, 0);
     bool refused = false;
     try {
         saveTemplate(m, {}, path);
@@ -231,7 +231,7 @@ TEST(TemplateFile, ASaveOnAFullDiskFailsAndKeepsTheOldFile) {
     FullFileSystem disk("keep.spt", old);
     if (!disk.full()) GTEST_SKIP() << "this machine does not permit mounting a tmpfs";
     MessageTemplate m;
-    for (int i = 0; i < 20; ++i) PlaceField(m, csStr, 0, i); // about 4 KB: less than the save file's buffer
+    for (int i = 0; i < 20; ++i) placeField(m, csStr, 0, i); // about 4 KB: less than the save file's buffer
     const QString path = disk.filePath("keep.spt");
     try {
         saveTemplate(m, {}, path);
@@ -245,9 +245,9 @@ TEST(TemplateFile, ASaveOnAFullDiskFailsAndKeepsTheOldFile) {
 TEST(TemplateFile, TextsGbkCannotHoldAreNamedAndNeverSilentlyLost) {
     QTemporaryDir dir;
     MessageTemplate m;
-    PlaceField(m, csStr, 0, 0).AsField()->SetUserValue(QStringLiteral("Straße 한국")); // ß and Hangul: not in GBK
-    PlaceField(m, csDate, 0, 20);                                                      // 生产日期： is GBK
-    FieldElement& picture = PlaceField(m, csImage, 0, 40);
+    placeField(m, csStr, 0, 0).asField()->SetUserValue(QStringLiteral("Straße 한국")); // ß and Hangul: not in GBK
+    placeField(m, csDate, 0, 20);                                                      // 生产日期： is GBK
+    FieldElement& picture = placeField(m, csImage, 0, 40);
     const QStringList lost{"csStr0/UserValue"};
     EXPECT_EQ(textsGbkCannotHold(m, {}), lost);
     const QString path = dir.filePath("t.spt");
@@ -264,7 +264,7 @@ TEST(TemplateFile, TextsGbkCannotHoldAreNamedAndNeverSilentlyLost) {
     saveTemplate(m, {}, path, LostCharacters::WriteAsQuestionMarks);
     EXPECT_TRUE(readFile(path).contains("UserValue=Stra?e ??\r\n"));
     // a picture path with "?" would name another file: refused whatever the choice
-    picture.AsField()->SetUserValue(QStringLiteral("/tmp/ñ.bmp"));
+    picture.asField()->SetUserValue(QStringLiteral("/tmp/ñ.bmp"));
     EXPECT_THROW(saveTemplate(m, {}, path, LostCharacters::WriteAsQuestionMarks), TemplateTextError);
     EXPECT_FALSE(readFile(path).contains("Source=/tmp/?.bmp"));
 }

@@ -12,7 +12,7 @@ namespace {
 constexpr int kTestQuietMs = 200;
 
 struct Texts : LinkReporter {
-    void ShowMessage(const QString& text) override { shown << text; }
+    void showMessage(const QString& text) override { shown << text; }
     QStringList shown;
 };
 
@@ -22,8 +22,8 @@ struct Link {
     Texts reporter;
     std::vector<bool> lamp;
     explicit Link(const QStringList& options = {}) : printer(options) {
-        port.SetPort(printer.devicePath());
-        port.SetOpenListener([this](bool open) { lamp.push_back(open); });
+        port.setPort(printer.devicePath());
+        port.setOpenListener([this](bool open) { lamp.push_back(open); });
     }
     bool send(const QList<GlyphPayload>& payloads) { return sendGlyphPayloads(port, reporter, payloads, kTestQuietMs); }
 };

@@ -15,7 +15,7 @@ const QString kMissing = QStringLiteral("/nonexistent/ttyUSB9");
 // Every call in order, summaries as "found PORT SPEED" and "not found".
 class RecordingSearch : public SearchReporter {
 public:
-    void ShowMessage(const QString& text) override { calls << text; }
+    void showMessage(const QString& text) override { calls << text; }
     void showFound(const QString& port, const QString& speed) override { calls << "found " + port + " " + speed; }
     void showNotFound() override { calls << QStringLiteral("not found"); }
     QStringList calls;
@@ -65,7 +65,7 @@ TEST(PrinterSearch, ASecondSearchRewritesTheSameValues) {
     ScopedStore store;
     PrinterProcess printer;
     SerialPort port;
-    port.SetBaudRate(9600);
+    port.setBaudRate(9600);
     RecordingSearch seen;
     search(port, {printer.devicePath()}, seen);
     writeRegString("Comm", "COM7");
@@ -79,14 +79,14 @@ TEST(PrinterSearch, APrinterAtAnotherSpeedIsNotFoundAndTheSpeedStays) {
     ScopedStore store;
     PrinterProcess printer({QStringLiteral("--baud"), QStringLiteral("57600")});
     SerialPort port;
-    port.SetBaudRate(9600);
+    port.setBaudRate(9600);
     RecordingSearch seen;
     EXPECT_EQ(search(port, {printer.devicePath()}, seen), QString());
     EXPECT_EQ(seen.calls, unanswered());
-    EXPECT_EQ(port.BaudRate(), 9600);
+    EXPECT_EQ(port.baudRate(), 9600);
     EXPECT_EQ(readRegString("Comm", "unchanged"), "unchanged");
     // The same printer answers once the line is at its speed.
-    port.SetBaudRate(57600);
+    port.setBaudRate(57600);
     EXPECT_EQ(search(port, {printer.devicePath()}, seen), printer.devicePath());
 }
 
@@ -118,8 +118,8 @@ TEST(PrinterSearch, AStopEndsTheRunningTriesAndTriesNoFurtherPort) {
     // a minute's quiet period only the abort event can end the waits.
     struct StopOnFirstText : RecordingSearch {
         SearchStop* stop;
-        void ShowMessage(const QString& text) override {
-            RecordingSearch::ShowMessage(text);
+        void showMessage(const QString& text) override {
+            RecordingSearch::showMessage(text);
             stop->request();
         }
     } seen;

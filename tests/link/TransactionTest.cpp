@@ -25,9 +25,9 @@ constexpr int kTestQuietMs = 200;
 class RecordingReporter : public LinkReporter {
 public:
     explicit RecordingReporter(const SerialPort& port) : port_(port) {}
-    void ShowMessage(const QString& text) override {
+    void showMessage(const QString& text) override {
         texts << text;
-        openWhenShown.push_back(port_.Connected());
+        openWhenShown.push_back(port_.isOpen());
     }
     QStringList texts;
     std::vector<bool> openWhenShown;
@@ -40,9 +40,9 @@ private:
 class SlowReporter : public RecordingReporter {
 public:
     using RecordingReporter::RecordingReporter;
-    void ShowMessage(const QString& text) override {
+    void showMessage(const QString& text) override {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        RecordingReporter::ShowMessage(text);
+        RecordingReporter::showMessage(text);
     }
 };
 
@@ -52,8 +52,8 @@ struct Link {
     RecordingReporter reporter{port};
     std::vector<bool> lamp; // what the port's open listener was told
     explicit Link(const QStringList& options = {}) : printer(options) {
-        port.SetPort(printer.devicePath());
-        port.SetOpenListener([this](bool open) { lamp.push_back(open); });
+        port.setPort(printer.devicePath());
+        port.setOpenListener([this](bool open) { lamp.push_back(open); });
     }
 };
 
@@ -80,7 +80,7 @@ TEST(Transaction, AcknowledgedExchangeShowsWaitingThenSuccess) {
     // The lamp is lit for the whole transaction and out after it.
     EXPECT_EQ(link.reporter.openWhenShown, (std::vector<bool>{true, true}));
     EXPECT_EQ(link.lamp, (std::vector<bool>{true, false}));
-    EXPECT_FALSE(link.port.Connected());
+    EXPECT_FALSE(link.port.isOpen());
 }
 
 TEST(Transaction, SilentPrinterGetsThreeIdenticalFramesAndTheFailureStays) {
@@ -96,7 +96,7 @@ TEST(Transaction, SilentPrinterGetsThreeIdenticalFramesAndTheFailureStays) {
     ASSERT_EQ(frames.size(), 3);
     EXPECT_EQ(frames[1], frames[0]);
     EXPECT_EQ(frames[2], frames[0]);
-    EXPECT_FALSE(link.port.Connected());
+    EXPECT_FALSE(link.port.isOpen());
 }
 
 TEST(Transaction, MisbehavingPrintersAreJudgedByTheReplyTest) {
@@ -133,20 +133,20 @@ TEST(Transaction, ChunksGoInOrderAndAFailedChunkEndsTheTransfer) {
         SerialPort& port = link.port;
         Transaction t(port, link.reporter, kTestQuietMs);
         const QByteArray data(3073, '\x5A');
-        EXPECT_TRUE(t.SendChunks(cmdBackgroundChunk, 1, 2, data, actionBackground()));
+        EXPECT_TRUE(t.sendChunks(cmdBackgroundChunk, 1, 2, data, actionBackground()));
         const QStringList frames = link.printer.received();
         ASSERT_EQ(frames.size(), 2);
         EXPECT_TRUE(frames[0].startsWith("01 00 B1 0C 05 01 02 02 01 5A"));
         EXPECT_EQ(frames[1], "01 00 B1 00 06 01 02 02 02 5A EF"); // by hand: 01^B1^06^01^02^02^02^5A = EF
         const LinkAction a = actionBackground();
         EXPECT_EQ(link.reporter.texts, (QStringList{a.waiting, a.succeeded, a.waiting, a.succeeded}));
-        EXPECT_TRUE(t.SendChunks(cmdBackgroundChunk, 1, 2, {}, a)); // nothing to send
+        EXPECT_TRUE(t.sendChunks(cmdBackgroundChunk, 1, 2, {}, a)); // nothing to send
         EXPECT_EQ(link.printer.received().size(), 2);
     }
     Link link({QStringLiteral("--answer-limit"), QStringLiteral("1")});
     {
         Transaction t(link.port, link.reporter, kTestQuietMs);
-        EXPECT_FALSE(t.SendChunks(cmdBackgroundChunk, 1, 1, QByteArray(3 * kChunkSize, '\0'), actionBackground()));
+        EXPECT_FALSE(t.sendChunks(cmdBackgroundChunk, 1, 1, QByteArray(3 * kChunkSize, '\0'), actionBackground()));
         EXPECT_EQ(link.reporter.texts.back(), actionBackground().failed);
     }
     const QStringList frames = link.printer.receivedAtLeast(4);
@@ -174,7 +174,7 @@ TEST(Transaction, InterruptMakesTheRemainingTriesFailAtOnce) {
     EXPECT_EQ(now.sa_handler, SIG_DFL);
     // The next transaction starts with a clear event.
     PrinterProcess answering;
-    link.port.SetPort(answering.devicePath());
+    link.port.setPort(answering.devicePath());
     EXPECT_TRUE(queryPrinter(link.port, link.reporter, kTestQuietMs));
 }
 
@@ -182,20 +182,20 @@ TEST(Transaction, PortThatCannotBeOpenedLeavesItClosed) {
     SerialPort port;
     RecordingReporter reporter(port);
     std::vector<bool> lamp;
-    port.SetOpenListener([&](bool open) { lamp.push_back(open); });
-    port.SetPort(QStringLiteral("/dev/daviduv-missing-port"));
+    port.setOpenListener([&](bool open) { lamp.push_back(open); });
+    port.setPort(QStringLiteral("/dev/daviduv-missing-port"));
     try {
         setPrinterClock(port, reporter, kClockTime, kTestQuietMs);
         FAIL() << "no error for a missing port";
     } catch (const ComPortError& e) {
         EXPECT_STREQ(e.what(), "Unable to open com port (win error code: 2)");
     }
-    EXPECT_FALSE(port.Connected());
+    EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(lamp.empty());
     EXPECT_TRUE(reporter.texts.isEmpty());
     // The failed begin left nothing registered: the next transaction runs.
     PrinterProcess printer;
-    port.SetPort(printer.devicePath());
+    port.setPort(printer.devicePath());
     EXPECT_TRUE(setPrinterClock(port, reporter, kClockTime, kTestQuietMs));
 }
 
@@ -207,10 +207,10 @@ TEST(Transaction, PrinterUnpluggedMidTransferEndsWithAnErrorAndAClosedPort) {
     });
     EXPECT_THROW(eraseFlashSegment(link.port, link.reporter, 1, kQuietMs), ComPortError);
     unplug.join();
-    EXPECT_FALSE(link.port.Connected());
+    EXPECT_FALSE(link.port.isOpen());
     EXPECT_EQ(link.lamp, (std::vector<bool>{true, false}));
     PrinterProcess printer;
-    link.port.SetPort(printer.devicePath());
+    link.port.setPort(printer.devicePath());
     EXPECT_TRUE(eraseFlashSegment(link.port, link.reporter, 1, kTestQuietMs));
 }
 
@@ -221,12 +221,12 @@ TEST(Transaction, TransactionsOnTwoPortsRunAtOnceButNotTwoOnOnePort) {
     Link another;
     Transaction first(link.port, link.reporter, kTestQuietMs);
     Transaction second(another.port, another.reporter, kTestQuietMs);
-    EXPECT_TRUE(another.port.Connected());
+    EXPECT_TRUE(another.port.isOpen());
     SerialPort same;
-    same.SetPort(link.port.Port());
+    same.setPort(link.port.port());
     RecordingReporter reporter(same);
     EXPECT_THROW(Transaction(same, reporter, kTestQuietMs), ComPortError);
-    EXPECT_FALSE(same.Connected());
+    EXPECT_FALSE(same.isOpen());
 }
 
 // Bytes that were waiting before a frame was written are late bytes of an
@@ -248,7 +248,7 @@ TEST(Transaction, BytesWaitingBeforeTheWriteNeverAnswerTheFrame) {
     for (const Row& r : rows) {
         PtyPair far;
         SerialPort port;
-        port.SetPort(far.slavePath());
+        port.setPort(far.slavePath());
         SlowReporter reporter(port); // the answer is in before the wait begins
         Transaction t(port, reporter, kTestQuietMs);
         far.write(hexBytes(r.late));
@@ -261,7 +261,7 @@ TEST(Transaction, BytesWaitingBeforeTheWriteNeverAnswerTheFrame) {
                 for (; in.size() >= 7; in.remove(0, 7), ++frames) far.write(hexBytes(r.answer));
             }
         });
-        EXPECT_EQ(t.Exchange(eraseFrame(0), actionEraseFlash()), r.accepted) << r.why;
+        EXPECT_EQ(t.exchange(eraseFrame(0), actionEraseFlash()), r.accepted) << r.why;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         done = true;
         printer.join();
@@ -285,7 +285,7 @@ TEST(Transaction, RealQuietTimeOfThreeSeconds) {
 TEST(Transaction, BabblingLineStillEndsAfterThreeTries) {
     PtyPair far;
     SerialPort port;
-    port.SetPort(far.slavePath());
+    port.setPort(far.slavePath());
     RecordingReporter reporter(port);
     std::atomic<bool> stop{false};
     std::thread babbler([&] {
@@ -297,7 +297,7 @@ TEST(Transaction, BabblingLineStillEndsAfterThreeTries) {
     bool ok = true;
     {
         Transaction transaction(port, reporter, kTestQuietMs);
-        ok = transaction.Send(eraseFrame(2), actionEraseFlash());
+        ok = transaction.send(eraseFrame(2), actionEraseFlash());
     }
     stop = true;
     babbler.join();
@@ -317,7 +317,7 @@ TEST(Transaction, FastAcknowledgementEndsTheExchangeAtTheAcknowledgement) {
     t.start();
     {
         Transaction transaction(link.port, link.reporter, timing);
-        for (int i = 0; i < 4; ++i) EXPECT_TRUE(transaction.Exchange(kClockFrame(), actionSetClock()));
+        for (int i = 0; i < 4; ++i) EXPECT_TRUE(transaction.exchange(kClockFrame(), actionSetClock()));
     }
     EXPECT_LT(t.elapsed(), 10000);
     EXPECT_EQ(link.printer.received(), repeated(kClockHex, 4));
@@ -331,8 +331,8 @@ TEST(Transaction, RepeatedAcknowledgementIsNotTheNextFramesAcknowledgement) {
     ReplyTiming timing(kTestQuietMs);
     timing.fastAck = true;
     Transaction transaction(link.port, link.reporter, timing);
-    EXPECT_TRUE(transaction.Exchange(kClockFrame(), actionSetClock()));
-    EXPECT_FALSE(transaction.Exchange(kClockFrame(), actionSetClock()));
+    EXPECT_TRUE(transaction.exchange(kClockFrame(), actionSetClock()));
+    EXPECT_FALSE(transaction.exchange(kClockFrame(), actionSetClock()));
 }
 
 // A line that never goes quiet (one junk byte every 60 ms against a quiet
@@ -341,7 +341,7 @@ TEST(Transaction, RepeatedAcknowledgementIsNotTheNextFramesAcknowledgement) {
 TEST(Transaction, BabblingLineEndsEachTryAtItsBudget) {
     PtyPair far;
     SerialPort port;
-    port.SetPort(far.slavePath());
+    port.setPort(far.slavePath());
     RecordingReporter reporter(port);
     std::atomic<int> framesWhileBabbling{0};
     std::atomic<bool> opened{false};
@@ -358,7 +358,7 @@ TEST(Transaction, BabblingLineEndsEachTryAtItsBudget) {
     {
         Transaction transaction(port, reporter, timing);
         opened = true;
-        ok = transaction.Exchange(eraseFrame(2), actionEraseFlash());
+        ok = transaction.exchange(eraseFrame(2), actionEraseFlash());
     }
     babbler.join();
     EXPECT_FALSE(ok);
@@ -372,17 +372,17 @@ TEST(Transaction, BabblingLineEndsEachTryAtItsBudget) {
 TEST(Transaction, AFrameTheLineDoesNotTakeIsAWriteFailure) {
     PtyPair far;
     SerialPort port;
-    port.SetPort(far.slavePath());
+    port.setPort(far.slavePath());
     RecordingReporter reporter(port);
     Transaction transaction(port, reporter, kTestQuietMs);
     const int line = ::open(far.slavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
     ASSERT_GE(line, 0);
     ASSERT_EQ(::tcflow(line, TCOOFF), 0);
     try {
-        transaction.Exchange(kClockFrame(), actionSetClock());
+        transaction.exchange(kClockFrame(), actionSetClock());
         ADD_FAILURE() << "the held frame was taken for sent";
     } catch (const ComPortError& e) {
-        EXPECT_EQ(e.Code(), CE_WriteFailed);
+        EXPECT_EQ(e.code(), CE_WriteFailed);
         EXPECT_EQ(e.OsError(), ETIMEDOUT);
     }
     ::tcflow(line, TCOON);

@@ -6,13 +6,13 @@
 #include <gtest/gtest.h>
 
 namespace {
-QList<BarcodeCheck> checkAt(int type, const char* caption, int module, const QString& zoom) {
+QList<BarcodeCheck> checkAt(int type, const char* caption, int module, const QString& resolution) {
     MessageTemplate message;
-    Barcode& barcode = *PlaceField(message, csBarCode, 10, 0).AsBarcode();
+    Barcode& barcode = *placeField(message, csBarCode, 10, 0).asBarcode();
     barcode.SetBar_CodeType(type);
     barcode.SetBar_ModuleWidth(module);
     barcode.SetBar_Caption(caption);
-    const MessagePlan plan = planMessage(message, {1000, 1, zoom, {zoom}, 1});
+    const MessagePlan plan = planMessage(message, {1000, 1, resolution, {resolution}, 1});
     return verifyBarcodes(message, 1000, plan.scaled);
 }
 } // namespace

@@ -12,7 +12,7 @@
 namespace {
 
 FieldImage& placeVariable(MessageTemplate& m, eStyle kind, int x, int y, const QString& lead, int size, int space) {
-    FieldImage& f = *PlaceField(m, kind, x, y).AsField();
+    FieldImage& f = *placeField(m, kind, x, y).asField();
     f.SetUserExplain(lead);
     f.SetUserFontSize(size);
     f.SetUserSpace(space);
@@ -63,7 +63,7 @@ TEST(SendMessage, EmptyTemplateSendsZerosAndFourAbsentFrames) {
 
 TEST(SendMessage, ResolutionAndScaling) {
     MessageTemplate m;
-    PlaceField(m, csStr, 0, 0);
+    placeField(m, csStr, 0, 0);
     const QStringList dpi{"100dpi", "200dpi", "300dpi"};
     struct Row {
         SendSettings settings;
@@ -77,7 +77,7 @@ TEST(SendMessage, ResolutionAndScaling) {
     ASSERT_GT(dotsAt200, 100);
     for (const Row& r : rows) {
         const MessagePlan plan = planMessage(m, r.settings);
-        EXPECT_EQ(plan.packed.size(), r.columns * 16) << r.settings.zoom.toStdString();
+        EXPECT_EQ(plan.packed.size(), r.columns * 16) << r.settings.resolution.toStdString();
         EXPECT_EQ(plan.resolution, r.resolution);
         if (r.columns == 0) continue;
         // Each row keeps its dots: squeezing merges columns, stretching repeats them.
@@ -124,7 +124,7 @@ TEST(SendMessage, TheHighestNumberOfAKindWinsAndNumber65IsNeverSent) {
     placeVariable(m, csRunNo, 0, 0, QStringLiteral("班次："), 16, 2).SetUserValue("C");
     placeVariable(m, csRunNo, 0, 60, QStringLiteral("班次："), 16, 2).SetUserValue("E");
     m.SetNextControlNo(65);
-    PlaceField(m, csStr, 300, 0);
+    placeField(m, csStr, 300, 0);
     placeVariable(m, csDate, 300, 60, QStringLiteral("日期"), 16, 2);
     const RenderedMessage r = renderMessage(m, 512);
     ASSERT_TRUE(r.fields[3].has_value());
@@ -137,8 +137,8 @@ TEST(SendMessage, TheHighestNumberOfAKindWinsAndNumber65IsNeverSent) {
 
 TEST(SendMessage, PicturesAndStringsAreCopiedWhiteIncluded) {
     MessageTemplate m;
-    PlaceField(m, csStr, 0, 0);                                // number 0: black text
-    FieldImage& pic = *PlaceField(m, csImage, 0, 0).AsField(); // number 1: white box over it
+    placeField(m, csStr, 0, 0);                                // number 0: black text
+    FieldImage& pic = *placeField(m, csImage, 0, 0).asField(); // number 1: white box over it
     Q_UNUSED(pic);
     const RenderedMessage r = renderMessage(m, 512);
     // the white interior of the picture (1..62) replaces the string's dots
@@ -148,9 +148,9 @@ TEST(SendMessage, PicturesAndStringsAreCopiedWhiteIncluded) {
 
 TEST(SendMessage, BarcodesDrawThemselvesOneToOne) {
     MessageTemplate m;
-    const FieldElement& bar = PlaceField(m, csBarCode, 5, 3);
+    const FieldElement& bar = placeField(m, csBarCode, 5, 3);
     const RenderedMessage r = renderMessage(m, 512);
-    const QImage& own = bar.Picture();
+    const QImage& own = bar.picture();
     for (int y = 0; y < std::min(own.height(), 125); ++y)
         for (int x = 0; x < own.width(); ++x)
             ASSERT_EQ(mono::dot(r.background, 5 + x, 3 + y), mono::dot(own, x, y)) << x << "," << y;

@@ -70,11 +70,11 @@ TEST(PackingReference, RandomTemplatesPlanAsDefined) {
         MessageTemplate m;
         const int width = random.bounded(32, 3000);
         for (int n = random.bounded(1, 12); n > 0; --n)
-            PlaceField(m, kAllFieldKinds[random.bounded(int(kAllFieldKinds.size()))], random.bounded(width),
+            placeField(m, kAllFieldKinds[random.bounded(int(kAllFieldKinds.size()))], random.bounded(width),
                        random.bounded(128));
         const SendSettings settings{width, 1, dpis[random.bounded(4)], dpis, 1 + round % 2};
         const MessagePlan plan = planMessage(m, settings);
-        const int columns = scaledWidth(settings.mainDpi, settings.zoom, width);
+        const int columns = scaledWidth(settings.widthMode, settings.resolution, width);
         const QImage expected = referenceScale(renderMessage(m, width).background, columns);
         SCOPED_TRACE(round);
         ASSERT_EQ(mono::toText(plan.scaled), mono::toText(expected));

@@ -83,8 +83,8 @@ TEST(BackgroundPacking, ResolutionNumbersAndWidths) {
     EXPECT_EQ(scaledWidth(1, "100dpi", 511), 255);
     EXPECT_EQ(scaledWidth(2, "300dpi", 511), 255);
     EXPECT_EQ(scaledWidth(3, "300dpi", 512), 0);
-    for (const char* zoom : {"dpi", "1.5dpi", "", "99999999999dpi"})
-        EXPECT_THROW(scaledWidth(1, zoom, 512), SendRefused) << zoom;
+    for (const char* resolution : {"dpi", "1.5dpi", "", "99999999999dpi"})
+        EXPECT_THROW(scaledWidth(1, resolution, 512), SendRefused) << resolution;
 }
 
 TEST(BackgroundPacking, ColumnsPackTopToBottomWithTheUpperRowInTheHighBit) {

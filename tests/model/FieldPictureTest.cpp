@@ -93,7 +93,7 @@ TEST(FieldPicture, BmpIsScaledOntoTheWholeElementInOneBit) {
     ASSERT_TRUE(halves(20, 10).save(path, "BMP"));
     FieldImage element = pictureElement(64, 64);
     ASSERT_TRUE(loadFieldPicture(element, path));
-    const QImage& p = element.Picture();
+    const QImage& p = element.picture();
     EXPECT_EQ(p.size(), QSize(64, 64));
     EXPECT_EQ(p.format(), QImage::Format_Mono);
     for (int y = 0; y < 64; ++y) {
@@ -108,9 +108,9 @@ TEST(FieldPicture, JpegIsScaledOntoTheWholeElement) {
     writeFile(path, jpegBytes(halves(40, 20)));
     FieldImage element = pictureElement(30, 12);
     ASSERT_TRUE(loadFieldPicture(element, path));
-    EXPECT_EQ(element.Picture().size(), QSize(30, 12));
-    EXPECT_TRUE(mono::dot(element.Picture(), 0, 0));
-    EXPECT_FALSE(mono::dot(element.Picture(), 29, 11));
+    EXPECT_EQ(element.picture().size(), QSize(30, 12));
+    EXPECT_TRUE(mono::dot(element.picture(), 0, 0));
+    EXPECT_FALSE(mono::dot(element.picture(), 29, 11));
 }
 
 // A BMP read as JPEG: libjpeg's JERR_NO_SOI, number 53 ("Not a JPEG file").
@@ -140,13 +140,13 @@ TEST(FieldPicture, UnreadablePicturesFailByTheirType) {
     for (const Row& r : rows) {
         SCOPED_TRACE(r.path.toStdString());
         FieldImage element = pictureElement(64, 64);
-        const QImage white = element.Picture();
+        const QImage white = element.picture();
         if (r.error) {
             EXPECT_EQ(jpegError([&] { loadFieldPicture(element, r.path); }), QString::fromUtf8(r.error));
         } else {
             EXPECT_FALSE(loadFieldPicture(element, r.path));
         }
-        EXPECT_EQ(firstDifference(element.Picture(), white), QString());
+        EXPECT_EQ(firstDifference(element.picture(), white), QString());
     }
 }
 
@@ -155,7 +155,7 @@ TEST(FieldPicture, EmptyPathIsNotRead) {
     for (const char* path : {"", "   "}) {
         FieldImage element = pictureElement(10, 10);
         EXPECT_FALSE(loadFieldPicture(element, QString::fromUtf8(path)));
-        EXPECT_TRUE(hasFrame(element.Picture()));
+        EXPECT_TRUE(hasFrame(element.picture()));
     }
 }
 
@@ -166,8 +166,8 @@ TEST(FieldPicture, TypeCanBeGivenByTheCaller) {
     ASSERT_TRUE(halves(8, 8).save(path, "BMP"));
     FieldImage element = pictureElement(16, 16);
     EXPECT_TRUE(loadFieldPictureAs(element, path, PictureType::Bmp));
-    EXPECT_TRUE(mono::dot(element.Picture(), 1, 8));
-    EXPECT_FALSE(mono::dot(element.Picture(), 14, 8));
+    EXPECT_TRUE(mono::dot(element.picture(), 1, 8));
+    EXPECT_FALSE(mono::dot(element.picture(), 14, 8));
 }
 
 // Truncated data decodes with warnings (libjpeg fills the rest) and must not

@@ -30,9 +30,9 @@ TEST(FieldPlacement, DefaultsOfEachTextKind) {
     MessageTemplate message;
     for (const Row& r : rows) {
         SCOPED_TRACE(r.value);
-        FieldElement& e = PlaceField(message, r.kind, 0, 0);
-        ASSERT_FALSE(e.IsBarcode());
-        const FieldImage& f = *e.AsField();
+        FieldElement& e = placeField(message, r.kind, 0, 0);
+        ASSERT_FALSE(e.isBarcode());
+        const FieldImage& f = *e.asField();
         EXPECT_EQ(f.UserStyle(), r.kind);
         EXPECT_EQ(f.UserValue(), QString::fromUtf8(r.value));
         EXPECT_EQ(f.UserExplain(), QString::fromUtf8(r.lead));
@@ -42,46 +42,46 @@ TEST(FieldPlacement, DefaultsOfEachTextKind) {
         EXPECT_EQ(f.UserNoDigit(), r.digits);
         EXPECT_EQ(f.UserIncrement(), r.increment);
         EXPECT_EQ(QSize(f.Width(), f.Height()), QSize(r.width, r.height));
-        EXPECT_TRUE(hasFrame(f.Picture()));
+        EXPECT_TRUE(hasFrame(f.picture()));
     }
 }
 
 TEST(FieldPlacement, DefaultsOfStringAndPicture) {
     MessageTemplate message;
-    const FieldImage& text = *PlaceField(message, csStr, 0, 0).AsField();
+    const FieldImage& text = *placeField(message, csStr, 0, 0).asField();
     EXPECT_EQ(text.UserValue(), QStringLiteral("中华人民共和国制造"));
     EXPECT_EQ(text.UserFont(), (FieldFont{QStringLiteral("宋体"), 12, false, false, false}));
     EXPECT_EQ(text.UserSpace(), 2);
     EXPECT_EQ(text.UserFontSize(), 16);
     EXPECT_EQ(QSize(text.Width(), text.Height()), QSize(164, 18));
 
-    const FieldImage& picture = *PlaceField(message, csImage, 0, 0).AsField();
+    const FieldImage& picture = *placeField(message, csImage, 0, 0).asField();
     EXPECT_EQ(picture.UserValue(), QString());
-    EXPECT_EQ(mono::toText(picture.Picture()), mono::toText(framedBox(64, 64)));
+    EXPECT_EQ(mono::toText(picture.picture()), mono::toText(framedBox(64, 64)));
 }
 
 TEST(FieldPlacement, DefaultsOfABarcode) {
     MessageTemplate message;
-    FieldElement& e = PlaceField(message, csBarCode, 3, 4);
-    ASSERT_TRUE(e.IsBarcode());
-    const Barcode& b = *e.AsBarcode();
-    EXPECT_EQ(e.Kind(), csBarCode);
+    FieldElement& e = placeField(message, csBarCode, 3, 4);
+    ASSERT_TRUE(e.isBarcode());
+    const Barcode& b = *e.asBarcode();
+    EXPECT_EQ(e.kind(), csBarCode);
     EXPECT_EQ(b.Bar_CodeType(), EAN_13);
     EXPECT_EQ(b.Bar_ModuleWidth(), SC9);
     EXPECT_EQ(b.Bar_HeightPercent(), 85);
     EXPECT_EQ(b.Bar_Caption(), QByteArray("1234567890128"));
     EXPECT_TRUE(b.Bar_HumanReadable());
-    EXPECT_EQ(e.TemplatePos(), QPoint(3, 4));
+    EXPECT_EQ(e.templatePos(), QPoint(3, 4));
 }
 
 // A serial number draws the same whether its value is "00000001" or "1".
 TEST(FieldPlacement, SerialValueWithOrWithoutLeadingZerosDrawsTheSame) {
     MessageTemplate message;
-    FieldImage& a = *PlaceField(message, csNo, 0, 0).AsField();
+    FieldImage& a = *placeField(message, csNo, 0, 0).asField();
     FieldImage b = a;
     b.SetUserValue(QStringLiteral("1"));
     drawFieldPreview(b);
-    EXPECT_EQ(firstDifference(b.Picture(), a.Picture()), QString());
+    EXPECT_EQ(firstDifference(b.picture(), a.picture()), QString());
 }
 
 // A preview redrawn from the properties: the label of UserFontSize gives the
@@ -111,14 +111,14 @@ TEST(FieldPlacement, SevenKindsOnOneCanvas) {
     FixedClock clock(kNow);
     MessageTemplate message;
     const QPoint places[] = {{0, 0}, {440, 4}, {225, 4}, {225, 30}, {225, 56}, {225, 82}, {400, 82}};
-    for (int k = 0; k < kFieldKindCount; ++k) PlaceField(message, kAllFieldKinds[k], places[k].x(), places[k].y());
+    for (int k = 0; k < kFieldKindCount; ++k) placeField(message, kAllFieldKinds[k], places[k].x(), places[k].y());
     QImage canvas(512, 128, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
     for (const FieldElement* e : message.addressable()) {
-        painter.drawImage(e->TemplatePos(), e->Picture());
-        if (!e->IsBarcode()) {
-            EXPECT_TRUE(hasFrame(e->Picture())) << e->Name().toStdString();
+        painter.drawImage(e->templatePos(), e->picture());
+        if (!e->isBarcode()) {
+            EXPECT_TRUE(hasFrame(e->picture())) << e->name().toStdString();
         }
     }
     painter.end();
@@ -158,12 +158,12 @@ TEST(FieldPlacement, OpenedPreviews) {
         f.SetUserNoDigit(r.digits);
         drawOpenedPreview(f);
         EXPECT_EQ(QSize(f.Width(), f.Height()), QSize(r.width, r.height));
-        EXPECT_TRUE(hasFrame(f.Picture()));
+        EXPECT_TRUE(hasFrame(f.picture()));
     }
     FieldImage picture;
     picture.SetUserStyle(csImage);
-    picture.SetSize(40, 20);
+    picture.setSize(40, 20);
     picture.SetUserValue(QStringLiteral("/nonexistent/LOGO.BMP")); // read as JPEG, fails quietly
     drawOpenedPreview(picture);
-    EXPECT_EQ(mono::toText(picture.Picture()), mono::toText(framedBox(40, 20)));
+    EXPECT_EQ(mono::toText(picture.picture()), mono::toText(framedBox(40, 20)));
 }

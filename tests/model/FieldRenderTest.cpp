@@ -43,8 +43,8 @@ TEST(FieldRender, VariableFieldSizes) {
         drawFieldText(field, QString::fromUtf8(r.lead), r.spacing, r.points, QString::fromUtf8(r.content));
         EXPECT_EQ(field.Width(), r.width);
         EXPECT_EQ(field.Height(), r.height);
-        EXPECT_EQ(field.Picture().size(), QSize(r.width, r.height));
-        EXPECT_TRUE(hasFrame(field.Picture()));
+        EXPECT_EQ(field.picture().size(), QSize(r.width, r.height));
+        EXPECT_TRUE(hasFrame(field.picture()));
     }
 }
 
@@ -89,7 +89,7 @@ TEST(FieldRender, StringFieldSizes) {
         EXPECT_EQ(field.Width(), r.width);
         EXPECT_EQ(field.Height(), r.height);
         EXPECT_EQ(field.UserFont(), font); // the font given becomes the element's
-        EXPECT_TRUE(hasFrame(field.Picture()));
+        EXPECT_TRUE(hasFrame(field.picture()));
     }
 }
 
@@ -99,7 +99,7 @@ TEST(FieldRender, SerialTextIsPaddedNotCut) {
     FieldImage b = fieldWithHeight(16);
     drawSerialText(a, QStringLiteral("序号："), 8, 2, 12, QStringLiteral("7"));
     drawFieldText(b, QStringLiteral("序号："), 2, 12, QStringLiteral("00000007"));
-    EXPECT_EQ(firstDifference(a.Picture(), b.Picture()), QString());
+    EXPECT_EQ(firstDifference(a.picture(), b.picture()), QString());
     drawSerialText(a, QStringLiteral("序号："), 4, 2, 12, QStringLiteral("123456789"));
     EXPECT_EQ(a.Width(), 3 * 18 + 9 * 10 + 2);
 }
@@ -111,18 +111,18 @@ TEST(FieldRender, TextsAreDrawnAsGbkHoldsThem) {
     drawFieldText(withEmoji, QString(), 2, 12, QStringLiteral("A\U0001F600"));
     drawFieldText(withQuestion, QString(), 2, 12, QStringLiteral("A?"));
     EXPECT_EQ(withEmoji.Width(), 2 * 10 + 2);
-    EXPECT_EQ(firstDifference(withEmoji.Picture(), withQuestion.Picture()), QString());
+    EXPECT_EQ(firstDifference(withEmoji.picture(), withQuestion.picture()), QString());
 }
 
 TEST(FieldRender, TextStaysInsideTheFrame) {
     FieldImage field = fieldWithHeight(16);
     drawFieldText(field, QStringLiteral("生产日期："), 2, 12, QStringLiteral("20070305"));
-    EXPECT_GT(interiorDots(field.Picture()), 200); // ten characters of ink
+    EXPECT_GT(interiorDots(field.picture()), 200); // ten characters of ink
     // Column 1 and row 1 are where the text starts; the frame stays whole.
-    EXPECT_TRUE(hasFrame(field.Picture()));
+    EXPECT_TRUE(hasFrame(field.picture()));
     // Nothing but white in an empty box.
     drawFieldText(field, QString(), 2, 12, QString());
-    EXPECT_EQ(interiorDots(field.Picture()), 0);
+    EXPECT_EQ(interiorDots(field.picture()), 0);
 }
 
 TEST(FieldRender, HugeBoxesAreRefusedWithAClearError) {
@@ -131,7 +131,7 @@ TEST(FieldRender, HugeBoxesAreRefusedWithAClearError) {
     field.SetLeft(21 + 120); // template point (120, 10)
     field.SetTop(21 + 10);
     drawFieldText(field, QString(), 2, 12, QStringLiteral("1"));
-    const QImage before = field.Picture();
+    const QImage before = field.picture();
     try {
         drawStringField(field, QStringLiteral("中国"), FieldFont{QStringLiteral("宋体"), 100000}, 0);
         ADD_FAILURE() << "no error";
@@ -143,7 +143,7 @@ TEST(FieldRender, HugeBoxesAreRefusedWithAClearError) {
     EXPECT_THROW(drawFieldText(wide, QString(), 0, 12, QString(200, QLatin1Char('1'))), FieldError);
     EXPECT_THROW(resetFieldBox(field, 100000000, 128), FieldError);
     // A refused drawing leaves the element as it was.
-    EXPECT_EQ(firstDifference(field.Picture(), before), QString());
+    EXPECT_EQ(firstDifference(field.picture(), before), QString());
 }
 
 TEST(FieldRender, FramedBoxIsWhiteInsideItsFrame) {
@@ -157,13 +157,13 @@ TEST(FieldRender, DrawnFieldsMatchTheKeptPictures) {
     FieldImage date = fieldWithHeight(16);
     drawFieldText(date, QStringLiteral("生产日期："), 2, 12,
                   formatFieldDate(0, 0, QDateTime(QDate(2007, 3, 5), QTime(9, 5))));
-    EXPECT_EQ(compareWithExpected(date.Picture(), QStringLiteral("date_field.txt")), QString());
+    EXPECT_EQ(compareWithExpected(date.picture(), QStringLiteral("date_field.txt")), QString());
 
     FieldImage text;
     drawStringField(text, QStringLiteral("中华人民共和国制造"), FieldFont{QStringLiteral("宋体"), 12}, 2);
-    EXPECT_EQ(compareWithExpected(text.Picture(), QStringLiteral("string_field.txt")), QString());
+    EXPECT_EQ(compareWithExpected(text.picture(), QStringLiteral("string_field.txt")), QString());
 
     FieldImage shift = fieldWithHeight(32);
     drawFieldText(shift, QStringLiteral("班次："), 1, 24, QStringLiteral("B"));
-    EXPECT_EQ(compareWithExpected(shift.Picture(), QStringLiteral("shift_field_24pt.txt")), QString());
+    EXPECT_EQ(compareWithExpected(shift.picture(), QStringLiteral("shift_field_24pt.txt")), QString());
 }

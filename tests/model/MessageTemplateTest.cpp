@@ -8,7 +8,7 @@ namespace {
 
 std::vector<int> numbers(const std::vector<FieldElement*>& elements) {
     std::vector<int> found;
-    for (const FieldElement* e : elements) found.push_back(e->Number());
+    for (const FieldElement* e : elements) found.push_back(e->number());
     return found;
 }
 
@@ -24,13 +24,13 @@ std::unique_ptr<FieldImage> field(eStyle kind) {
 // visited in that order (worked from the naming rule).
 TEST(MessageTemplate, DeletingLeavesAGapAndNumbersAreNotReused) {
     MessageTemplate message;
-    for (int i = 0; i < 3; ++i) PlaceField(message, csRunNo, 10 * i, 0);
+    for (int i = 0; i < 3; ++i) placeField(message, csRunNo, 10 * i, 0);
     ASSERT_TRUE(message.remove(1));
-    FieldElement& fourth = PlaceField(message, csRunNo, 40, 0);
-    EXPECT_EQ(fourth.Name(), QStringLiteral("ControlNo3"));
+    FieldElement& fourth = placeField(message, csRunNo, 40, 0);
+    EXPECT_EQ(fourth.name(), QStringLiteral("ControlNo3"));
     EXPECT_EQ(message.NextControlNo(), 4);
     EXPECT_EQ(numbers(message.addressable()), (std::vector<int>{0, 2, 3}));
-    EXPECT_EQ(message.lookup(1), nullptr);
+    EXPECT_EQ(message.findAddressable(1), nullptr);
     EXPECT_FALSE(message.remove(1));
 }
 
@@ -39,23 +39,23 @@ TEST(MessageTemplate, DeletingLeavesAGapAndNumbersAreNotReused) {
 TEST(MessageTemplate, NumbersAbove64AreInvisibleToLookupAndClear) {
     MessageTemplate message;
     message.SetNextControlNo(64);
-    FieldElement& last = PlaceField(message, csNo, 0, 0);
-    FieldElement& beyond = PlaceField(message, csNo, 0, 0);
-    EXPECT_EQ(last.Number(), 64);
-    EXPECT_EQ(beyond.Number(), 65);
-    EXPECT_EQ(message.lookup(64), &last);
-    EXPECT_EQ(message.lookup(65), nullptr);
-    EXPECT_EQ(message.lookup(-1), nullptr);
+    FieldElement& last = placeField(message, csNo, 0, 0);
+    FieldElement& beyond = placeField(message, csNo, 0, 0);
+    EXPECT_EQ(last.number(), 64);
+    EXPECT_EQ(beyond.number(), 65);
+    EXPECT_EQ(message.findAddressable(64), &last);
+    EXPECT_EQ(message.findAddressable(65), nullptr);
+    EXPECT_EQ(message.findAddressable(-1), nullptr);
     EXPECT_EQ(message.find(65), &beyond);
     EXPECT_EQ(numbers(message.addressable()), (std::vector<int>{64}));
     message.moveTo(beyond, 7, 9);
-    EXPECT_EQ(beyond.TemplatePos(), QPoint(7, 9));
+    EXPECT_EQ(beyond.templatePos(), QPoint(7, 9));
 
     message.clear(0);
     EXPECT_EQ(message.count(), 1); // 65 stays
     EXPECT_EQ(message.find(65), &beyond);
     EXPECT_EQ(message.NextControlNo(), 0);
-    EXPECT_EQ(message.SelectedControl(), nullptr);
+    EXPECT_EQ(message.selectedElement(), nullptr);
 }
 
 // A file may leave a gap (caption "csStr0//csDate2": elements 0 and 2 and
@@ -65,12 +65,12 @@ TEST(MessageTemplate, PlacementSkipsNumbersAlreadyHeld) {
     message.add(0, field(csStr));
     message.add(2, field(csDate));
     message.SetNextControlNo(2);
-    EXPECT_EQ(PlaceField(message, csRunNo, 0, 0).Number(), 3);
+    EXPECT_EQ(placeField(message, csRunNo, 0, 0).number(), 3);
     EXPECT_EQ(message.NextControlNo(), 4);
     EXPECT_EQ(numbers(message.addressable()), (std::vector<int>{0, 2, 3}));
     // Below the counter, a free number is not taken back.
     message.remove(0);
-    EXPECT_EQ(message.TakeNextNumber(), 4);
+    EXPECT_EQ(message.takeNextNumber(), 4);
 }
 
 TEST(MessageTemplate, AddingUnderAHeldNumberReplacesTheElement) {
@@ -79,7 +79,7 @@ TEST(MessageTemplate, AddingUnderAHeldNumberReplacesTheElement) {
     FieldElement& second = message.add(5, field(csNo));
     EXPECT_EQ(message.count(), 1);
     EXPECT_EQ(message.find(5), &second);
-    EXPECT_EQ(second.Kind(), csNo);
+    EXPECT_EQ(second.kind(), csNo);
 }
 
 // Left = X + 21, Top = Y + 21.
@@ -90,25 +90,25 @@ TEST(MessageTemplate, TemplateAndSurfaceCoordinates) {
     const Row rows[] = {{0, 0, 21, 21}, {10, 5, 31, 26}, {500, 100, 521, 121}, {0, -2, 21, 19}};
     MessageTemplate message;
     for (const Row& r : rows) {
-        FieldElement& e = PlaceField(message, csImage, r.x, r.y);
+        FieldElement& e = placeField(message, csImage, r.x, r.y);
         EXPECT_EQ(e.Left(), r.left);
         EXPECT_EQ(e.Top(), r.top);
-        EXPECT_EQ(e.TemplatePos(), QPoint(r.x, r.y));
+        EXPECT_EQ(e.templatePos(), QPoint(r.x, r.y));
     }
 }
 
 TEST(MessageTemplate, SelectionFollowsPlacementAndDeletion) {
     MessageTemplate message;
-    EXPECT_EQ(message.SelectedControl(), nullptr);
-    FieldElement& a = PlaceField(message, csStr, 0, 0);
-    EXPECT_EQ(message.SelectedControl(), &a);
-    FieldElement& b = PlaceField(message, csDate, 0, 30);
-    EXPECT_EQ(message.SelectedControl(), &b);
+    EXPECT_EQ(message.selectedElement(), nullptr);
+    FieldElement& a = placeField(message, csStr, 0, 0);
+    EXPECT_EQ(message.selectedElement(), &a);
+    FieldElement& b = placeField(message, csDate, 0, 30);
+    EXPECT_EQ(message.selectedElement(), &b);
     message.select(&a);
-    message.remove(b.Number()); // not the selected one
-    EXPECT_EQ(message.SelectedControl(), &a);
+    message.remove(b.number()); // not the selected one
+    EXPECT_EQ(message.selectedElement(), &a);
     EXPECT_TRUE(message.removeSelected());
-    EXPECT_EQ(message.SelectedControl(), nullptr);
+    EXPECT_EQ(message.selectedElement(), nullptr);
     EXPECT_FALSE(message.removeSelected()); // nothing selected: nothing happens
     EXPECT_EQ(message.count(), 0);
 }
@@ -117,16 +117,16 @@ TEST(MessageTemplate, ObserversHearAdditionsChangesRemovalsAndSelection) {
     MessageTemplate message;
     QStringList heard;
     const int id = message.subscribe({
-        [&](FieldElement& e) { heard << QStringLiteral("added ") + e.Name(); },
-        [&](FieldElement& e) { heard << QStringLiteral("changed ") + e.Name(); },
+        [&](FieldElement& e) { heard << QStringLiteral("added ") + e.name(); },
+        [&](FieldElement& e) { heard << QStringLiteral("changed ") + e.name(); },
         [&](int n) { heard << QStringLiteral("removed %1").arg(n); },
-        [&](FieldElement* e) { heard << QStringLiteral("selected ") + (e ? e->Name() : QStringLiteral("none")); },
+        [&](FieldElement* e) { heard << QStringLiteral("selected ") + (e ? e->name() : QStringLiteral("none")); },
     });
-    FieldElement& e = PlaceField(message, csRunNo, 0, 0);
+    FieldElement& e = placeField(message, csRunNo, 0, 0);
     message.moveTo(e, 5, 5);
     message.removeSelected();
     message.unsubscribe(id);
-    PlaceField(message, csRunNo, 0, 0);
+    placeField(message, csRunNo, 0, 0);
     EXPECT_EQ(heard, (QStringList{"added ControlNo0", "selected ControlNo0", "changed ControlNo0", "selected none",
                                   "removed 0"}));
 }

@@ -82,7 +82,7 @@ TEST(RowPrint, RandomTemplatesPreviewAsTheDotReference) {
         MessageTemplate m;
         const int width = random.bounded(32, 1500);
         for (int n = random.bounded(1, 12); n > 0; --n)
-            PlaceField(m, kAllFieldKinds[random.bounded(int(kAllFieldKinds.size()))], random.bounded(width),
+            placeField(m, kAllFieldKinds[random.bounded(int(kAllFieldKinds.size()))], random.bounded(width),
                        random.bounded(128));
         const QByteArray frames = messageFrames(planMessage(m, {width, 1, dpis[random.bounded(4)], dpis, 1}));
         const int count = random.bounded(1, 5);

@@ -70,7 +70,7 @@ TEST(ComPortErrorText, CodeTextAndNumber) {
     for (const Row& r : rows) {
         const ComPortError e(r.code, r.osError);
         EXPECT_STREQ(e.what(), r.message);
-        EXPECT_EQ(e.Code(), r.code);
+        EXPECT_EQ(e.code(), r.code);
         EXPECT_EQ(e.OsError(), r.osError);
     }
     EXPECT_TRUE(comErrorText(0).isEmpty());

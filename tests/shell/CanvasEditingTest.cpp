@@ -52,10 +52,10 @@ TEST(CanvasEditing, StringAtTheRightEdgeSticksOutUntilDragged) {
     e.pressPanel({521, 121}, Qt::RightButton); // canvas dot (500, 100); any button places
     ASSERT_EQ(e.model.count(), 1);
     FieldElement& s = *e.model.find(0);
-    EXPECT_EQ(s.Kind(), csStr);
-    EXPECT_EQ(s.TemplatePos(), QPoint(500, 100));
+    EXPECT_EQ(s.kind(), csStr);
+    EXPECT_EQ(s.templatePos(), QPoint(500, 100));
     EXPECT_EQ(s.Width(), 164); // the new string's preview width
-    EXPECT_EQ(e.model.SelectedControl(), &s);
+    EXPECT_EQ(e.model.selectedElement(), &s);
     EXPECT_FALSE(e.button("SpedBtn_Str")->isChecked());
     EXPECT_TRUE(e.button("SpedBtn_Cursor")->isChecked());
     EXPECT_EQ(e.window.cursor().shape(), Qt::CrossCursor); // placing keeps the mode
@@ -64,10 +64,10 @@ TEST(CanvasEditing, StringAtTheRightEdgeSticksOutUntilDragged) {
     EXPECT_EQ(e.text("EdtStr_Y"), "100");
 
     e.drag({525, 125}, {530, 125});
-    EXPECT_EQ(s.TemplatePos(), QPoint(348, 100)); // 512 - 164: flush with the right edge
+    EXPECT_EQ(s.templatePos(), QPoint(348, 100)); // 512 - 164: flush with the right edge
     EXPECT_EQ(e.text("EdtStr_X"), "348");
     QTest::mouseMove(e.layer(), {100, 100}); // released: moves no longer drag
-    EXPECT_EQ(s.TemplatePos(), QPoint(348, 100));
+    EXPECT_EQ(s.templatePos(), QPoint(348, 100));
 }
 
 TEST(CanvasEditing, RulerPressPlacesNothingInEitherMode) {
@@ -107,20 +107,20 @@ TEST(CanvasEditing, DragStopsAtTheLeftEdgeAndTheBottomRow) {
     FieldElement& d = e.place("SpedBtn_Date", {100, 50});
     e.click("SpedBtn_Cursor");
     e.drag({126, 76}, {-200, 400}, Qt::MiddleButton);
-    EXPECT_EQ(d.TemplatePos().x(), 0);
-    EXPECT_EQ(d.TemplatePos().y() + d.Height() - 1, 127); // bottom row on canvas row 127
+    EXPECT_EQ(d.templatePos().x(), 0);
+    EXPECT_EQ(d.templatePos().y() + d.Height() - 1, 127); // bottom row on canvas row 127
     EXPECT_EQ(e.text("EdtDate_X"), "0");
 }
 
 TEST(CanvasEditing, ShiftFieldTallerThanTheCanvasEndsAtMinusTwo) {
     Editor e;
     FieldElement& r = e.place("SpedBtn_RunNo", {10, 10});
-    r.AsField()->SetUserFontSize(128);
-    drawFieldPreview(*r.AsField());
+    r.asField()->SetUserFontSize(128);
+    drawFieldPreview(*r.asField());
     e.model.notifyChanged(r);
     ASSERT_EQ(r.Height(), 130);
     e.drag({35, 35}, {40, 20});
-    EXPECT_EQ(r.TemplatePos().y(), -2);
+    EXPECT_EQ(r.templatePos().y(), -2);
     EXPECT_EQ(e.text("EdtRunNo_Y"), "(2)");
 }
 
@@ -140,7 +140,7 @@ TEST(CanvasEditing, DeletedNumberIsNotGivenAgain) {
     FieldElement& second = e.place("SpedBtn_Date", {0, 40});
     e.place("SpedBtn_No", {0, 80});
     e.pressPanel({second.Left() + 2, second.Top() + 2});
-    EXPECT_EQ(e.model.SelectedControl(), &second);
+    EXPECT_EQ(e.model.selectedElement(), &second);
     EXPECT_EQ(e.front()->objectName(), "GrpBox_Date");
     {
         BoxAnswer cancel(QMessageBox::Cancel);
@@ -157,7 +157,7 @@ TEST(CanvasEditing, DeletedNumberIsNotGivenAgain) {
     EXPECT_EQ(e.front()->objectName(), "GrpBox_Main");
     EXPECT_TRUE(e.button("SpedBtn_Cursor")->isChecked());
     e.place("SpedBtn_RunNo", {200, 0});
-    EXPECT_EQ(e.model.SelectedControl()->Name(), "ControlNo3");
+    EXPECT_EQ(e.model.selectedElement()->name(), "ControlNo3");
     EXPECT_NE(e.model.find(0), nullptr);
     EXPECT_NE(e.model.find(2), nullptr);
 }
@@ -172,7 +172,7 @@ TEST(CanvasEditing, OpenedFileWithACaptionGapNeverSharesANumber) {
     f.close();
     loadTemplate(e.model, path, {}); // elements 0 and 2, NextControlNo 2
     FieldElement& placed = e.place("SpedBtn_Str", {300, 60});
-    EXPECT_EQ(placed.Number(), 3);
+    EXPECT_EQ(placed.number(), 3);
     EXPECT_EQ(e.model.count(), 3);
 }
 

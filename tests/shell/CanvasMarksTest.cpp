@@ -43,10 +43,10 @@ TEST(CanvasMarks, TheSelectedFieldIsOutlinedOnTheLayerAndNowhereElse) {
 
     // The print: the dots around the field are white, the field's picture has no outline.
     const MessagePlan plan = planMessage(e.model, {});
-    const QPoint at = text.TemplatePos();
+    const QPoint at = text.templatePos();
     for (const QPoint p : {at + QPoint(-1, 5), at + QPoint(text.Width(), 5), at + QPoint(5, -1)})
         EXPECT_EQ(plan.scaled.pixelIndex(p), 0) << p.x() << "," << p.y(); // index 1 is a dot
-    EXPECT_EQ(text.Picture().format(), QImage::Format_Mono);
+    EXPECT_EQ(text.picture().format(), QImage::Format_Mono);
 
     // Kept through a drag (by 30 dots) and a zoom (each dot 2 x 2, the outline still 2 wide).
     e.drag(r.center(), r.center() + QPoint(30, 0));
@@ -64,7 +64,7 @@ TEST(CanvasMarks, TheSelectedFieldIsOutlinedOnTheLayerAndNowhereElse) {
     FieldElement& other = e.place("SpedBtn_Str", {300, 80});
     const QRect o(other.Left(), other.Top(), other.Width(), other.Height());
     QTest::keyClick(e.layer(), Qt::Key_Tab);
-    ASSERT_EQ(e.model.SelectedControl(), &text);
+    ASSERT_EQ(e.model.selectedElement(), &text);
     shot = layerShot(e);
     EXPECT_TRUE(outlined(shot, {moved.left() - 1, moved.center().y()}));
     EXPECT_FALSE(outlined(shot, {o.left() - 1, o.center().y()}));
@@ -80,7 +80,7 @@ TEST(CanvasMarks, TheSelectedFieldIsOutlinedOnTheLayerAndNowhereElse) {
 TEST(CanvasMarks, PartsBeyondTheStripAreHatchedAndTheSendAsksFirst) {
     PrinterProcess printer;
     Editor e;
-    e.window.serialPort().SetPort(printer.devicePath());
+    e.window.serialPort().setPort(printer.devicePath());
     e.window.setQuietMs(200);
     FieldElement& bar = e.place("SpedBtn_BarCode", {120, 10}); // the default EAN-13, 141 dots high
     const QRect r(bar.Left(), bar.Top(), bar.Width(), bar.Height());

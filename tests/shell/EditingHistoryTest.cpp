@@ -52,11 +52,11 @@ TEST(EditHistory, UndoReturnsTheEmptyTemplateAndRedoReplays) {
     QTest::mousePress(e.layer(), Qt::LeftButton, {}, {30, 100}); // a press on the canvas alone is no step
     QTest::mouseRelease(e.layer(), Qt::LeftButton, {}, {30, 100});
     const QByteArray dragged = fileOf(e);
-    EXPECT_EQ(e.model.find(0)->TemplatePos(), QPoint(10 + 25 + 1 + 9, 20 + 5 + 10)); // moves added by hand
-    const QImage picture = e.model.find(0)->Picture();
+    EXPECT_EQ(e.model.find(0)->templatePos(), QPoint(10 + 25 + 1 + 9, 20 + 5 + 10)); // moves added by hand
+    const QImage picture = e.model.find(0)->picture();
     e.window.findChild<QLineEdit*>("EdtStr_Source")->setText("AB"); // a property edit from the panel
     const QByteArray edited = fileOf(e);
-    const QImage editedPicture = e.model.find(0)->Picture();
+    const QImage editedPicture = e.model.find(0)->picture();
     ASSERT_NE(editedPicture, picture);
     {
         BoxAnswer ok(QMessageBox::Ok);
@@ -68,13 +68,13 @@ TEST(EditHistory, UndoReturnsTheEmptyTemplateAndRedoReplays) {
     run(e, "编辑", "撤销");
     ASSERT_EQ(e.model.count(), 1);
     EXPECT_EQ(fileOf(e), edited);
-    EXPECT_EQ(e.model.find(0)->Picture(), editedPicture);
-    EXPECT_EQ(e.model.SelectedControl(), e.model.find(0));
+    EXPECT_EQ(e.model.find(0)->picture(), editedPicture);
+    EXPECT_EQ(e.model.selectedElement(), e.model.find(0));
     EXPECT_EQ(e.front()->objectName(), "GrpBox_Str");
     EXPECT_EQ(e.window.findChild<QLineEdit*>("EdtStr_Source")->text(), "AB");
     run(e, "编辑", "撤销");
     EXPECT_EQ(fileOf(e), dragged);
-    EXPECT_EQ(e.model.find(0)->Picture(), picture);
+    EXPECT_EQ(e.model.find(0)->picture(), picture);
     EXPECT_EQ(e.text("EdtStr_X"), "45");
     for (int i = 0; i < 3; ++i) run(e, "编辑", "撤销");
     EXPECT_EQ(fileOf(e), placed);
@@ -98,9 +98,9 @@ TEST(EditHistory, TypedPositionIsOneStep) {
     auto* x = e.window.findChild<NumberBox*>("EdtDate_X");
     x->selectAll();
     QTest::keyClicks(x, "123");
-    EXPECT_EQ(e.model.find(0)->TemplatePos().x(), 123);
+    EXPECT_EQ(e.model.find(0)->templatePos().x(), 123);
     run(e, "编辑", "撤销");
-    EXPECT_EQ(e.model.find(0)->TemplatePos(), QPoint(10, 20));
+    EXPECT_EQ(e.model.find(0)->templatePos(), QPoint(10, 20));
     EXPECT_EQ(e.text("EdtDate_X"), "10");
 }
 
@@ -111,44 +111,44 @@ TEST(FieldClipboard, PastedBarcodeEqualsTheCopyUnderANewNumber) {
     run(e, "编辑", "粘贴");
     ASSERT_EQ(e.model.count(), 2);
     const FieldElement& pasted = *e.model.find(1);
-    EXPECT_EQ(e.model.SelectedControl(), &pasted);
+    EXPECT_EQ(e.model.selectedElement(), &pasted);
     // 8 dots right; the barcode is taller than the canvas, so the drag rule rests
     // its bottom on the last row and it sticks out at the top
-    EXPECT_EQ(pasted.TemplatePos(), QPoint(108, 128 - pasted.Height()));
-    const Barcode& a = *original.AsBarcode();
-    const Barcode& b = *pasted.AsBarcode();
+    EXPECT_EQ(pasted.templatePos(), QPoint(108, 128 - pasted.Height()));
+    const Barcode& a = *original.asBarcode();
+    const Barcode& b = *pasted.asBarcode();
     EXPECT_EQ(b.Bar_Caption(), a.Bar_Caption());
     EXPECT_EQ(b.Bar_CodeType(), a.Bar_CodeType());
     EXPECT_EQ(b.Bar_ModuleWidth(), a.Bar_ModuleWidth());
     EXPECT_EQ(b.Bar_HeightPercent(), a.Bar_HeightPercent());
     EXPECT_EQ(b.Bar_HumanReadable(), a.Bar_HumanReadable());
-    EXPECT_EQ(b.Picture(), a.Picture());
+    EXPECT_EQ(b.picture(), a.picture());
 
     const int height = pasted.Height();
     run(e, "编辑", "剪切"); // no question
     EXPECT_EQ(e.model.count(), 1);
     run(e, "编辑", "粘贴"); // the cut copy, at 8 dots from where it was, numbered 2
-    EXPECT_EQ(e.model.find(2)->TemplatePos(), QPoint(116, 128 - height));
+    EXPECT_EQ(e.model.find(2)->templatePos(), QPoint(116, 128 - height));
 }
 
 TEST(CanvasKeyboard, ArrowsMoveAndClampLikeADrag) {
     Editor e;
     FieldElement& s = e.place("SpedBtn_Str", {500, 3});
     QTest::keyClick(e.layer(), Qt::Key_Right);
-    EXPECT_EQ(s.TemplatePos(), QPoint(348, 3)); // 512 - 164, as the drag test gives
+    EXPECT_EQ(s.templatePos(), QPoint(348, 3)); // 512 - 164, as the drag test gives
     QTest::keyClick(e.layer(), Qt::Key_Up, Qt::ShiftModifier);
-    EXPECT_EQ(s.TemplatePos(), QPoint(348, 0));
+    EXPECT_EQ(s.templatePos(), QPoint(348, 0));
     QTest::keyClick(e.layer(), Qt::Key_Left, Qt::ShiftModifier);
-    EXPECT_EQ(s.TemplatePos(), QPoint(338, 0));
+    EXPECT_EQ(s.templatePos(), QPoint(338, 0));
     EXPECT_EQ(e.text("EdtStr_X"), "338");
     run(e, "编辑", "撤销");
-    EXPECT_EQ(e.model.find(0)->TemplatePos(), QPoint(348, 0));
+    EXPECT_EQ(e.model.find(0)->templatePos(), QPoint(348, 0));
 
     e.place("SpedBtn_Date", {0, 0});
     QTest::keyClick(e.layer(), Qt::Key_Tab); // after the last number: the first
-    EXPECT_EQ(e.model.SelectedControl()->Number(), 0);
+    EXPECT_EQ(e.model.selectedElement()->number(), 0);
     QTest::keyClick(e.layer(), Qt::Key_Tab);
-    EXPECT_EQ(e.model.SelectedControl()->Number(), 1);
+    EXPECT_EQ(e.model.selectedElement()->number(), 1);
     QTest::keyClick(e.layer(), Qt::Key_Escape);
     EXPECT_EQ(e.window.cursor().shape(), Qt::ArrowCursor);
 }
@@ -170,7 +170,7 @@ TEST(CanvasZoom, PressAtThreeTimesPlacesAtTheDotUnderIt) {
     EXPECT_EQ(fileOf(e), atOne);
     EXPECT_EQ(e.text("EdtStr_X"), "100");
     e.drag(QPoint(122 * 3, 62 * 3), QPoint(132 * 3 + 2, 62 * 3)); // ten dots right
-    EXPECT_EQ(e.model.find(0)->TemplatePos(), QPoint(110, 40));
+    EXPECT_EQ(e.model.find(0)->templatePos(), QPoint(110, 40));
 
     MainWindow reopened(e.dir.filePath("Config.ini")); // the same per-user store remembers the zoom
     EXPECT_EQ(reopened.canvasArea()->zoom(), 3);

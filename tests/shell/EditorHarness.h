@@ -51,7 +51,7 @@ struct Editor {
     FieldElement& place(const char* kindButton, QPoint canvasPoint) {
         click(kindButton);
         pressPanel(canvasPoint + QPoint(21, 21));
-        return *model.SelectedControl();
+        return *model.selectedElement();
     }
     QString text(const char* box) { return window.findChild<NumberBox*>(box)->text(); }
     QWidget* front() { return window.propertyPanels()->current(); }

@@ -48,7 +48,7 @@ struct Row {
     const char* name;
     int field; // 0 barcode, 1 picture, 2 string
     Command command;
-    const char* box; // the start of the error box's text; "" none; "@" the barcode's own DrawError()
+    const char* box; // the start of the error box's text; "" none; "@" the barcode's own drawError()
     bool sent;       // frames reach the printer
 };
 // Expected values, from the editor's rules for each field: an opened barcode
@@ -109,7 +109,7 @@ TEST(ErrorBoundary, CommandsOnFieldsThatCannotBeDrawnShowTheirErrorAndSendNothin
             ASSERT_EQ(errors.size(), 1) << boxes.join('|').toStdString();
             // the barcode's refusal is the text the element keeps from its last drawing
             const QString expected =
-                QString(row.box) == "@" ? window.messageTemplate().find(0)->AsBarcode()->DrawError() : QString(row.box);
+                QString(row.box) == "@" ? window.messageTemplate().find(0)->asBarcode()->drawError() : QString(row.box);
             EXPECT_FALSE(expected.isEmpty());
             EXPECT_TRUE(errors[0].startsWith(expected)) << errors[0].toStdString();
         } else {

@@ -47,8 +47,8 @@ TEST(FileCommands, OpenThenSaveThroughTheDialogsGivesTheSavedBytes) {
     ScopedStore store;
     QTemporaryDir dir;
     MessageTemplate source;
-    PlaceField(source, csStr, 10, 5);
-    PlaceField(source, csDate, 100, 40);
+    placeField(source, csStr, 10, 5);
+    placeField(source, csDate, 100, 40);
     const TemplateAttributes attributes{700, 128, 9, "300dpi"};
     const QString original = dir.filePath("original.spt");
     saveTemplate(source, attributes, original);
@@ -64,7 +64,7 @@ TEST(FileCommands, OpenThenSaveThroughTheDialogsGivesTheSavedBytes) {
     // the string's frame corner on the canvas: its template point (10, 5) + 21
     const auto cornerShown = [&] { return window.canvasArea()->Pnl_Main()->grab().toImage().pixelColor(31, 26); };
     EXPECT_EQ(cornerShown(), QColor(Qt::black));
-    EXPECT_EQ(window.messageTemplate().SelectedControl(), window.messageTemplate().find(1)); // the last one
+    EXPECT_EQ(window.messageTemplate().selectedElement(), window.messageTemplate().find(1)); // the last one
     EXPECT_EQ(window.canvasArea()->canvasPicture()->width(), 700);
     EXPECT_EQ(readRegString("MoBan", ""), QStringLiteral("9"));
     EXPECT_EQ(readRegString("Zoom", ""), QStringLiteral("300dpi"));
@@ -170,10 +170,10 @@ TEST(FileCommands, PlacedFieldsComeBackAfterSaveNewAndOpen) {
     }
     ASSERT_EQ(model.count(), 2);
     // renumbered in file order; positions as placed and typed, in template dots
-    EXPECT_EQ(model.find(0)->Kind(), csStr);
+    EXPECT_EQ(model.find(0)->kind(), csStr);
     EXPECT_EQ(model.find(0)->Left(), 10 + 21);
     EXPECT_EQ(model.find(0)->Top(), 5 + 21);
-    EXPECT_EQ(model.find(1)->Kind(), csDate);
+    EXPECT_EQ(model.find(1)->kind(), csDate);
     EXPECT_EQ(model.find(1)->Left(), 200 + 21);
     EXPECT_EQ(model.find(1)->Top(), 60 + 21);
 }
@@ -182,7 +182,7 @@ TEST(FileCommands, TextGbkCannotHoldIsWrittenAsQuestionMarkOnlyWhenAgreed) {
     ScopedStore store;
     QTemporaryDir dir;
     MainWindow window(dir.filePath("Config.ini"));
-    PlaceField(window.messageTemplate(), csStr, 0, 0).AsField()->SetUserValue(QStringLiteral("A😀B"));
+    placeField(window.messageTemplate(), csStr, 0, 0).asField()->SetUserValue(QStringLiteral("A😀B"));
     const struct {
         QMessageBox::StandardButton answer;
         const char* name;
@@ -234,7 +234,7 @@ TEST(FileCommands, NewAndOpenAreUndoneWholeAndShowTheRightPanel) {
     EXPECT_FALSE(window.findChild<QWidget*>("GrpBox_BarCode")->isVisible());
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier); // the barcode is back, selected
     EXPECT_EQ(templateFileBytes(window.messageTemplate(), {}), saved);
-    EXPECT_EQ(window.messageTemplate().SelectedControl(), window.messageTemplate().find(0));
+    EXPECT_EQ(window.messageTemplate().selectedElement(), window.messageTemplate().find(0));
     EXPECT_TRUE(window.findChild<QWidget*>("GrpBox_BarCode")->isVisible());
     fileItem(window, "新建")->trigger();
     {

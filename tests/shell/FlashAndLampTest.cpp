@@ -40,11 +40,11 @@ TEST(MainWindow, LampIsLitExactlyWhileThePortIsOpen) {
     QTemporaryDir dir;
     MainWindow window(dir.filePath("Config.ini"));
     ConnectionLamp* lamp = window.statusLine()->connectionLamp();
-    window.serialPort().SetPort(QString::fromLocal8Bit(name));
+    window.serialPort().setPort(QString::fromLocal8Bit(name));
     EXPECT_FALSE(lamp->isLit());
-    window.serialPort().Open();
+    window.serialPort().open();
     EXPECT_TRUE(lamp->isLit());
-    window.serialPort().Close();
+    window.serialPort().close();
     EXPECT_FALSE(lamp->isLit());
     ::close(slave);
     ::close(master);
@@ -56,8 +56,8 @@ TEST(MainWindow, StoredPortAndSpeedReachTheSerialPort) {
     writeRegString("Baud", "9600");
     QTemporaryDir dir;
     MainWindow window(dir.filePath("Config.ini"));
-    EXPECT_EQ(window.serialPort().Port(), "COM2");
-    EXPECT_EQ(window.serialPort().BaudRate(), 9600);
+    EXPECT_EQ(window.serialPort().port(), "COM2");
+    EXPECT_EQ(window.serialPort().baudRate(), 9600);
     EXPECT_EQ(window.statusLine()->summary(),
               QStringLiteral("      COM2, br9600；模板号：1，长度：512Pels，分辨率：200dpi"));
 }
@@ -67,13 +67,13 @@ TEST(MainWindow, ASpeedOfNoneOfTheThreeLeavesThePortAt57600) {
     writeRegString("Baud", "38400");
     QTemporaryDir dir;
     MainWindow window(dir.filePath("Config.ini"));
-    EXPECT_EQ(window.serialPort().BaudRate(), 57600);
+    EXPECT_EQ(window.serialPort().baudRate(), 57600);
 }
 
 TEST(MainWindow, LinkTextsGoToTheMessagePanel) {
     ScopedStore store;
     QTemporaryDir dir;
     MainWindow window(dir.filePath("Config.ini"));
-    window.ShowMessage(QStringLiteral("正在校正时钟，请稍候......"));
+    window.showMessage(QStringLiteral("正在校正时钟，请稍候......"));
     EXPECT_EQ(window.statusLine()->message(), QStringLiteral("正在校正时钟，请稍候......"));
 }

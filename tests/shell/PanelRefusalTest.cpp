@@ -111,7 +111,7 @@ std::pair<RenderedMessage, QString> printed(const MessageTemplate& message) {
 }
 
 QString sectionOf(const FieldElement& e) {
-    return kindWord(e.Kind()) + QString::number(e.Number());
+    return kindWord(e.kind()) + QString::number(e.number());
 }
 
 } // namespace
@@ -214,14 +214,14 @@ TEST(PanelRefusals, ABarcodeValueGbkCannotHoldIsRefused) {
     auto* style = e.window.findChild<QComboBox*>("CombBarCode_Style");
     style->setFocus();
     QTest::keyClicks(style, "CODE39"); // a fixed list: typing selects the item
-    ASSERT_EQ(b.AsBarcode()->Bar_CodeType(), 4);
+    ASSERT_EQ(b.asBarcode()->Bar_CodeType(), 4);
     auto* caption = e.window.findChild<QLineEdit*>("EdtBarCode_Caption");
     caption->selectAll();
     BoxAnswer ok(QMessageBox::Ok);
     QTest::keyClicks(caption, "Aß");
     ASSERT_EQ(ok.seen.size(), 1u);
     EXPECT_EQ(ok.seen[0].text, "码值不能含有 GBK 无法表示的字符：ß");
-    EXPECT_EQ(b.AsBarcode()->Bar_Caption(), "A");
+    EXPECT_EQ(b.asBarcode()->Bar_Caption(), "A");
     EXPECT_EQ(caption->text(), "A");
     const QString path = e.dir.filePath("b.spt");
     saveTemplate(e.model, {}, path);

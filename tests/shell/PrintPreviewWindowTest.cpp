@@ -30,8 +30,8 @@ QImage shownSheet(PrintPreviewWindow* window) {
 
 TEST(PrintPreviewWindow, ShowsTheNextPrintsOrTheRefusal) {
     Editor e;
-    FieldElement& element = PlaceField(e.model, csNo, 0, 40);
-    FieldImage& serial = *element.AsField();
+    FieldElement& element = placeField(e.model, csNo, 0, 40);
+    FieldImage& serial = *element.asField();
     PrintPreviewWindow* window = openPreview(e);
     ASSERT_NE(window, nullptr);
     QSignalSpy shown(window, &PrintPreviewWindow::shown);
@@ -83,7 +83,7 @@ TEST(PrintPreviewWindow, FollowsAFieldMovedOnTheCanvas) {
 TEST(PrintPreviewWindow, TakesTheSizeOfItsPrintsCentredOnTheMainWindow) {
     Editor e;
     e.window.show();
-    PlaceField(e.model, csNo, 0, 40);
+    placeField(e.model, csNo, 0, 40);
     PrintPreviewWindow* window = openPreview(e);
     QSignalSpy shown(window, &PrintPreviewWindow::shown);
     ASSERT_TRUE(shown.wait(kWaitMs));

@@ -79,7 +79,7 @@ TEST(MainWindowSearch, ClosingTheWindowEndsTheSearchWithinOneQuietPeriod) {
     silent.receivedAtLeast(1);                                                      // the first try is waiting
     ModalDriver noSave([](QWidget* modal) { answer(modal, QMessageBox::Cancel); }); // the save question
     window.close();
-    EXPECT_FALSE(window.serialPort().Connected()); // the worker has ended and closed the port
+    EXPECT_FALSE(window.serialPort().isOpen()); // the worker has ended and closed the port
     EXPECT_LE(silent.received().size(), 3);
 }
 

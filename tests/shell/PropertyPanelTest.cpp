@@ -188,13 +188,13 @@ TEST(PanelWalk, Picture) {
     auto* panel = static_cast<ImagePanel*>(e.window.propertyPanels()->panelFor(csImage));
     panel->setChooser([&](QWidget*) { return ImagePanel::Choice{bmp, PictureType::Bmp}; });
     walk(e, {{"SpedBtn_TitleAdd", "click"}});
-    EXPECT_EQ(dotCount(f.Picture()), 100 * 128);
+    EXPECT_EQ(dotCount(f.picture()), 100 * 128);
     panel->setChooser([&](QWidget*) { return ImagePanel::Choice{bmp, PictureType::Jpeg}; });
     BoxAnswer none(QMessageBox::Ok);
     walk(e, {{"EdtImage_Source", "x"}, {"SpedBtn_TitleAdd", "click"}});
     EXPECT_TRUE(none.seen.empty());
-    EXPECT_EQ(dotCount(f.Picture()), 100 * 128);
-    EXPECT_EQ(f.AsField()->UserValue(), bmp);
+    EXPECT_EQ(dotCount(f.picture()), 100 * 128);
+    EXPECT_EQ(f.asField()->UserValue(), bmp);
 }
 
 TEST(PanelWalk, Barcode) {
@@ -225,7 +225,7 @@ TEST(PanelEdges, NoneRemovesTheLeadTextFromPreviewAndBackground) {
     EXPECT_GT(dotCount(renderMessage(e.model, 512).background),
               0); // 生产日期： is printed from the background
     choose(control<QComboBox>(e, "CombDate_Explain"), 0);
-    EXPECT_EQ(f.AsField()->UserExplain(), "");
+    EXPECT_EQ(f.asField()->UserExplain(), "");
     EXPECT_EQ(f.Width(), 82); // 20261208 alone: 8 x (16 div 2 + 2) + 2
     EXPECT_EQ(dotCount(renderMessage(e.model, 512).background), 0);
 }
@@ -234,7 +234,7 @@ TEST(PanelEdges, TypedLeadTextIsTakenAsTyped) {
     Editor e;
     FieldElement& f = e.place("SpedBtn_No", {10, 10});
     typeInto(control<QComboBox>(e, "CombNo_Explain"), "Lot:");
-    EXPECT_EQ(f.AsField()->UserExplain(), "Lot:");
+    EXPECT_EQ(f.asField()->UserExplain(), "Lot:");
     EXPECT_EQ(f.Width(), 122); // Lot:00000001: 12 x (8 + 2) + 2
 }
 
@@ -244,9 +244,9 @@ TEST(PanelEdges, FewerDigitsKeepTheStartValueWholeAndLimitNewTyping) {
     auto* start = control<QLineEdit>(e, "SpnEdtNo_Init");
     typeInto(start, "12345678");
     choose(control<QComboBox>(e, "CombNo_Digit"), 3); // 4位
-    EXPECT_EQ(f.AsField()->UserNoDigit(), 4);
+    EXPECT_EQ(f.asField()->UserNoDigit(), 4);
     EXPECT_EQ(start->text(), "12345678");
-    EXPECT_EQ(f.AsField()->UserValue(), "12345678");
+    EXPECT_EQ(f.asField()->UserValue(), "12345678");
     EXPECT_EQ(f.Width(), 136); // 序号：12345678 drawn whole: 3 x 18 + 8 x 10 + 2
     QTest::keyClick(start, Qt::Key_End);
     QTest::keyClicks(start, "9");
@@ -261,11 +261,11 @@ TEST(PanelEdges, ModuleWidthSetsTheHeightPercentBehindTheBox) {
     auto* box = control<QSpinBox>(e, "SpnEdtBarCode_HeightPercent");
     auto* sizes = control<QComboBox>(e, "CombBarCode_ModuleWidth");
     choose(sizes, 12); // SC12
-    EXPECT_EQ(b.AsBarcode()->Bar_HeightPercent(), 36);
+    EXPECT_EQ(b.asBarcode()->Bar_HeightPercent(), 36);
     EXPECT_EQ(box->value(), 85); // placed with 85, not updated
     choose(sizes, 3);            // SC3 leaves it
-    EXPECT_EQ(b.AsBarcode()->Bar_ModuleWidth(), 3);
-    EXPECT_EQ(b.AsBarcode()->Bar_HeightPercent(), 36);
+    EXPECT_EQ(b.asBarcode()->Bar_ModuleWidth(), 3);
+    EXPECT_EQ(b.asBarcode()->Bar_HeightPercent(), 36);
 }
 
 TEST(PanelEdges, CaptionTheElementRefusesIsShownAsTheElementHoldsIt) {
@@ -277,7 +277,7 @@ TEST(PanelEdges, CaptionTheElementRefusesIsShownAsTheElementHoldsIt) {
     typeInto(caption, QString(51, '7'));
     ASSERT_EQ(ok.seen.size(), 1u);
     EXPECT_EQ(ok.seen[0].text, "String exceeds maximum length");
-    EXPECT_EQ(b.AsBarcode()->Bar_Caption(), QByteArray(50, '7'));
+    EXPECT_EQ(b.asBarcode()->Bar_Caption(), QByteArray(50, '7'));
     EXPECT_EQ(caption->text(), QString(50, '7'));
 }
 
@@ -292,11 +292,11 @@ TEST(PanelEdges, ExpiryOfSeventyThousandDaysIsBroughtBackAndDrawn) {
     typeInto(days, "70000");
     QTest::keyClick(days, Qt::Key_Tab); // leaves the box
     EXPECT_EQ(days->text(), "65535");
-    EXPECT_EQ(f.AsField()->UserPeriod(), 65535);
+    EXPECT_EQ(f.asField()->UserPeriod(), 65535);
     FieldImage expected;
     expected.SetUserFontSize(16);
     drawFieldText(expected, "有效期：", 2, 12, formatFieldDate(0, 65535));
-    EXPECT_EQ(f.Picture(), expected.Picture());
+    EXPECT_EQ(f.picture(), expected.picture());
 }
 
 TEST(PanelEdges, LeavingTheExpiryBoxForAStringFieldLeavesTheStringAlone) {
@@ -305,16 +305,16 @@ TEST(PanelEdges, LeavingTheExpiryBoxForAStringFieldLeavesTheStringAlone) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&e.window));
     FieldElement& s = e.place("SpedBtn_Str", {10, 10});
     FieldElement& p = e.place("SpedBtn_Period", {10, 60});
-    const QImage before = s.Picture();
+    const QImage before = s.picture();
     auto* days = control<QSpinBox>(e, "SpnEdtPeriod_Day");
     days->setFocus();
     typeInto(days, "77");
     e.pressPanel(QPoint(15, 15) + QPoint(21, 21)); // the string field
     QTest::mouseClick(control<QLineEdit>(e, "EdtStr_Source"), Qt::LeftButton);
-    EXPECT_EQ(s.AsField()->UserValue(), "中华人民共和国制造");
-    EXPECT_EQ(s.AsField()->UserSpace(), 2);
-    EXPECT_EQ(s.Picture(), before);
-    EXPECT_EQ(p.AsField()->UserPeriod(), 77);
+    EXPECT_EQ(s.asField()->UserValue(), "中华人民共和国制造");
+    EXPECT_EQ(s.asField()->UserSpace(), 2);
+    EXPECT_EQ(s.picture(), before);
+    EXPECT_EQ(p.asField()->UserPeriod(), 77);
 }
 
 TEST(PanelEdges, SerialStartShownShortestAndDrawnPadded) {
@@ -324,7 +324,7 @@ TEST(PanelEdges, SerialStartShownShortestAndDrawnPadded) {
     FieldImage expected;
     expected.SetUserFontSize(16);
     drawFieldText(expected, "序号：", 2, 12, "00000001");
-    EXPECT_EQ(f.Picture(), expected.Picture());
+    EXPECT_EQ(f.picture(), expected.picture());
     EXPECT_EQ(f.Width(), 136); // 3 x 18 + 8 x 10 + 2
 }
 
@@ -335,7 +335,7 @@ TEST(PanelEdges, FontSizeThatIsNoWholeNumberIsRefusedAndTheSizeKept) {
     typeInto(control<QComboBox>(e, "CombStr_FontSize"), "abc");
     ASSERT_FALSE(ok.seen.empty());
     EXPECT_EQ(ok.seen.back().text, "'abc' is not a valid integer value");
-    EXPECT_EQ(f.AsField()->UserFont().size, 12);
+    EXPECT_EQ(f.asField()->UserFont().size, 12);
     EXPECT_EQ(f.Height(), 18);
 }
 
@@ -356,8 +356,8 @@ TEST(PanelEdges, FillingStopsAtAValueItCannotShow) {
         SCOPED_TRACE(c.tool);
         Editor e;
         FieldElement& f = e.place(c.tool, {10, 10});
-        f.AsField()->SetUserValue(c.value);
-        f.AsField()->SetUserSpace(9);
+        f.asField()->SetUserValue(c.value);
+        f.asField()->SetUserSpace(9);
         BoxAnswer ok(QMessageBox::Ok);
         e.pressPanel(QPoint(12, 12) + QPoint(21, 21));
         ASSERT_EQ(ok.seen.size(), 1u);
@@ -372,8 +372,8 @@ TEST(PanelEdges, FillingRedrawsThroughTextBoxesOnly) {
     Editor e;
     FieldElement& date = e.place("SpedBtn_Date", {10, 10});
     FieldElement& text = e.place("SpedBtn_Str", {10, 60});
-    date.AsField()->SetUserFontSize(32);
-    text.AsField()->SetUserValue("X");
+    date.asField()->SetUserFontSize(32);
+    text.asField()->SetUserValue("X");
     e.pressPanel(QPoint(12, 12) + QPoint(21, 21));
     EXPECT_EQ(control<QComboBox>(e, "CombDate_FontSize")->currentText(), "32(3mm)");
     EXPECT_EQ(date.Height(), 18); // still the 16-dot preview

@@ -14,7 +14,7 @@
 TEST(SendProgress, CancelEndsASendToASilentPrinterAndNothingClaimsSuccess) {
     PrinterProcess silent({QStringLiteral("--silent")});
     Editor e;
-    e.window.serialPort().SetPort(silent.devicePath());
+    e.window.serialPort().setPort(silent.devicePath());
     e.window.setQuietMs(600000); // only the cancel ends the wait for the first frame's answer
     e.place("SpedBtn_Str", {10, 10});
 
@@ -34,7 +34,7 @@ TEST(SendProgress, CancelEndsASendToASilentPrinterAndNothingClaimsSuccess) {
         if (++fired < 5 || dialog->ticks() < 2) return;
         frameText = dialog->findChild<QLabel*>("Lbl_Frame")->text();
         statusText = dialog->findChild<QLabel*>("Lbl_Status")->text();
-        EXPECT_TRUE(e.window.serialPort().Connected());
+        EXPECT_TRUE(e.window.serialPort().isOpen());
         QTest::mouseClick(dialog->findChild<QPushButton*>("Btn_Cancel"), Qt::LeftButton);
         cancelled = true;
     });
@@ -46,7 +46,7 @@ TEST(SendProgress, CancelEndsASendToASilentPrinterAndNothingClaimsSuccess) {
     EXPECT_EQ(statusText, QStringLiteral("正在发送背景数据信息，请稍候......"));
     EXPECT_EQ(e.window.statusLine()->message(), cancelledText(QStringLiteral("发送数据")));
     EXPECT_TRUE(boxes.isEmpty()) << boxes.join('|').toStdString();
-    EXPECT_FALSE(e.window.serialPort().Connected()); // closed when the transaction ended
+    EXPECT_FALSE(e.window.serialPort().isOpen()); // closed when the transaction ended
     EXPECT_EQ(e.window.findChild<ProgressDialog*>("Dlg_Progress"), nullptr);
 }
 
@@ -55,14 +55,14 @@ TEST(SendProgress, APortErrorOnTheWorkerReachesTheErrorBox) {
     QString expected; // what the port itself says when it cannot be opened
     try {
         SerialPort port;
-        port.SetPort(missing);
-        port.Open();
+        port.setPort(missing);
+        port.open();
     } catch (const ComPortError& error) {
         expected = error.text();
     }
     ASSERT_FALSE(expected.isEmpty());
     Editor e;
-    e.window.serialPort().SetPort(missing);
+    e.window.serialPort().setPort(missing);
     BoxAnswer ok(QMessageBox::Ok);
     e.window.setClockFromComputer(); // 通讯/校正时间
     ASSERT_EQ(ok.seen.size(), 1u);

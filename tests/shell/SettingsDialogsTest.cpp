@@ -103,7 +103,7 @@ TEST(TemplateAttributesDialog, NarrowingLeavesElementsWhereTheyAre) {
     writeRegString("Width", "1000");
     QTemporaryDir dir;
     MainWindow window(configWithDpis(dir));
-    FieldElement& field = PlaceField(window.messageTemplate(), csStr, 800, 10);
+    FieldElement& field = placeField(window.messageTemplate(), csStr, 800, 10);
     confirmWidth(window, "500");
     EXPECT_EQ(window.canvasArea()->canvasPicture()->width(), 500);
     EXPECT_EQ(templateFromSurface(field.Left()), 800);
@@ -113,7 +113,7 @@ TEST(SerialPortDialog, StoredSpeedIsShownAndAppliedOnOk) {
     ScopedStore store;
     QTemporaryDir dir;
     MainWindow window(dir.filePath("Config.ini"));
-    ASSERT_EQ(window.serialPort().BaudRate(), 57600);
+    ASSERT_EQ(window.serialPort().baudRate(), 57600);
     writeRegString("Baud", "115200");
     writeRegString("Comm", "/dev/ttyS3");
     QString shown;
@@ -126,8 +126,8 @@ TEST(SerialPortDialog, StoredSpeedIsShownAndAppliedOnOk) {
     });
     menuItem(window, "设置", "通讯设置")->trigger();
     EXPECT_EQ(shown, QStringLiteral("115200"));
-    EXPECT_EQ(window.serialPort().BaudRate(), 115200);
-    EXPECT_EQ(window.serialPort().Port(), QStringLiteral("/dev/ttyUSB1"));
+    EXPECT_EQ(window.serialPort().baudRate(), 115200);
+    EXPECT_EQ(window.serialPort().port(), QStringLiteral("/dev/ttyUSB1"));
     EXPECT_EQ(readRegString("Comm", ""), QStringLiteral("/dev/ttyUSB1"));
     EXPECT_EQ(readRegString("Baud", ""), QStringLiteral("115200"));
     EXPECT_EQ(window.statusLine()->summary(),

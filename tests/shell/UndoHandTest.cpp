@@ -37,17 +37,17 @@ TEST(UndoByHand, TypedNumberIsOneStepUntilTheBoxIsLeft) {
     e.window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&e.window));
     FieldElement& period = e.place("SpedBtn_Period", {10, 10});
-    ASSERT_EQ(period.AsField()->UserPeriod(), 365); // the expiry default
+    ASSERT_EQ(period.asField()->UserPeriod(), 365); // the expiry default
     auto* days = e.window.findChild<QSpinBox*>("SpnEdtPeriod_Day");
     typeInto(days, "30");
-    EXPECT_EQ(e.model.find(0)->AsField()->UserPeriod(), 30);
+    EXPECT_EQ(e.model.find(0)->asField()->UserPeriod(), 30);
     e.window.findChild<QWidget*>("EdtPeriod_X")->setFocus(); // the box is left, nothing changed there
     typeInto(days, "7");                                     // back in it: a new step
-    EXPECT_EQ(e.model.find(0)->AsField()->UserPeriod(), 7);
+    EXPECT_EQ(e.model.find(0)->asField()->UserPeriod(), 7);
     e.window.editHistory()->stack()->undo();
-    EXPECT_EQ(e.model.find(0)->AsField()->UserPeriod(), 30);
+    EXPECT_EQ(e.model.find(0)->asField()->UserPeriod(), 30);
     e.window.editHistory()->stack()->undo(); // "30" typed whole: 365 again, not 3
-    EXPECT_EQ(e.model.find(0)->AsField()->UserPeriod(), 365);
+    EXPECT_EQ(e.model.find(0)->asField()->UserPeriod(), 365);
     EXPECT_EQ(days->value(), 365);
 }
 
@@ -59,27 +59,27 @@ TEST(UndoByHand, FieldUnderALargerOneIsReachedByStackingAndTheFileKeepsTheOrder)
     e.place("SpedBtn_BarCode", {0, 0});                         // ControlNo1, in front and covering it
     const QByteArray before = fileOf(e);
     e.pressPanel(QPoint(21 + 10, 21 + 10));
-    ASSERT_TRUE(e.model.SelectedControl()->IsBarcode());
+    ASSERT_TRUE(e.model.selectedElement()->isBarcode());
     for (const char* name : {"剪切", "复制", "删除", "置于顶层", "置于底层"})
         EXPECT_TRUE(editAction(e, name)->isEnabled()) << name;
     editAction(e, "置于底层")->trigger();
     // The barcode now goes first in the file and on the canvas: it takes number 0.
-    ASSERT_TRUE(e.model.find(0)->IsBarcode());
+    ASSERT_TRUE(e.model.find(0)->isBarcode());
     EXPECT_EQ(e.model.stackIndex(*e.model.find(0)), 0);
-    EXPECT_TRUE(e.model.SelectedControl()->IsBarcode());
+    EXPECT_TRUE(e.model.selectedElement()->isBarcode());
     e.pressPanel(QPoint(21 + 10, 21 + 10)); // the string is reached
-    EXPECT_FALSE(e.model.SelectedControl()->IsBarcode());
+    EXPECT_FALSE(e.model.selectedElement()->isBarcode());
     // Saved and read back, the order is the same.
     const QString path = e.dir.filePath("stacked.spt");
     saveTemplate(e.model, TemplateAttributes{}, path);
     MessageTemplate reread;
     loadTemplate(reread, path, [](const TemplateAttributes&) {});
-    EXPECT_TRUE(reread.elements().front()->IsBarcode());
+    EXPECT_TRUE(reread.elements().front()->isBarcode());
     EXPECT_EQ(templateFileBytes(reread, TemplateAttributes{}), fileOf(e));
 
     e.window.editHistory()->stack()->undo(); // the press is no step: this undoes the stacking
     EXPECT_EQ(fileOf(e), before);
-    EXPECT_TRUE(e.model.find(1)->IsBarcode());
+    EXPECT_TRUE(e.model.find(1)->isBarcode());
     EXPECT_EQ(e.model.stackIndex(*e.model.find(1)), 1);
     e.model.select(nullptr);
     EXPECT_FALSE(editAction(e, "删除")->isEnabled());

@@ -37,7 +37,7 @@ QAction* item(MainWindow& w, const char* menu, const char* text) {
 // A template file with one string field at template x.
 QString templateAt(QTemporaryDir& dir, const char* name, int x) {
     MessageTemplate t;
-    PlaceField(t, csStr, x, 0);
+    placeField(t, csStr, x, 0);
     const QString path = dir.filePath(QString::fromLatin1(name));
     saveTemplate(t, TemplateAttributes{}, path);
     return path;
@@ -72,7 +72,7 @@ TEST(DesktopHabits, RecentFilesDropsAndAMissingFileLeavesTheList) {
     EXPECT_EQ(e.model.count(), 0);
     drop(e.window, {QUrl::fromLocalFile(first)});
     ASSERT_EQ(e.model.count(), 1);
-    EXPECT_EQ(e.model.find(0)->TemplatePos().x(), 10);
+    EXPECT_EQ(e.model.find(0)->templatePos().x(), 10);
     EXPECT_FALSE(e.window.isModified());
     e.place("SpedBtn_Date", {400, 90}); // a change, clear of the string field: the next drop asks first
     ASSERT_TRUE(e.window.isModified());
@@ -82,7 +82,7 @@ TEST(DesktopHabits, RecentFilesDropsAndAMissingFileLeavesTheList) {
         drop(e.window, {QUrl::fromLocalFile(second)});
         EXPECT_EQ(asked, QStringList{QStringLiteral("是否将改动保存到文件? ")});
     }
-    EXPECT_EQ(e.model.find(0)->TemplatePos().x(), 40);
+    EXPECT_EQ(e.model.find(0)->templatePos().x(), 40);
     EXPECT_EQ(recentEntries(e.window), (QStringList{"&1 " + second, "&2 " + first}));
     QFile::remove(first);
     EXPECT_EQ(recentEntries(e.window), QStringList{"&1 " + second});
@@ -147,8 +147,8 @@ TEST(StatusLine, ZoomAndUnsavedChangesBesideTheSummary) {
 
 TEST(StatusLine, MessagePanelTellsThePortErrorTheBoxShowed) {
     Editor e;
-    e.window.ShowMessage(QStringLiteral("查找已连接喷码仪成功！"));
-    e.window.serialPort().SetPort(e.dir.filePath("no-such-port"));
+    e.window.showMessage(QStringLiteral("查找已连接喷码仪成功！"));
+    e.window.serialPort().setPort(e.dir.filePath("no-such-port"));
     QStringList boxes;
     {
         ModalDriver driver([&](QWidget* modal) { boxes << answer(modal, QMessageBox::Ok); });

@@ -69,8 +69,8 @@ TEST(CliFolders, APictureIsFoundBesideItsTemplate) {
     loadTemplate(message, kSample, {}, nullptr);
     bool named = false;
     for (int i = 0; i <= 64; ++i)
-        if (const FieldElement* e = message.find(i); e && e->AsField() && e->AsField()->UserStyle() == csImage)
-            named = e->AsField()->UserValue() == QLatin1String("logo.bmp");
+        if (const FieldElement* e = message.find(i); e && e->asField() && e->asField()->UserStyle() == csImage)
+            named = e->asField()->UserValue() == QLatin1String("logo.bmp");
     EXPECT_TRUE(named);
 }
 

@@ -48,7 +48,7 @@ QByteArray randomBytes(int count) {
 using Check = std::function<void(const MessageTemplate&, const TemplateAttributes&)>;
 
 const FieldImage& field0(const MessageTemplate& m) {
-    return *m.find(0)->AsField();
+    return *m.find(0)->asField();
 }
 
 struct Row {
@@ -96,7 +96,7 @@ TEST(CliHostileFile, EveryHostileFileIsRefusedOrBounded) {
         // positions beyond any canvas read as the default 1
         {"Left and Top at the integer limits", crlf(shift + "Left=2147483647\nTop=-2147483648\n"), 0, "", false,
          [](const MessageTemplate& m, const TemplateAttributes&) {
-             EXPECT_EQ(m.find(0)->TemplatePos(), QPoint(1, 1));
+             EXPECT_EQ(m.find(0)->templatePos(), QPoint(1, 1));
          }},
         // days 0..65535, else the default 365
         {"UserPeriod -2147483648", crlf("[Main]\nControlCaption=csPeriod0\n[csPeriod0]\nUserPeriod=-2147483648\n"), 0,

@@ -110,8 +110,8 @@ TEST(CliLink, InterruptEndsTheTransactionWithTheFailureText) {
 TEST(CliLink, PortHeldByAnotherProgramIsRefused) {
     PrinterProcess printer;
     SerialPort holder; // this test program holds the line
-    holder.SetPort(printer.devicePath());
-    holder.Open();
+    holder.setPort(printer.devicePath());
+    holder.open();
     const CliRun run = runCli({"query", "--port", printer.devicePath(), "--quiet-ms", "200"});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_EQ(run.err, "Unable to open com port (win error code: 16): " + printer.devicePath() +

@@ -9,14 +9,14 @@
 #include <gtest/gtest.h>
 
 namespace {
-QString saveBarcode(const QTemporaryDir& dir, const QString& zoom) {
+QString saveBarcode(const QTemporaryDir& dir, const QString& resolution) {
     MessageTemplate message;
-    Barcode& barcode = *PlaceField(message, csBarCode, 40, 0).AsBarcode();
+    Barcode& barcode = *placeField(message, csBarCode, 40, 0).asBarcode();
     barcode.SetBar_CodeType(EAN_13);
     barcode.SetBar_ModuleWidth(SC0);
     barcode.SetBar_Caption("690123456789");
-    const QString path = dir.filePath(zoom + ".spt");
-    saveTemplate(message, TemplateAttributes{512, 128, 1, zoom}, path);
+    const QString path = dir.filePath(resolution + ".spt");
+    saveTemplate(message, TemplateAttributes{512, 128, 1, resolution}, path);
     return path;
 }
 } // namespace
@@ -49,8 +49,8 @@ TEST(CliVerify, StrictSendRefusesAndNothingReachesThePrinter) {
 TEST(CliVerify, AFieldOutsideThePrintAreaWarnsAndStrictRefuses) {
     QTemporaryDir dir;
     MessageTemplate message;
-    PlaceField(message, csStr, 0, 0);
-    PlaceField(message, csBarCode, 40, 0); // the default EAN-13 is 141 dots high: its digits lie below row 127
+    placeField(message, csStr, 0, 0);
+    placeField(message, csBarCode, 40, 0); // the default EAN-13 is 141 dots high: its digits lie below row 127
     const QString path = dir.filePath("tall.spt");
     saveTemplate(message, TemplateAttributes{512, 128, 1, "200dpi"}, path);
     PrinterProcess printer;

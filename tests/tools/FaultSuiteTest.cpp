@@ -341,9 +341,9 @@ TEST_P(FaultSuite, EndsWithItsExitCodeAndMessage) {
     }
     if (f.port == Port::Printer && f.event != Event::PrinterKilled) {
         SerialPort again; // the cli let go of the line
-        again.SetPort(port);
-        EXPECT_NO_THROW(again.Open());
-        again.Close();
+        again.setPort(port);
+        EXPECT_NO_THROW(again.open());
+        again.close();
     }
 }
 

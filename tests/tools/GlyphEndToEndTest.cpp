@@ -56,9 +56,9 @@ TEST(GlyphEndToEnd, DatesAndNumbersArePrintedWithTheDownloadedGlyphs) {
     ASSERT_TRUE(waitForLine(printer, printDir + QStringLiteral("/glyphs-128.png")));
 
     MessageTemplate message;
-    PlaceField(message, csDate, 0, 0).AsField()->SetUserValue(QStringLiteral("A4"));
-    PlaceField(message, csPeriod, 0, 20).AsField()->SetUserValue(QStringLiteral("A6"));
-    PlaceField(message, csNo, 0, 40);
+    placeField(message, csDate, 0, 0).asField()->SetUserValue(QStringLiteral("A4"));
+    placeField(message, csPeriod, 0, 20).asField()->SetUserValue(QStringLiteral("A6"));
+    placeField(message, csNo, 0, 40);
     const QString sptPath = dir.filePath(QStringLiteral("dates.spt"));
     saveTemplate(message, TemplateAttributes{256, 128, 1, QStringLiteral("200dpi")}, sptPath);
     const QDateTime before = QDateTime::currentDateTime();

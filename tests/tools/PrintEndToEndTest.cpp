@@ -55,14 +55,14 @@ TEST(PrintEndToEnd, SentTemplateIsPrinted) {
     // The variable fields at 16 dots, spacing 2, with their lead texts; the
     // static kinds beside them.
     MessageTemplate message;
-    PlaceField(message, csDate, 0, 0);    // 生产日期：
-    PlaceField(message, csPeriod, 0, 20); // 有效期：
-    PlaceField(message, csNo, 0, 40);     // 序号：
-    PlaceField(message, csRunNo, 0, 60);  // 班次：
-    PlaceField(message, csStr, 0, 90);
-    PlaceField(message, csImage, 200, 0);
+    placeField(message, csDate, 0, 0);    // 生产日期：
+    placeField(message, csPeriod, 0, 20); // 有效期：
+    placeField(message, csNo, 0, 40);     // 序号：
+    placeField(message, csRunNo, 0, 60);  // 班次：
+    placeField(message, csStr, 0, 90);
+    placeField(message, csImage, 200, 0);
     // Taller than the strip at its default size: the strip keeps its upper part.
-    const FieldElement& barcode = PlaceField(message, csBarCode, 280, 0);
+    const FieldElement& barcode = placeField(message, csBarCode, 280, 0);
     const QRect barcodeRect = QRect(280, 0, barcode.Width(), barcode.Height()).intersected(QRect(0, 0, 512, 128));
     ASSERT_EQ(barcodeRect.right(), 280 + barcode.Width() - 1) << "the barcode must fit the strip's width";
     saveTemplate(message, TemplateAttributes{512, 128, 1, QStringLiteral("200dpi")}, sptPath);

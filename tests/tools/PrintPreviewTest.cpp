@@ -24,13 +24,13 @@ const QDateTime kLastMinuteOf2026(QDate(2026, 12, 31), QTime(23, 59));
 // Date (style "A1"), expiry 30 days on, serial number from 98 by 1 over 8
 // digits, shift "B".
 void placeFourKinds(MessageTemplate& message) {
-    PlaceField(message, csDate, 0, 0);
-    PlaceField(message, csPeriod, 0, 20).AsField()->SetUserPeriod(30);
-    FieldImage& serial = *PlaceField(message, csNo, 0, 40).AsField();
+    placeField(message, csDate, 0, 0);
+    placeField(message, csPeriod, 0, 20).asField()->SetUserPeriod(30);
+    FieldImage& serial = *placeField(message, csNo, 0, 40).asField();
     serial.SetUserValue(QStringLiteral("98"));
     serial.SetUserIncrement(1);
     serial.SetUserNoDigit(8);
-    PlaceField(message, csRunNo, 0, 60).AsField()->SetUserValue(QStringLiteral("B"));
+    placeField(message, csRunNo, 0, 60).asField()->SetUserValue(QStringLiteral("B"));
 }
 
 bool waitForFile(const QString& path) {
@@ -91,7 +91,7 @@ TEST(PrintPreview, CliPictureIsTheVirtualPrintersMessage) {
 TEST(PrintPreview, CliShowsTheRefusalOfASend) {
     QTemporaryDir dir;
     MessageTemplate message;
-    PlaceField(message, csNo, 0, 0).AsField()->SetUserValue(QStringLiteral("9x"));
+    placeField(message, csNo, 0, 0).asField()->SetUserValue(QStringLiteral("9x"));
     const QString spt = dir.filePath(QStringLiteral("bad.spt"));
     saveTemplate(message, TemplateAttributes{512, 128, 1, QStringLiteral("200dpi")}, spt);
     const QString out = dir.filePath(QStringLiteral("preview.png"));

@@ -34,8 +34,8 @@ protected:
     }
     QString saveMessage(const QString& serialStart = QStringLiteral("1")) {
         MessageTemplate message;
-        PlaceField(message, csStr, 0, 0);
-        PlaceField(message, csNo, 100, 0).AsField()->SetUserValue(serialStart);
+        placeField(message, csStr, 0, 0);
+        placeField(message, csNo, 100, 0).asField()->SetUserValue(serialStart);
         const QString path = QDir(files_.path()).absoluteFilePath("m.spt");
         saveTemplate(message, TemplateAttributes{512, 128, 3, QStringLiteral("200dpi")}, path);
         return path;

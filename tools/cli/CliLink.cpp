@@ -3,7 +3,7 @@
 #include "cli/CliCommand.h"
 #include "cli/ParallelLink.h"
 #include "common/AppSettings.h"
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 #include "link/InterruptHook.h"
 #include "serial/ComPortError.h"
 #include "serial/SerialPort.h"
@@ -46,8 +46,8 @@ int runOnPort(const LinkOptions& options, const LinkRun& run) {
     if (options.ports.size() > 1 || options.json) return runOnPorts(options, run);
     const QString name = options.ports.first();
     SerialPort port;
-    port.SetPort(name);
-    port.SetBaudRate(options.baud);
+    port.setPort(name);
+    port.setBaudRate(options.baud);
     PrintingReporter reporter;
     const int interruptsBefore = interruptsTaken();
     try {

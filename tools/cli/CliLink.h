@@ -14,7 +14,7 @@ class SerialPort;
 // The status texts, one per line, as the editor shows them in its status bar.
 class PrintingReporter : public LinkReporter {
 public:
-    void ShowMessage(const QString& text) override { printOut(text); }
+    void showMessage(const QString& text) override { printOut(text); }
 };
 
 struct LinkOptions {

@@ -16,7 +16,7 @@ namespace {
 // ("正在..."), so counting them counts the tries.
 class CountingReporter : public LinkReporter {
 public:
-    void ShowMessage(const QString& text) override {
+    void showMessage(const QString& text) override {
         if (text.startsWith(QStringLiteral("正在"))) ++tries;
     }
     int tries = 0;
@@ -39,8 +39,8 @@ PortOutcome runOne(const QString& name, const LinkOptions& options, const LinkRu
     const int interruptsBefore = interruptsTaken();
     try {
         SerialPort port;
-        port.SetPort(name);
-        port.SetBaudRate(options.baud);
+        port.setPort(name);
+        port.setBaudRate(options.baud);
         if (run(port, reporter, options.timing)) {
             outcome.code = kExitOk;
             outcome.result = kResultAcknowledged;

@@ -4,7 +4,7 @@
 #include "cli/Commands.h"
 #include "common/AtomicWrite.h"
 #include "common/Gbk.h"
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 
 #include <optional>
 
@@ -94,12 +94,12 @@ int runBarcode(const QStringList& list) {
         printErr(QStringLiteral("--caption: ") + e.text());
         return kExitError;
     }
-    if (const QString reason = writePngAtomically(o.out, element.Picture(), Links::Refuse); !reason.isEmpty()) {
+    if (const QString reason = writePngAtomically(o.out, element.picture(), Links::Refuse); !reason.isEmpty()) {
         printErr(QStringLiteral("cannot write %1: %2").arg(o.out, reason));
         return kExitError;
     }
     printOut(
-        QStringLiteral("%1 %2 %3").arg(element.Width()).arg(element.Height()).arg(printable(element.SymbolText())));
+        QStringLiteral("%1 %2 %3").arg(element.Width()).arg(element.Height()).arg(printable(element.symbolText())));
     return kExitOk;
 }
 

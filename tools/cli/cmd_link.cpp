@@ -1,7 +1,7 @@
 // query, clock, erase: the short printer commands, one transaction each.
 #include "cli/CliSupport.h"
 #include "cli/Commands.h"
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 
 #include "cli/CliLink.h"
 #include "link/PrinterCommands.h"

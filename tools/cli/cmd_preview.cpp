@@ -4,7 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/TemplatePlan.h"
 #include "common/AtomicWrite.h"
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 #include "link/SendMessage.h"
 #include "printsim/PrintPreview.h"
 

@@ -19,7 +19,7 @@ namespace {
 // and mean nothing here.
 class SearchPrinter : public SearchReporter {
 public:
-    void ShowMessage(const QString& text) override {
+    void showMessage(const QString& text) override {
         if (!quiet) printOut(text);
     }
     bool quiet = false; // --json: the result alone
@@ -50,7 +50,7 @@ int runSearch(const QStringList& argv) {
     if (ports.isEmpty()) return printErr(QStringLiteral("no serial port to search")), kExitFailed;
 
     SerialPort port;
-    port.SetBaudRate(baud);
+    port.setBaudRate(baud);
     SearchPrinter reporter;
     const int interruptsBefore = interruptsTaken();
     const bool json = args.flag(QStringLiteral("--json"));

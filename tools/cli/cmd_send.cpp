@@ -42,8 +42,8 @@ std::optional<MessagePlan> planFromFile(const QString& path, QString* failure, Q
             message, ini, QFileInfo(path).absolutePath(), [&](const TemplateAttributes& a) { attributes = a; },
             &pictureProblems);
         for (const QString& problem : pictureProblems) printErr(QStringLiteral("warning: ") + problem);
-        MessagePlan plan =
-            planMessage(message, {attributes.width, attributes.moBan, attributes.zoom, app.dpiList, app.mainDpi});
+        MessagePlan plan = planMessage(
+            message, {attributes.width, attributes.moBan, attributes.resolution, app.dpiList, app.widthMode});
         if (checks) *checks = verifyBarcodes(message, attributes.width, plan.scaled);
         if (outside) *outside = fieldsOutsidePrintArea(message, attributes.width);
         return plan;

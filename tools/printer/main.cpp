@@ -3,7 +3,7 @@
 // and answers frames until it is stopped (SIGTERM or SIGINT).
 #include "common/CommandLine.h"
 #include "common/FontSetup.h"
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 #include "printer/PortAnnouncement.h"
 #include "printer/PtyPrinter.h"
 

@@ -2,7 +2,7 @@
 
 #include "common/Gbk.h"
 #include "common/OperatorError.h"
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 #include "shell/panels/PanelControls.h"
 #include "shell/panels/RangeSpinBox.h"
 
@@ -95,14 +95,14 @@ void BarcodePanel::chooseModuleWidth(int size) {
 
 void BarcodePanel::editBarcode(std::initializer_list<std::function<void(Barcode&)>> steps) {
     FieldElement* e = selectedOfKind();
-    if (!e || !e->AsBarcode()) return;
+    if (!e || !e->asBarcode()) return;
     QString failure;
     recordEdit(
         *e,
         [&] {
             for (const auto& step : steps) {
                 try {
-                    step(*e->AsBarcode());
+                    step(*e->asBarcode());
                 } catch (const OperatorError& error) {
                     if (failure.isEmpty()) failure = error.text();
                 }
@@ -111,7 +111,7 @@ void BarcodePanel::editBarcode(std::initializer_list<std::function<void(Barcode&
         },
         typingKey());
     if (failure.isEmpty()) return;
-    const QString held = gbk::decode(e->AsBarcode()->Bar_Caption());
+    const QString held = gbk::decode(e->asBarcode()->Bar_Caption());
     if (trimBlanks(caption_->text()) != held) {
         const QSignalBlocker quiet(caption_);
         caption_->setText(held);
@@ -120,7 +120,7 @@ void BarcodePanel::editBarcode(std::initializer_list<std::function<void(Barcode&
 }
 
 void BarcodePanel::fillFrom(FieldElement& element) {
-    const Barcode& barcode = *element.AsBarcode();
+    const Barcode& barcode = *element.asBarcode();
     selectListItem(*type_, barcode.Bar_CodeType());
     selectListItem(*rotation_, barcode.Bar_Rotation());
     selectListItem(*moduleWidth_, barcode.Bar_ModuleWidth());

@@ -20,7 +20,7 @@ DatePanel::DatePanel(MessageTemplate& message, QWidget* parent)
 }
 
 void DatePanel::fillFrom(FieldElement& element) {
-    const FieldImage& field = *element.AsField();
+    const FieldImage& field = *element.asField();
     fillLead(field, true);
     fillHeight(field);
     fillDateStyle(*style_, field);

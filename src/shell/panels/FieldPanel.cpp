@@ -80,7 +80,7 @@ void FieldPanel::orderTabsByLayout() {
 
 void FieldPanel::showElement(FieldElement& element) {
     fillFrom(element);
-    setPosition(element.TemplatePos());
+    setPosition(element.templatePos());
 }
 
 void FieldPanel::fillFrom(FieldElement&) {}
@@ -91,14 +91,14 @@ void FieldPanel::setPosition(QPoint templatePoint) {
 }
 
 FieldElement* FieldPanel::selectedOfKind() const {
-    FieldElement* e = message_.SelectedControl();
-    return e && e->Kind() == kind_ ? e : nullptr;
+    FieldElement* e = message_.selectedElement();
+    return e && e->kind() == kind_ ? e : nullptr;
 }
 
 void FieldPanel::moveSelected(std::optional<int> x, std::optional<int> y) {
     FieldElement* e = selectedOfKind();
     if (!e) return;
-    const QPoint at = e->TemplatePos();
+    const QPoint at = e->templatePos();
     try {
         if (x) keptValue(QStringLiteral("X"), spt::kLeft, *x);
         if (y) keptValue(QStringLiteral("Y"), spt::kTop, *y);
@@ -118,8 +118,8 @@ void FieldPanel::recordEdit(FieldElement& element, const std::function<void()>& 
 
 void FieldPanel::edit(const std::function<void(FieldImage&)>& store) {
     FieldElement* e = selectedOfKind();
-    if (!e || !e->AsField()) return;
-    FieldImage& field = *e->AsField();
+    if (!e || !e->asField()) return;
+    FieldImage& field = *e->asField();
     QString refusal;
     recordEdit(
         *e,

@@ -58,7 +58,7 @@ ImagePanel::ImagePanel(MessageTemplate& message, QWidget* parent)
     grid->setColumnStretch(5, 1);
 
     connect(source_, &QLineEdit::textChanged, this, [this](const QString& path) {
-        if (FieldElement* e = selectedOfKind()) e->AsField()->SetUserValue(path);
+        if (FieldElement* e = selectedOfKind()) e->asField()->SetUserValue(path);
     });
     connect(add, &QToolButton::clicked, this, &ImagePanel::loadChosenPicture);
     connect(width_, &NumberBox::valueCommitted, this, [this](int w) { resize(w, std::nullopt); });
@@ -72,7 +72,7 @@ void ImagePanel::loadChosenPicture() {
     if (!choice || !e) return;
     source_->setText(choice->path);
     try {
-        loadFieldPictureAs(*e->AsField(), choice->path, choice->type);
+        loadFieldPictureAs(*e->asField(), choice->path, choice->type);
     } catch (const FieldError&) {
         // A chosen file that cannot be read is passed over: the field keeps its picture.
     }
@@ -96,7 +96,7 @@ void ImagePanel::resize(std::optional<int> width, std::optional<int> height) {
 }
 
 void ImagePanel::fillFrom(FieldElement& element) {
-    const FieldImage& field = *element.AsField();
+    const FieldImage& field = *element.asField();
     source_->setText(field.UserValue());
     width_->setValue(field.Width());
     height_->setValue(field.Height());

@@ -31,7 +31,7 @@ void PeriodPanel::storeDays() {
 }
 
 void PeriodPanel::fillFrom(FieldElement& element) {
-    const FieldImage& field = *element.AsField();
+    const FieldImage& field = *element.asField();
     fillLead(field, false);
     fillHeight(field);
     fillDateStyle(*style_, field);

@@ -37,7 +37,7 @@ void PropertyPanels::showMain() {
 }
 
 FieldPanel* PropertyPanels::showFor(FieldElement& element) {
-    FieldPanel* panel = panels_[element.Kind()];
+    FieldPanel* panel = panels_[element.kind()];
     stack_->setCurrentWidget(panel);
     try {
         panel->showElement(element);

@@ -1,6 +1,6 @@
 #include "shell/panels/SerialPanel.h"
 
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 #include "editor/TemplateKeys.h"
 #include "model/FieldError.h"
 #include "model/FieldRender.h"
@@ -67,13 +67,13 @@ void SerialPanel::storeIncrement() {
 }
 
 void SerialPanel::fillFrom(FieldElement& element) {
-    const FieldImage& field = *element.AsField();
+    const FieldImage& field = *element.asField();
     fillLead(field, false);
     fillHeight(field);
     increment_->setValue(field.UserIncrement());
     selectListItem(*digits_, field.UserNoDigit() - 1);
     start_->setLengthLimit(field.UserNoDigit());
-    const auto start = decimalToInt64(field.UserValue());
+    const auto start = readDecimal64(field.UserValue());
     if (!start) throw notAnInteger(field.UserValue());
     start_->setText(QString::number(*start));
     fillSpace(field);

@@ -24,7 +24,7 @@ ShiftPanel::ShiftPanel(MessageTemplate& message, QWidget* parent)
 }
 
 void ShiftPanel::fillFrom(FieldElement& element) {
-    const FieldImage& field = *element.AsField();
+    const FieldImage& field = *element.asField();
     fillLead(field, false);
     fillHeight(field);
     selectListItem(*letter_, letter_->findText(field.UserValue(), Qt::MatchExactly | Qt::MatchCaseSensitive));

@@ -1,6 +1,6 @@
 #include "shell/panels/StringPanel.h"
 
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 #include "model/FieldError.h"
 #include "model/FieldRender.h"
 #include "model/FontTable.h"
@@ -88,7 +88,7 @@ void StringPanel::changeFont(const std::function<void(FieldFont&)>& change) {
 
 void StringPanel::storeSize(const QString& text) {
     if (text.isEmpty() || !selectedOfKind()) return;
-    const auto points = strToInt(text);
+    const auto points = readInt(text);
     if (!points) {
         reportError(notAnInteger(text).text());
         return;
@@ -97,7 +97,7 @@ void StringPanel::storeSize(const QString& text) {
 }
 
 void StringPanel::fillFrom(FieldElement& element) {
-    const FieldImage& field = *element.AsField();
+    const FieldImage& field = *element.asField();
     const FieldFont font = field.UserFont();
     source_->setText(field.UserValue());
     showListText(*face_, displayNameForFace(font.name));

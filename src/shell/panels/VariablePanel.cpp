@@ -1,6 +1,6 @@
 #include "shell/panels/VariablePanel.h"
 
-#include "common/SharedRoutines.h"
+#include "common/TextPieces.h"
 #include "model/DateStyles.h"
 #include "model/FontTable.h"
 #include "shell/panels/KeptValue.h"

@@ -1,6 +1,6 @@
 // Interleaved 2 of 5, plain (CODE25i) and with the formatted text (CODE25iP).
+#include "barcode/Interleaved25Encoding.h"
 #include "barcode/CheckDigits.h"
-#include "barcode/Encoders.h"
 
 namespace {
 

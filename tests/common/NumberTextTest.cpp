@@ -1,21 +1,15 @@
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
-TEST(SharedRoutines, keepDigits) {
+TEST(NumberText, KeepDigitsKeepsDotsAndDigits) {
     EXPECT_EQ(keepDigits("200dpi"), "200");
     EXPECT_EQ(keepDigits("1.5x2"), "1.52");
     EXPECT_EQ(keepDigits("dpi"), "");
 }
 
-TEST(SharedRoutines, SplitTextKeepsEmptyPieces) {
-    EXPECT_EQ(splitText("", '/'), QStringList{""});
-    EXPECT_EQ(splitText("csStr0//csDate2", '/'), (QStringList{"csStr0", "", "csDate2"}));
-    EXPECT_EQ(splitText("a/", '/'), (QStringList{"a", ""}));
-    EXPECT_EQ(splitText("a^b", '^'), (QStringList{"a", "b"}));
-}
-
-TEST(SharedRoutines, WholeNumbers) {
+TEST(NumberText, WholeNumbers) {
     struct Row {
         const char* text;
         std::optional<qint64> expected;
@@ -37,18 +31,13 @@ TEST(SharedRoutines, WholeNumbers) {
         {"-9223372036854775808", std::numeric_limits<qint64>::min()},
         {"１２", std::nullopt}, // full-width digits are not digits here
     };
-    for (const Row& r : rows) EXPECT_EQ(StrToInt64(r.text), r.expected) << r.text;
-    EXPECT_EQ(strToInt("2147483648"), std::nullopt);
-    EXPECT_EQ(strToInt("$FFFFFFFF"), -1);
-    EXPECT_EQ(strToIntDef("x", 9), 9);
+    for (const Row& r : rows) EXPECT_EQ(readInt64(r.text), r.expected) << r.text;
+    EXPECT_EQ(readInt("2147483648"), std::nullopt);
+    EXPECT_EQ(readInt("$FFFFFFFF"), -1);
+    EXPECT_EQ(readIntOr("x", 9), 9);
 }
 
-TEST(SharedRoutines, TrimBlanksRemovesControlCharacters) {
-    EXPECT_EQ(trimBlanks(" \t640\r\n "), "640");
-    EXPECT_EQ(trimBlanks("   "), "");
-}
-
-TEST(SharedRoutines, DecimalInRange) {
+TEST(NumberText, DecimalInRange) {
     // decimal only, nothing around it, inside the bounds
     EXPECT_EQ(decimalInRange("15", 0, 15), 15);
     EXPECT_EQ(decimalInRange("-3", -5, 5), -3);

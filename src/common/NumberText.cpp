@@ -1,30 +1,6 @@
-#include "common/SharedRoutines.h"
+#include "common/NumberText.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <limits>
-
-QString keepDigits(const QString& text) {
-    QString out;
-    for (QChar c : text)
-        if (c == QChar('.') || (c >= QChar('0') && c <= QChar('9'))) out += c;
-    return out;
-}
-
-QStringList splitText(const QString& text, QChar separator) {
-    return text.split(separator, Qt::KeepEmptyParts);
-}
-
-void changeToExeDir() {
-    QDir::setCurrent(QCoreApplication::applicationDirPath());
-}
-
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0, last = text.size();
-    while (first < last && text[first].unicode() <= 0x20) ++first;
-    while (last > first && text[last - 1].unicode() <= 0x20) --last;
-    return text.mid(first, last - first);
-}
 
 namespace {
 
@@ -69,12 +45,12 @@ std::optional<WholeNumber> parseWhole(const QString& text) {
 
 } // namespace
 
-std::optional<qint64> StrToInt64(const QString& text) {
+std::optional<qint64> readInt64(const QString& text) {
     const auto parsed = parseWhole(text);
     return parsed ? std::optional<qint64>(parsed->value) : std::nullopt;
 }
 
-std::optional<int> strToInt(const QString& text) {
+std::optional<int> readInt(const QString& text) {
     const auto parsed = parseWhole(text);
     if (!parsed) return std::nullopt;
     const qint64 wide = parsed->value;
@@ -85,17 +61,24 @@ std::optional<int> strToInt(const QString& text) {
     return std::nullopt;
 }
 
-std::optional<qint64> decimalToInt64(const QString& text) {
+std::optional<qint64> readDecimal64(const QString& text) {
     if (text.startsWith(QChar(' '))) return std::nullopt;
     const auto parsed = parseWhole(text);
     return parsed && !parsed->hex ? std::optional<qint64>(parsed->value) : std::nullopt;
 }
 
 std::optional<int> decimalInRange(const QString& text, int low, int high) {
-    const auto value = decimalToInt64(text);
+    const auto value = readDecimal64(text);
     return value && *value >= low && *value <= high ? std::optional<int>(int(*value)) : std::nullopt;
 }
 
-int strToIntDef(const QString& text, int fallback) {
-    return strToInt(text).value_or(fallback);
+int readIntOr(const QString& text, int fallback) {
+    return readInt(text).value_or(fallback);
+}
+
+QString keepDigits(const QString& text) {
+    QString out;
+    for (QChar c : text)
+        if (c == QChar('.') || (c >= QChar('0') && c <= QChar('9'))) out += c;
+    return out;
 }

@@ -1,6 +1,6 @@
 // MSI Plessey with its modulo-10 check digit.
+#include "barcode/MsiEncoding.h"
 #include "barcode/CheckDigits.h"
-#include "barcode/Encoders.h"
 
 namespace {
 

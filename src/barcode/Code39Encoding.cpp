@@ -1,9 +1,23 @@
-#include "barcode/Code39Encoder.h"
+#include "barcode/Code39Encoding.h"
 
-#include "barcode/Encoders.h"
+#include <string_view>
 
 namespace {
 
+// The Code 39 table, created once and shared by every barcode.
+class Code39Table {
+public:
+    static const Code39Table& instance();
+
+    bool contains(char c) const;
+    // Nine elements, bar first, '1' marking a wide one; c must be in the set.
+    std::string_view pattern(char c) const;
+
+private:
+    Code39Table() = default;
+};
+
+// The characters, the start/stop "*" last.
 constexpr std::string_view kCharset = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%*";
 
 // Code 39 symbol character table of ISO/IEC 16388: b s b s b s b s b, 1 = wide.
@@ -21,25 +35,21 @@ constexpr std::string_view kPatterns[44] = {
 
 } // namespace
 
-const Code39Encoder& Code39Encoder::instance() {
-    static const Code39Encoder table;
+const Code39Table& Code39Table::instance() {
+    static const Code39Table table;
     return table;
 }
 
-std::string_view Code39Encoder::charset() const {
-    return kCharset;
-}
-
-bool Code39Encoder::contains(char c) const {
+bool Code39Table::contains(char c) const {
     return c != '\0' && kCharset.find(c) != std::string_view::npos;
 }
 
-std::string_view Code39Encoder::pattern(char c) const {
+std::string_view Code39Table::pattern(char c) const {
     return kPatterns[kCharset.find(c)];
 }
 
 void encodeCode39(BarcodeParams& params, SymbolEncoding& out) {
-    const Code39Encoder& table = Code39Encoder::instance();
+    const Code39Table& table = Code39Table::instance();
     std::string text = params.caption;
     // Lower case is not in the set either; "*" is, but only as the start and
     // stop: inside the data a reader would take it for the end of the symbol.

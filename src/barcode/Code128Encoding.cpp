@@ -1,11 +1,66 @@
 // Code 128 in the sets A, B and C: the conversion of the caption into symbol
 // bytes, the check character and the human-readable line.
-#include "barcode/Code128Encoder.h"
-#include "barcode/Encoders.h"
+#include "barcode/Code128Encoding.h"
+
+#include <string_view>
 
 namespace {
 
-using T = Code128Encoder;
+// The Code 128 table, created once and shared by every barcode. A code value v
+// (0..106) travels as the byte v + 32, so the bytes 32..138 are the symbols.
+class Code128Table {
+public:
+    static const Code128Table& instance();
+
+    static constexpr unsigned char kFirstByte = 32;
+    static constexpr unsigned char kLastByte = 138;
+    static constexpr unsigned char kCodeC = 131;  // value 99
+    static constexpr unsigned char kCodeB = 132;  // value 100
+    static constexpr unsigned char kCodeA = 133;  // value 101
+    static constexpr unsigned char kFnc1 = 134;   // value 102
+    static constexpr unsigned char kStartA = 135; // value 103
+    static constexpr unsigned char kStartB = 136; // value 104
+    static constexpr unsigned char kStartC = 137; // value 105
+    static constexpr unsigned char kStop = 138;   // value 106
+
+    static bool isSymbolByte(unsigned char b) { return b >= kFirstByte && b <= kLastByte; }
+    static int value(unsigned char b) { return b - kFirstByte; }
+    static unsigned char byteOf(int value) { return static_cast<unsigned char>(value + kFirstByte); }
+
+    // Six widths, bar first (11 modules); the stop's final 2-module bar is not
+    // part of its entry. b must be a symbol byte.
+    std::string_view widths(unsigned char b) const;
+
+private:
+    Code128Table() = default;
+};
+
+// Code 128 symbol character table of ISO/IEC 15417: bar, space, bar, space,
+// bar, space widths in modules, for code values 0 to 106.
+constexpr std::string_view kWidths[107] = {
+    "212222", "222122", "222221", "121223", "121322", "131222", "122213", "122312", "132212", "221213", //   0
+    "221312", "231212", "112232", "122132", "122231", "113222", "123122", "123221", "223211", "221132", //  10
+    "221231", "213212", "223112", "312131", "311222", "321122", "321221", "312212", "322112", "322211", //  20
+    "212123", "212321", "232121", "111323", "131123", "131321", "112313", "132113", "132311", "211313", //  30
+    "231113", "231311", "112133", "112331", "132131", "113123", "113321", "133121", "313121", "211331", //  40
+    "231131", "213113", "213311", "213131", "311123", "311321", "331121", "312113", "312311", "332111", //  50
+    "314111", "221411", "431111", "111224", "111422", "121124", "121421", "141122", "141221", "112214", //  60
+    "112412", "122114", "122411", "142112", "142211", "241211", "221114", "413111", "241112", "134111", //  70
+    "111242", "121142", "121241", "114212", "124112", "124211", "411212", "421112", "421211", "212141", //  80
+    "214121", "412121", "111143", "111341", "131141", "114113", "114311", "411113", "411311", "113141", //  90
+    "114131", "311141", "411131", "211412", "211214", "211232", "233111",                               // 100
+};
+
+const Code128Table& Code128Table::instance() {
+    static const Code128Table table;
+    return table;
+}
+
+std::string_view Code128Table::widths(unsigned char b) const {
+    return kWidths[value(b)];
+}
+
+using T = Code128Table;
 enum class Set { A, B, C };
 
 const char* const kCode128Error = "ZurazAZ: Code128 error";

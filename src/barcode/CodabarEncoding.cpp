@@ -1,9 +1,24 @@
-#include "barcode/CodabarEncoder.h"
+#include "barcode/CodabarEncoding.h"
 
-#include "barcode/Encoders.h"
+#include <string_view>
 
 namespace {
 
+// The Codabar table, created once and shared by every barcode.
+class CodabarTable {
+public:
+    static const CodabarTable& instance();
+
+    bool contains(char c) const;
+    static bool isStartStop(char c) { return c >= 'A' && c <= 'D'; }
+    // Seven elements, bar first, '1' marking a wide one; c must be in the set.
+    std::string_view pattern(char c) const;
+
+private:
+    CodabarTable() = default;
+};
+
+// The characters; A to D are the start and stop characters.
 constexpr std::string_view kCharset = "0123456789-$:/.+ABCD";
 
 // Codabar character table (as in ANSI/AIM BC3, "USS Codabar"): b s b s b s b, 1 = wide.
@@ -28,35 +43,31 @@ void upperCaseGbk(std::string& text) {
 
 // Start and stop characters around the accepted bytes; inner A..D become "0".
 std::string transfer(const std::string& caption) {
-    const CodabarEncoder& table = CodabarEncoder::instance();
+    const CodabarTable& table = CodabarTable::instance();
     std::string out;
-    if (caption.empty() || !CodabarEncoder::isStartStop(caption.front())) out += 'A';
+    if (caption.empty() || !CodabarTable::isStartStop(caption.front())) out += 'A';
     for (char c : caption)
         if (table.contains(c)) out += c;
-    if (caption.empty() || !CodabarEncoder::isStartStop(caption.back())) out += 'A';
+    if (caption.empty() || !CodabarTable::isStartStop(caption.back())) out += 'A';
     while (out.size() < 2) out += 'A';
     for (std::size_t i = 1; i + 1 < out.size(); ++i)
-        if (CodabarEncoder::isStartStop(out[i])) out[i] = '0';
+        if (CodabarTable::isStartStop(out[i])) out[i] = '0';
     if (out.size() > kMaxSymbolLength) out.resize(kMaxSymbolLength);
     return out;
 }
 
 } // namespace
 
-const CodabarEncoder& CodabarEncoder::instance() {
-    static const CodabarEncoder table;
+const CodabarTable& CodabarTable::instance() {
+    static const CodabarTable table;
     return table;
 }
 
-std::string_view CodabarEncoder::charset() const {
-    return kCharset;
-}
-
-bool CodabarEncoder::contains(char c) const {
+bool CodabarTable::contains(char c) const {
     return c != '\0' && kCharset.find(c) != std::string_view::npos;
 }
 
-std::string_view CodabarEncoder::pattern(char c) const {
+std::string_view CodabarTable::pattern(char c) const {
     return kPatterns[kCharset.find(c)];
 }
 
@@ -65,7 +76,7 @@ void encodeCodabar(BarcodeParams& params, SymbolEncoding& out) {
     out.symbol = transfer(params.caption);
     out.readable = out.symbol.substr(1, out.symbol.size() - 2);
     for (char c : out.symbol) {
-        appendElements(out.modules, CodabarEncoder::instance().pattern(c), params.ratio);
+        appendElements(out.modules, CodabarTable::instance().pattern(c), params.ratio);
         appendRun(out.modules, false, 1);
     }
 }

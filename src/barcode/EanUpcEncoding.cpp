@@ -1,6 +1,6 @@
 // EAN-8, EAN-13, UPC-A and UPC-E.
+#include "barcode/EanUpcEncoding.h"
 #include "barcode/CheckDigits.h"
-#include "barcode/Encoders.h"
 
 namespace {
 

@@ -1,0 +1,5 @@
+#pragma once
+// MSI: caption to symbol.
+#include "barcode/SymbolEncoding.h"
+
+void encodeMsi(BarcodeParams& params, SymbolEncoding& out);
