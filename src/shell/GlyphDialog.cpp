@@ -55,61 +55,61 @@ GlyphDialog::GlyphDialog(const QStringList& dpiList, const QStringList& fonts, S
     setWindowTitle(tr("字模"));
     useCloseBoxOnly(*this);
     const QStringList listed = glyphFontList(fonts);
-    pages = named(new QTabWidget(this), "PageControl1");
-    pages->addTab(buildStandardPage(listed), tr("普通字模"));
-    pages->addTab(buildCustomPage(dpiList, listed), tr("自定义字模"));
+    pages_ = named(new QTabWidget(this), "PageControl1");
+    pages_->addTab(buildStandardPage(listed), tr("普通字模"));
+    pages_->addTab(buildCustomPage(dpiList, listed), tr("自定义字模"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pages);
+    layout->addWidget(pages_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QWidget* GlyphDialog::buildStandardPage(const QStringList& fonts) {
     auto* page = named(new QWidget, "TabSheet1");
     auto* grid = new QGridLayout(page);
-    fontBox = fontList("Comb_Font", fonts);
-    heightBox = fixedList("Comb_FontHeight", fontHeightLabels(), 0);
-    dpiBox = fixedList("Comb_Dpi", standardDpiEntries(), 1);
-    addRow(grid, tr("字体"), fontBox);
-    addRow(grid, tr("字高"), heightBox);
-    addRow(grid, tr("分辨率"), dpiBox);
-    sendOneButton = named(new QPushButton(tr("单独发送")), "Btn_DaiCi");
-    sendAllButton = named(new QPushButton(tr("全部发送")), "Btn_SendAll");
-    grid->addWidget(sendOneButton, grid->rowCount(), 0);
-    grid->addWidget(sendAllButton, grid->rowCount() - 1, 1);
-    connect(sendOneButton, &QPushButton::clicked, this, &GlyphDialog::sendSelectedHeight);
-    connect(sendAllButton, &QPushButton::clicked, this, &GlyphDialog::sendAllHeights);
+    fontBox_ = fontList("Comb_Font", fonts);
+    heightBox_ = fixedList("Comb_FontHeight", fontHeightLabels(), 0);
+    dpiBox_ = fixedList("Comb_Dpi", standardDpiEntries(), 1);
+    addRow(grid, tr("字体"), fontBox_);
+    addRow(grid, tr("字高"), heightBox_);
+    addRow(grid, tr("分辨率"), dpiBox_);
+    sendOneButton_ = named(new QPushButton(tr("单独发送")), "Btn_DaiCi");
+    sendAllButton_ = named(new QPushButton(tr("全部发送")), "Btn_SendAll");
+    grid->addWidget(sendOneButton_, grid->rowCount(), 0);
+    grid->addWidget(sendAllButton_, grid->rowCount() - 1, 1);
+    connect(sendOneButton_, &QPushButton::clicked, this, &GlyphDialog::sendSelectedHeight);
+    connect(sendAllButton_, &QPushButton::clicked, this, &GlyphDialog::sendAllHeights);
     return page;
 }
 
 QWidget* GlyphDialog::buildCustomPage(const QStringList& dpiList, const QStringList& fonts) {
     auto* page = named(new QWidget, "TabSheet2");
     auto* grid = new QGridLayout(page);
-    valueEdit = named(new QLineEdit(tr("请输入字模")), "Edt_FontValue");
-    userFontBox = fontList("Comb_UserFont", fonts);
+    valueEdit_ = named(new QLineEdit(tr("请输入字模")), "Edt_FontValue");
+    userFontBox_ = fontList("Comb_UserFont", fonts);
     QStringList heights;
     for (int i = 1; i <= kCustomHeights; ++i) heights << QString::number(8 * i);
-    userHeightBox = fixedList("Comb_UserFontHeight", heights, 0);
+    userHeightBox_ = fixedList("Comb_UserFontHeight", heights, 0);
     // The second entry; a list of one entry (the default) has that one selected, so columns can still be
     // sent.
-    userDpiBox = fixedList("Comb_UserDpi", dpiList, dpiList.size() > 1 ? 1 : 0);
-    userDpiLabel = named(new QLabel(tr("分辨率")), "Label6");
-    directionBox = fixedList("ComboBox1", {tr("纵向"), tr("横向")}, 0);
-    addRow(grid, tr("字模值"), valueEdit);
-    addRow(grid, tr("字体"), userFontBox);
-    addRow(grid, tr("字高"), userHeightBox);
-    addRow(grid, {}, userDpiBox, userDpiLabel);
-    addRow(grid, tr("方向"), directionBox);
-    userSendButton = named(new QPushButton(tr("发送")), "Btn_UserSend");
-    grid->addWidget(userSendButton, grid->rowCount(), 1);
-    connect(directionBox, &QComboBox::currentIndexChanged, this, &GlyphDialog::directionChanged);
-    connect(userSendButton, &QPushButton::clicked, this, &GlyphDialog::sendCustom);
+    userDpiBox_ = fixedList("Comb_UserDpi", dpiList, dpiList.size() > 1 ? 1 : 0);
+    userDpiLabel_ = named(new QLabel(tr("分辨率")), "Label6");
+    directionBox_ = fixedList("ComboBox1", {tr("纵向"), tr("横向")}, 0);
+    addRow(grid, tr("字模值"), valueEdit_);
+    addRow(grid, tr("字体"), userFontBox_);
+    addRow(grid, tr("字高"), userHeightBox_);
+    addRow(grid, {}, userDpiBox_, userDpiLabel_);
+    addRow(grid, tr("方向"), directionBox_);
+    userSendButton_ = named(new QPushButton(tr("发送")), "Btn_UserSend");
+    grid->addWidget(userSendButton_, grid->rowCount(), 1);
+    connect(directionBox_, &QComboBox::currentIndexChanged, this, &GlyphDialog::directionChanged);
+    connect(userSendButton_, &QPushButton::clicked, this, &GlyphDialog::sendCustom);
     return page;
 }
 
 void GlyphDialog::directionChanged() {
-    const bool columns = directionBox->currentIndex() != 1;
-    userDpiLabel->setEnabled(columns);
-    userDpiBox->setEnabled(columns);
+    const bool columns = directionBox_->currentIndex() != 1;
+    userDpiLabel_->setEnabled(columns);
+    userDpiBox_->setEnabled(columns);
 }
 
 void GlyphDialog::buildAndSend(const std::function<QList<GlyphPayload>()>& build) {
@@ -121,21 +121,21 @@ void GlyphDialog::buildAndSend(const std::function<QList<GlyphPayload>()>& build
 
 void GlyphDialog::sendSelectedHeight() {
     buildAndSend([this] {
-        return standardPayloads({heightBox->currentIndex()}, dpiBox->currentIndex() + 1, fontBox->currentText(),
+        return standardPayloads({heightBox_->currentIndex()}, dpiBox_->currentIndex() + 1, fontBox_->currentText(),
                                 writeCode16_);
     });
 }
 
 void GlyphDialog::sendAllHeights() {
     buildAndSend([this] {
-        return standardPayloads({0, 1, 2, 3, 4, 5}, dpiBox->currentIndex() + 1, fontBox->currentText(), writeCode16_);
+        return standardPayloads({0, 1, 2, 3, 4, 5}, dpiBox_->currentIndex() + 1, fontBox_->currentText(), writeCode16_);
     });
 }
 
 void GlyphDialog::sendCustom() {
     buildAndSend([this] {
         return QList<GlyphPayload>{
-            customPayload({valueEdit->text(), userFontBox->currentText(), userHeightBox->currentIndex() + 1,
-                           directionBox->currentIndex() == 1, dpiList_, userDpiBox->currentIndex() + 1})};
+            customPayload({valueEdit_->text(), userFontBox_->currentText(), userHeightBox_->currentIndex() + 1,
+                           directionBox_->currentIndex() == 1, dpiList_, userDpiBox_->currentIndex() + 1})};
     });
 }

@@ -25,26 +25,27 @@ public:
     GlyphDialog(const QStringList& dpiList, const QStringList& fonts, Sender send, Code16Writer writeCode16,
                 QWidget* parent = nullptr);
 
-    QTabWidget* pages = nullptr;
-    QComboBox* fontBox = nullptr;          // Comb_Font
-    QComboBox* heightBox = nullptr;        // Comb_FontHeight
-    QComboBox* dpiBox = nullptr;           // Comb_Dpi
-    QPushButton* sendOneButton = nullptr;  // Btn_DaiCi
-    QPushButton* sendAllButton = nullptr;  // Btn_SendAll
-    QLineEdit* valueEdit = nullptr;        // Edt_FontValue
-    QComboBox* userFontBox = nullptr;      // Comb_UserFont
-    QComboBox* userHeightBox = nullptr;    // Comb_UserFontHeight
-    QLabel* userDpiLabel = nullptr;        // Label6
-    QComboBox* userDpiBox = nullptr;       // Comb_UserDpi
-    QComboBox* directionBox = nullptr;     // ComboBox1
-    QPushButton* userSendButton = nullptr; // Btn_UserSend
-
+private:
     void sendSelectedHeight(); // 单独发送
     void sendAllHeights();     // 全部发送
     void sendCustom();         // 发送
     void directionChanged();   // "横向" disables the custom resolution
 
-private:
+    // Found by their names (in the comments) in tests, like every window's controls.
+    QTabWidget* pages_ = nullptr;           // PageControl1
+    QComboBox* fontBox_ = nullptr;          // Comb_Font
+    QComboBox* heightBox_ = nullptr;        // Comb_FontHeight
+    QComboBox* dpiBox_ = nullptr;           // Comb_Dpi
+    QPushButton* sendOneButton_ = nullptr;  // Btn_DaiCi
+    QPushButton* sendAllButton_ = nullptr;  // Btn_SendAll
+    QLineEdit* valueEdit_ = nullptr;        // Edt_FontValue
+    QComboBox* userFontBox_ = nullptr;      // Comb_UserFont
+    QComboBox* userHeightBox_ = nullptr;    // Comb_UserFontHeight
+    QLabel* userDpiLabel_ = nullptr;        // Label6
+    QComboBox* userDpiBox_ = nullptr;       // Comb_UserDpi
+    QComboBox* directionBox_ = nullptr;     // ComboBox1
+    QPushButton* userSendButton_ = nullptr; // Btn_UserSend
+
     QWidget* buildStandardPage(const QStringList& fonts);
     QWidget* buildCustomPage(const QStringList& dpiList, const QStringList& fonts);
     void buildAndSend(const std::function<QList<GlyphPayload>()>& build);

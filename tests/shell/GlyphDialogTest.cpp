@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -96,7 +98,8 @@ TEST(GlyphWindow, ButtonsBuildEverythingBeforeSending) {
                                      "send b8/4/16:608,b8/4/32:2432,b8/4/48:5472,b8/4/64:9728,b8/4/96:21888,"
                                      "b8/4/128:38912"}));
     r.events.clear();
-    w.pages->setCurrentIndex(1);
+    QTabBar* tabs = child<QTabWidget>(w, "PageControl1")->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center()); // 自定义字模
     QLineEdit* value = child<QLineEdit>(w, "Edt_FontValue");
     value->selectAll();
     QTest::keyClicks(value, "AB");
@@ -113,7 +116,8 @@ TEST(GlyphWindow, ACode16WriteFailureSendsNothing) {
     QTimer::singleShot(0, [] { // the error box
         if (QWidget* box = QApplication::activeModalWidget()) box->close();
     });
-    w.sendAllHeights();
+    w.show();
+    QTest::mouseClick(child<QPushButton>(w, "Btn_SendAll"), Qt::LeftButton);
     EXPECT_TRUE(r.events.isEmpty());
 }
 
