@@ -4,13 +4,14 @@
 #include "model/FieldError.h"
 
 #include <array>
+#include <mutex>
+#include <utility>
 
 namespace {
 
-FieldClock& clockSlot() {
-    static FieldClock clock;
-    return clock;
-}
+// Read by the preview's worker thread while a test may set it.
+std::mutex clockMutex;
+FieldClock clockSlot;
 
 // Fixed English abbreviations, whatever the locale says.
 constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -40,13 +41,17 @@ QString dateOnly(int style, const QDate& d) {
 } // namespace
 
 FieldClock setFieldClock(FieldClock clock) {
-    FieldClock before = clockSlot();
-    clockSlot() = std::move(clock);
-    return before;
+    std::lock_guard<std::mutex> lock(clockMutex);
+    return std::exchange(clockSlot, std::move(clock));
 }
 
 QDateTime fieldNow() {
-    return clockSlot() ? clockSlot()() : QDateTime::currentDateTime();
+    FieldClock clock;
+    {
+        std::lock_guard<std::mutex> lock(clockMutex);
+        clock = clockSlot;
+    }
+    return clock ? clock() : QDateTime::currentDateTime();
 }
 
 QString formatFieldDate(int style, int days) {
