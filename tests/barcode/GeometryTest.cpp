@@ -214,6 +214,7 @@ TEST(BarcodeElement, SetterChecksKeepTheOldValue) {
         const char* what;
         std::function<void(Barcode&)> set;
     };
+    // The barcode element's own refusal messages, byte for byte.
     const Bad bad[] = {
         {"String exceeds maximum length", [](Barcode& b) { b.SetBar_Caption(QByteArray(51, '1')); }},
         {"Bar_SC_Size must be in the range 0..14!", [](Barcode& b) { b.SetBar_ModuleWidth(15); }},
@@ -248,6 +249,7 @@ TEST(BarcodeElement, DrawErrorsKeepTheLastPicture) {
         const char* what;
         std::function<void(Barcode&)> set;
     };
+    // The barcode element's own drawing messages, byte for byte.
     const Bad bad[] = {
         {"ZurazAZ: Code128 error", [](Barcode& b) { b.SetBar_Caption(QByteArray("\xD6\xD0\xCE\xC4")); }},
         {"Barcode: Unknown Type of Barcode", [](Barcode& b) { b.SetBar_CodeType(14); }},

@@ -6,6 +6,8 @@
 
 // The locale rule: a Chinese locale, C or POSIX gives Chinese, any other English.
 TEST(Language, LocaleRule) {
+    // Worked by hand from the editor's language rule: language "zh" (before "_"), "C", "POSIX" or
+    // none give Chinese.
     const struct {
         const char* locale;
         Language expected;
@@ -25,6 +27,7 @@ TEST(Language, LocaleRule) {
 }
 
 TEST(Language, LangOptionTakenFromAnywhereInTheArguments) {
+    // Worked by hand from the option's rule: "--lang X" or "--lang=X" anywhere, X zh or en.
     const struct {
         QStringList in;
         std::optional<QString> value;

@@ -10,6 +10,8 @@ TEST(NumberText, KeepDigitsKeepsDotsAndDigits) {
 }
 
 TEST(NumberText, WholeNumbers) {
+    // Worked by hand from how the system reads whole numbers: blanks only in front, a sign,
+    // decimal or hexadecimal after "$"/"0x"/"0X", nothing after, within 64 bits.
     struct Row {
         const char* text;
         std::optional<qint64> expected;

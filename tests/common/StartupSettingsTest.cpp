@@ -41,6 +41,8 @@ TEST(Startup, NothingStoredGivesTheDefaultsAndWritesNothing) {
 TEST(Startup, DpiListFromConfig) {
     ScopedStore store;
     QTemporaryDir dir;
+    // Worked by hand from the resolution list rule: keys 1..DpiCount, "200dpi" for a missing key,
+    // none when DpiCount is 0 or less, "200dpi" alone without a [Dpi] section.
     struct Row {
         QByteArray config;
         QStringList expected;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 TEST(PrintArea, OutsidePartOfARectangle) {
+    // Worked by hand: the print area is the 128 dots under the head, as long as the canvas.
     const struct {
         const char* name;
         QRect field;

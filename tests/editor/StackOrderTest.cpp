@@ -22,6 +22,7 @@ TEST(StackOrder, NumbersFollowTheNewOrder) {
     placeField(t, csNo, 0, 0);
     t.remove(1);
     t.SetNextControlNo(9);
+    // Worked by hand: the numbers in use (0 and 2) are handed out again in the new order, lowest at the back.
     const struct {
         int pick; // the number of the element moved
         StackEnd end;

@@ -89,6 +89,7 @@ TEST(Code16File, AFolderThatCannotBeMadeIsAFileError) {
 // installed one (root can write /usr/bin, and the file would outlive the package).
 TEST(Code16File, SystemOrUnwritableProgramFoldersSendItToTheDataFolder) {
     const QString data = QStringLiteral("/home/op/.local/share/daviduv");
+    // Worked by hand from that rule (the data folder under /usr or /opt, or when not writable).
     struct Case {
         const char* program;
         bool writable;

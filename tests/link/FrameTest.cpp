@@ -57,6 +57,7 @@ TEST(Frame, ReplyTest) {
         const char* reply;
         bool accepted;
     };
+    // Worked by hand: a reply is accepted when its third byte is 0xB3, whatever else it holds.
     const Row rows[] = {
         {"06 00 B3", true},          // the printer's acknowledgement
         {"06 00 B3 06 00 B3", true}, // a late answer followed by this try's answer
@@ -76,6 +77,7 @@ TEST(Frame, ChunkingCountsAndNumbers) {
         int chunks;
         int lastChunk;
     };
+    // Worked by hand: chunks of 3072 bytes, the last one holding the rest.
     const Row rows[] = {
         {0, 0, 0}, {1, 1, 1}, {3072, 1, 3072}, {3073, 2, 1}, {8192, 3, 2048}, {6144, 2, 3072},
     };

@@ -65,6 +65,8 @@ TEST(SendMessage, ResolutionAndScaling) {
     MessageTemplate m;
     placeField(m, csStr, 0, 0);
     const QStringList dpi{"100dpi", "200dpi", "300dpi"};
+    // Worked by hand: scaling mode 1 gives R × 512 / 200 columns, mode 2 512 / 2, any other 0;
+    // the resolution number is the place in the list, 0 when it is not there.
     struct Row {
         SendSettings settings;
         int columns;

@@ -27,6 +27,8 @@ TEST(FieldSettings, PayloadsOfTheProtocolExamples) {
 
 TEST(FieldSettings, SerialIncrementsAndStartValues) {
     const FieldPlace p{16, 0, 0, 0};
+    // Worked by hand: start value in 6 big-endian bytes (low 48 bits), 1 when the increment is
+    // above 0 else 0, then the low 8 bits of its magnitude.
     struct Row {
         const char* start;
         int increment;
@@ -60,6 +62,7 @@ TEST(FieldSettings, StartValueThatIsNoDecimalNumberIsRefused) {
 TEST(FieldSettings, CodesAndLeadWidths) {
     EXPECT_EQ(dateStyleCode("A1"), 0xA1);
     EXPECT_EQ(dateStyleCode("AA"), 0xAA);
+    // Worked by hand: shift letters "A".."H" are 01..08, anything else 01.
     const char* shifts[][2] = {{"A", "01"}, {"H", "08"}, {"I", "01"}, {"b", "01"}, {"", "01"}};
     for (const auto& s : shifts) EXPECT_EQ(toHex(shiftFieldBytes({16, 0, 0, 0}, s[0]).right(1)), s[1]) << s[0];
     // 生产日期： is five double-byte characters: (16 + 2) x 5

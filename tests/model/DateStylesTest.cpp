@@ -20,6 +20,7 @@ TEST(DateStyles, EveryStyleOnFixedDates) {
     };
     const QDateTime march5 = at(2007, 3, 5, 9, 5);
     const QDateTime dec31 = at(2010, 12, 31, 23, 59);
+    // Worked by hand from the ten date styles (digits, separators, padding, "Jan".."Dec").
     const Row rows[] = {
         {0, march5, "20070305"},
         {1, march5, "2007-03-05"},
@@ -54,6 +55,7 @@ TEST(DateStyles, DaysAreAddedKeepingTheTimeOfDay) {
         int days, style;
         const char* text;
     };
+    // Worked by hand on the calendar (whole days added, time of day kept); the last by Python datetime.
     const Row rows[] = {
         {at(2007, 3, 1, 8, 30), 365, 1, "2008-02-29"}, // 2008 is a leap year
         {at(2007, 3, 1, 8, 30), 365, 5, "2008-02-29 08:30"},
@@ -82,6 +84,7 @@ TEST(DateStyles, PadLeftZerosNeverCuts) {
         int length;
         const char* padded;
     };
+    // Worked by hand: "0" put in front up to the length; a longer text stays as it is.
     const Row rows[] = {
         {"7", 8, "00000007"},
         {"1", 8, "00000001"},
@@ -104,6 +107,7 @@ TEST(DateStyles, StyleCodesAndIndices) {
         const char* code;
         int index;
     };
+    // Worked by hand: blanks removed, read as hexadecimal, minus 0xA1 (161).
     const Row rows[] = {{"A1", 0}, {"A5", 4}, {"A9", 8}, {"AA", 9}, {"aa", 9}, {" A 3 ", 2}, {"A0", -1}, {"B1", 16}};
     for (const Row& r : rows) {
         SCOPED_TRACE(r.code);
@@ -117,6 +121,7 @@ TEST(DateStyles, StyleCodesAndIndices) {
 }
 
 TEST(DateStyles, ACodeThatIsNoHexNumberFailsWithTheConversionMessage) {
+    // The conversion message the editor shows: "'%s' is not a valid integer value", %s = "$" + code.
     const char* codes[] = {"ZZ", "", "A1x"};
     const char* messages[] = {"'$ZZ' is not a valid integer value", "'$' is not a valid integer value",
                               "'$A1x' is not a valid integer value"};

@@ -51,6 +51,7 @@ TEST(FieldRender, VariableFieldSizes) {
 // Box heights 18, 35, 50, 66, 98 and 130 for 12 to 96 points, for every kind
 // of text; an opened file's box is the dot height + 2.
 TEST(FieldRender, BoxHeightsFollowThePointSize) {
+    // The printer's six heights (points, dots) and their boxes: dots + 2, + 3 at 24 points.
     const int points[] = {12, 24, 36, 48, 72, 96};
     const int heights[] = {18, 35, 50, 66, 98, 130};
     const int dots[] = {16, 32, 48, 64, 96, 128};

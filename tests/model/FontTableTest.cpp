@@ -10,6 +10,7 @@ TEST(FontTable, EveryLabelConvertsBothWays) {
         const char* label;
         int dots, points, code;
     };
+    // The printer's six font heights: label, dots, preview points, size code.
     const Row rows[] = {
         {"16(2mm)", 16, 12, 1}, {"32(3mm)", 32, 24, 2},  {"48(6mm)", 48, 36, 3},
         {"64(9mm)", 64, 48, 4}, {"96(13mm)", 96, 72, 5}, {"128(17mm)", 128, 96, 6},
@@ -47,6 +48,8 @@ TEST(FontTable, PointSizesGiveCharacterAndBoxHeights) {
     struct Row {
         int points, dots, box;
     };
+    // Worked by hand: dots = points × 96/72 to the nearest dot, halves up; box = dots + 2
+    // (+ 3 at 24 points). The first six are the printer's heights and box heights.
     const Row rows[] = {
         {12, 16, 18}, {24, 32, 35}, {36, 48, 50}, {48, 64, 66}, {72, 96, 98}, {96, 128, 130}, // the table
         {9, 12, 14},                                                                          // 9 * 4/3 = 12
@@ -73,6 +76,8 @@ TEST(FontTable, PrinterFacesAndTheirDisplayNames) {
         const char* name;
         const char* face;
     };
+    // The printer's two faces under their display names; the other rows worked by hand from
+    // "blanks around are ignored, any other name is a face itself".
     const Row rows[] = {
         {"岱霖字体1", "Dots All For Now JL"},
         {"岱霖字体2", "Dot Matrix"},

@@ -87,6 +87,7 @@ TEST(MessageTemplate, TemplateAndSurfaceCoordinates) {
     struct Row {
         int x, y, left, top;
     };
+    // Worked by hand: Left = X + 21, Top = Y + 21 (template point to drawing-surface point).
     const Row rows[] = {{0, 0, 21, 21}, {10, 5, 31, 26}, {500, 100, 521, 121}, {0, -2, 21, 19}};
     MessageTemplate message;
     for (const Row& r : rows) {

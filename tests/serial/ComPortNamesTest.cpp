@@ -10,6 +10,8 @@ TEST(PortNames, MapsComNamesToSerialDevices) {
         const char* name;
         const char* device;
     };
+    // Worked by hand from the naming rule: COM1..COM256 (any case, no leading zeros) are
+    // /dev/ttyS0..255.
     const Row rows[] = {
         {"COM1", "/dev/ttyS0"},
         {"COM3", "/dev/ttyS2"},
@@ -32,6 +34,7 @@ TEST(PortNames, NetworkAddresses) {
         const char* host; // nullptr: not an address
         int port;
     };
+    // Worked by hand from the address form tcp://HOST:PORT (any case, [IPv6], port 1 to 65535).
     const Row rows[] = {
         {"tcp://10.0.0.5:4001", "10.0.0.5", 4001},
         {"TCP://line2.plant:2000", "line2.plant", 2000},
@@ -59,6 +62,7 @@ TEST(ComPortErrorText, CodeTextAndNumber) {
         int osError;
         const char* message;
     };
+    // The serial port's error texts by code, with " (win error code: %d)" when there is a platform error.
     const Row rows[] = {
         {1, 2, "Unable to open com port (win error code: 2)"},
         {2, 5, "WriteFile function failed (win error code: 5)"},

@@ -22,6 +22,7 @@
 TEST(ToolPalette, NineButtonsOneDownAtATime) {
     Editor e;
     // names and tooltips of the palette, top to bottom, 29 dots apart
+    // (the editor's tool palette: button names and hints as the operator sees them)
     const char* rows[][2] = {{"SpedBtn_Cursor", ""},    {"SpedBtn_BarCode", "条形码"}, {"SpedBtn_Image", "图像"},
                              {"SpedBtn_Str", "字符串"}, {"SpedBtn_Date", "时间"},      {"SpedBtn_Period", "有效期"},
                              {"SpedBtn_No", "序号"},    {"SpedBtn_RunNo", "班次"},     {"SpedBtn_Del", "删除组件"}};
@@ -187,6 +188,7 @@ TEST(CanvasEditing, TypedPositionMovesTheFieldWithoutBound) {
 
 TEST(NumberBox, ShowsSeparatorsAndParentheses) {
     // separators every three digits, a negative value in parentheses
+    // (worked by hand from how the editor's number boxes show numbers)
     const struct {
         int value;
         const char* text;
@@ -204,6 +206,7 @@ TEST(NumberBox, ShowsSeparatorsAndParentheses) {
 TEST(PropertyPanels, OneFrameInFrontWithItsPositionBoxes) {
     Editor e;
     // panel names, captions and position boxes as the property area names them, in kind order
+    // (the editor's field panels and their titles as the operator sees them)
     const char* rows[][3] = {{"GrpBox_BarCode", "条形码属性", "BarCode"}, {"GrpBox_Image", "图片属性", "Image"},
                              {"GrpBox_Str", "字符串属性", "Str"},         {"GrpBox_Date", "时间、日期属性", "Date"},
                              {"GrpBox_Period", "有效期属性", "Period"},   {"GrpBox_No", "序号属性", "No"},

@@ -183,6 +183,7 @@ TEST(FileCommands, TextGbkCannotHoldIsWrittenAsQuestionMarkOnlyWhenAgreed) {
     QTemporaryDir dir;
     MainWindow window(dir.filePath("Config.ini"));
     placeField(window.messageTemplate(), csStr, 0, 0).asField()->SetUserValue(QStringLiteral("A😀B"));
+    // Worked by hand: GBK has no 😀, so the line is written with "?" only once the operator agrees.
     const struct {
         QMessageBox::StandardButton answer;
         const char* name;

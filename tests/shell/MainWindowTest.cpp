@@ -63,6 +63,7 @@ TEST(MainWindow, CanvasIsWhiteInsideAOneDotBorder) {
     MainWindow window(missingConfig(dir));
     const QImage canvas = window.canvasArea()->canvasPicture()->grab().toImage();
     ASSERT_EQ(canvas.size(), QSize(512, 128));
+    // Worked by hand: a one-dot black border round the white 512 x 128 canvas.
     const struct {
         int x, y;
         QRgb colour;
@@ -109,6 +110,7 @@ TEST(MainWindow, StandardShortcutsRunTheirMenuCommands) {
         dialogs << QString::fromLatin1(modal->metaObject()->className());
         if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
     });
+    // Qt's standard keys on Linux (QKeySequence::New, Open, Save, Print, HelpContents).
     const struct {
         const char* action;
         QKeyCombination key;

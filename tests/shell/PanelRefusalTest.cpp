@@ -74,6 +74,8 @@ struct RangeRow {
 const QString kSpace = "间距必须在 0 到 1000 之间";
 const QString kLong = "不能超过 2047 个字符";
 
+// Bounds: the template reader's own limits for each key (2047 characters for a text);
+// refusals are the panels' range messages as the operator sees them.
 const RangeRow kRanges[] = {
     {"SpedBtn_Str", "EdtStr_Space", "Space", 0, 1000, kSpace, "-3"},
     {"SpedBtn_Str", "CombStr_FontSize", "FontSize", 1, 400, "字号必须在 1 到 400 之间", "500"},

@@ -23,6 +23,7 @@ QList<bool> controlsEnabled(MainWindow& window) {
     return enabled;
 }
 // toolbar; 文件 编辑 视图 设置 通讯 字模 帮助; Btn_Search
+// (a search turns off the tool bar, 设置, 通讯, 字模 and Btn_Search, nothing else)
 const QList<bool> kAllOn{true, true, true, true, true, true, true, true, true};
 const QList<bool> kSearching{false, true, true, true, false, false, false, true, false};
 } // namespace

@@ -136,6 +136,8 @@ TEST(SerialPortDialog, StoredSpeedIsShownAndAppliedOnOk) {
 
 TEST(SerialPortDialog, StoredPortPicksItsEntryIgnoringCase) {
     const QStringList ports{"/dev/ttyS0", "/dev/ttyUSB0"};
+    // Worked by hand from the dialog's port rule: the stored name matched ignoring case, empty when
+    // not listed, the first entry when nothing is stored.
     const struct {
         const char* stored; // nullptr: nothing stored
         QString shown;

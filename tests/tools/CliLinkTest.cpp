@@ -54,6 +54,8 @@ TEST(CliLink, EraseAndQueryFrames) {
         const char* frame;
         const char* lastLine;
     };
+    // The printer's erase frame (segment in the payload, exclusive-or check byte) and fixed query
+    // frame; last lines are the success texts the operator sees.
     const Row rows[] = {
         {{"erase", "--segment", "15", "--baud", "9600"}, "01 00 BE 00 02 0F B2", "擦除指定Flash成功！"},
         {{"erase", "--segment", "0"}, "01 00 BE 00 02 00 BD", "擦除指定Flash成功！"},
@@ -75,6 +77,8 @@ TEST(CliLink, BadArgumentsAndPortsExitTwoWithTheReason) {
         QStringList args;
         const char* errorStart;
     };
+    // daviduv-cli's own usage texts; the open failure is the serial error table's code 1 with
+    // the platform's error number (ENOENT 2), COM250 being /dev/ttyS249.
     const Row rows[] = {
         {{"erase", "--port", port, "--segment", "16"}, "--segment must be a flash segment from 0 to 15, not '16'"},
         {{"erase", "--port", port, "--segment", "-1"}, "--segment must be a flash segment from 0 to 15, not '-1'"},

@@ -22,6 +22,8 @@ TEST(CliSlowLine, EachChunkGoesOnceAndAnUnansweredChunkFails) {
         int secondChunkFrames;
         const char* lastLine;
     };
+    // The send's success and background failure texts as the operator sees them; a chunk left
+    // unanswered is sent three times in all.
     const Row rows[] = {
         {{}, 0, 1, "恭喜您，传输数据成功！ "},
         {{"--no-ack-chunk", "2"}, 1, 3, "发送背景数据信息失败，请检查线路或重新尝试！"},

@@ -148,6 +148,7 @@ TEST(NetworkLink, ParallelSendWithOneSilentPrinter) {
     ASSERT_EQ(run.out.size(), 3) << qPrintable(run.out.join('\n'));
     // One object per printer in --port order; the silent one saw its first frame three times.
     const char* results[] = {"acknowledged", "failed", "acknowledged"};
+    // Worked by hand: 512 columns at 200dpi are 3 chunks, then 4 settings frames: 7 in all.
     const int tries[] = {7, 3, 7};
     for (int i = 0; i < 3; ++i) {
         const QJsonObject o = QJsonDocument::fromJson(run.out[i].toUtf8()).object();
@@ -177,6 +178,7 @@ TEST(NetworkLink, SetReplacesAValueForOneSendOrRefusesBeforeSending) {
         int exitCode;
         const char* error; // the start of the refusal
     };
+    // daviduv-cli's own refusal texts for --set; exit 2 for each usage error.
     const Row rows[] = {
         {"csNo1.UserNoDigit=7", 0, ""},
         {"csNo1.Nonsense=1", 2, "--set csNo1.Nonsense=1: the section [csNo1] has no key Nonsense"},

@@ -61,6 +61,7 @@ TEST(PrinterBackground, OnlyAWholeRunCompletes) {
         bool complete;
         const char* lastNoteEnd;
     };
+    // Completion worked by hand from the chunk rules above; note ends are the virtual printer's own notes.
     const Row rows[] = {
         {__LINE__, {{3, 1}, {3, 2}}, false, "template 1 resolution 1"},
         {__LINE__, {{3, 1}, {3, 3}}, false, "template 1 resolution 1"},
@@ -101,6 +102,8 @@ TEST(PrinterBackground, BadChunksAreRefused) {
         BackgroundChunk chunk;
         const char* noteEnd;
     };
+    // Worked by hand: a chunk is 3072 bytes except the last, whole 16-byte columns, 1 <= S <= N;
+    // note ends are the virtual printer's own notes.
     const Row rows[] = {
         {__LINE__, {1, 1, 2, 1, QByteArray(100, 0)}, ": wrong size; background of template 1 dropped"},
         {__LINE__, {1, 1, 1, 1, QByteArray()}, ": wrong size; background of template 1 dropped"},
@@ -159,6 +162,8 @@ TEST(PrinterMessageBook, SettingsFillTheMessageInSendOrder) {
         const char* fields;
         const char* lastNoteEnd;
     };
+    // Worked by hand from the send order C1/C5, C2/C5, C3/C5, C4/C5 and each frame's payload size;
+    // note ends are the virtual printer's own notes.
     const Row rows[] = {
         {__LINE__, {{0xC1, kDate}, {0xC2, kExpiry}, {0xC3, kSerial}, {0xC4, kShift}}, true, "DESN", "message complete"},
         {__LINE__,

@@ -22,6 +22,8 @@ TEST(PrinterFrameReader, CutsChecksAndResynchronises) {
         QList<const char*> feeds;
         const char* expected;
     };
+    // The printer's frames (01 00, command, length, payload, exclusive-or check byte): the erase,
+    // query and absent-field examples; damaged ones changed by hand.
     const Row rows[] = {
         {{"01 00 BE 00 02 00 BD"}, "ok 01 00 BE 00 02 00 BD"},
         {{"01 00 B3 00 02 B1 0A"}, "ok 01 00 B3 00 02 B1 0A"},
@@ -74,6 +76,7 @@ TEST(PrinterReplyPlan, Misbehaviours) {
         int answeredSoFar;
         const char* expected; // "at:bytes" pieces
     };
+    // The printer's answer 06 00 B3 (0xB3 the third byte); times worked by hand: delay + n × piece gap.
     const Row rows[] = {
         {{}, 0, "0:06 00 B3"},
         {{.silent = true}, 0, ""},

@@ -13,7 +13,8 @@ struct Row {
     const char* stderrHas; // "" when standard error must stay empty
 };
 
-// Texts from each program's own help and from QCommandLineParser's errors.
+// Texts from each program's own help and usage messages and from QCommandLineParser's errors;
+// exit 0 for help and 2 for a usage error, the shell's convention.
 const Row kRows[] = {
     {"daviduv", {"--help"}, 0, "[FILE.spt]", ""},
     {"daviduv", {"-h"}, 0, "--version", ""},
