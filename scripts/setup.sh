@@ -6,7 +6,7 @@
 # Does nothing (and never touches the package lists) when all are installed.
 set -euo pipefail
 PACKAGES=(
-  cmake ninja-build g++ pkg-config ccache
+  cmake ninja-build g++ lld pkg-config ccache
   qt6-base-dev qt6-serialport-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libgl-dev
   libjpeg62-turbo-dev libzxing-dev
   fonts-arphic-uming fonts-liberation fonts-dejavu-core
