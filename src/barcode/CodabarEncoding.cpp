@@ -1,22 +1,7 @@
 #include "barcode/CodabarEncoding.h"
-
-#include <string_view>
+#include "barcode/CharacterPatterns.h"
 
 namespace {
-
-// The Codabar table, created once and shared by every barcode.
-class CodabarTable {
-public:
-    static const CodabarTable& instance();
-
-    bool contains(char c) const;
-    static bool isStartStop(char c) { return c >= 'A' && c <= 'D'; }
-    // Seven elements, bar first, '1' marking a wide one; c must be in the set.
-    std::string_view pattern(char c) const;
-
-private:
-    CodabarTable() = default;
-};
 
 // The characters; A to D are the start and stop characters.
 constexpr std::string_view kCharset = "0123456789-$:/.+ABCD";
@@ -28,6 +13,11 @@ constexpr std::string_view kPatterns[20] = {
     "0001100", "0011000", "1000101", "1010001", "1010100", // - $ : / .
     "0010101", "0011010", "0101001", "0001011", "0001110", // + A B C D
 };
+constexpr CharacterPatterns kCodabar{kCharset, kPatterns};
+
+bool isStartStop(char c) {
+    return c >= 'A' && c <= 'D';
+}
 
 const std::size_t kMaxSymbolLength = 52;
 
@@ -43,40 +33,26 @@ void upperCaseGbk(std::string& text) {
 
 // Start and stop characters around the accepted bytes; inner A..D become "0".
 std::string transfer(const std::string& caption) {
-    const CodabarTable& table = CodabarTable::instance();
     std::string out;
-    if (caption.empty() || !CodabarTable::isStartStop(caption.front())) out += 'A';
+    if (caption.empty() || !isStartStop(caption.front())) out += 'A';
     for (char c : caption)
-        if (table.contains(c)) out += c;
-    if (caption.empty() || !CodabarTable::isStartStop(caption.back())) out += 'A';
+        if (kCodabar.contains(c)) out += c;
+    if (caption.empty() || !isStartStop(caption.back())) out += 'A';
     while (out.size() < 2) out += 'A';
     for (std::size_t i = 1; i + 1 < out.size(); ++i)
-        if (CodabarTable::isStartStop(out[i])) out[i] = '0';
+        if (isStartStop(out[i])) out[i] = '0';
     if (out.size() > kMaxSymbolLength) out.resize(kMaxSymbolLength);
     return out;
 }
 
 } // namespace
 
-const CodabarTable& CodabarTable::instance() {
-    static const CodabarTable table;
-    return table;
-}
-
-bool CodabarTable::contains(char c) const {
-    return c != '\0' && kCharset.find(c) != std::string_view::npos;
-}
-
-std::string_view CodabarTable::pattern(char c) const {
-    return kPatterns[kCharset.find(c)];
-}
-
 void encodeCodabar(BarcodeParams& params, SymbolEncoding& out) {
     upperCaseGbk(params.caption); // the stored caption keeps the change
     out.symbol = transfer(params.caption);
     out.readable = out.symbol.substr(1, out.symbol.size() - 2);
     for (char c : out.symbol) {
-        appendElements(out.modules, CodabarTable::instance().pattern(c), params.ratio);
+        appendElements(out.modules, kCodabar.pattern(c), params.ratio);
         appendRun(out.modules, false, 1);
     }
 }

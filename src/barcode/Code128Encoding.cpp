@@ -6,12 +6,9 @@
 
 namespace {
 
-// The Code 128 table, created once and shared by every barcode. A code value v
-// (0..106) travels as the byte v + 32, so the bytes 32..138 are the symbols.
-class Code128Table {
-public:
-    static const Code128Table& instance();
-
+// The Code 128 symbols. A code value v (0..106) travels as the byte v + 32, so
+// the bytes 32..138 are the symbols.
+struct Code128Symbols {
     static constexpr unsigned char kFirstByte = 32;
     static constexpr unsigned char kLastByte = 138;
     static constexpr unsigned char kCodeC = 131;  // value 99
@@ -29,10 +26,7 @@ public:
 
     // Six widths, bar first (11 modules); the stop's final 2-module bar is not
     // part of its entry. b must be a symbol byte.
-    std::string_view widths(unsigned char b) const;
-
-private:
-    Code128Table() = default;
+    static std::string_view widths(unsigned char b);
 };
 
 // Code 128 symbol character table of ISO/IEC 15417: bar, space, bar, space,
@@ -51,16 +45,11 @@ constexpr std::string_view kWidths[107] = {
     "114131", "311141", "411131", "211412", "211214", "211232", "233111",                               // 100
 };
 
-const Code128Table& Code128Table::instance() {
-    static const Code128Table table;
-    return table;
-}
-
-std::string_view Code128Table::widths(unsigned char b) const {
+std::string_view Code128Symbols::widths(unsigned char b) {
     return kWidths[value(b)];
 }
 
-using T = Code128Table;
+using T = Code128Symbols;
 enum class Set { A, B, C };
 
 const char* const kCode128Error = "ZurazAZ: Code128 error";
@@ -138,7 +127,7 @@ void encode128(unsigned char start, BarcodeParams& params, SymbolEncoding& out) 
     s += static_cast<char>(T::kStop);
     out.symbol = s;
     out.readable = walk.readable;
-    for (unsigned char b : s) appendWidths(out.modules, T::instance().widths(b));
+    for (unsigned char b : s) appendWidths(out.modules, T::widths(b));
     appendRun(out.modules, true, 2); // the stop's final bar
 }
 

@@ -1,21 +1,7 @@
 #include "barcode/Code39Encoding.h"
-
-#include <string_view>
+#include "barcode/CharacterPatterns.h"
 
 namespace {
-
-// The Code 39 table, created once and shared by every barcode.
-class Code39Table {
-public:
-    static const Code39Table& instance();
-
-    bool contains(char c) const;
-    // Nine elements, bar first, '1' marking a wide one; c must be in the set.
-    std::string_view pattern(char c) const;
-
-private:
-    Code39Table() = default;
-};
 
 // The characters, the start/stop "*" last.
 constexpr std::string_view kCharset = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%*";
@@ -33,32 +19,20 @@ constexpr std::string_view kPatterns[44] = {
     "010100010", "010001010", "000101010", "010010100",              // / + % *
 };
 
+constexpr CharacterPatterns kCode39{kCharset, kPatterns};
+
 } // namespace
 
-const Code39Table& Code39Table::instance() {
-    static const Code39Table table;
-    return table;
-}
-
-bool Code39Table::contains(char c) const {
-    return c != '\0' && kCharset.find(c) != std::string_view::npos;
-}
-
-std::string_view Code39Table::pattern(char c) const {
-    return kPatterns[kCharset.find(c)];
-}
-
 void encodeCode39(BarcodeParams& params, SymbolEncoding& out) {
-    const Code39Table& table = Code39Table::instance();
     std::string text = params.caption;
     // Lower case is not in the set either; "*" is, but only as the start and
     // stop: inside the data a reader would take it for the end of the symbol.
     for (char& c : text)
-        if (!table.contains(c) || c == '*') c = '0';
+        if (!kCode39.contains(c) || c == '*') c = '0';
     out.symbol = "*" + text + "*";
     out.readable = text;
     for (char c : out.symbol) {
-        appendElements(out.modules, table.pattern(c), params.ratio);
+        appendElements(out.modules, kCode39.pattern(c), params.ratio);
         appendRun(out.modules, false, 1); // gap between characters, after the last one too
     }
 }

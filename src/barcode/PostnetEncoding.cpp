@@ -5,20 +5,6 @@
 
 namespace {
 
-// The POSTNET and FIM table, created once and shared by every barcode.
-class PostnetTable {
-public:
-    static const PostnetTable& instance();
-
-    // Five bars of a digit, '1' full and '0' half.
-    std::string_view digitPattern(char digit) const;
-    // Nine modules of FIM-A (which 0), FIM-B (1) or FIM-C (2), '1' a bar.
-    std::string_view fimPattern(int which) const;
-
-private:
-    PostnetTable() = default;
-};
-
 // POSTNET digit table (USPS Publication 25): five bars, 1 full and 0 half.
 constexpr std::string_view kDigits5[10] = {"11000", "00011", "00101", "00110", "01001",
                                            "01010", "01100", "10001", "10010", "10100"};
@@ -36,26 +22,12 @@ std::string postnetLength(std::string d) {
 
 } // namespace
 
-const PostnetTable& PostnetTable::instance() {
-    static const PostnetTable table;
-    return table;
-}
-
-std::string_view PostnetTable::digitPattern(char digit) const {
-    return kDigits5[digit - '0'];
-}
-
-std::string_view PostnetTable::fimPattern(int which) const {
-    return kFim[which];
-}
-
 void encodePostnet(BarcodeParams& params, SymbolEncoding& out) {
     std::string d = postnetLength(keepOrZero(params.caption, kDigits));
     d += weightedCheckDigit(d, {1});
     out.symbol = out.readable = d;
-    const PostnetTable& table = PostnetTable::instance();
     appendModules(out.modules, "1"); // frame bar
-    for (char c : d) appendModules(out.modules, table.digitPattern(c));
+    for (char c : d) appendModules(out.modules, kDigits5[c - '0']);
     appendModules(out.modules, "1");
 }
 
@@ -65,5 +37,5 @@ void encodePostnetFim(BarcodeParams& params, SymbolEncoding& out) {
     const int which = (first == 'A' || first == 'a') ? 0 : (first == 'B' || first == 'b') ? 1 : 2;
     static const char* const kNames[3] = {"FIM-A", "FIM-B", "FIM-C"};
     out.symbol = out.readable = kNames[which];
-    appendModules(out.modules, PostnetTable::instance().fimPattern(which));
+    appendModules(out.modules, kFim[which]);
 }
