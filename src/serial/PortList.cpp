@@ -48,14 +48,29 @@ QString virtualPortLink(const QString& name) {
     return virtualPortFolder() + u'/' + name;
 }
 
+bool virtualPortIsLive(const QString& link) {
+    // The link is made after its printer's pseudo-terminal, so a device whose
+    // status changed after the link was made is another pseudo-terminal that
+    // got the number of a printer that died without removing its link.
+    struct stat linkInfo {
+    }, deviceInfo{};
+    const QByteArray path = QFile::encodeName(link);
+    if (::lstat(path.constData(), &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode)) return false;
+    if (::stat(path.constData(), &deviceInfo) != 0) return false;
+    const auto after = [](const timespec& a, const timespec& b) {
+        return a.tv_sec != b.tv_sec ? a.tv_sec > b.tv_sec : a.tv_nsec > b.tv_nsec;
+    };
+    return !after(deviceInfo.st_ctim, linkInfo.st_mtim);
+}
+
 QStringList virtualPortNames(const QString& folder) {
     QStringList ports;
     if (!preparePortFolder(folder, false).isEmpty()) return ports;
     const QFileInfoList entries =
         QDir(folder).entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
     for (const QFileInfo& entry : entries)
-        if (entry.isSymLink() && entry.exists() && entry.ownerId() == ::getuid())
-            ports << entry.filePath(); // exists() follows the link
+        if (entry.isSymLink() && entry.ownerId() == ::getuid() && virtualPortIsLive(entry.filePath()))
+            ports << entry.filePath();
     return ports;
 }
 

@@ -25,8 +25,11 @@ QString preparePortFolder(const QString& folder, bool create);
 // plain file name (empty, ".", "..", or with a slash).
 QString virtualPortLink(const QString& name);
 
-// Paths of the links in folder whose target exists, by name; none when
-// preparePortFolder refuses the folder.
+// Whether the link still leads to the pseudo-terminal it was made for: false
+// when the device is gone or is a newer one under the same number.
+bool virtualPortIsLive(const QString& link);
+// Paths of the live links in folder, by name; none when preparePortFolder
+// refuses the folder.
 QStringList virtualPortNames(const QString& folder = virtualPortFolder());
 
 // The environment variable DAVIDUV_PORTS, when set, replaces the whole list

@@ -2,11 +2,14 @@
 #include "serial/PortList.h"
 #include "support/CliRun.h"
 #include "support/PrinterProcess.h"
+#include "support/PtyPair.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 // Sets an environment variable for one test (the programs it runs inherit it).
@@ -90,6 +93,30 @@ TEST(VirtualPorts, ANamedPrinterIsListedWhileItLives) {
     EXPECT_EQ(run.out.value(run.out.size() - 1), link);
     printer.terminate(); // an orderly end removes the link
     EXPECT_FALSE(QFileInfo(link).isSymLink());
+}
+
+// A printer killed without removing its link leaves it pointing at a
+// pseudo-terminal number that a newer pseudo-terminal may get (here: its
+// status changes after the link was made). Listing it would send a search's
+// frames into someone else's line, as a concurrent test once saw.
+TEST(VirtualPorts, ALinkWhoseNumberWentToANewerPseudoTerminalIsNotListed) {
+    QTemporaryDir runtime;
+    ScopedEnv xdg("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    ASSERT_EQ(preparePortFolder(virtualPortFolder(), true), QString());
+    PtyPair pty;
+    const QString link = virtualPortLink("reused");
+    ASSERT_TRUE(QFile::link(pty.slavePath(), link));
+    EXPECT_EQ(virtualPortNames(), QStringList{link});
+    const QByteArray device = QFile::encodeName(pty.slavePath());
+    struct stat linkInfo {
+    }, deviceInfo{};
+    ASSERT_EQ(::lstat(QFile::encodeName(link).constData(), &linkInfo), 0);
+    do { // until the file system's clock has moved past the link's time
+        ASSERT_EQ(::chmod(device.constData(), 0620), 0);
+        ASSERT_EQ(::stat(device.constData(), &deviceInfo), 0);
+    } while (deviceInfo.st_ctim.tv_sec == linkInfo.st_mtim.tv_sec &&
+             deviceInfo.st_ctim.tv_nsec <= linkInfo.st_mtim.tv_nsec);
+    EXPECT_EQ(virtualPortNames(), QStringList{});
 }
 
 // Every printer command takes --fast-ack (the old cli refused it for search and

@@ -38,7 +38,7 @@ bool PortAnnouncement::announce(const QString& name, const QString& device) {
             error_ = QStringLiteral("%1 is in the way and is not a printer's link").arg(link);
             return false;
         }
-        if (existing.exists()) {
+        if (virtualPortIsLive(link)) {
             error_ =
                 QStringLiteral("the name '%1' is taken by a running printer (%2)").arg(name, existing.symLinkTarget());
             return false;
