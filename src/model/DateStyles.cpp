@@ -4,14 +4,8 @@
 #include "model/FieldError.h"
 
 #include <array>
-#include <mutex>
-#include <utility>
 
 namespace {
-
-// Read by the preview's worker thread while a test may set it.
-std::mutex clockMutex;
-FieldClock clockSlot;
 
 // Fixed English abbreviations, whatever the locale says.
 constexpr std::array<const char*, 12> kMonths{"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -39,24 +33,6 @@ QString dateOnly(int style, const QDate& d) {
 }
 
 } // namespace
-
-FieldClock setFieldClock(FieldClock clock) {
-    std::lock_guard<std::mutex> lock(clockMutex);
-    return std::exchange(clockSlot, std::move(clock));
-}
-
-QDateTime fieldNow() {
-    FieldClock clock;
-    {
-        std::lock_guard<std::mutex> lock(clockMutex);
-        clock = clockSlot;
-    }
-    return clock ? clock() : QDateTime::currentDateTime();
-}
-
-QString formatFieldDate(int style, int days) {
-    return formatFieldDate(style, days, fieldNow());
-}
 
 QString formatFieldDate(int style, int days, const QDateTime& now) {
     if (style < 0 || style >= kDateStyleCount) return QString();

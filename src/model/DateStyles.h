@@ -10,15 +10,11 @@
 
 inline constexpr int kDateStyleCount = 10;
 
-// The clock the previews read. An empty function restores the computer's local
-// clock. Returns the clock that was set before.
+// A clock the date and expiry previews are drawn by (a template holds one).
 using FieldClock = std::function<QDateTime()>;
-FieldClock setFieldClock(FieldClock clock);
-QDateTime fieldNow();
 
 // The text of a style for now + days (whole days; the time of day stays).
 // A style outside 0..9 gives an empty text.
-QString formatFieldDate(int style, int days);
 QString formatFieldDate(int style, int days, const QDateTime& now);
 
 // "0" put in front until the text has length characters; never cuts.

@@ -58,7 +58,7 @@ void applyNewBarcodeDefaults(Barcode& barcode) {
     barcode.SetBar_HumanReadable(true);
 }
 
-void drawFieldPreview(FieldImage& field) {
+void drawFieldPreview(FieldImage& field, const QDateTime& now) {
     const QString lead = field.UserExplain();
     const int space = field.UserSpace();
     switch (field.UserStyle()) {
@@ -67,9 +67,12 @@ void drawFieldPreview(FieldImage& field) {
         loadFieldPicture(field, field.UserValue());
         return;
     case csStr: drawStringField(field, field.UserValue(), field.UserFont(), space); return;
-    case csDate: drawFieldText(field, lead, space, previewPoints(field), formatFieldDate(styleIndex(field), 0)); return;
+    case csDate:
+        drawFieldText(field, lead, space, previewPoints(field), formatFieldDate(styleIndex(field), 0, now));
+        return;
     case csPeriod:
-        drawFieldText(field, lead, space, previewPoints(field), formatFieldDate(styleIndex(field), field.UserPeriod()));
+        drawFieldText(field, lead, space, previewPoints(field),
+                      formatFieldDate(styleIndex(field), field.UserPeriod(), now));
         return;
     case csNo: drawSerialText(field, lead, field.UserNoDigit(), space, previewPoints(field), field.UserValue()); return;
     case csRunNo: drawFieldText(field, lead, space, previewPoints(field), field.UserValue()); return;
@@ -123,7 +126,7 @@ FieldElement& placeField(MessageTemplate& message, eStyle kind, int x, int y) {
     field->SetTop(top);
     if (kind == csImage) field->setSize(kNewPictureSize, kNewPictureSize);
     applyNewFieldDefaults(*field);
-    drawFieldPreview(*field);
+    drawFieldPreview(*field, message.now());
     FieldElement& placed = message.add(message.takeNextNumber(), std::move(field));
     message.select(&placed);
     return placed;

@@ -15,7 +15,7 @@ void applyNewBarcodeDefaults(Barcode& barcode);
 // when it is no style code), the expiry's days UserPeriod, the dates of now.
 // A picture field keeps its size, is framed, and reads UserValue when it holds
 // a path (a JPEG that cannot be read throws FieldError, the box stays white).
-void drawFieldPreview(FieldImage& field);
+void drawFieldPreview(FieldImage& field, const QDateTime& now);
 
 // Draws a field as it shows itself right after a file is opened: the variable
 // kinds at UserFontSize dots (box UserFontSize + 2 high), a date or expiry with
@@ -31,4 +31,5 @@ QString drawOpenedPreview(FieldImage& field, const QString& templateFolder = {},
 // (x, y), gives it the defaults of its kind and draws it, numbers it with
 // MessageTemplate::takeNextNumber, adds it and selects it. If drawing fails
 // (a BarcodeError or FieldError), nothing is added and no number is taken.
+// Dates are drawn for the template's now().
 FieldElement& placeField(MessageTemplate& message, eStyle kind, int x, int y);

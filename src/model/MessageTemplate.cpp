@@ -58,6 +58,10 @@ FieldElement& MessageTemplate::add(int number, std::unique_ptr<Barcode> barcode)
     return insert(std::make_unique<FieldElement>(number, std::move(barcode)));
 }
 
+QDateTime MessageTemplate::now() const {
+    return clock_ ? clock_() : QDateTime::currentDateTime();
+}
+
 int MessageTemplate::takeNextNumber() {
     int number = nextControlNo_;
     while (find(number)) ++number;

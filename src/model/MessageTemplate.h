@@ -5,6 +5,7 @@
 // numbered 65 and above exist and can be edited and moved all the same.
 // Observers hear of every element added, changed (drawn or moved through this
 // object) or removed, and of selection changes.
+#include "model/DateStyles.h"
 #include "model/FieldElement.h"
 
 #include <functional>
@@ -64,6 +65,11 @@ public:
     FieldElement* selectedElement() const { return selected_; }
     void select(FieldElement* element);
 
+    // The time the date and expiry fields are drawn for: the computer's local
+    // clock, or the clock set here (a test fixes the day; empty: local again).
+    QDateTime now() const;
+    void setClock(FieldClock clock) { clock_ = std::move(clock); }
+
     // Tells the observers that the element's picture, size or position changed.
     void notifyChanged(FieldElement& element);
     // Moves the element to a template point and notifies.
@@ -82,4 +88,5 @@ private:
     int nextControlNo_ = 0;
     std::vector<std::pair<int, Events>> observers_;
     int nextObserverId_ = 1;
+    FieldClock clock_;
 };

@@ -16,7 +16,7 @@ FieldImage& placeVariable(MessageTemplate& m, eStyle kind, int x, int y, const Q
     f.SetUserExplain(lead);
     f.SetUserFontSize(size);
     f.SetUserSpace(space);
-    drawFieldPreview(f);
+    drawFieldPreview(f, m.now());
     return f;
 }
 

@@ -69,15 +69,6 @@ TEST(DateStyles, DaysAreAddedKeepingTheTimeOfDay) {
     }
 }
 
-TEST(DateStyles, TheClockCanBeFixed) {
-    const FieldClock before = setFieldClock([] { return at(2007, 3, 5, 9, 5); });
-    EXPECT_EQ(formatFieldDate(8, 0), QStringLiteral("5 Mar 2007"));
-    EXPECT_EQ(formatFieldDate(1, 365), QStringLiteral("2008-03-04"));
-    setFieldClock(before);
-    // Back on the computer's clock: today's date.
-    EXPECT_EQ(formatFieldDate(1, 0), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
-}
-
 TEST(DateStyles, PadLeftZerosNeverCuts) {
     struct Row {
         const char* text;

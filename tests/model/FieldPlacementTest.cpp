@@ -13,7 +13,6 @@ const QDateTime kNow(QDate(2007, 3, 5), QTime(9, 5));
 // The defaults of a newly placed field and the size of its first preview
 // (each kind's value, lead text, font and height as an operator first sees them; widths by the dot-width rule).
 TEST(FieldPlacement, DefaultsOfEachTextKind) {
-    FixedClock clock(kNow);
     struct Row {
         eStyle kind;
         const char* value;
@@ -28,6 +27,7 @@ TEST(FieldPlacement, DefaultsOfEachTextKind) {
         {csRunNo, "A", "班次：", 0, 0, 0, 3 * 18 + 10 + 2, 18},
     };
     MessageTemplate message;
+    message.setClock(fixedClock(kNow));
     for (const Row& r : rows) {
         SCOPED_TRACE(r.value);
         FieldElement& e = placeField(message, r.kind, 0, 0);
@@ -80,14 +80,13 @@ TEST(FieldPlacement, SerialValueWithOrWithoutLeadingZerosDrawsTheSame) {
     FieldImage& a = *placeField(message, csNo, 0, 0).asField();
     FieldImage b = a;
     b.SetUserValue(QStringLiteral("1"));
-    drawFieldPreview(b);
+    drawFieldPreview(b, message.now());
     EXPECT_EQ(firstDifference(b.picture(), a.picture()), QString());
 }
 
 // A preview redrawn from the properties: the label of UserFontSize gives the
 // point size, an unknown height falls back to 16 dots' label (12 points).
 TEST(FieldPlacement, PreviewFollowsTheProperties) {
-    FixedClock clock(kNow);
     FieldImage f;
     f.SetUserStyle(csPeriod);
     f.SetUserValue(QStringLiteral("A2"));
@@ -95,21 +94,21 @@ TEST(FieldPlacement, PreviewFollowsTheProperties) {
     f.SetUserFontSize(32);
     f.SetUserSpace(0);
     f.SetUserPeriod(365);
-    drawFieldPreview(f); // "2008-03-04": 10 half-width characters of 16 dots
+    drawFieldPreview(f, kNow); // "2008-03-04": 10 half-width characters of 16 dots
     EXPECT_EQ(QSize(f.Width(), f.Height()), QSize(10 * 16 + 2, 35));
     f.SetUserFontSize(20);
-    drawFieldPreview(f);
+    drawFieldPreview(f, kNow);
     EXPECT_EQ(QSize(f.Width(), f.Height()), QSize(10 * 10 + 2, 18));
     f.SetUserValue(QStringLiteral("ZZ")); // no style: an empty date
-    drawFieldPreview(f);
+    drawFieldPreview(f, kNow);
     EXPECT_EQ(f.Width(), 2);
 }
 
 // The seven kinds with their defaults, laid on one white canvas. With
 // DAVIDUV_KINDS_PNG set the canvas is saved there, for looking at.
 TEST(FieldPlacement, SevenKindsOnOneCanvas) {
-    FixedClock clock(kNow);
     MessageTemplate message;
+    message.setClock(fixedClock(kNow));
     const QPoint places[] = {{0, 0}, {440, 4}, {225, 4}, {225, 30}, {225, 56}, {225, 82}, {400, 82}};
     for (int k = 0; k < kFieldKindCount; ++k) placeField(message, kAllFieldKinds[k], places[k].x(), places[k].y());
     QImage canvas(512, 128, QImage::Format_RGB32);

@@ -141,3 +141,25 @@ TEST(MessageTemplate, ElementsKeepTheirStackingOrder) {
     EXPECT_EQ(numbers(message.elements()), (std::vector<int>{7, 3, 5}));
     EXPECT_EQ(numbers(message.addressable()), (std::vector<int>{3, 5, 7}));
 }
+
+// Each template draws its dates by its own clock: one fixed in a template
+// reaches the dates placed in it and no other template, and an emptied clock
+// is the computer's again.
+TEST(MessageTemplate, DatesAreDrawnByTheTemplatesOwnClock) {
+    const QDateTime day(QDate(2007, 3, 5), QTime(9, 5));
+    MessageTemplate fixed;
+    fixed.setClock(fixedClock(day));
+    MessageTemplate nextDay;
+    nextDay.setClock(fixedClock(day.addDays(1)));
+    const FieldImage& a = *placeField(fixed, csDate, 0, 0).asField();
+    const FieldImage& b = *placeField(nextDay, csDate, 0, 0).asField();
+    FieldImage expected = a;
+    drawFieldPreview(expected, day);
+    EXPECT_EQ(a.picture(), expected.picture());
+    EXPECT_NE(a.picture(), b.picture());
+
+    const QDateTime before = QDateTime::currentDateTime();
+    fixed.setClock({});
+    EXPECT_GE(fixed.now(), before);
+    EXPECT_LE(fixed.now(), QDateTime::currentDateTime());
+}

@@ -117,7 +117,7 @@ TEST(CanvasEditing, ShiftFieldTallerThanTheCanvasEndsAtMinusTwo) {
     Editor e;
     FieldElement& r = e.place("SpedBtn_RunNo", {10, 10});
     r.asField()->SetUserFontSize(128);
-    drawFieldPreview(*r.asField());
+    drawFieldPreview(*r.asField(), e.model.now());
     e.model.notifyChanged(r);
     ASSERT_EQ(r.Height(), 130);
     e.drag({35, 35}, {40, 20});

@@ -119,11 +119,11 @@ QString sectionOf(const FieldElement& e) {
 } // namespace
 
 TEST(PanelRanges, AcceptedValuesSurviveAReopenAndOthersAreRefused) {
-    FixedClock day(kFixedDay);
     for (const RangeRow& row : kRanges)
         for (const auto& [typed, refused] : triedValues(row)) {
             SCOPED_TRACE(std::string(row.control) + " " + typed.left(12).toStdString());
             Editor e;
+            e.model.setClock(fixedClock(kFixedDay));
             FieldElement& f = e.place(row.tool, {10, 10});
             QWidget* control = e.window.findChild<QWidget*>(row.control);
             ASSERT_NE(control, nullptr);
@@ -146,6 +146,7 @@ TEST(PanelRanges, AcceptedValuesSurviveAReopenAndOthersAreRefused) {
             saveTemplate(e.model, {}, path);
             EXPECT_EQ(IniFile::load(path).readString(sectionOf(f), row.key, {}), typed);
             MessageTemplate reopened;
+            reopened.setClock(fixedClock(kFixedDay));
             loadTemplate(reopened, path, {});
             EXPECT_EQ(templateFileBytes(reopened, {}), templateFileBytes(e.model, {}));
             const auto [a, aRefused] = printed(e.model);

@@ -219,8 +219,8 @@ TEST(PanelWalk, Barcode) {
 // ---- edge cases ----
 
 TEST(PanelEdges, NoneRemovesTheLeadTextFromPreviewAndBackground) {
-    FixedClock day(kFixedDay);
     Editor e;
+    e.model.setClock(fixedClock(kFixedDay));
     FieldElement& f = e.place("SpedBtn_Date", {10, 10});
     EXPECT_GT(dotCount(renderMessage(e.model, 512).background),
               0); // 生产日期： is printed from the background
@@ -282,8 +282,8 @@ TEST(PanelEdges, CaptionTheElementRefusesIsShownAsTheElementHoldsIt) {
 }
 
 TEST(PanelEdges, ExpiryOfSeventyThousandDaysIsBroughtBackAndDrawn) {
-    FixedClock day(kFixedDay);
     Editor e;
+    e.model.setClock(fixedClock(kFixedDay));
     e.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&e.window));
     FieldElement& f = e.place("SpedBtn_Period", {10, 10});
@@ -295,7 +295,7 @@ TEST(PanelEdges, ExpiryOfSeventyThousandDaysIsBroughtBackAndDrawn) {
     EXPECT_EQ(f.asField()->UserPeriod(), 65535);
     FieldImage expected;
     expected.SetUserFontSize(16);
-    drawFieldText(expected, "有效期：", 2, 12, formatFieldDate(0, 65535));
+    drawFieldText(expected, "有效期：", 2, 12, formatFieldDate(0, 65535, kFixedDay));
     EXPECT_EQ(f.picture(), expected.picture());
 }
 

@@ -29,5 +29,5 @@ void DatePanel::fillFrom(FieldElement& element) {
 
 void DatePanel::redraw(FieldImage& field) {
     drawFieldText(field, field.UserExplain(), field.UserSpace(), previewPoints(),
-                  formatFieldDate(shownIndex(*style_), 0));
+                  formatFieldDate(shownIndex(*style_), 0, message().now()));
 }

@@ -41,5 +41,5 @@ void PeriodPanel::fillFrom(FieldElement& element) {
 
 void PeriodPanel::redraw(FieldImage& field) {
     drawFieldText(field, field.UserExplain(), field.UserSpace(), previewPoints(),
-                  formatFieldDate(shownIndex(*style_), days_->boxValue()));
+                  formatFieldDate(shownIndex(*style_), days_->boxValue(), message().now()));
 }
