@@ -31,7 +31,7 @@ void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
 
 void dragAcross(benchmark::State& state, bool wholeSurface) {
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), RegStore(dir.filePath("store.ini"))); // not the user's store
     window.canvasArea()->setCanvasWidth(20000);
     window.show();
     MessageTemplate& model = window.messageTemplate();
@@ -68,7 +68,7 @@ void BM_DragStepWholeSurface(benchmark::State& state) {
 // end of the widest canvas: ruler, canvas and fields.
 void repaintAtTheEnd(benchmark::State& state, int zoom) {
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), RegStore(dir.filePath("store.ini"))); // not the user's store
     CanvasArea* area = window.canvasArea();
     area->setCanvasWidth(20000);
     window.show();

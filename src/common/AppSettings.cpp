@@ -34,21 +34,21 @@ void readConfigIni(AppSettings& s, const QString& path) {
     for (int i = 1; i <= count; ++i) s.dpiList << ini.readString("Dpi", QString::number(i), "200dpi");
 }
 
-void readUserSettings(AppSettings& s) {
+void readUserSettings(AppSettings& s, const RegStore& store) {
     s.moBan = 1;
     s.resolution = QStringLiteral("200dpi");
-    const int width = readIntOr(trimBlanks(readRegString("Width", "512")), kDefaultWidth);
+    const int width = readIntOr(trimBlanks(store.read("Width", "512")), kDefaultWidth);
     s.width = (width >= 1 && width <= std::max(s.maxLength, kDefaultWidth)) ? width : kDefaultWidth;
-    s.moBan = readIntOr(trimBlanks(readRegString("MoBan", "1")), 1);
-    s.resolution = trimBlanks(readRegString("Zoom", "200dpi"));
-    s.comm = readRegString("Comm", "COM1");
-    s.baudText = trimBlanks(readRegString("Baud", "57600"));
+    s.moBan = readIntOr(trimBlanks(store.read("MoBan", "1")), 1);
+    s.resolution = trimBlanks(store.read("Zoom", "200dpi"));
+    s.comm = store.read("Comm", "COM1");
+    s.baudText = trimBlanks(store.read("Baud", "57600"));
 }
 
-AppSettings readStartupSettings(const QString& configPath) {
+AppSettings readStartupSettings(const QString& configPath, const RegStore& store) {
     AppSettings s;
     readConfigIni(s, configPath);
-    readUserSettings(s);
+    readUserSettings(s, store);
     return s;
 }
 

@@ -3,6 +3,8 @@
 // executable) and from the per-user store, and the two summary-line forms.
 // The number the next placed element takes lives with the template
 // (MessageTemplate::NextControlNo), which starts at 0.
+#include "common/RegStore.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -37,9 +39,9 @@ QString chooseConfigIni(const QString& besideProgram, const QString& systemWide)
 void readConfigIni(AppSettings& settings, const QString& path);
 // Reads the per-user values; writes nothing. A "Width" or "MoBan" that is not a
 // whole number (or a width outside 1..MaxLength) falls back to its default.
-void readUserSettings(AppSettings& settings);
+void readUserSettings(AppSettings& settings, const RegStore& store);
 // Both together, in start-up order.
-AppSettings readStartupSettings(const QString& configPath);
+AppSettings readStartupSettings(const QString& configPath, const RegStore& store);
 
 // "9600", "57600" and "115200" (exact) give their speed; anything else nothing.
 std::optional<int> baudFromText(const QString& text);

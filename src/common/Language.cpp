@@ -71,17 +71,17 @@ QString systemLocaleName() {
     return QStringLiteral("C");
 }
 
-std::optional<Language> storedLanguage() {
-    return languageFromName(readRegString(kStoreValue, QString()));
+std::optional<Language> storedLanguage(const RegStore& store) {
+    return languageFromName(store.read(kStoreValue, QString()));
 }
 
-QString storeLanguage(Language language) {
-    return writeRegString(kStoreValue, languageName(language));
+QString storeLanguage(const RegStore& store, Language language) {
+    return store.write(kStoreValue, languageName(language));
 }
 
-Language chooseLanguage(const QString& option) {
+Language chooseLanguage(const QString& option, const RegStore& store) {
     if (const auto chosen = languageFromName(option)) return *chosen;
-    if (const auto stored = storedLanguage()) return *stored;
+    if (const auto stored = storedLanguage(store)) return *stored;
     return languageForLocale(systemLocaleName());
 }
 

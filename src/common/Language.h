@@ -7,6 +7,8 @@
 // The choice, first that applies: --lang zh|en; the value "Language" ("zh" or
 // "en") in the per-user store, set by 设置/语言; the system locale (a Chinese
 // locale, C or POSIX gives Chinese, any other English).
+#include "common/RegStore.h"
+
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
@@ -24,9 +26,9 @@ Language languageForLocale(const QString& localeName);
 QString systemLocaleName();
 
 // The stored choice, nothing when none or not "zh"/"en".
-std::optional<Language> storedLanguage();
+std::optional<Language> storedLanguage(const RegStore& store);
 // Stores the choice for the next start; empty on success, else why it could not be written.
-QString storeLanguage(Language language);
+QString storeLanguage(const RegStore& store, Language language);
 
 // The editor's option --lang zh|en for its QCommandLineParser; the value is
 // read with languageOptionValue ("" when absent, nothing when not zh/en).
@@ -39,7 +41,7 @@ std::optional<QString> takeLanguageOption(QStringList& arguments);
 
 // --lang (empty when not given; a value that is not zh/en is the caller's usage error), then the store, then the
 // locale.
-Language chooseLanguage(const QString& option);
+Language chooseLanguage(const QString& option, const RegStore& store);
 
 // Installs the language's translators (ours for English and, with qtTexts,
 // Qt's own texts for both) into the running application, in place of those a

@@ -1,6 +1,5 @@
 #include "link/PrinterSearch.h"
 
-#include "common/RegStore.h"
 #include "link/Frame.h"
 #include "link/InterruptHook.h"
 #include "serial/ComPortError.h"
@@ -36,11 +35,11 @@ void SearchStop::detach(AbortEvent* event) {
 
 namespace {
 // The port that answered becomes the stored one.
-QString keepFound(const QString& name, int baud, SearchReporter& reporter) {
+QString keepFound(const QString& name, int baud, const RegStore& store, SearchReporter& reporter) {
     const QString speedText = QString::number(baud);
     reporter.showMessage(actionQuery().succeeded);
-    QString failure = writeRegString(QStringLiteral("Comm"), name);
-    if (failure.isEmpty()) failure = writeRegString(QStringLiteral("Baud"), speedText);
+    QString failure = store.write(QStringLiteral("Comm"), name);
+    if (failure.isEmpty()) failure = store.write(QStringLiteral("Baud"), speedText);
     if (!failure.isEmpty()) reporter.showNotStored(failure);
     reporter.showFound(name, speedText);
     return name;
@@ -57,8 +56,8 @@ bool tryPort(SerialPort& port, const QByteArray& query, SearchReporter& reporter
 }
 } // namespace
 
-QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter& reporter, SearchStop* stop,
-                      ReplyTiming timing) {
+QString searchPrinter(SerialPort& port, const QStringList& ports, const RegStore& store, SearchReporter& reporter,
+                      SearchStop* stop, ReplyTiming timing) {
     const QByteArray query = queryFrame();
     const int interruptsBefore = interruptsTaken(); // Ctrl+C ends the whole search
     for (const QString& name : ports) {
@@ -74,7 +73,7 @@ QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter
             reporter.showMessage(portErrorText(e, name));
             continue;
         }
-        return keepFound(name, port.baudRate(), reporter);
+        return keepFound(name, port.baudRate(), store, reporter);
     }
     return {};
 }
@@ -110,8 +109,8 @@ PortAnswer queryOnePort(const QString& name, int baud, const QByteArray& query, 
 }
 } // namespace
 
-QString searchPrinterInParallel(SerialPort& port, const QStringList& ports, SearchReporter& reporter, SearchStop* stop,
-                                ReplyTiming timing) {
+QString searchPrinterInParallel(SerialPort& port, const QStringList& ports, const RegStore& store,
+                                SearchReporter& reporter, SearchStop* stop, ReplyTiming timing) {
     const QByteArray query = queryFrame();
     QList<PortAnswer> answers(ports.size());
     {
@@ -121,7 +120,7 @@ QString searchPrinterInParallel(SerialPort& port, const QStringList& ports, Sear
     }
     for (qsizetype i = 0; i < ports.size(); ++i) {
         port.setPort(ports[i]);
-        if (answers[i].answered) return keepFound(ports[i], port.baudRate(), reporter);
+        if (answers[i].answered) return keepFound(ports[i], port.baudRate(), store, reporter);
         if (!answers[i].error.isEmpty()) {
             reporter.showMessage(answers[i].error);
             continue;

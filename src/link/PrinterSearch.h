@@ -3,6 +3,7 @@
 // current speed (never varied), keeping the first port that answers. That
 // port and its speed are stored as "Comm" and "Baud". Runs on whatever thread
 // calls it; the editor runs it on a worker thread.
+#include "common/RegStore.h"
 #include "link/LinkReporter.h"
 #include "link/Transaction.h"
 
@@ -42,12 +43,13 @@ private:
     bool requested_ = false;
 };
 
-// Returns the port that answered, empty when none did. A port that cannot be
+// Returns the port that answered, empty when none did; it and its speed become
+// the store's "Comm" and "Baud". A port that cannot be
 // opened, or whose line fails, is skipped with the serial-port error in the
 // message panel. An empty list sends nothing and shows nothing. An interrupt
 // (Ctrl+C) or a stop ends the port being tried and the search.
-QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter& reporter, SearchStop* stop = nullptr,
-                      ReplyTiming timing = {});
+QString searchPrinter(SerialPort& port, const QStringList& ports, const RegStore& store, SearchReporter& reporter,
+                      SearchStop* stop = nullptr, ReplyTiming timing = {});
 
 // The same search, opted into by Config.ini [Main] ParallelSearch=1 or
 // daviduv-cli search --parallel: the query goes to every port at once (a
@@ -56,5 +58,5 @@ QString searchPrinter(SerialPort& port, const QStringList& ports, SearchReporter
 // together instead of one each. The status texts then follow in list order,
 // once every port is done: each port's failure text or error, up to the one
 // kept. port is left set to the port kept (or the last one tried).
-QString searchPrinterInParallel(SerialPort& port, const QStringList& ports, SearchReporter& reporter,
-                                SearchStop* stop = nullptr, ReplyTiming timing = {});
+QString searchPrinterInParallel(SerialPort& port, const QStringList& ports, const RegStore& store,
+                                SearchReporter& reporter, SearchStop* stop = nullptr, ReplyTiming timing = {});

@@ -37,14 +37,14 @@ DesktopHabits::DesktopHabits(MainWindow& window, QMenu* fileMenu, QAction* befor
     fillRecentMenu();
     window.setAcceptDrops(true);
     window.installEventFilter(this);
-    const auto settings = editorSettings();
+    const auto settings = editorSettings(window_.store());
     window.restoreGeometry(settings->value(kGeometry).toByteArray());
     window.restoreState(settings->value(kState).toByteArray());
 }
 
 void DesktopHabits::fillRecentMenu() {
     recent_->clear();
-    const QStringList files = RecentFiles::list();
+    const QStringList files = RecentFiles::list(window_.store());
     for (int i = 0; i < files.size(); ++i) {
         const QString path = files[i];
         QAction* entry = recent_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
@@ -64,7 +64,7 @@ void DesktopHabits::openFromDesktop(const QString& path) {
 }
 
 void DesktopHabits::saveWindowState() {
-    const auto settings = editorSettings();
+    const auto settings = editorSettings(window_.store());
     settings->setValue(kGeometry, window_.saveGeometry());
     settings->setValue(kState, window_.saveState());
 }

@@ -1,6 +1,5 @@
 #include "shell/EditMenus.h"
 
-#include "common/RegStore.h"
 #include "shell/CanvasArea.h"
 #include "shell/CanvasEditor.h"
 #include "shell/EditHistory.h"
@@ -14,9 +13,9 @@
 #include <QUndoStack>
 #include <QWheelEvent>
 
-EditMenus::EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& editor, FieldClipboard& clipboard,
-                     CanvasArea* canvas)
-    : QObject(window), canvas_(canvas) {
+EditMenus::EditMenus(QMainWindow* window, const RegStore& store, EditHistory& history, CanvasEditor& editor,
+                     FieldClipboard& clipboard, CanvasArea* canvas)
+    : QObject(window), store_(store), canvas_(canvas) {
     QMenuBar* bar = window->menuBar();
     QAction* settings = nullptr; // the menus go in front of 设置, or last without it
     for (QAction* a : bar->actions())
@@ -31,7 +30,7 @@ EditMenus::EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& ed
     buildViewMenu();
     canvas_->viewport()->installEventFilter(this);
     bool ok = false;
-    const int stored = readRegString(kCanvasZoomValue, QStringLiteral("1")).trimmed().toInt(&ok);
+    const int stored = store_.read(kCanvasZoomValue, QStringLiteral("1")).trimmed().toInt(&ok);
     canvas_->setZoom(ok ? stored : 1); // out of range: the nearest factor
 }
 
@@ -102,7 +101,7 @@ void EditMenus::setZoom(int zoom, std::optional<QPoint> anchor) {
     const int before = canvas_->zoom();
     canvas_->setZoom(zoom, anchor);
     if (canvas_->zoom() == before) return;
-    writeRegString(kCanvasZoomValue, QString::number(canvas_->zoom()));
+    store_.write(kCanvasZoomValue, QString::number(canvas_->zoom()));
     emit zoomChanged(canvas_->zoom());
 }
 

@@ -2,6 +2,7 @@
 // The 编辑 and 视图 menus, put between 文件 and 设置: undo and redo of the edit
 // history, cut, copy, paste and delete of the selected field; zooming the canvas
 // by whole factors (also Ctrl + mouse wheel), remembered in the per-user store.
+#include "common/RegStore.h"
 #include "model/MessageTemplate.h"
 
 #include <QList>
@@ -22,8 +23,8 @@ inline const QString kCanvasZoomValue = QStringLiteral("CanvasZoom");
 class EditMenus : public QObject {
     Q_OBJECT
 public:
-    EditMenus(QMainWindow* window, EditHistory& history, CanvasEditor& editor, FieldClipboard& clipboard,
-              CanvasArea* canvas);
+    EditMenus(QMainWindow* window, const RegStore& store, EditHistory& history, CanvasEditor& editor,
+              FieldClipboard& clipboard, CanvasArea* canvas);
 
     QMenu* editMenu() const { return edit_; }
     // 剪切, 复制, 删除 and the given actions are on only while a field is selected.
@@ -48,6 +49,7 @@ private:
     void buildViewMenu();
     void setZoom(int zoom, std::optional<QPoint> anchor = std::nullopt);
 
+    RegStore store_; // keeps the canvas's magnification
     CanvasArea* canvas_;
     QList<QAction*> needSelection_;
     int subscription_ = 0;

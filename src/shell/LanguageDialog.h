@@ -11,7 +11,8 @@ class QMenu;
 class LanguageDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit LanguageDialog(QWidget* parent = nullptr);
+    // Shows the language the store holds, else the one this run uses.
+    explicit LanguageDialog(const RegStore& store, QWidget* parent = nullptr);
     Language chosen() const;
 
 private:
@@ -20,4 +21,4 @@ private:
 
 // Adds 语言 to the settings menu: the dialog, then the choice stored (an
 // error box when the store cannot be written).
-void addLanguageCommand(QMenu& settingsMenu, QWidget& window);
+void addLanguageCommand(QMenu& settingsMenu, QWidget& window, const RegStore& store);

@@ -61,8 +61,8 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-MainWindow::MainWindow(const QString& configPath, QWidget* parent)
-    : QMainWindow(parent), comPort_(std::make_unique<SerialPort>()) {
+MainWindow::MainWindow(const QString& configPath, const RegStore& store, QWidget* parent)
+    : QMainWindow(parent), store_(store), comPort_(std::make_unique<SerialPort>()) {
     setObjectName(QStringLiteral("Frm_Main"));
     setWindowTitle(tr("Dravo喷码编辑系统"));
     keepDialogsToCloseBox(); // the message boxes too
@@ -76,7 +76,7 @@ MainWindow::MainWindow(const QString& configPath, QWidget* parent)
     habits_ = new DesktopHabits(*this, menuFile_, exitAction_); // the size and place it was closed with
     runStartUp(configPath);
     searchNotice_ = makeSearchNotice(this);
-    search_ = new PrinterSearchTask(*comPort_, this);
+    search_ = new PrinterSearchTask(*comPort_, store_, this);
     connect(search_, &PrinterSearchTask::finished, this, guarded(this, [this] {
                 searchNotice_->hide();
                 setSearchRunning(false);
@@ -98,7 +98,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::runStartUp(const QString& configPath) {
     // Config.ini, then the per-user values; nothing is written back.
-    settings_ = readStartupSettings(configPath);
+    settings_ = readStartupSettings(configPath, store_);
     applyCanvasWidth(settings_.width);
     comPort_->setPort(settings_.comm);
     if (const auto baud = baudFromText(settings_.baudText)) comPort_->setBaudRate(*baud);
@@ -150,7 +150,7 @@ void MainWindow::buildMenus() {
     menuSettings_->addAction(tr("模板属性"), this, run(&MainWindow::openTemplateAttributes));
     menuSettings_->addAction(tr("通讯设置"), this, run(&MainWindow::openSerialPortDialog));
     menuSettings_->addAction(tr("画图"), this, run(&MainWindow::startPaint));
-    addLanguageCommand(*menuSettings_, *this);
+    addLanguageCommand(*menuSettings_, *this, store_);
 
     menuLink_ = menuBar()->addMenu(tr("通讯"));
     menuLink_->addAction(tr("通讯测试"))->setVisible(false);
@@ -265,7 +265,7 @@ void MainWindow::installEditing() {
     new CanvasKeyboard(canvas_->fieldLayer(), *canvasEditor_);
     clipboard_ = new FieldClipboard(
         template_, *history_, [this] { return canvas_->canvasSize(); }, this);
-    editMenus_ = new EditMenus(this, *history_, *canvasEditor_, *clipboard_, canvas_);
+    editMenus_ = new EditMenus(this, store_, *history_, *canvasEditor_, *clipboard_, canvas_);
     QMenu* edit = editMenus_->editMenu();
     edit->addSeparator();
     QAction* front =
@@ -392,7 +392,7 @@ void MainWindow::sendToPrinter() {
 }
 
 void MainWindow::openTemplateAttributes() {
-    TemplateAttributesDialog dialog(settings_.maxLength, settings_.dpiList, this);
+    TemplateAttributesDialog dialog(store_, settings_.maxLength, settings_.dpiList, this);
     if (dialog.exec() != QDialog::Accepted) return;
     settings_.moBan = dialog.moBan();
     settings_.resolution = dialog.resolution();
@@ -402,7 +402,7 @@ void MainWindow::openTemplateAttributes() {
 }
 
 void MainWindow::openSerialPortDialog() {
-    SerialPortDialog dialog(availablePortNames() + settings_.networkPorts, this);
+    SerialPortDialog dialog(store_, availablePortNames() + settings_.networkPorts, this);
     if (dialog.exec() != QDialog::Accepted) return;
     comPort_->setPort(dialog.portName());
     if (const auto baud = dialog.baudRate()) comPort_->setBaudRate(*baud);

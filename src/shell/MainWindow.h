@@ -35,11 +35,13 @@ class SerialPort;
 class MainWindow : public QMainWindow, public SearchReporter {
     Q_OBJECT
 public:
-    // configPath: Config.ini (the executable's folder in the program).
-    explicit MainWindow(const QString& configPath, QWidget* parent = nullptr);
+    // configPath: Config.ini (the executable's folder in the program); store:
+    // the per-user settings it reads at start and writes as they change.
+    MainWindow(const QString& configPath, const RegStore& store, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     AppSettings& settings() { return settings_; }
+    const RegStore& store() const { return store_; }
     // The template being edited: the canvas shows it, the panels edit it, the file commands load and save it.
     MessageTemplate& messageTemplate() { return template_; }
     StatusLine* statusLine() const { return statusBar_; }
@@ -127,6 +129,7 @@ private:
     // Runs one printer command; a serial-port error goes to the error box.
     void runPrinterCommand(const std::function<void()>& command);
 
+    RegStore store_;
     AppSettings settings_;
     MessageTemplate template_;
     std::unique_ptr<SerialPort> comPort_;

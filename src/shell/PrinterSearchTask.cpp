@@ -33,7 +33,8 @@ private:
 };
 } // namespace
 
-PrinterSearchTask::PrinterSearchTask(SerialPort& port, QObject* parent) : QObject(parent), port_(port) {}
+PrinterSearchTask::PrinterSearchTask(SerialPort& port, const RegStore& store, QObject* parent)
+    : QObject(parent), port_(port), store_(store) {}
 
 PrinterSearchTask::~PrinterSearchTask() {
     stop();
@@ -45,27 +46,28 @@ void PrinterSearchTask::start(const QStringList& ports, SearchReporter& target, 
     running_ = true;
     stop_ = std::make_unique<SearchStop>();
     relay_ = std::make_unique<QueuedReporter>(this, target);
-    worker_.reset(QThread::create([this, ports, quietMs, parallel, stop = stop_.get(), relay = relay_.get()] {
-        QString found;
-        std::exception_ptr failure; // anything else reaches the window's error boundary at completion
-        try {
-            found = parallel ? searchPrinterInParallel(port_, ports, *relay, stop, quietMs)
-                             : searchPrinter(port_, ports, *relay, stop, quietMs);
-        } catch (const OperatorError& e) {
-            relay->showMessage(e.text());
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        QMetaObject::invokeMethod(
-            this,
-            [this, found, failure] {
-                running_ = false;
-                if (failure)
-                    runCommand(qobject_cast<QWidget*>(parent()), [failure] { std::rethrow_exception(failure); });
-                emit finished(found);
-            },
-            Qt::QueuedConnection);
-    }));
+    worker_.reset(
+        QThread::create([this, ports, quietMs, parallel, store = store_, stop = stop_.get(), relay = relay_.get()] {
+            QString found;
+            std::exception_ptr failure; // anything else reaches the window's error boundary at completion
+            try {
+                found = parallel ? searchPrinterInParallel(port_, ports, store, *relay, stop, quietMs)
+                                 : searchPrinter(port_, ports, store, *relay, stop, quietMs);
+            } catch (const OperatorError& e) {
+                relay->showMessage(e.text());
+            } catch (...) {
+                failure = std::current_exception();
+            }
+            QMetaObject::invokeMethod(
+                this,
+                [this, found, failure] {
+                    running_ = false;
+                    if (failure)
+                        runCommand(qobject_cast<QWidget*>(parent()), [failure] { std::rethrow_exception(failure); });
+                    emit finished(found);
+                },
+                Qt::QueuedConnection);
+        }));
     worker_->start();
 }
 

@@ -14,7 +14,8 @@ class QWidget;
 class PrinterSearchTask : public QObject {
     Q_OBJECT
 public:
-    PrinterSearchTask(SerialPort& port, QObject* parent = nullptr);
+    // The port that answers becomes the store's (a copy travels with the worker).
+    PrinterSearchTask(SerialPort& port, const RegStore& store, QObject* parent = nullptr);
     ~PrinterSearchTask() override; // stops a running search and waits for it
 
     bool isRunning() const { return running_; }
@@ -33,6 +34,7 @@ private:
     void join();
 
     SerialPort& port_;
+    const RegStore store_;
     // A QThread, so that the serial port it opens may use Qt's notifiers.
     std::unique_ptr<QThread> worker_;
     std::unique_ptr<SearchStop> stop_;

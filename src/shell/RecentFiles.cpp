@@ -18,8 +18,8 @@ QStringList withHead(const QStringList& list, const QString& path) {
     return result;
 }
 
-QStringList list() {
-    auto settings = editorSettings();
+QStringList list(const RegStore& store) {
+    auto settings = editorSettings(store);
     const QStringList stored = settings->value(kKey).toStringList();
     QStringList present;
     for (const QString& p : stored)
@@ -28,8 +28,8 @@ QStringList list() {
     return present;
 }
 
-void add(const QString& path) {
-    editorSettings()->setValue(kKey, withHead(list(), path));
+void add(const RegStore& store, const QString& path) {
+    editorSettings(store)->setValue(kKey, withHead(list(store), path));
 }
 
 } // namespace RecentFiles

@@ -1,6 +1,5 @@
 #include "shell/SerialPortDialog.h"
 
-#include "common/RegStore.h"
 #include "common/TextPieces.h"
 #include "shell/DialogFrame.h"
 
@@ -16,7 +15,8 @@ namespace {
 constexpr int kSpeeds[] = {9600, 57600, 115200};
 }
 
-SerialPortDialog::SerialPortDialog(const QStringList& ports, QWidget* parent) : QDialog(parent) {
+SerialPortDialog::SerialPortDialog(const RegStore& store, const QStringList& ports, QWidget* parent)
+    : QDialog(parent), store_(store) {
     setObjectName(QStringLiteral("Frm_SetCom"));
     setWindowTitle(tr("串口设置"));
     useCloseBoxOnly(*this);
@@ -45,16 +45,16 @@ SerialPortDialog::SerialPortDialog(const QStringList& ports, QWidget* parent) : 
 
 void SerialPortDialog::presetFromStore() {
     ports_->setCurrentIndex(ports_->count() > 0 ? 0 : -1);
-    const QString port = trimBlanks(readRegString(QStringLiteral("Comm"), ports_->currentText()));
+    const QString port = trimBlanks(store_.read(QStringLiteral("Comm"), ports_->currentText()));
     if (!port.isEmpty()) {
         const int index = ports_->findText(port, Qt::MatchFixedString); // ignores case
         ports_->setCurrentIndex(index);
         if (index < 0) ports_->setEditText(QString());
     } else {
         ports_->setCurrentIndex(ports_->count() > 0 ? 0 : -1);
-        writeRegString(QStringLiteral("Comm"), ports_->currentText());
+        store_.write(QStringLiteral("Comm"), ports_->currentText());
     }
-    const QString baud = trimBlanks(readRegString(QStringLiteral("Baud"), speeds_->currentText()));
+    const QString baud = trimBlanks(store_.read(QStringLiteral("Baud"), speeds_->currentText()));
     speeds_->setCurrentIndex(speeds_->findText(baud, Qt::MatchExactly));
 }
 
@@ -73,7 +73,7 @@ std::optional<int> SerialPortDialog::baudRate() const {
 }
 
 void SerialPortDialog::accept() {
-    writeRegString(QStringLiteral("Comm"), portName());
-    writeRegString(QStringLiteral("Baud"), baudText());
+    store_.write(QStringLiteral("Comm"), portName());
+    store_.write(QStringLiteral("Baud"), baudText());
     QDialog::accept();
 }

@@ -1,6 +1,8 @@
 #pragma once
 // 设置/通讯设置: chooses the printer's port. The speed list only shows the
 // stored speed. OK stores "Comm" and "Baud"; the caller applies them.
+#include "common/RegStore.h"
+
 #include <QDialog>
 #include <optional>
 
@@ -10,7 +12,7 @@ class SerialPortDialog : public QDialog {
     Q_OBJECT
 public:
     // ports: the names offered in Comb_Comm, in order.
-    explicit SerialPortDialog(const QStringList& ports, QWidget* parent = nullptr);
+    SerialPortDialog(const RegStore& store, const QStringList& ports, QWidget* parent = nullptr);
 
     QString portName() const;
     QString baudText() const;
@@ -22,6 +24,7 @@ public:
 private:
     void presetFromStore();
 
+    RegStore store_;
     QComboBox* ports_;
     QComboBox* speeds_;
 };

@@ -1,7 +1,6 @@
 #include "shell/TemplateAttributesDialog.h"
 
 #include "common/NumberText.h"
-#include "common/RegStore.h"
 #include "common/TextPieces.h"
 #include "shell/DialogFrame.h"
 
@@ -65,8 +64,9 @@ bool answeredInRange(QDialog& dialog, QSpinBox* box, const QString& label) {
 }
 } // namespace
 
-TemplateAttributesDialog::TemplateAttributesDialog(int maxLength, const QStringList& dpiList, QWidget* parent)
-    : QDialog(parent) {
+TemplateAttributesDialog::TemplateAttributesDialog(const RegStore& store, int maxLength, const QStringList& dpiList,
+                                                   QWidget* parent)
+    : QDialog(parent), store_(store) {
     setObjectName(QStringLiteral("Frm_Attribute"));
     setWindowTitle(tr("模板属性"));
     useCloseBoxOnly(*this);
@@ -99,23 +99,23 @@ TemplateAttributesDialog::TemplateAttributesDialog(int maxLength, const QStringL
 }
 
 void TemplateAttributesDialog::presetFromStore() {
-    const QString moBan = trimBlanks(readRegString(QStringLiteral("MoBan"), moBan_->text()));
+    const QString moBan = trimBlanks(store_.read(QStringLiteral("MoBan"), moBan_->text()));
     if (moBan.isEmpty()) {
         moBan_->setValue(1);
-        writeRegString(QStringLiteral("MoBan"), QStringLiteral("1"));
+        store_.write(QStringLiteral("MoBan"), QStringLiteral("1"));
     } else {
         moBan_->setValue(readIntOr(moBan, moBan_->value()));
     }
 
-    const QString resolution = trimBlanks(readRegString(QStringLiteral("Zoom"), zoom_->currentText()));
+    const QString resolution = trimBlanks(store_.read(QStringLiteral("Zoom"), zoom_->currentText()));
     if (!resolution.isEmpty()) {
         zoom_->setCurrentIndex(zoom_->findText(resolution, Qt::MatchFixedString)); // ignores case
     } else {
         zoom_->setCurrentIndex(zoom_->count() >= 2 ? 1 : -1);
-        writeRegString(QStringLiteral("Zoom"), zoom_->currentText());
+        store_.write(QStringLiteral("Zoom"), zoom_->currentText());
     }
 
-    const QString width = trimBlanks(readRegString(QStringLiteral("Width"), QString::number(width_->value())));
+    const QString width = trimBlanks(store_.read(QStringLiteral("Width"), QString::number(width_->value())));
     width_->setValue(readIntOr(width, width_->value()));
 }
 
@@ -133,8 +133,8 @@ int TemplateAttributesDialog::canvasWidth() const {
 
 void TemplateAttributesDialog::accept() {
     if (!answeredInRange(*this, moBan_, tr("模板号")) || !answeredInRange(*this, width_, tr("长度"))) return;
-    writeRegString(QStringLiteral("MoBan"), QString::number(moBan()));
-    writeRegString(QStringLiteral("Zoom"), resolution());
-    writeRegString(QStringLiteral("Width"), QString::number(canvasWidth()));
+    store_.write(QStringLiteral("MoBan"), QString::number(moBan()));
+    store_.write(QStringLiteral("Zoom"), resolution());
+    store_.write(QStringLiteral("Width"), QString::number(canvasWidth()));
     QDialog::accept();
 }

@@ -66,7 +66,7 @@ void openTemplateFile(MainWindow& window, const QString& path) {
     if (!whole) return;
     window.markUnmodified();
     TemplateFileDialog::rememberFolder(path);
-    RecentFiles::add(path);
+    RecentFiles::add(window.store(), path);
     emit window.recentFilesChanged();
 }
 
@@ -131,7 +131,7 @@ bool writeTemplate(MainWindow& window, const QString& path) {
     }
     window.markUnmodified();
     window.recoveryCopy()->setOrigin(path);
-    RecentFiles::add(path);
+    RecentFiles::add(window.store(), path);
     emit window.recentFilesChanged();
     window.recoveryCopy()->setProposal({});
     TemplateFileDialog::rememberFolder(path);

@@ -27,9 +27,9 @@ void applyTemplateAttributes(MainWindow& window, const TemplateAttributes& a) {
     s.moBan = a.moBan;
     s.resolution = a.resolution;
     window.canvasArea()->setCanvasSize(a.width, a.height);
-    writeRegString(QStringLiteral("Width"), QString::number(a.width));
-    writeRegString(QStringLiteral("MoBan"), QString::number(a.moBan));
-    writeRegString(QStringLiteral("Zoom"), a.resolution);
+    window.store().write(QStringLiteral("Width"), QString::number(a.width));
+    window.store().write(QStringLiteral("MoBan"), QString::number(a.moBan));
+    window.store().write(QStringLiteral("Zoom"), a.resolution);
 }
 
 void restoreTemplate(MainWindow& window, const TemplateState& state) {

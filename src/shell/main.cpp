@@ -60,12 +60,13 @@ int main(int argc, char** argv) {
     QString path, lang;
     if (const std::optional<int> code = readArguments(argc, argv, path, lang)) return *code;
     GuardedApplication app(argc, argv); // nothing a handler throws ends the program
-    initApplication(chooseLanguage(lang));
+    const RegStore store = RegStore::user();
+    initApplication(chooseLanguage(lang, store));
     if (!gbk::available()) {
         QMessageBox::critical(nullptr, QStringLiteral("daviduv"), QStringLiteral("This Qt build has no GBK codec."));
         return 1;
     }
-    MainWindow window(configIniPath());
+    MainWindow window(configIniPath(), store);
     window.setWindowIcon(programIcon());
     window.show();
     // Once the window is up: the recovery question when an editor left a copy,

@@ -53,10 +53,10 @@ TEST(Language, OptionThenStoreThenLocale) {
     ScopedStore store;
     const QByteArray before = qgetenv("LC_ALL");
     qputenv("LC_ALL", "en_US.UTF-8");
-    EXPECT_EQ(chooseLanguage(QString()), Language::English);
-    ASSERT_EQ(storeLanguage(Language::Chinese), QString());
-    EXPECT_EQ(readRegString(QStringLiteral("Language"), QString()), QStringLiteral("zh"));
-    EXPECT_EQ(chooseLanguage(QString()), Language::Chinese);
-    EXPECT_EQ(chooseLanguage(QStringLiteral("en")), Language::English);
+    EXPECT_EQ(chooseLanguage(QString(), store), Language::English);
+    ASSERT_EQ(storeLanguage(store, Language::Chinese), QString());
+    EXPECT_EQ(store.read(QStringLiteral("Language"), QString()), QStringLiteral("zh"));
+    EXPECT_EQ(chooseLanguage(QString(), store), Language::Chinese);
+    EXPECT_EQ(chooseLanguage(QStringLiteral("en"), store), Language::English);
     before.isNull() ? qunsetenv("LC_ALL") : qputenv("LC_ALL", before);
 }

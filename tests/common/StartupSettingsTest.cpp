@@ -19,7 +19,7 @@ QString writeConfig(QTemporaryDir& dir, const QByteArray& text) {
 TEST(Startup, NothingStoredGivesTheDefaultsAndWritesNothing) {
     ScopedStore store;
     QTemporaryDir dir;
-    const AppSettings s = readStartupSettings(dir.filePath("Config.ini")); // no file
+    const AppSettings s = readStartupSettings(dir.filePath("Config.ini"), store); // no file
     EXPECT_EQ(s.width, 512);
     EXPECT_EQ(s.moBan, 1);
     EXPECT_EQ(s.resolution, "200dpi");
@@ -75,14 +75,14 @@ TEST(Startup, DpiListFromConfig) {
 
 TEST(Startup, StoredValues) {
     ScopedStore store;
-    writeRegString("Width", " 640 ");
-    writeRegString("Baud", "38400");
-    writeRegString("Zoom", "   ");
-    writeRegString("Comm", "/dev/ttyUSB0");
-    writeRegString("MoBan", "7");
+    store.write("Width", " 640 ");
+    store.write("Baud", "38400");
+    store.write("Zoom", "   ");
+    store.write("Comm", "/dev/ttyUSB0");
+    store.write("MoBan", "7");
     const QByteArray before = store.contents();
     QTemporaryDir dir;
-    const AppSettings s = readStartupSettings(dir.filePath("none.ini"));
+    const AppSettings s = readStartupSettings(dir.filePath("none.ini"), store);
     EXPECT_EQ(s.width, 640);
     EXPECT_EQ(s.baudText, "38400"); // shown as stored
     EXPECT_FALSE(baudFromText(s.baudText).has_value());
@@ -96,10 +96,10 @@ TEST(Startup, StoredWidthOrNumberThatIsNoWholeNumberFallsBack) {
     ScopedStore store;
     const char* widths[] = {"abc", "12.5", "-40", "0", "99999999"};
     for (const char* w : widths) {
-        writeRegString("Width", w);
-        writeRegString("MoBan", "x1");
+        store.write("Width", w);
+        store.write("MoBan", "x1");
         AppSettings s;
-        readUserSettings(s);
+        readUserSettings(s, store);
         EXPECT_EQ(s.width, 512) << w;
         EXPECT_EQ(s.moBan, 1) << w;
     }
@@ -107,9 +107,31 @@ TEST(Startup, StoredWidthOrNumberThatIsNoWholeNumberFallsBack) {
 
 TEST(Startup, StoreReadReturnsTheValueUntrimmed) {
     ScopedStore store;
-    writeRegString("Comm", " COM3 ");
-    EXPECT_EQ(readRegString("Comm", "COM1"), " COM3 ");
-    EXPECT_EQ(readRegString("Nothing", "dflt"), "dflt");
+    store.write("Comm", " COM3 ");
+    EXPECT_EQ(store.read("Comm", "COM1"), " COM3 ");
+    EXPECT_EQ(store.read("Nothing", "dflt"), "dflt");
+}
+
+// Each store is its own file: what one holds another does not read, so two
+// windows (or a test beside a search on a worker thread) keep apart. The
+// user's store is the file DAVIDUV_STORE names, else the one under the XDG
+// configuration folder.
+TEST(Startup, StoresAreTheirOwnFilesAndTheUsersFollowsTheEnvironment) {
+    ScopedStore first, second;
+    first.write("Comm", "/dev/ttyS1");
+    EXPECT_EQ(second.read("Comm", "none"), "none");
+    EXPECT_FALSE(QFile::exists(second.path()));
+    readStartupSettings(QString(), second); // reading creates nothing
+    EXPECT_FALSE(QFile::exists(second.path()));
+
+    QTemporaryDir home;
+    {
+        const ScopedEnv named("DAVIDUV_STORE", first.path().toLocal8Bit());
+        EXPECT_EQ(RegStore::user().read("Comm", "none"), "/dev/ttyS1");
+    }
+    const ScopedEnv none("DAVIDUV_STORE", std::nullopt);
+    const ScopedEnv config("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    EXPECT_EQ(RegStore::user().filePath(), home.filePath("Tessavo/daviduv.ini"));
 }
 
 TEST(Startup, BaudTexts) {

@@ -32,8 +32,9 @@ QStringList answered(const QString& port, const QString& speed) {
     return {a.waiting, a.succeeded, "found " + port + " " + speed};
 }
 
-QString search(SerialPort& port, const QStringList& ports, RecordingSearch& seen, int quietMs = kTestQuietMs) {
-    return searchPrinter(port, ports, seen, nullptr, quietMs);
+QString search(SerialPort& port, const QStringList& ports, const RegStore& store, RecordingSearch& seen,
+               int quietMs = kTestQuietMs) {
+    return searchPrinter(port, ports, store, seen, nullptr, quietMs);
 }
 } // namespace
 
@@ -43,12 +44,12 @@ TEST(PrinterSearch, SilentFirstPortTakesThreeTriesThenTheSecondIsStored) {
     SerialPort port;
     RecordingSearch seen;
     const QStringList ports{silent.devicePath(), printer.devicePath()};
-    EXPECT_EQ(search(port, ports, seen), printer.devicePath());
+    EXPECT_EQ(search(port, ports, store, seen), printer.devicePath());
     EXPECT_EQ(seen.calls, unanswered() + answered(printer.devicePath(), "57600"));
     // The query is the fixed frame of the protocol, three times on the silent line.
     EXPECT_EQ(silent.receivedAtLeast(3), QStringList(3, QStringLiteral("01 00 B3 00 02 B1 0A")));
-    EXPECT_EQ(readRegString("Comm", ""), printer.devicePath());
-    EXPECT_EQ(readRegString("Baud", ""), "57600");
+    EXPECT_EQ(store.read("Comm", ""), printer.devicePath());
+    EXPECT_EQ(store.read("Baud", ""), "57600");
 }
 
 TEST(PrinterSearch, PrinterOnTheFirstPortEndsTheSearch) {
@@ -57,7 +58,7 @@ TEST(PrinterSearch, PrinterOnTheFirstPortEndsTheSearch) {
     SerialPort port;
     RecordingSearch seen;
     // Opening the missing second port would show its error.
-    EXPECT_EQ(search(port, {printer.devicePath(), kMissing}, seen), printer.devicePath());
+    EXPECT_EQ(search(port, {printer.devicePath(), kMissing}, store, seen), printer.devicePath());
     EXPECT_EQ(seen.calls, answered(printer.devicePath(), "57600"));
 }
 
@@ -67,12 +68,12 @@ TEST(PrinterSearch, ASecondSearchRewritesTheSameValues) {
     SerialPort port;
     port.setBaudRate(9600);
     RecordingSearch seen;
-    search(port, {printer.devicePath()}, seen);
-    writeRegString("Comm", "COM7");
-    writeRegString("Baud", "115200");
-    EXPECT_EQ(search(port, {printer.devicePath()}, seen), printer.devicePath());
-    EXPECT_EQ(readRegString("Comm", ""), printer.devicePath());
-    EXPECT_EQ(readRegString("Baud", ""), "9600");
+    search(port, {printer.devicePath()}, store, seen);
+    store.write("Comm", "COM7");
+    store.write("Baud", "115200");
+    EXPECT_EQ(search(port, {printer.devicePath()}, store, seen), printer.devicePath());
+    EXPECT_EQ(store.read("Comm", ""), printer.devicePath());
+    EXPECT_EQ(store.read("Baud", ""), "9600");
 }
 
 TEST(PrinterSearch, APrinterAtAnotherSpeedIsNotFoundAndTheSpeedStays) {
@@ -81,13 +82,13 @@ TEST(PrinterSearch, APrinterAtAnotherSpeedIsNotFoundAndTheSpeedStays) {
     SerialPort port;
     port.setBaudRate(9600);
     RecordingSearch seen;
-    EXPECT_EQ(search(port, {printer.devicePath()}, seen), QString());
+    EXPECT_EQ(search(port, {printer.devicePath()}, store, seen), QString());
     EXPECT_EQ(seen.calls, unanswered());
     EXPECT_EQ(port.baudRate(), 9600);
-    EXPECT_EQ(readRegString("Comm", "unchanged"), "unchanged");
+    EXPECT_EQ(store.read("Comm", "unchanged"), "unchanged");
     // The same printer answers once the line is at its speed.
     port.setBaudRate(57600);
-    EXPECT_EQ(search(port, {printer.devicePath()}, seen), printer.devicePath());
+    EXPECT_EQ(search(port, {printer.devicePath()}, store, seen), printer.devicePath());
 }
 
 TEST(PrinterSearch, APortThatCannotBeOpenedIsSkippedWithItsError) {
@@ -95,7 +96,7 @@ TEST(PrinterSearch, APortThatCannotBeOpenedIsSkippedWithItsError) {
     PrinterProcess printer;
     SerialPort port;
     RecordingSearch seen;
-    EXPECT_EQ(search(port, {kMissing, printer.devicePath()}, seen), printer.devicePath());
+    EXPECT_EQ(search(port, {kMissing, printer.devicePath()}, store, seen), printer.devicePath());
     // ENOENT is 2 on Linux.
     EXPECT_EQ(seen.calls,
               QStringList{"Unable to open com port (win error code: 2): " + kMissing + ": No such file or directory"} +
@@ -106,11 +107,12 @@ TEST(PrinterSearch, NoPortShowsNothing) {
     ScopedStore store;
     SerialPort port;
     RecordingSearch seen;
-    EXPECT_EQ(search(port, {}, seen), QString());
+    EXPECT_EQ(search(port, {}, store, seen), QString());
     EXPECT_TRUE(seen.calls.isEmpty());
 }
 
 TEST(PrinterSearch, AStopEndsTheRunningTriesAndTriesNoFurtherPort) {
+    ScopedStore store;
     PrinterProcess silent({QStringLiteral("--silent")});
     SerialPort port;
     SearchStop stop;
@@ -124,7 +126,7 @@ TEST(PrinterSearch, AStopEndsTheRunningTriesAndTriesNoFurtherPort) {
         }
     } seen;
     seen.stop = &stop;
-    EXPECT_EQ(searchPrinter(port, {silent.devicePath(), kMissing}, seen, &stop, 60000), QString());
+    EXPECT_EQ(searchPrinter(port, {silent.devicePath(), kMissing}, store, seen, &stop, 60000), QString());
     EXPECT_EQ(seen.calls, unanswered()); // the missing port is never opened
 }
 
@@ -136,7 +138,7 @@ TEST(PrinterSearchSlow, SilentPortTakesThreeFullQuietPeriods) {
     RecordingSearch seen;
     QElapsedTimer clock;
     clock.start();
-    EXPECT_EQ(search(port, {silent.devicePath(), printer.devicePath()}, seen, kQuietMs), printer.devicePath());
+    EXPECT_EQ(search(port, {silent.devicePath(), printer.devicePath()}, store, seen, kQuietMs), printer.devicePath());
     EXPECT_GE(clock.elapsed(), 3 * 3000); // three tries of at least 3000 ms each
     EXPECT_EQ(seen.calls, unanswered() + answered(printer.devicePath(), "57600"));
 }

@@ -164,7 +164,7 @@ TEST(CanvasZoom, PressAtThreeTimesPlacesAtTheDotUnderIt) {
     run(e, "视图", "放大");
     run(e, "视图", "放大");
     EXPECT_EQ(e.window.canvasArea()->zoom(), 3);
-    EXPECT_EQ(readRegString(kCanvasZoomValue, ""), "3");
+    EXPECT_EQ(e.store.read(kCanvasZoomValue, ""), "3");
     e.click("SpedBtn_Str");
     e.pressPanel(QPoint(121 * 3 + 2, 61 * 3 + 1)); // inside panel dot (121, 61) = canvas dot (100, 40)
     EXPECT_EQ(fileOf(e), atOne);
@@ -172,7 +172,7 @@ TEST(CanvasZoom, PressAtThreeTimesPlacesAtTheDotUnderIt) {
     e.drag(QPoint(122 * 3, 62 * 3), QPoint(132 * 3 + 2, 62 * 3)); // ten dots right
     EXPECT_EQ(e.model.find(0)->templatePos(), QPoint(110, 40));
 
-    MainWindow reopened(e.dir.filePath("Config.ini")); // the same per-user store remembers the zoom
+    MainWindow reopened(e.dir.filePath("Config.ini"), e.store); // the same per-user store remembers the zoom
     EXPECT_EQ(reopened.canvasArea()->zoom(), 3);
 }
 

@@ -32,7 +32,7 @@ inline void choose(QComboBox* list, int index) {
 struct Editor {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window{dir.filePath("Config.ini")};
+    MainWindow window{dir.filePath("Config.ini"), store};
     MessageTemplate& model = window.messageTemplate();
 
     QToolButton* button(const char* name) { return window.findChild<QToolButton*>(name); }

@@ -76,14 +76,14 @@ TEST(ErrorBoundary, CommandsOnFieldsThatCannotBeDrawnShowTheirErrorAndSendNothin
         SCOPED_TRACE(row.name);
         ScopedStore store;
         PrinterProcess printer;
-        writeRegString("Comm", printer.devicePath());
+        store.write("Comm", printer.devicePath());
         QTemporaryDir dir;
         const QString jpg = dir.filePath("broken.jpg");
         writeFile(jpg, "not a JPEG");
         const QByteArray bytes[] = {barcodeCaptionRefused(), unreadablePicture(jpg), stringTooLarge()};
         const QString path = dir.filePath("t.spt");
         writeFile(path, bytes[row.field]);
-        MainWindow window(dir.filePath("Config.ini"));
+        MainWindow window(dir.filePath("Config.ini"), store);
         window.setQuietMs(200);
         window.show();
         QStringList boxes;
@@ -126,7 +126,7 @@ TEST(ErrorBoundary, CommandsOnFieldsThatCannotBeDrawnShowTheirErrorAndSendNothin
 TEST(ErrorBoundary, AnUnexpectedExceptionShowsInternalErrorAndWritesTheRecoveryCopy) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     window.show();
     window.recoveryCopy()->remove();
     QString text, details;

@@ -53,7 +53,7 @@ TEST(FileCommands, OpenThenSaveThroughTheDialogsGivesTheSavedBytes) {
     const QString original = dir.filePath("original.spt");
     saveTemplate(source, attributes, original);
 
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     {
         QString preview;
         ModalDriver driver([&](QWidget* modal) { choose(modal, original, &preview); });
@@ -66,9 +66,9 @@ TEST(FileCommands, OpenThenSaveThroughTheDialogsGivesTheSavedBytes) {
     EXPECT_EQ(cornerShown(), QColor(Qt::black));
     EXPECT_EQ(window.messageTemplate().selectedElement(), window.messageTemplate().find(1)); // the last one
     EXPECT_EQ(window.canvasArea()->canvasPicture()->width(), 700);
-    EXPECT_EQ(readRegString("MoBan", ""), QStringLiteral("9"));
-    EXPECT_EQ(readRegString("Zoom", ""), QStringLiteral("300dpi"));
-    EXPECT_EQ(readRegString("Width", ""), QStringLiteral("700"));
+    EXPECT_EQ(store.read("MoBan", ""), QStringLiteral("9"));
+    EXPECT_EQ(store.read("Zoom", ""), QStringLiteral("300dpi"));
+    EXPECT_EQ(store.read("Width", ""), QStringLiteral("700"));
     EXPECT_EQ(window.statusLine()->summary(),
               QStringLiteral("      COM1, br57600；模板号：9，长度：700Pels，分辨率：300dpi"));
     {
@@ -89,7 +89,7 @@ TEST(FileCommands, CloseWhoseSaveFailsKeepsTheWindowOpen) {
     // a folder where the file should go: the finished file cannot be put in place
     const QString blocked = dir.filePath("blocked.spt");
     ASSERT_TRUE(QDir().mkpath(blocked + "/inside"));
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     window.show();
     QStringList boxes;
     ModalDriver driver([&](QWidget* modal) {
@@ -120,7 +120,7 @@ TEST(FileCommands, CloseWhoseSaveFailsKeepsTheWindowOpen) {
 TEST(FileCommands, CloseAnsweredCancelClosesWithoutSaving) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     window.show();
     ModalDriver driver([&](QWidget* modal) { answer(modal, QMessageBox::Cancel); });
     EXPECT_TRUE(window.close());
@@ -143,7 +143,7 @@ TEST(TemplateFileDialog, NamesGetTheSuffixAndThePreviewShowsGbkText) {
 TEST(FileCommands, PlacedFieldsComeBackAfterSaveNewAndOpen) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     MessageTemplate& model = window.messageTemplate();
     QWidget* surface = window.canvasArea()->fieldLayer();
     const auto place = [&](const char* kind, QPoint canvasPoint) {
@@ -181,7 +181,7 @@ TEST(FileCommands, PlacedFieldsComeBackAfterSaveNewAndOpen) {
 TEST(FileCommands, TextGbkCannotHoldIsWrittenAsQuestionMarkOnlyWhenAgreed) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     placeField(window.messageTemplate(), csStr, 0, 0).asField()->SetUserValue(QStringLiteral("A😀B"));
     // Worked by hand: GBK has no 😀, so the line is written with "?" only once the operator agrees.
     const struct {
@@ -214,7 +214,7 @@ TEST(FileCommands, TextGbkCannotHoldIsWrittenAsQuestionMarkOnlyWhenAgreed) {
 TEST(FileCommands, NewAndOpenAreUndoneWholeAndShowTheRightPanel) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     window.show();
     QTest::mouseClick(window.findChild<QToolButton*>("SpedBtn_BarCode"), Qt::LeftButton);
     QWidget* surface = window.canvasArea()->fieldLayer();

@@ -38,7 +38,7 @@ TEST(MainWindow, LampIsLitExactlyWhileThePortIsOpen) {
     char name[256] = {};
     ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     ConnectionLamp* lamp = window.statusLine()->connectionLamp();
     window.serialPort().setPort(QString::fromLocal8Bit(name));
     EXPECT_FALSE(lamp->isLit());
@@ -52,10 +52,10 @@ TEST(MainWindow, LampIsLitExactlyWhileThePortIsOpen) {
 
 TEST(MainWindow, StoredPortAndSpeedReachTheSerialPort) {
     ScopedStore store;
-    writeRegString("Comm", "COM2");
-    writeRegString("Baud", "9600");
+    store.write("Comm", "COM2");
+    store.write("Baud", "9600");
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     EXPECT_EQ(window.serialPort().port(), "COM2");
     EXPECT_EQ(window.serialPort().baudRate(), 9600);
     EXPECT_EQ(window.statusLine()->summary(),
@@ -64,16 +64,16 @@ TEST(MainWindow, StoredPortAndSpeedReachTheSerialPort) {
 
 TEST(MainWindow, ASpeedOfNoneOfTheThreeLeavesThePortAt57600) {
     ScopedStore store;
-    writeRegString("Baud", "38400");
+    store.write("Baud", "38400");
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     EXPECT_EQ(window.serialPort().baudRate(), 57600);
 }
 
 TEST(MainWindow, LinkTextsGoToTheMessagePanel) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     window.showMessage(QStringLiteral("正在校正时钟，请稍候......"));
     EXPECT_EQ(window.statusLine()->message(), QStringLiteral("正在校正时钟，请稍候......"));
 }

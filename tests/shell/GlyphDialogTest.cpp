@@ -124,7 +124,7 @@ TEST(GlyphWindow, ACode16WriteFailureSendsNothing) {
 TEST(GlyphWindow, OpenedFromTheGlyphMenu) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow main(dir.filePath("Config.ini"));
+    MainWindow main(dir.filePath("Config.ini"), store);
     QString title;
     QTimer::singleShot(0, [&] {
         if (auto* window = qobject_cast<GlyphDialog*>(QApplication::activeModalWidget())) {

@@ -96,9 +96,9 @@ void walkEveryWindow(Editor& e) {
     std::vector<std::unique_ptr<QWidget>> windows;
     windows.emplace_back(new AboutDialog(w));
     windows.emplace_back(new HelpDialog(w));
-    windows.emplace_back(new LanguageDialog(w));
-    windows.emplace_back(new SerialPortDialog({"/dev/ttyS0"}, w));
-    windows.emplace_back(new TemplateAttributesDialog(20000, {"200dpi", "300dpi"}, w));
+    windows.emplace_back(new LanguageDialog(e.store, w));
+    windows.emplace_back(new SerialPortDialog(e.store, {"/dev/ttyS0"}, w));
+    windows.emplace_back(new TemplateAttributesDialog(e.store, 20000, {"200dpi", "300dpi"}, w));
     windows.emplace_back(new FlashEraseDialog([](int) {}, w));
     windows.emplace_back(new GlyphDialog({"200dpi", "300dpi"}, {"宋体", "Arial"}, {}, {}, w));
     windows.emplace_back(new PrintPreviewWindow(

@@ -29,7 +29,7 @@ QString missingConfig(QTemporaryDir& dir) {
 TEST(MainWindow, DefaultStartShowsTheConnectedSummary) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(missingConfig(dir));
+    MainWindow window(missingConfig(dir), store);
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Dravo喷码编辑系统"));
     EXPECT_EQ(window.statusLine()->summary(),
               QStringLiteral("      COM1, br57600；模板号：1，长度：512Pels，分辨率：200dpi"));
@@ -40,11 +40,11 @@ TEST(MainWindow, DefaultStartShowsTheConnectedSummary) {
 
 TEST(MainWindow, StoredWidthSizesCanvasPanelScrollRangeAndRuler) {
     ScopedStore store;
-    writeRegString("Width", " 640 ");
-    writeRegString("Baud", "38400");
+    store.write("Width", " 640 ");
+    store.write("Baud", "38400");
     const QByteArray before = store.contents();
     QTemporaryDir dir;
-    MainWindow window(missingConfig(dir));
+    MainWindow window(missingConfig(dir), store);
     CanvasArea* area = window.canvasArea();
     EXPECT_EQ(area->canvasPicture()->width(), 640);
     EXPECT_EQ(area->canvasPicture()->height(), 128);
@@ -60,7 +60,7 @@ TEST(MainWindow, StoredWidthSizesCanvasPanelScrollRangeAndRuler) {
 TEST(MainWindow, CanvasIsWhiteInsideAOneDotBorder) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(missingConfig(dir));
+    MainWindow window(missingConfig(dir), store);
     const QImage canvas = window.canvasArea()->canvasPicture()->grab().toImage();
     ASSERT_EQ(canvas.size(), QSize(512, 128));
     // Worked by hand: a one-dot black border round the white 512 x 128 canvas.
@@ -101,7 +101,7 @@ TEST(StatusLine, WorkerThreadWritesReachTheWindowThread) {
 TEST(MainWindow, StandardShortcutsRunTheirMenuCommands) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(missingConfig(dir));
+    MainWindow window(missingConfig(dir), store);
     window.show();
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));

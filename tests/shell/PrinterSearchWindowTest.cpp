@@ -32,7 +32,7 @@ TEST(MainWindowSearch, ControlsAreOffWhileTheWorkerRunsAndTheFoundPortIsShown) {
     ScopedStore store;
     PrinterProcess silent({QStringLiteral("--silent")}), printer;
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     window.resize(800, 534);
     ASSERT_EQ(controlsEnabled(window), kAllOn);
     window.startPrinterSearch({silent.devicePath(), printer.devicePath()}, 200);
@@ -50,7 +50,7 @@ TEST(MainWindowSearch, ControlsAreOffWhileTheWorkerRunsAndTheFoundPortIsShown) {
     EXPECT_EQ(window.statusLine()->summary(),
               "      " + printer.devicePath() + QStringLiteral(", br57600；模板号：1，长度：512Pels，分辨率：200dpi"));
     EXPECT_EQ(window.statusLine()->message(), QStringLiteral("查找已连接喷码仪成功！"));
-    EXPECT_EQ(readRegString("Comm", ""), printer.devicePath());
+    EXPECT_EQ(store.read("Comm", ""), printer.devicePath());
     EXPECT_EQ(silent.received().size(), 3); // one search only
 }
 
@@ -58,7 +58,7 @@ TEST(MainWindowSearch, NoPrinterLeavesTheNotFoundSummary) {
     ScopedStore store;
     PrinterProcess silent({QStringLiteral("--silent")});
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     QTest::mouseClick(window.findChild<QPushButton*>("Btn_Search"), Qt::LeftButton); // DAVIDUV_PORTS is empty
     EXPECT_FALSE(window.searchRunning());
     window.startPrinterSearch({silent.devicePath()}, 50);
@@ -66,14 +66,14 @@ TEST(MainWindowSearch, NoPrinterLeavesTheNotFoundSummary) {
     EXPECT_EQ(window.statusLine()->summary(),
               QStringLiteral("      没有找到喷码仪；模板号：1，长度：512Pels，分辨率：200dpi"));
     EXPECT_EQ(window.statusLine()->message(), QStringLiteral("查找已连接喷码仪失败，请检查线路或重新尝试！"));
-    EXPECT_EQ(readRegString("Comm", "unchanged"), "unchanged");
+    EXPECT_EQ(store.read("Comm", "unchanged"), "unchanged");
 }
 
 TEST(MainWindowSearch, ClosingTheWindowEndsTheSearchWithinOneQuietPeriod) {
     ScopedStore store;
     PrinterProcess silent({QStringLiteral("--silent")});
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     window.show();
     // Only the close can end tries this long.
     window.startPrinterSearch({silent.devicePath()}, kOnlyTheEventEndsTheWaitMs);
@@ -89,10 +89,10 @@ TEST(MainWindowSearch, TheFirstShowSearchesThePortList) {
     PrinterProcess printer;
     qputenv("DAVIDUV_PORTS", printer.devicePath().toLocal8Bit());
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     window.show();
     qputenv("DAVIDUV_PORTS", "");
     EXPECT_TRUE(window.searchRunning());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !window.searchRunning(); }, 10000));
-    EXPECT_EQ(readRegString("Comm", ""), printer.devicePath());
+    EXPECT_EQ(store.read("Comm", ""), printer.devicePath());
 }

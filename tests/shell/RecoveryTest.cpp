@@ -74,7 +74,7 @@ TEST(RecoveryCopy, AKilledEditorIsRestoredAndSavesWhatItWouldHaveSaved) {
     Answers answers;
     answers.target = dir.filePath("expected.spt");
     {
-        MainWindow window(dir.filePath("Config.ini"));
+        MainWindow window(dir.filePath("Config.ini"), store);
         openTemplateFile(window, original);
         window.fieldClipboard()->copy();
         window.fieldClipboard()->paste();
@@ -110,7 +110,7 @@ TEST(RecoveryCopy, AKilledEditorIsRestoredAndSavesWhatItWouldHaveSaved) {
     editor.kill(); // SIGKILL
     ASSERT_TRUE(editor.waitForFinished());
 
-    MainWindow next(dir.filePath("Config.ini"));
+    MainWindow next(dir.filePath("Config.ini"), store);
     answers.target = dir.filePath("restored.spt");
     ASSERT_TRUE(offerRecovery(next));
     EXPECT_EQ(answers.question, QStringLiteral("提示|检测到未保存的模板，是否恢复？"));

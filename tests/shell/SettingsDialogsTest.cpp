@@ -64,7 +64,7 @@ void confirmWidth(MainWindow& window, const QString& width) {
 TEST(TemplateAttributesDialog, FirstUseStoresTheSecondResolutionEvenWhenCancelled) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(configWithDpis(dir));
+    MainWindow window(configWithDpis(dir), store);
     int moBan = -1, width = -1;
     QString zoom;
     ModalDriver driver([&](QWidget* dialog) {
@@ -78,14 +78,14 @@ TEST(TemplateAttributesDialog, FirstUseStoresTheSecondResolutionEvenWhenCancelle
     EXPECT_EQ(moBan, 1);
     EXPECT_EQ(zoom, QStringLiteral("200dpi"));
     EXPECT_EQ(width, 512);
-    EXPECT_EQ(readRegString("Zoom", "<none>"), QStringLiteral("200dpi"));
-    EXPECT_EQ(readRegString("Width", "<none>"), QStringLiteral("<none>")); // Cancel stores nothing more
+    EXPECT_EQ(store.read("Zoom", "<none>"), QStringLiteral("200dpi"));
+    EXPECT_EQ(store.read("Width", "<none>"), QStringLiteral("<none>")); // Cancel stores nothing more
 }
 
 TEST(TemplateAttributesDialog, ConfirmedWidthSizesCanvasAndSummary) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(configWithDpis(dir));
+    MainWindow window(configWithDpis(dir), store);
     confirmWidth(window, "2000");
     CanvasArea* area = window.canvasArea();
     // sizing rule by hand: panel W + 42, scroll range panel + 120, ruler W + 40
@@ -93,16 +93,16 @@ TEST(TemplateAttributesDialog, ConfirmedWidthSizesCanvasAndSummary) {
     EXPECT_EQ(area->Pnl_Main()->width(), 2042);
     EXPECT_EQ(area->widget()->width(), 2162);
     EXPECT_EQ(area->rulerPicture()->width(), 2040);
-    EXPECT_EQ(readRegString("Width", ""), QStringLiteral("2000"));
+    EXPECT_EQ(store.read("Width", ""), QStringLiteral("2000"));
     EXPECT_EQ(window.statusLine()->summary(),
               QStringLiteral("      COM1, br57600；模板号：1，长度：2000Pels，分辨率：200dpi"));
 }
 
 TEST(TemplateAttributesDialog, NarrowingLeavesElementsWhereTheyAre) {
     ScopedStore store;
-    writeRegString("Width", "1000");
+    store.write("Width", "1000");
     QTemporaryDir dir;
-    MainWindow window(configWithDpis(dir));
+    MainWindow window(configWithDpis(dir), store);
     FieldElement& field = placeField(window.messageTemplate(), csStr, 800, 10);
     confirmWidth(window, "500");
     EXPECT_EQ(window.canvasArea()->canvasPicture()->width(), 500);
@@ -112,10 +112,10 @@ TEST(TemplateAttributesDialog, NarrowingLeavesElementsWhereTheyAre) {
 TEST(SerialPortDialog, StoredSpeedIsShownAndAppliedOnOk) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     ASSERT_EQ(window.serialPort().baudRate(), 57600);
-    writeRegString("Baud", "115200");
-    writeRegString("Comm", "/dev/ttyS3");
+    store.write("Baud", "115200");
+    store.write("Comm", "/dev/ttyS3");
     QString shown;
     ModalDriver driver([&](QWidget* dialog) {
         shown = dialog->findChild<QComboBox*>("Comb_Baud")->currentText();
@@ -128,8 +128,8 @@ TEST(SerialPortDialog, StoredSpeedIsShownAndAppliedOnOk) {
     EXPECT_EQ(shown, QStringLiteral("115200"));
     EXPECT_EQ(window.serialPort().baudRate(), 115200);
     EXPECT_EQ(window.serialPort().port(), QStringLiteral("/dev/ttyUSB1"));
-    EXPECT_EQ(readRegString("Comm", ""), QStringLiteral("/dev/ttyUSB1"));
-    EXPECT_EQ(readRegString("Baud", ""), QStringLiteral("115200"));
+    EXPECT_EQ(store.read("Comm", ""), QStringLiteral("/dev/ttyUSB1"));
+    EXPECT_EQ(store.read("Baud", ""), QStringLiteral("115200"));
     EXPECT_EQ(window.statusLine()->summary(),
               QStringLiteral("      /dev/ttyUSB1, br115200；模板号：1，长度：512Pels，分辨率：200dpi"));
 }
@@ -148,8 +148,8 @@ TEST(SerialPortDialog, StoredPortPicksItsEntryIgnoringCase) {
     };
     for (const auto& c : cases) {
         ScopedStore store;
-        if (c.stored) writeRegString("Comm", c.stored);
-        SerialPortDialog dialog(ports);
+        if (c.stored) store.write("Comm", c.stored);
+        SerialPortDialog dialog(store, ports);
         EXPECT_EQ(dialog.portName(), c.shown) << (c.stored ? c.stored : "(none)");
     }
 }
@@ -157,7 +157,7 @@ TEST(SerialPortDialog, StoredPortPicksItsEntryIgnoringCase) {
 TEST(MainWindowExit, OkQuitsWithoutTheSaveQuestion) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     window.show();
     QStringList asked;
     ModalDriver driver([&](QWidget* modal) { asked << answer(modal, QMessageBox::Ok); });
@@ -184,9 +184,9 @@ TEST(PaintProgram, ListFromConfigAndTheFirstThatStarts) {
 TEST(MainWindowSend, ToolbarSendReachesThePrinterAndCongratulates) {
     ScopedStore store;
     PrinterProcess printer;
-    writeRegString("Comm", printer.devicePath());
+    store.write("Comm", printer.devicePath());
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     window.setQuietMs(200);
     QAction* send = nullptr;
     for (QAction* a : window.findChild<QToolBar*>("ToolBar1")->actions())

@@ -72,7 +72,7 @@ TEST(TemplateFileDialog, ListsAFolderWithAFifoWithoutOpeningAnyFile) {
 TEST(TemplateFileDialog, AFailedSaveLeavesTheRememberedFolder) {
     ScopedStore store;
     QTemporaryDir dir;
-    MainWindow window(dir.filePath("Config.ini"));
+    MainWindow window(dir.filePath("Config.ini"), store);
     QStringList boxes;
     QString target;
     ModalDriver driver([&](QWidget* modal) {

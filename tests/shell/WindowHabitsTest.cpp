@@ -86,7 +86,7 @@ TEST(DesktopHabits, RecentFilesDropsAndAMissingFileLeavesTheList) {
     EXPECT_EQ(recentEntries(e.window), (QStringList{"&1 " + second, "&2 " + first}));
     QFile::remove(first);
     EXPECT_EQ(recentEntries(e.window), QStringList{"&1 " + second});
-    EXPECT_EQ(RecentFiles::list(), QStringList{second});                     // gone from the stored list too
+    EXPECT_EQ(RecentFiles::list(e.store), QStringList{second});              // gone from the stored list too
     e.window.findChild<QMenu*>("Menu_Recent")->actions().first()->trigger(); // unchanged: no question
     EXPECT_EQ(e.model.count(), 1);
 }
@@ -104,14 +104,14 @@ TEST(DesktopHabits, SizeAndPlaceComeBackOutsideThePrinterValues) {
     QTemporaryDir dir;
     QByteArray saved;
     {
-        MainWindow window(dir.filePath("Config.ini"));
+        MainWindow window(dir.filePath("Config.ini"), store);
         window.show();
         window.setGeometry(40, 50, 933, 611);
         saved = window.saveGeometry();
         ModalDriver driver([](QWidget* modal) { answer(modal, QMessageBox::Cancel); }); // do not save
         window.close();
     }
-    MainWindow again(dir.filePath("Config.ini"));
+    MainWindow again(dir.filePath("Config.ini"), store);
     EXPECT_EQ(again.size(), QSize(933, 611));
     EXPECT_FALSE(store.contents().contains("Geometry")); // the store keeps the printer's values only
 }
@@ -165,7 +165,7 @@ TEST(StatusLine, PaintWithoutAProgramSaysSo) {
     config.write("[Paint]\r\nPrograms=/no/such/paint\r\n");
     config.close();
     ScopedStore store;
-    MainWindow window(config.fileName());
+    MainWindow window(config.fileName(), store);
     item(window, "设置", "画图")->trigger();
     EXPECT_EQ(window.statusLine()->message(), QStringLiteral("没有找到画图程序（试过 /no/such/paint）"));
 }

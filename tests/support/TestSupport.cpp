@@ -1,7 +1,6 @@
 #include "support/TestSupport.h"
 
 #include "common/FontSetup.h"
-#include "common/RegStore.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -12,18 +11,6 @@
 
 void installTestFonts() {
     installFontSubstitutions();
-}
-
-ScopedStore::ScopedStore() {
-    RegStore::setFilePath(path());
-}
-
-ScopedStore::~ScopedStore() {
-    RegStore::setFilePath({});
-}
-
-QString ScopedStore::path() const {
-    return dir_.filePath(QStringLiteral("store.ini"));
 }
 
 QByteArray ScopedStore::contents() const {

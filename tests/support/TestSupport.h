@@ -1,23 +1,48 @@
 #pragma once
 // Helpers shared by the tests.
+#include "common/RegStore.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <optional>
 
 // Maps the host faces to the installed Debian fonts, as the editor does.
 void installTestFonts();
 
-// Points the per-user store at a file in a fresh temporary folder for the
-// life of the object.
+// An environment variable set (or, with no value, unset) for one test; the
+// programs the test runs inherit it.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::optional<QByteArray>& value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
+        value ? qputenv(name, *value) : qunsetenv(name);
+    }
+    ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
+};
+
+// A per-user store of the test's own: a file in a fresh temporary folder,
+// gone with the object. It is handed to what the test builds wherever the
+// program would hand over the user's store.
 class ScopedStore {
 public:
-    ScopedStore();
-    ~ScopedStore();
-    QString path() const;
+    ScopedStore() = default;
+    QString path() const { return store_.filePath(); }
     QByteArray contents() const; // the store file's bytes, empty if none
+    QString read(const QString& name, const QString& fallback) const { return store_.read(name, fallback); }
+    QString write(const QString& name, const QString& text) const { return store_.write(name, text); }
+    operator const RegStore&() const { return store_; }
 
 private:
     QTemporaryDir dir_;
+    RegStore store_{dir_.filePath(QStringLiteral("store.ini"))};
 };
 
 // A timeout longer than a test may run (ctest ends it after 300 s): a wait

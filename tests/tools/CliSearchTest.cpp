@@ -12,21 +12,6 @@
 #include <sys/stat.h>
 
 namespace {
-// Sets an environment variable for one test (the programs it runs inherit it).
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QByteArray& value)
-        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
-        qputenv(name, value);
-    }
-    ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-
-private:
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
-
 struct CliSearchStore {
     ScopedStore store;
     ScopedEnv env{"DAVIDUV_STORE", store.path().toLocal8Bit()};
@@ -43,8 +28,8 @@ TEST(CliSearch, StatusTextsThenTheFoundPortWhichIsStored) {
               (QStringList{"正在查找已连接喷码仪，请稍候......", "正在查找已连接喷码仪，请稍候......",
                            "正在查找已连接喷码仪，请稍候......", "查找已连接喷码仪失败，请检查线路或重新尝试！",
                            "正在查找已连接喷码仪，请稍候......", "查找已连接喷码仪成功！", printer.devicePath()}));
-    EXPECT_EQ(readRegString("Comm", ""), printer.devicePath());
-    EXPECT_EQ(readRegString("Baud", ""), "9600");
+    EXPECT_EQ(s.store.read("Comm", ""), printer.devicePath());
+    EXPECT_EQ(s.store.read("Baud", ""), "9600");
 }
 
 TEST(CliSearch, ExitCodes) {
@@ -54,7 +39,7 @@ TEST(CliSearch, ExitCodes) {
     EXPECT_EQ(runCli({"search", "--baud", "38400"}).exitCode, 2);
     EXPECT_EQ(runCli({"search", "--ports", ","}).exitCode, 2);
     EXPECT_EQ(runCli({"search", "extra"}).exitCode, 2);
-    EXPECT_EQ(readRegString("Comm", "unchanged"), "unchanged");
+    EXPECT_EQ(s.store.read("Comm", "unchanged"), "unchanged");
     // Ctrl+C during the first port's wait ends the whole search: the printer on the second is not asked.
     PrinterProcess printer;
     const CliRun run =

@@ -20,21 +20,6 @@
 #include <unistd.h>
 
 namespace {
-// The variable set (or, with no value, unset) for one test.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::optional<QByteArray>& value)
-        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name)) {
-        value ? qputenv(name, *value) : qunsetenv(name);
-    }
-    ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-
-private:
-    const char* name_;
-    QByteArray old_;
-    bool had_;
-};
-
 // A printer that should refuse to start: its exit code and standard error.
 std::pair<int, QString> refusedPrinter(const QStringList& options) {
     QProcess printer;

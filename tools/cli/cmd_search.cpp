@@ -43,7 +43,8 @@ int runSearch(const QStringList& argv) {
         if (ports.isEmpty()) return printErr(QStringLiteral("--ports needs at least one port")), kExitError;
     }
     // The speed the editor would search at, the stored one, unless told.
-    int baud = baudFromText(readRegString("Baud", "57600").trimmed()).value_or(57600);
+    const RegStore store = RegStore::user();
+    int baud = baudFromText(store.read("Baud", "57600").trimmed()).value_or(57600);
     ReplyTiming timing;
     if (!readSpeedOptions(args, baud, timing.quietMs)) return kExitError;
     timing.fastAck = config.fastAck || args.flag(QStringLiteral("--fast-ack"));
@@ -56,8 +57,8 @@ int runSearch(const QStringList& argv) {
     const bool json = args.flag(QStringLiteral("--json"));
     reporter.quiet = json;
     const QString found = config.parallelSearch || args.flag(QStringLiteral("--parallel"))
-                              ? searchPrinterInParallel(port, ports, reporter, nullptr, timing)
-                              : searchPrinter(port, ports, reporter, nullptr, timing);
+                              ? searchPrinterInParallel(port, ports, store, reporter, nullptr, timing)
+                              : searchPrinter(port, ports, store, reporter, nullptr, timing);
     if (json)
         printOut(
             QString::fromUtf8(QJsonDocument(QJsonObject{{"port", found.isEmpty() ? QJsonValue() : QJsonValue(found)},

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     // --lang zh|en anywhere: the language of the printer's status texts.
     const std::optional<QString> lang = takeLanguageOption(args);
     if (!lang) return printErr(QStringLiteral("--lang takes zh or en")), kExitError;
-    installLanguage(chooseLanguage(*lang), false); // Qt's own texts (file errors) stay English
+    installLanguage(chooseLanguage(*lang, RegStore::user()), false); // Qt's own texts (file errors) stay English
     if (args.isEmpty()) return printHelp(printErr), kExitError;
     if (!gbk::available()) {
         printErr(QStringLiteral("this Qt build has no GBK codec"));
