@@ -307,30 +307,31 @@ TEST(Transaction, BabblingLineStillEndsAfterThreeTries) {
 
 // With fast acknowledgement an accepted reply ends the exchange after the
 // short settle time, once the first exchange (which waits the whole quiet
-// period, 5 s here) showed one acknowledgement and nothing after it: four
-// exchanges end well within two quiet periods instead of four.
-// The first exchange waits out its quiet period (a repeated acknowledgement
-// would show there); the next three end at their acknowledgements. Measured
-// against each other, not against a fixed time: without fast acknowledgement
-// the three would take three quiet periods, against the first one's one, and a
-// slow machine stretches both alike.
+// period: a repeated acknowledgement would show there) saw one acknowledgement
+// and nothing after it. A line with it then does four exchanges before a line
+// without it, started together with the same quiet period, has done two;
+// without fast acknowledgement the four would take four quiet periods against
+// two. No clock is read: the other line's end is the event the four race.
 TEST(Transaction, FastAcknowledgementEndsTheExchangeAtTheAcknowledgement) {
-    Link link;
-    ReplyTiming timing(5000);
-    timing.fastAck = true;
-    qint64 first = 0, nextThree = 0;
+    Link fast, reference;
+    std::atomic<bool> referenceDone{false};
+    std::thread referenceLine([&] {
+        Transaction transaction(reference.port, reference.reporter, ReplyTiming(2000));
+        for (int i = 0; i < 2; ++i) EXPECT_TRUE(transaction.exchange(kClockFrame(), actionSetClock()));
+        referenceDone = true;
+    });
+    bool referenceDoneFirst = true;
     {
-        Transaction transaction(link.port, link.reporter, timing);
-        QElapsedTimer t;
-        t.start();
-        EXPECT_TRUE(transaction.exchange(kClockFrame(), actionSetClock()));
-        first = t.restart();
-        for (int i = 0; i < 3; ++i) EXPECT_TRUE(transaction.exchange(kClockFrame(), actionSetClock()));
-        nextThree = t.elapsed();
+        ReplyTiming timing(2000);
+        timing.fastAck = true;
+        Transaction transaction(fast.port, fast.reporter, timing);
+        for (int i = 0; i < 4; ++i) EXPECT_TRUE(transaction.exchange(kClockFrame(), actionSetClock()));
+        referenceDoneFirst = referenceDone;
     }
-    EXPECT_GE(first, timing.quietMs);
-    EXPECT_LT(nextThree, first);
-    EXPECT_EQ(link.printer.received(), repeated(kClockHex, 4));
+    referenceLine.join();
+    EXPECT_FALSE(referenceDoneFirst) << "the line without fast acknowledgement ended its two exchanges first";
+    EXPECT_EQ(fast.printer.received(), repeated(kClockHex, 4));
+    EXPECT_EQ(reference.printer.received(), repeated(kClockHex, 2));
 }
 
 // A printer that repeats each acknowledgement after the settle time: the first
